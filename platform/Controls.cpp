@@ -1,0 +1,83 @@
+#include "platform/Controls.h"
+
+#include "platform/Errors.h"
+
+namespace lindrel::platform {
+
+Rect pixelRectFromTwips(double left, double top, double width, double height) {
+  const std::int32_t x = pixelsFromTwips(left);
+  const std::int32_t y = pixelsFromTwips(top);
+  return Rect{x, y, x + pixelsFromTwips(width), y + pixelsFromTwips(height)};
+}
+
+void Placed::setPixelRect(Rect rect) {
+  if (rect == rect_) return;
+  const Rect before = rect_;
+  rect_ = rect;
+  placed(before);
+}
+
+void Placed::setLeft(double twips) {
+  const std::int32_t x = pixelsFromTwips(twips);
+  setPixelRect(Rect{x, rect_.top, x + rect_.width(), rect_.bottom});
+}
+
+void Placed::setTop(double twips) {
+  const std::int32_t y = pixelsFromTwips(twips);
+  setPixelRect(Rect{rect_.left, y, rect_.right, y + rect_.height()});
+}
+
+void Placed::setWidth(double twips) {
+  const std::int32_t w = pixelsFromTwips(twips);
+  if (w < 0) raise(ErrorNumber::InvalidPropertyValue);
+  setPixelRect(Rect{rect_.left, rect_.top, rect_.left + w, rect_.bottom});
+}
+
+void Placed::setHeight(double twips) {
+  const std::int32_t h = pixelsFromTwips(twips);
+  if (h < 0) raise(ErrorNumber::InvalidPropertyValue);
+  setPixelRect(Rect{rect_.left, rect_.top, rect_.right, rect_.top + h});
+}
+
+Label::Label(LabelHost& host, const LabelSpec& spec)
+    : Placed(pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height)),
+      host_(host),
+      caption_(spec.caption),
+      font_(spec.font),
+      autoSize_(spec.autoSize),
+      foreColor_(spec.foreColor) {
+  if (autoSize_) fitCaption();
+}
+
+void Label::setCaption(std::string_view caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  if (autoSize_) fitCaption();
+  host_.invalidateArea(pixelRect());
+}
+
+void Label::fitCaption() {
+  const Point extent = host_.textExtent(font_, caption_);
+  const Rect r = pixelRect();
+  setPixelRect(Rect{r.left, r.top, r.left + extent.x, r.top + extent.y});
+}
+
+void Label::placed(const Rect& before) {
+  host_.invalidateArea(before);
+  host_.invalidateArea(pixelRect());
+}
+
+void Timer::setInterval(int milliseconds) {
+  if (milliseconds < 0) raise(ErrorNumber::InvalidPropertyValue);
+  if (milliseconds == interval_) return;
+  interval_ = milliseconds;
+  schedule();
+}
+
+void Timer::setEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  schedule();
+}
+
+}  // namespace lindrel::platform

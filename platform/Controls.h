@@ -1,0 +1,273 @@
+#pragma once
+// The controls a form obtains from its window. Labels, lines and images are windowless:
+// their state and behaviour live here, shared by every implementation. Text boxes, scroll
+// bars, lists, picture boxes, buttons and timers are real controls of the implementation.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Api.h"
+#include "platform/Units.h"
+
+namespace lindrel::platform {
+
+// A mouse event as a handler receives it: the button (a press or release) or the buttons
+// held (a move), the modifier mask, and the position in twips from the element's top-left.
+struct MouseEvent {
+  std::int16_t button = 0;
+  std::int16_t shift = 0;
+  double x = 0;
+  double y = 0;
+};
+
+using MouseHandler = std::function<void(const MouseEvent&)>;
+
+struct MouseHandlers {
+  MouseHandler onMouseDown;
+  MouseHandler onMouseMove;
+  MouseHandler onMouseUp;
+  std::function<void()> onDblClick;
+};
+
+// Something the mouse router can deliver to.
+class MouseElement {
+ public:
+  virtual MouseHandlers& mouseHandlers() = 0;
+  // The element's top-left corner in the client pixels the router is given.
+  virtual Point mouseOrigin() const = 0;
+
+ protected:
+  ~MouseElement() = default;
+};
+
+// An empty face means the window's own font.
+struct FontSpec {
+  std::string face;
+  double points = 0;
+  int weight = 400;
+  int charset = 1;  // the default character set
+  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+enum class Picture { None, Pen, AppIcon };
+
+// Geometry of a child element, held in whole pixels from the owner's client area and
+// read and written in twips.
+class Placed {
+ public:
+  double left() const { return twipsFromPixels(rect_.left); }
+  double top() const { return twipsFromPixels(rect_.top); }
+  double width() const { return twipsFromPixels(rect_.width()); }
+  double height() const { return twipsFromPixels(rect_.height()); }
+  void setLeft(double twips);
+  void setTop(double twips);
+  void setWidth(double twips);
+  void setHeight(double twips);
+  const Rect& pixelRect() const { return rect_; }
+
+ protected:
+  explicit Placed(Rect rect) : rect_(rect) {}
+  virtual ~Placed() = default;
+  void setPixelRect(Rect rect);
+  // Runs after every change of the rectangle.
+  virtual void placed(const Rect& before) = 0;
+
+ private:
+  Rect rect_;
+};
+
+Rect pixelRectFromTwips(double left, double top, double width, double height);
+
+// What a windowless label needs from the window that draws it.
+class LabelHost {
+ public:
+  virtual Point textExtent(const FontSpec& font, std::string_view text) = 0;
+  virtual void invalidateArea(const Rect& clientPixels) = 0;
+
+ protected:
+  ~LabelHost() = default;
+};
+
+struct LabelSpec {
+  double left = 0, top = 0, width = 0, height = 0;  // twips
+  std::string caption;
+  FontSpec font;
+  bool autoSize = false;
+  Colour foreColor = kBlack;
+};
+
+// A windowless label: drawn by its window over the persistent surface with a transparent
+// background; it takes mouse events like the window does.
+class Label final : public Placed, public MouseHandlers, public MouseElement {
+ public:
+  Label(LabelHost& host, const LabelSpec& spec);
+  const std::string& caption() const { return caption_; }
+  // With auto-size on, the label takes the size of its caption at once.
+  void setCaption(std::string_view caption);
+  const FontSpec& font() const { return font_; }
+  Colour foreColor() const { return foreColor_; }
+  bool visible() const { return visible_; }
+
+  MouseHandlers& mouseHandlers() override { return *this; }
+  Point mouseOrigin() const override { return Point{pixelRect().left, pixelRect().top}; }
+
+ private:
+  void placed(const Rect& before) override;
+  void fitCaption();
+
+  LabelHost& host_;
+  std::string caption_;
+  FontSpec font_;
+  bool autoSize_;
+  Colour foreColor_;
+  bool visible_ = true;
+};
+
+struct LineSpec {
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // twips
+  Colour color = kBlack;
+  int widthPixels = 1;
+};
+
+// A windowless line drawn over the persistent surface.
+struct Line {
+  Point from;
+  Point to;
+  Colour color;
+  int widthPixels;
+};
+
+// An invisible holder of a picture.
+struct Image {
+  Picture picture = Picture::None;
+};
+
+class Timer {
+ public:
+  virtual ~Timer() = default;
+  int interval() const { return interval_; }
+  bool enabled() const { return enabled_; }
+  void setInterval(int milliseconds);
+  void setEnabled(bool enabled);
+  std::function<void()> onTimer;
+
+ protected:
+  Timer(int interval, bool enabled) : interval_(interval), enabled_(enabled) {}
+  // Brings the real timer in line with interval() and enabled().
+  virtual void schedule() = 0;
+
+ private:
+  int interval_;
+  bool enabled_;
+};
+
+struct TextBoxSpec {
+  double left = 0, top = 0, width = 0, height = 0;
+  std::string text;
+  int maxLength = 0;  // 0: no limit
+  bool multiLine = false;
+  bool readOnly = false;
+  bool verticalScrollBar = false;
+};
+
+class TextBox {
+ public:
+  virtual ~TextBox() = default;
+  virtual std::string text() const = 0;
+  // Rewrites the text and puts the caret after it.
+  virtual void setText(std::string_view text) = 0;
+  // Before the box takes a typed character; setting the code to 0 drops the key.
+  std::function<void(std::int16_t& keyAscii)> onKeyPress;
+  // After the box has taken a typed character (the text now includes it).
+  std::function<void(std::int16_t keyAscii)> onKeyApplied;
+};
+
+struct ScrollBarSpec {
+  double left = 0, top = 0, width = 0, height = 0;
+  int min = 0, max = 0, value = 0;
+};
+
+class ScrollBar {
+ public:
+  virtual ~ScrollBar() = default;
+  virtual int value() const = 0;
+  // Moves the bar; raises no event.
+  virtual void setValue(int value) = 0;
+  // While the user drags the thumb, after the value has moved.
+  std::function<void()> onScroll;
+};
+
+struct ComboBoxSpec {
+  double left = 0, top = 0, width = 0, height = 0;
+};
+
+// A drop-down list the user can only choose from.
+class ComboBox {
+ public:
+  virtual ~ComboBox() = default;
+  virtual void addItem(std::string_view text) = 0;
+  virtual int listCount() const = 0;
+  virtual std::string item(int index) const = 0;
+  // -1 when nothing is selected.
+  virtual int listIndex() const = 0;
+  // Selects an item and raises onClick, as a choice by the user does.
+  virtual void setListIndex(int index) = 0;
+  std::function<void()> onClick;
+};
+
+struct PictureBoxSpec {
+  double left = 0, top = 0, width = 0, height = 0;
+  bool border = true;
+  Colour backColor = rgb(0xF0, 0xF0, 0xF0);
+  Picture picture = Picture::None;
+};
+
+// A child window with its own persistent surface.
+class PictureBox : public MouseHandlers {
+ public:
+  virtual ~PictureBox() = default;
+  // The surface's device context; what is drawn on it shows at the next repaint.
+  virtual Hdc hdc() = 0;
+  // The colour of a pixel of the surface (client pixels).
+  virtual Colour point(int x, int y) = 0;
+  virtual Colour backColor() const = 0;
+  // Also clears the surface to the colour.
+  virtual void setBackColor(Colour color) = 0;
+  virtual void setPicture(Picture picture) = 0;
+};
+
+struct ButtonSpec {
+  double left = 0, top = 0, width = 0, height = 0;
+  std::string caption;
+  Picture picture = Picture::None;
+  bool isDefault = false;  // Enter presses it
+  bool isCancel = false;   // Esc presses it
+};
+
+// A push button. A press of any mouse button keeps the mouse until the release.
+class Button : public MouseHandlers {
+ public:
+  virtual ~Button() = default;
+  virtual std::string caption() const = 0;
+  virtual Picture picture() const = 0;
+  virtual void setPicture(Picture picture) = 0;
+  std::function<void()> onClick;
+};
+
+// A menu tree. A caption of "-" is a separator; "&" marks the access key.
+struct MenuItemSpec {
+  std::string caption;
+  std::function<void()> onClick;
+  std::vector<MenuItemSpec> children;
+};
+
+class Menu {
+ public:
+  virtual ~Menu() = default;
+};
+
+}  // namespace lindrel::platform

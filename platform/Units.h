@@ -1,0 +1,89 @@
+#pragma once
+// Lengths, points and rectangles shared by every implementation of the platform.
+// Window geometry is written in twips and held in whole pixels: 15 twips a pixel, fixed.
+
+#include <cstdint>
+
+namespace lindrel::platform {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// Nearest whole number, ties to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
+double roundHalfEven(double value);
+
+// A length or coordinate in twips as whole pixels: nearest pixel, ties to even, so
+// 1000 twips is 67 pixels and reads back as 1005. Raises Overflow outside 32 bits.
+std::int32_t pixelsFromTwips(double twips);
+
+constexpr double twipsFromPixels(std::int32_t pixels) { return pixels * double{kTwipsPerPixel}; }
+
+struct Point {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+// Right and bottom are exclusive, as GetWindowRect reports them.
+struct Rect {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t right = 0;
+  std::int32_t bottom = 0;
+
+  constexpr std::int32_t width() const { return right - left; }
+  constexpr std::int32_t height() const { return bottom - top; }
+  constexpr bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+  constexpr bool empty() const { return right <= left || bottom <= top; }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+Rect intersect(const Rect& a, const Rect& b);
+
+// A colour reference: red + 256 * green + 65536 * blue (0x00BBGGRR).
+using Colour = std::uint32_t;
+inline constexpr Colour kInvalidColour = 0xFFFFFFFFu;
+
+constexpr Colour rgb(int red, int green, int blue) {
+  return static_cast<Colour>(red & 0xFF) | (static_cast<Colour>(green & 0xFF) << 8) |
+         (static_cast<Colour>(blue & 0xFF) << 16);
+}
+constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+inline constexpr Colour kBlack = rgb(0, 0, 0);
+inline constexpr Colour kWhite = rgb(255, 255, 255);
+
+// 16-bit booleans as the forms pass them: True is -1, False is 0.
+using VbBool = std::int16_t;
+inline constexpr VbBool kTrue = -1;
+inline constexpr VbBool kFalse = 0;
+
+// Mouse buttons, modifier keys and virtual keys as the handlers receive them.
+namespace button {
+inline constexpr std::int16_t kLeft = 1;
+inline constexpr std::int16_t kRight = 2;
+inline constexpr std::int16_t kMiddle = 4;
+}  // namespace button
+namespace modifier {
+inline constexpr std::int16_t kShift = 1;
+inline constexpr std::int16_t kCtrl = 2;
+inline constexpr std::int16_t kAlt = 4;
+}  // namespace modifier
+namespace vk {
+inline constexpr std::int16_t kLeft = 37;
+inline constexpr std::int16_t kUp = 38;
+inline constexpr std::int16_t kRight = 39;
+inline constexpr std::int16_t kDown = 40;
+}  // namespace vk
+
+// The application-wide pointer codes; while not Default it overrides every window's own pointer.
+enum class PointerCode : std::int16_t {
+  Default = 0,
+  SizeNS = 7,     // vertical double arrow
+  SizeNWSE = 8,   // diagonal double arrow, north-west to south-east
+  SizeWE = 9,     // horizontal double arrow
+  Custom = 99,
+};
+
+}  // namespace lindrel::platform

@@ -1,0 +1,182 @@
+#pragma once
+// A top-level window as the forms see it. The logic both implementations must agree on
+// lives here: geometry in twips held as whole pixels, the resize handling that a size write
+// runs synchronously, the persistent surface that grows and is never cut back, windowless
+// labels and lines, and the routing of mouse events. The implementation supplies the real
+// window through the protected hooks.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Controls.h"
+#include "platform/MouseRouter.h"
+
+namespace lindrel::platform {
+
+enum class Border {
+  None,             // no caption, frame or system menu
+  FixedToolWindow,  // thin caption with a close box only, not resizable
+  FixedDialog,      // dialog frame with a close box only, not resizable
+};
+
+struct WindowSpec {
+  std::string className;  // one window class per form
+  std::string caption;
+  Border border = Border::None;
+  Colour backColor = rgb(0xF0, 0xF0, 0xF0);
+  Colour foreColor = kBlack;
+  // Twips: the whole window when it has no border, else its client area.
+  double width = 0;
+  double height = 0;
+  Picture icon = Picture::None;
+};
+
+// The largest width or height a window may take, in pixels.
+inline constexpr std::int32_t kMaxWindowPixels = 32767;
+
+class Window : public MouseHandlers, protected LabelHost, private MouseElement {
+ public:
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // ---- Geometry, in twips. A width or height write runs onResize to completion before it
+  // returns, when the size in pixels changed; a negative size raises InvalidPropertyValue.
+  double left() const { return twipsFromPixels(rect_.left); }
+  double top() const { return twipsFromPixels(rect_.top); }
+  double width() const { return twipsFromPixels(rect_.width()); }
+  double height() const { return twipsFromPixels(rect_.height()); }
+  void setLeft(double twips);
+  void setTop(double twips);
+  void setWidth(double twips);
+  void setHeight(double twips);
+  // Moves to a new left and top in one step, size unchanged.
+  void move(double left, double top);
+  // The window's rectangle in screen pixels, as the program holds it.
+  const Rect& pixelRect() const { return rect_; }
+  Point clientSize() const;
+
+  // Geometry writes go on while a hold lives (sizes, resize handling, drawing), but the
+  // window on the screen keeps its place and size until the last hold ends.
+  class [[nodiscard]] ScreenUpdateHold {
+   public:
+    explicit ScreenUpdateHold(Window& window);
+    ~ScreenUpdateHold();
+    ScreenUpdateHold(const ScreenUpdateHold&) = delete;
+    ScreenUpdateHold& operator=(const ScreenUpdateHold&) = delete;
+
+   private:
+    Window& window_;
+  };
+  ScreenUpdateHold holdScreenUpdates() { return ScreenUpdateHold(*this); }
+
+  // ---- The persistent surface: twips for points and lines, pixels for text on hdc().
+  void cls();
+  // Paints one point in the foreground colour and moves the drawing position there.
+  void pset(double x, double y);
+  // A line in the foreground colour from the drawing position to (x, y), end point excluded.
+  void lineTo(double x, double y);
+  // The surface's device context, carrying the window's font and foreground colour.
+  virtual Hdc hdc() = 0;
+  Colour backColor() const { return backColor_; }
+  Colour foreColor() const { return foreColor_; }
+  // The surface's size in pixels: the largest client area the window has had.
+  Point surfaceSize() const { return surfaceSize_; }
+
+  // ---- Windowless children.
+  Label& addLabel(const LabelSpec& spec);
+  void addLine(const LineSpec& spec);
+  const std::vector<std::unique_ptr<Label>>& labels() const { return labels_; }
+  const std::vector<Line>& lines() const { return lines_; }
+
+  // ---- Real children, in tab order.
+  virtual Timer& addTimer(int intervalMs, bool enabled) = 0;
+  virtual TextBox& addTextBox(const TextBoxSpec& spec) = 0;
+  virtual ScrollBar& addScrollBar(const ScrollBarSpec& spec) = 0;
+  virtual ComboBox& addComboBox(const ComboBoxSpec& spec) = 0;
+  virtual PictureBox& addPictureBox(const PictureBoxSpec& spec) = 0;
+  virtual Button& addButton(const ButtonSpec& spec) = 0;
+
+  // ---- Life.
+  virtual Hwnd hwnd() const = 0;
+  // Shows the window without waiting; the first showing centres it on the screen.
+  virtual void show() = 0;
+  // Shows the window centred and waits until it has been closed.
+  virtual void showModal() = 0;
+  // Unloads: the real window and its controls go; onUnload runs.
+  virtual void close() = 0;
+  virtual bool isOpen() const = 0;
+  virtual bool isVisible() const = 0;
+  // The window's own pointer (None: the default arrow).
+  virtual void setPointer(Picture picture) = 0;
+  // Pops the menu's top-level items up at the pointer; returns after the chosen item ran.
+  virtual void popupMenu(Menu& menu) = 0;
+
+  // ---- Events.
+  std::function<void()> onResize;
+  std::function<void(std::int16_t keyCode, std::int16_t shift)> onKeyDown;
+  std::function<void()> onUnload;
+
+ protected:
+  // frame: the border's thickness on each side (zero for a borderless window).
+  Window(const WindowSpec& spec, Rect windowRect, Rect frame);
+
+  // Pushes the program's rectangle to the real window.
+  virtual void applyRect(const Rect& rect) = 0;
+  // Enlarges the surface to size, keeping its content; the new area takes the back colour.
+  virtual void growSurface(Point size) = 0;
+  virtual void clearSurface(Colour color) = 0;
+  virtual void surfacePoint(Point at, Colour color) = 0;
+  // A line on the surface from one pixel to another, the end pixel excluded.
+  virtual void surfaceLine(Point from, Point to, Colour color) = 0;
+  // The area of the client (in pixels) needs to be painted again.
+  void invalidateArea(const Rect& clientPixels) override = 0;
+
+  // For the implementation: creates the surface for the first client size.
+  void initSurface();
+  // Centres the window on an area of the screen (pixels), size unchanged.
+  void centreOn(const Rect& area);
+  // The first showing of a window raises its resize handling once, as every later size
+  // change does, so the window lays itself out for the size it is shown at.
+  void shownFirstTime() {
+    if (onResize) onResize();
+  }
+  // The system moved or sized the window (not the program): runs onResize on a new size.
+  void systemRect(const Rect& rect);
+  // Mouse input from the system, in client pixels.
+  void mouseInput(MouseAction action, std::int16_t button, std::int16_t shift, Point client);
+  MouseRouter& mouseRouter() { return router_; }
+  bool screenUpdatesHeld() const { return holds_ > 0; }
+  const WindowSpec& spec() const { return spec_; }
+  Rect frame() const { return frame_; }
+
+ private:
+  MouseHandlers& mouseHandlers() override { return *this; }
+  Point mouseOrigin() const override { return Point{}; }
+  MouseElement& elementAt(Point client);
+  void setRect(const Rect& rect);
+  void releaseHold();
+  void growSurfaceToClient();
+
+  WindowSpec spec_;
+  Colour backColor_;
+  Colour foreColor_;
+  Rect rect_;
+  Rect frame_;
+  Rect shownRect_;  // what the real window was last given
+  int holds_ = 0;
+  Point surfaceSize_{};
+  Point drawPosition_{};
+  std::vector<std::unique_ptr<Label>> labels_;
+  std::vector<Line> lines_;
+  MouseRouter router_;
+};
+
+// Calls fn for every pixel of a line from one point to another, the end point excluded,
+// as a GDI pen of one pixel draws it.
+void forEachLinePixel(Point from, Point to, const std::function<void(Point)>& fn);
+
+}  // namespace lindrel::platform
