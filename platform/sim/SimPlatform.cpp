@@ -1,0 +1,572 @@
+#include "platform/sim/SimPlatform.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <stdexcept>
+
+#include "platform/Errors.h"
+#include "platform/Text.h"
+#include "platform/sim/SimWindow.h"
+
+namespace lindrel::platform::sim {
+namespace {
+
+constexpr Colour kFrameColour = rgb(0xD4, 0xD0, 0xC8);
+constexpr long kErrorAccessDenied = 5;
+constexpr long kErrorInvalidHandle = 6;
+constexpr std::uint32_t kWriteRights = 0x0002 | 0x0004 | 0x0020 | 0x10000 | 0x40000 | 0x80000;
+constexpr unsigned kSwpNoActivate = 0x0010;
+
+std::string lower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+Rect frameFor(Border border) {
+  switch (border) {
+    case Border::None: return Rect{0, 0, 0, 0};
+    case Border::FixedToolWindow: return Rect{3, 20, 3, 3};
+    case Border::FixedDialog: return Rect{3, 26, 3, 3};
+  }
+  return Rect{};
+}
+
+}  // namespace
+
+RegistryValue RegistryValue::text(std::string_view utf8, std::uint32_t type) {
+  RegistryValue v;
+  v.type = type;
+  std::u16string wide = text::toUtf16(utf8);
+  wide.push_back(u'\0');
+  for (char16_t c : wide) {
+    v.data.push_back(static_cast<std::uint8_t>(c & 0xFF));
+    v.data.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  return v;
+}
+
+RegistryValue RegistryValue::dword(std::uint32_t value) {
+  RegistryValue v;
+  v.type = kRegDword;
+  for (int i = 0; i < 4; ++i) v.data.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+  return v;
+}
+
+struct SimPlatform::Target {
+  SimControl* control = nullptr;
+};
+
+SimPlatform::SimPlatform(SimConfig config) : config_(std::move(config)), desktop_(config_.desktopColour) {
+  if (config_.monitors.empty()) throw std::invalid_argument("a desktop needs a monitor");
+  const Rect all = virtualDesktop();
+  desktop_.grow(Point{all.width(), all.height()}, config_.desktopColour);
+}
+
+SimPlatform::~SimPlatform() = default;
+
+// ---- Platform
+
+std::unique_ptr<Window> SimPlatform::createWindow(const WindowSpec& spec) {
+  const Rect frame = frameFor(spec.border);
+  const std::int32_t w = pixelsFromTwips(spec.width) + frame.left + frame.right;
+  const std::int32_t h = pixelsFromTwips(spec.height) + frame.top + frame.bottom;
+  return std::make_unique<SimWindow>(*this, spec, Rect{0, 0, w, h}, frame);
+}
+
+std::unique_ptr<Menu> SimPlatform::createMenu(const MenuItemSpec& top) { return std::make_unique<SimMenu>(top); }
+
+Rect SimPlatform::primaryScreen() const {
+  for (const Monitor& m : config_.monitors) {
+    if (m.primary) return m.rect;
+  }
+  return config_.monitors.front().rect;
+}
+
+double SimPlatform::screenWidth() const { return twipsFromPixels(primaryScreen().width()); }
+double SimPlatform::screenHeight() const { return twipsFromPixels(primaryScreen().height()); }
+
+Rect SimPlatform::virtualDesktop() const {
+  Rect all = config_.monitors.front().rect;
+  for (const Monitor& m : config_.monitors) {
+    all = Rect{std::min(all.left, m.rect.left), std::min(all.top, m.rect.top), std::max(all.right, m.rect.right),
+               std::max(all.bottom, m.rect.bottom)};
+  }
+  return all;
+}
+
+void SimPlatform::msgBox(std::string_view text) {
+  MessageBoxRecord record{std::string(text), std::string(AppInfo::kTitle), {}};
+  for (SimWindow* w : windows_) {
+    if (w->isOpen()) record.topmost[w->hwnd()] = w->topmost;
+  }
+  // The box takes the mouse from whoever held it.
+  for (SimWindow* w : windows_) w->loseMouse();
+  capture_ = nullptr;
+  held_ = 0;
+  messageBoxes_.push_back(record);
+  if (onMessageBox) onMessageBox(messageBoxes_.back());
+}
+
+void SimPlatform::clearClipboard() {
+  for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
+    if (clipboardBusy == 0) {
+      clipboard_.reset();
+      return;
+    }
+    if (clipboardBusy > 0) --clipboardBusy;
+  }
+  raise(ErrorNumber::CantOpenClipboard);
+}
+
+void SimPlatform::setClipboardText(std::string_view text) {
+  for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
+    if (clipboardBusy == 0) {
+      clipboard_ = std::string(text);
+      return;
+    }
+    if (clipboardBusy > 0) --clipboardBusy;
+  }
+  raise(ErrorNumber::CantOpenClipboard);
+}
+
+void SimPlatform::addFile(std::string_view path, FileEntry entry) { files_[lower(path)] = entry; }
+
+bool SimPlatform::fileExists(std::string_view path) {
+  const auto it = files_.find(lower(path));
+  return it != files_.end() && !it->second.hidden && !it->second.system;
+}
+
+void SimPlatform::startProgram(std::string_view path) {
+  if (path.empty() || files_.find(lower(path)) == files_.end()) raise(ErrorNumber::FileNotFound);
+  started_.emplace_back(path);
+}
+
+void SimPlatform::endProcess() {
+  ended_ = true;
+  throw ProcessEnded{};
+}
+
+// ---- Api
+
+bool SimPlatform::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, unsigned flags) {
+  setWindowPosCalls_.push_back(SetWindowPosCall{hwnd, insertAfter, x, y, cx, cy, flags});
+  SimWindow* w = window(hwnd);
+  if (w == nullptr || !w->isOpen()) return false;
+  if (insertAfter == kHwndTopmost) w->topmost = true;
+  if (insertAfter == kHwndNoTopmost) w->topmost = false;
+  if (w->isVisible()) bringToFront(w);
+  if ((flags & kSwpNoActivate) == 0 && w->isVisible()) activate(w);
+  return true;
+}
+
+bool SimPlatform::GetWindowRect(Hwnd hwnd, Rect& rect) {
+  const SimWindow* w = window(hwnd);
+  if (w == nullptr) return false;
+  rect = w->screenRect();
+  return true;
+}
+
+bool SimPlatform::GetCursorPos(Point& point) {
+  point = cursor_;
+  return true;
+}
+
+Hdc SimPlatform::GetDC(Hwnd hwnd) {
+  const std::uintptr_t id = nextId();
+  if (hwnd == kNoWindow) {
+    dcs_[id] = true;
+  } else {
+    SimWindow* w = window(hwnd);
+    if (w == nullptr) return kNoDc;
+    dcs_[id] = false;
+    surfaces_[id] = surfaces_.at(static_cast<std::uintptr_t>(w->hdc()));
+  }
+  return Hdc{id};
+}
+
+int SimPlatform::ReleaseDC(Hwnd, Hdc hdc) {
+  const auto id = static_cast<std::uintptr_t>(hdc);
+  const auto it = dcs_.find(id);
+  if (it == dcs_.end()) return 0;
+  if (!it->second) surfaces_.erase(id);
+  dcs_.erase(it);
+  return 1;
+}
+
+bool SimPlatform::isScreenDc(Hdc hdc) const {
+  const auto it = dcs_.find(static_cast<std::uintptr_t>(hdc));
+  return it != dcs_.end() && it->second;
+}
+
+SimSurface* SimPlatform::surfaceOf(Hdc hdc) const {
+  const auto it = surfaces_.find(static_cast<std::uintptr_t>(hdc));
+  return it == surfaces_.end() ? nullptr : it->second;
+}
+
+Colour SimPlatform::GetPixel(Hdc hdc, int x, int y) {
+  if (isScreenDc(hdc)) {
+    if (unreadablePixels.count({x, y}) != 0) return kInvalidColour;
+    return screenPixel(Point{x, y});
+  }
+  const SimSurface* surface = surfaceOf(hdc);
+  return surface == nullptr ? kInvalidColour : surface->at(Point{x, y});
+}
+
+Colour SimPlatform::readPixel(Hdc hdc, Point p) const {
+  // Outside the screen or the surface there is nothing to copy: black.
+  const Colour c = isScreenDc(hdc) ? screenPixel(p) : (surfaceOf(hdc) ? surfaceOf(hdc)->at(p) : kInvalidColour);
+  return c == kInvalidColour ? kBlack : c;
+}
+
+bool SimPlatform::BitBlt(Hdc dest, int x, int y, int cx, int cy, Hdc src, int x1, int y1, std::uint32_t rop) {
+  return StretchBlt(dest, x, y, cx, cy, src, x1, y1, cx, cy, rop);
+}
+
+bool SimPlatform::StretchBlt(Hdc dest, int x, int y, int cx, int cy, Hdc src, int x1, int y1, int cx1, int cy1,
+                             std::uint32_t rop) {
+  SimSurface* target = surfaceOf(dest);
+  if (target == nullptr || cx <= 0 || cy <= 0) return false;
+  if (rop != kSrcCopy && rop != kBlackness) return false;
+  if (rop == kSrcCopy && !isScreenDc(src) && surfaceOf(src) == nullptr) return false;
+  // Only what lands on the destination surface is worked out.
+  const Rect area = intersect(Rect{x, y, x + cx, y + cy}, Rect{0, 0, target->size().x, target->size().y});
+  for (int dy = area.top; dy < area.bottom; ++dy) {
+    for (int dx = area.left; dx < area.right; ++dx) {
+      Colour c = kBlack;
+      if (rop == kSrcCopy) {
+        const int sx = x1 + static_cast<int>(static_cast<long long>(dx - x) * cx1 / cx);
+        const int sy = y1 + static_cast<int>(static_cast<long long>(dy - y) * cy1 / cy);
+        c = readPixel(src, Point{sx, sy});
+      }
+      target->set(Point{dx, dy}, c);
+    }
+  }
+  return true;
+}
+
+bool SimPlatform::TextOut(Hdc hdc, int x, int y, std::string_view text) {
+  SimSurface* surface = surfaceOf(hdc);
+  if (surface == nullptr) return false;
+  surface->text(Point{x, y}, std::string(text));
+  return true;
+}
+
+long SimPlatform::RegOpenKeyEx(Hkey root, std::string_view subKey, std::uint32_t, std::uint32_t samDesired,
+                               Hkey& result) {
+  accessRequested_.push_back(samDesired);
+  const auto key = std::make_pair(static_cast<std::uintptr_t>(root), lower(subKey));
+  if (registry_.find(key) == registry_.end()) return kErrorFileNotFound;
+  if (standardUser && root == kHkeyLocalMachine && (samDesired & kWriteRights) != 0) return kErrorAccessDenied;
+  const std::uintptr_t id = nextId();
+  openKeys_[id] = key;
+  result = Hkey{id};
+  return kErrorSuccess;
+}
+
+long SimPlatform::RegQueryValueEx(Hkey key, std::string_view valueName, std::uint32_t& type, std::uint8_t* data,
+                                  std::uint32_t& size) {
+  const auto open = openKeys_.find(static_cast<std::uintptr_t>(key));
+  if (open == openKeys_.end()) return kErrorInvalidHandle;
+  const auto& values = registry_.at(open->second);
+  const auto it = values.find(lower(valueName));
+  if (it == values.end()) return kErrorFileNotFound;
+  const RegistryValue& v = it->second;
+  type = v.type;
+  const auto length = static_cast<std::uint32_t>(v.data.size());
+  if (data != nullptr && size < length) {
+    size = length;
+    return kErrorMoreData;
+  }
+  if (data != nullptr && length > 0) std::memcpy(data, v.data.data(), length);
+  size = length;
+  return kErrorSuccess;
+}
+
+long SimPlatform::RegCloseKey(Hkey key) {
+  return openKeys_.erase(static_cast<std::uintptr_t>(key)) == 1 ? kErrorSuccess : kErrorInvalidHandle;
+}
+
+void SimPlatform::setRegistryValue(Hkey root, std::string_view key, std::string_view name, RegistryValue value) {
+  auto& values = registry_[std::make_pair(static_cast<std::uintptr_t>(root), lower(key))];
+  values[lower(name)] = std::move(value);
+}
+
+// ---- The screen
+
+void SimPlatform::paintDesktop(const Rect& area, Colour color) {
+  const Rect all = virtualDesktop();
+  const Rect r = intersect(area, all);
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) desktop_.set(Point{x - all.left, y - all.top}, color);
+  }
+}
+
+void SimPlatform::paintDesktop(const std::function<Colour(Point)>& pattern) {
+  const Rect all = virtualDesktop();
+  for (int y = all.top; y < all.bottom; ++y) {
+    for (int x = all.left; x < all.right; ++x) desktop_.set(Point{x - all.left, y - all.top}, pattern(Point{x, y}));
+  }
+}
+
+Colour SimPlatform::screenPixel(Point p) const {
+  for (SimWindow* w : windows_) {
+    if (!w->isVisible() || !w->screenRect().contains(p)) continue;
+    const Point origin = w->clientOrigin();
+    const Point client{p.x - origin.x, p.y - origin.y};
+    if (!w->clientRect().contains(client)) return kFrameColour;
+    return w->clientPixel(client);
+  }
+  const Rect all = virtualDesktop();
+  if (!all.contains(p)) return kInvalidColour;
+  bool onMonitor = false;
+  for (const Monitor& m : config_.monitors) onMonitor = onMonitor || m.rect.contains(p);
+  return onMonitor ? desktop_.at(Point{p.x - all.left, p.y - all.top}) : kInvalidColour;
+}
+
+// ---- Windows
+
+void SimPlatform::registerWindow(SimWindow* w) { windows_.push_back(w); }
+
+void SimPlatform::unregisterWindow(SimWindow* w) {
+  windows_.erase(std::remove(windows_.begin(), windows_.end(), w), windows_.end());
+  if (active_ == w) active_ = nullptr;
+  if (capture_ != nullptr && &capture_->ownerWindow() == w) capture_ = nullptr;
+  modal_.erase(std::remove(modal_.begin(), modal_.end(), w), modal_.end());
+}
+
+void SimPlatform::bringToFront(SimWindow* w) {
+  windows_.erase(std::remove(windows_.begin(), windows_.end(), w), windows_.end());
+  auto at = windows_.begin();
+  if (!w->topmost) {
+    at = std::find_if(windows_.begin(), windows_.end(), [](SimWindow* o) { return !o->topmost; });
+  }
+  windows_.insert(at, w);
+}
+
+bool SimPlatform::isTopmost(Hwnd hwnd) const {
+  const SimWindow* w = window(hwnd);
+  return w != nullptr && w->topmost;
+}
+
+SimWindow* SimPlatform::window(Hwnd hwnd) const {
+  for (SimWindow* w : windows_) {
+    if (w->hwnd() == hwnd) return w;
+  }
+  return nullptr;
+}
+
+std::vector<SimWindow*> SimPlatform::zOrder() const {
+  std::vector<SimWindow*> open;
+  for (SimWindow* w : windows_) {
+    if (w->isVisible()) open.push_back(w);
+  }
+  return open;
+}
+
+Hdc SimPlatform::registerSurface(SimSurface* surface) {
+  const std::uintptr_t id = nextId();
+  surfaces_[id] = surface;
+  return Hdc{id};
+}
+
+void SimPlatform::unregisterSurface(Hdc hdc) { surfaces_.erase(static_cast<std::uintptr_t>(hdc)); }
+
+void SimPlatform::timerCreated(SimTimer* timer) {
+  timer->order = timers_.size();
+  timers_.push_back(timer);
+}
+
+void SimPlatform::timerDestroyed(SimTimer* timer) {
+  timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
+}
+
+void SimPlatform::timerScheduled(SimTimer*) {}
+
+bool SimPlatform::inModal(const SimWindow* w) const { return !modal_.empty() && modal_.back() == w; }
+
+void SimPlatform::runPopup(SimWindow& owner, Menu& menu) {
+  auto& tree = dynamic_cast<SimMenu&>(menu).top;
+  PopupRecord record{cursor_, {}};
+  for (const MenuItemSpec& item : tree.children) record.captions.push_back(item.caption);
+  // The menu takes the mouse: the press that opened it ends inside the menu.
+  owner.loseMouse();
+  capture_ = nullptr;
+  held_ = 0;
+  popups_.push_back(record);
+  const std::vector<std::string> path = onPopupMenu ? onPopupMenu(popups_.back()) : std::vector<std::string>{};
+  if (path.empty()) return;
+  const MenuItemSpec* item = &tree;
+  for (const std::string& caption : path) {
+    const auto it = std::find_if(item->children.begin(), item->children.end(),
+                                 [&](const MenuItemSpec& c) { return c.caption == caption; });
+    if (it == item->children.end()) throw std::logic_error("no menu item \"" + caption + "\"");
+    item = &*it;
+  }
+  if (!item->children.empty() || !item->onClick) throw std::logic_error("not a command: " + item->caption);
+  item->onClick();
+}
+
+// ---- Input
+
+template <class F>
+void SimPlatform::input(F&& f) {
+  if (ended_) return;
+  try {
+    f();
+  } catch (const ProcessEnded&) {
+    ended_ = true;
+  }
+}
+
+SimPlatform::Target SimPlatform::targetAt(Point screen) const {
+  for (SimWindow* w : windows_) {
+    if (!w->isVisible() || !w->screenRect().contains(screen)) continue;
+    const Point origin = w->clientOrigin();
+    const Point client{screen.x - origin.x, screen.y - origin.y};
+    if (!w->clientRect().contains(client)) return Target{};
+    return Target{&w->controlAt(client)};
+  }
+  return Target{};
+}
+
+void SimPlatform::routeMouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) {
+  input([&] {
+    SimControl* target = capture_ != nullptr ? capture_ : targetAt(screen).control;
+    if (target == nullptr) return;
+    SimWindow& owner = target->ownerWindow();
+    if (!modal_.empty() && !inModal(&owner)) return;  // a modal window blocks the others
+    if (action == MouseAction::Press || action == MouseAction::DoubleClick) {
+      bringToFront(&owner);
+      activate(&owner);
+    }
+    dispatch([&] { target->mouse(action, button, shift, screen); });
+    if (window(owner.hwnd()) == nullptr) return;
+    if (target->holdsMouse()) {
+      capture_ = target;
+    } else if (capture_ == target) {
+      capture_ = nullptr;
+    }
+  });
+}
+
+void SimPlatform::moveCursor(Point screen) {
+  cursor_ = screen;
+  routeMouse(MouseAction::Move, held_, 0, screen);
+}
+
+void SimPlatform::mouseDown(std::int16_t button, Point screen, std::int16_t shift) {
+  cursor_ = screen;
+  held_ = static_cast<std::int16_t>(held_ | button);
+  routeMouse(MouseAction::Press, button, shift, screen);
+}
+
+void SimPlatform::mouseUp(std::int16_t button, Point screen, std::int16_t shift) {
+  cursor_ = screen;
+  held_ = static_cast<std::int16_t>(held_ & ~button);
+  routeMouse(MouseAction::Release, button, shift, screen);
+}
+
+void SimPlatform::click(std::int16_t button, Point screen) {
+  mouseDown(button, screen);
+  mouseUp(button, screen);
+}
+
+void SimPlatform::doubleClick(Point screen) {
+  click(button::kLeft, screen);
+  cursor_ = screen;
+  held_ = static_cast<std::int16_t>(held_ | button::kLeft);
+  routeMouse(MouseAction::DoubleClick, button::kLeft, 0, screen);
+  mouseUp(button::kLeft, screen);
+}
+
+void SimPlatform::drag(Point from, Point to, int step) {
+  mouseDown(button::kLeft, from);
+  Point at = from;
+  while (at != to && !ended_) {
+    const auto toward = [step](std::int32_t a, std::int32_t b) {
+      return a < b ? std::min(b, a + step) : std::max(b, a - step);
+    };
+    at = Point{toward(at.x, to.x), toward(at.y, to.y)};
+    moveCursor(at);
+  }
+  mouseUp(button::kLeft, to);
+}
+
+void SimPlatform::keyDown(std::int16_t keyCode, std::int16_t shift) {
+  input([&] {
+    SimWindow* target = active_;
+    if (target == nullptr || !target->isOpen()) return;
+    if (!modal_.empty() && !inModal(target)) return;
+    dispatch([&] { target->keyDown(keyCode, shift); });
+  });
+}
+
+void SimPlatform::type(TextBox& box, std::string_view characters) {
+  auto& simBox = dynamic_cast<SimTextBox&>(box);
+  for (char ch : characters) {
+    input([&] {
+      std::int16_t code = static_cast<std::int16_t>(static_cast<unsigned char>(ch));
+      dispatch([&] {
+        if (box.onKeyPress) box.onKeyPress(code);
+      });
+      if (code == 0) return;
+      simBox.take(code);
+      dispatch([&] {
+        if (box.onKeyApplied) box.onKeyApplied(code);
+      });
+    });
+  }
+}
+
+void SimPlatform::dragThumb(ScrollBar& bar, int value) {
+  auto& simBar = dynamic_cast<SimScrollBar&>(bar);
+  input([&] {
+    simBar.setValue(simBar.clamp(value));
+    dispatch([&] {
+      if (bar.onScroll) bar.onScroll();
+    });
+  });
+}
+
+void SimPlatform::clickArrow(ScrollBar& bar, int delta) {
+  auto& simBar = dynamic_cast<SimScrollBar&>(bar);
+  simBar.setValue(simBar.clamp(simBar.value() + delta));
+}
+
+void SimPlatform::choose(ComboBox& list, int index) {
+  input([&] { dispatch([&] { list.setListIndex(index); }); });
+}
+
+void SimPlatform::press(Button& button) {
+  auto& simButton = dynamic_cast<SimButton&>(button);
+  const Rect r = simButton.clientRect();
+  const Point origin = simButton.ownerWindow().clientOrigin();
+  click(button::kLeft, Point{origin.x + (r.left + r.right) / 2, origin.y + (r.top + r.bottom) / 2});
+}
+
+void SimPlatform::closeBox(Window& window) {
+  input([&] { dynamic_cast<SimWindow&>(window).userClose(); });
+}
+
+void SimPlatform::advance(int ms) {
+  const int end = now_ + ms;
+  for (;;) {
+    SimTimer* next = nullptr;
+    for (SimTimer* t : timers_) {
+      if (t->due >= 0 && t->due <= end && (next == nullptr || t->due < next->due)) next = t;
+    }
+    if (next == nullptr || ended_) break;
+    now_ = next->due;
+    next->due = now_ + next->interval();
+    input([&] {
+      dispatch([&] {
+        if (next->onTimer) next->onTimer();
+      });
+    });
+  }
+  now_ = end;
+}
+
+}  // namespace lindrel::platform::sim

@@ -1,0 +1,40 @@
+#pragma once
+// A pixel grid standing in for a device context's bitmap, with a log of the text written on it.
+
+#include <string>
+#include <vector>
+
+#include "platform/Units.h"
+
+namespace lindrel::platform::sim {
+
+struct TextRecord {
+  Point at;
+  std::string text;
+  friend bool operator==(const TextRecord&, const TextRecord&) = default;
+};
+
+class SimSurface {
+ public:
+  explicit SimSurface(Colour fill = kWhite) : fill_(fill) {}
+
+  Point size() const { return size_; }
+  // Enlarges to size, keeping the content; new pixels take the fill colour.
+  void grow(Point size, Colour fill);
+  void clear(Colour color);
+  bool inside(Point p) const { return p.x >= 0 && p.y >= 0 && p.x < size_.x && p.y < size_.y; }
+  // Drawing outside the grid is lost; reading outside gives the invalid colour.
+  void set(Point p, Colour color);
+  Colour at(Point p) const;
+
+  void text(Point at, std::string text) { texts_.push_back(TextRecord{at, std::move(text)}); }
+  const std::vector<TextRecord>& texts() const { return texts_; }
+
+ private:
+  Point size_{};
+  Colour fill_;
+  std::vector<Colour> pixels_;
+  std::vector<TextRecord> texts_;
+};
+
+}  // namespace lindrel::platform::sim

@@ -1,0 +1,288 @@
+#include "platform/sim/SimWindow.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Errors.h"
+#include "platform/Text.h"
+#include "platform/sim/SimPlatform.h"
+
+namespace lindrel::platform::sim {
+namespace {
+
+constexpr Colour kFrameColour = rgb(0xD4, 0xD0, 0xC8);
+constexpr Colour kButtonFace = rgb(0xF0, 0xF0, 0xF0);
+constexpr Colour kEditBackground = kWhite;
+constexpr int kPictureBorder = 2;
+
+Point toClient(const SimWindow& window, Point screen) {
+  const Point origin = window.clientOrigin();
+  return Point{screen.x - origin.x, screen.y - origin.y};
+}
+
+}  // namespace
+
+// ---- Timer
+
+SimTimer::SimTimer(SimPlatform& sim, int interval, bool enabled) : Timer(interval, enabled), sim_(sim) {
+  sim_.timerCreated(this);
+  schedule();
+}
+
+SimTimer::~SimTimer() { sim_.timerDestroyed(this); }
+
+void SimTimer::schedule() {
+  due = (alive && enabled() && interval() > 0) ? sim_.clockMs() + interval() : -1;
+  sim_.timerScheduled(this);
+}
+
+// ---- Text box, scroll bar, list
+
+void SimTextBox::setText(std::string_view text) { text_ = text; }
+
+void SimTextBox::take(std::int16_t keyAscii) {
+  if (spec_.readOnly) return;
+  if (keyAscii == 8) {
+    if (!text_.empty()) {
+      const std::size_t n = text::charCount(text_);
+      text_ = text::mid(text_, 1, n - 1);
+    }
+    return;
+  }
+  if (keyAscii < 32) return;
+  if (spec_.maxLength > 0 && static_cast<int>(text::charCount(text_)) >= spec_.maxLength) return;
+  text_.push_back(static_cast<char>(keyAscii));
+}
+
+int SimScrollBar::clamp(int value) const { return std::clamp(value, spec_.min, spec_.max); }
+
+void SimScrollBar::setValue(int value) {
+  if (value < spec_.min || value > spec_.max) raise(ErrorNumber::InvalidPropertyValue);
+  value_ = value;
+}
+
+std::string SimComboBox::item(int index) const {
+  if (index < 0 || index >= listCount()) raise(ErrorNumber::InvalidPropertyValue);
+  return items_[static_cast<std::size_t>(index)];
+}
+
+void SimComboBox::setListIndex(int index) {
+  if (index < -1 || index >= listCount()) raise(ErrorNumber::InvalidPropertyValue);
+  index_ = index;
+  if (onClick) onClick();
+}
+
+// ---- Picture box
+
+SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& spec)
+    : sim_(sim),
+      owner_(owner),
+      rect_(pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height)),
+      border_(spec.border),
+      backColor_(spec.backColor),
+      picture_(spec.picture),
+      surface_(spec.backColor),
+      hdc_(sim.registerSurface(&surface_)) {
+  const Rect in = inner();
+  surface_.grow(Point{in.width(), in.height()}, backColor_);
+}
+
+SimPictureBox::~SimPictureBox() { sim_.unregisterSurface(hdc_); }
+
+Rect SimPictureBox::inner() const {
+  const int b = border_ ? kPictureBorder : 0;
+  return Rect{rect_.left + b, rect_.top + b, std::max(rect_.left + b, rect_.right - b),
+              std::max(rect_.top + b, rect_.bottom - b)};
+}
+
+Colour SimPictureBox::point(int x, int y) { return surface_.at(Point{x, y}); }
+
+void SimPictureBox::setBackColor(Colour color) {
+  backColor_ = color;
+  surface_.clear(color);
+}
+
+void SimPictureBox::mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) {
+  const Point client = toClient(owner_, screen);
+  const Rect in = inner();
+  const Point local{client.x - in.left, client.y - in.top};
+  router_.route(action, button, shift, local, [this](Point) -> MouseElement& { return *this; });
+}
+
+// ---- Button
+
+SimButton::SimButton(SimWindow& owner, const ButtonSpec& spec)
+    : owner_(owner),
+      spec_(spec),
+      rect_(pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height)),
+      picture_(spec.picture) {}
+
+void SimButton::mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) {
+  const Point client = toClient(owner_, screen);
+  const Point local{client.x - rect_.left, client.y - rect_.top};
+  router_.route(action, button, shift, local, [this](Point) -> MouseElement& { return *this; });
+  // A click is a left press and release on the button.
+  if (action == MouseAction::Release && button == button::kLeft && rect_.contains(client) && onClick) onClick();
+}
+
+// ---- Window
+
+SimWindow::SimWindow(SimPlatform& sim, const WindowSpec& spec, Rect rect, Rect frame)
+    : Window(spec, rect, frame),
+      sim_(sim),
+      hwnd_(Hwnd{sim.nextId()}),
+      surface_(spec.backColor),
+      hdc_(sim.registerSurface(&surface_)),
+      screenRect_(rect) {
+  initSurface();
+  sim_.registerWindow(this);
+}
+
+SimWindow::~SimWindow() {
+  timers_.clear();
+  pictureBoxes_.clear();
+  sim_.unregisterSurface(hdc_);
+  sim_.unregisterWindow(this);
+}
+
+Timer& SimWindow::addTimer(int intervalMs, bool enabled) {
+  timers_.push_back(std::make_unique<SimTimer>(sim_, intervalMs, enabled));
+  return *timers_.back();
+}
+
+TextBox& SimWindow::addTextBox(const TextBoxSpec& spec) {
+  textBoxes_.push_back(std::make_unique<SimTextBox>(spec));
+  return *textBoxes_.back();
+}
+
+ScrollBar& SimWindow::addScrollBar(const ScrollBarSpec& spec) {
+  scrollBars_.push_back(std::make_unique<SimScrollBar>(spec));
+  return *scrollBars_.back();
+}
+
+ComboBox& SimWindow::addComboBox(const ComboBoxSpec&) {
+  comboBoxes_.push_back(std::make_unique<SimComboBox>());
+  return *comboBoxes_.back();
+}
+
+PictureBox& SimWindow::addPictureBox(const PictureBoxSpec& spec) {
+  pictureBoxes_.push_back(std::make_unique<SimPictureBox>(sim_, *this, spec));
+  return *pictureBoxes_.back();
+}
+
+Button& SimWindow::addButton(const ButtonSpec& spec) {
+  buttons_.push_back(std::make_unique<SimButton>(*this, spec));
+  return *buttons_.back();
+}
+
+void SimWindow::show() {
+  if (!open_) return;
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    centreOn(sim_.primaryScreen());
+  }
+  const bool first = !visible_ && shownRects_.empty();
+  visible_ = true;
+  shownRects_.push_back(screenRect_);
+  sim_.bringToFront(this);
+  sim_.activate(this);
+  if (first) shownFirstTime();
+}
+
+void SimWindow::showModal() {
+  show();
+  sim_.pushModal(this);
+  if (sim_.onModal) sim_.onModal(*this);
+  sim_.popModal();
+  if (open_) close();
+}
+
+void SimWindow::close() {
+  if (!open_) return;
+  open_ = false;
+  visible_ = false;
+  for (auto& t : timers_) {
+    t->alive = false;
+    t->due = -1;
+  }
+  loseMouse();
+  sim_.releaseCapture();
+  if (sim_.activeWindow() == this) sim_.activate(nullptr);
+  if (onUnload) onUnload();
+}
+
+void SimWindow::userClose() { sim_.dispatch([this] { close(); }); }
+
+void SimWindow::popupMenu(Menu& menu) { sim_.runPopup(*this, menu); }
+
+Point SimWindow::clientOrigin() const {
+  return Point{screenRect_.left + frame().left, screenRect_.top + frame().top};
+}
+
+Rect SimWindow::clientRect() const {
+  const Point size = clientSize();
+  return Rect{0, 0, size.x, size.y};
+}
+
+SimControl& SimWindow::controlAt(Point client) {
+  for (auto& b : buttons_) {
+    if (b->clientRect().contains(client)) return *b;
+  }
+  for (auto& p : pictureBoxes_) {
+    if (p->clientRect().contains(client)) return *p;
+  }
+  return *this;
+}
+
+Colour SimWindow::clientPixel(Point client) const {
+  for (const auto& p : pictureBoxes_) {
+    if (!p->clientRect().contains(client)) continue;
+    const Rect in = p->inner();
+    if (!in.contains(client)) return kFrameColour;
+    return p->surface().at(Point{client.x - in.left, client.y - in.top});
+  }
+  for (const auto& b : buttons_) {
+    if (b->clientRect().contains(client)) return kButtonFace;
+  }
+  const Colour c = surface_.at(client);
+  return c == kInvalidColour ? backColor() : c;
+}
+
+void SimWindow::mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) {
+  mouseInput(action, button, shift, toClient(*this, screen));
+}
+
+void SimWindow::loseMouse() {
+  mouseRouter().cancelCapture();
+  for (auto& b : buttons_) b->loseMouse();
+  for (auto& p : pictureBoxes_) p->loseMouse();
+}
+
+void SimWindow::keyDown(std::int16_t keyCode, std::int16_t shift) {
+  if (onKeyDown) onKeyDown(keyCode, shift);
+}
+
+void SimWindow::applyRect(const Rect& rect) {
+  screenRect_ = rect;
+  if (visible_) shownRects_.push_back(rect);
+}
+
+void SimWindow::growSurface(Point size) { surface_.grow(size, backColor()); }
+
+void SimWindow::surfaceLine(Point from, Point to, Colour color) {
+  forEachLinePixel(from, to, [&](Point p) { surface_.set(p, color); });
+}
+
+Point SimWindow::textExtent(const FontSpec& font, std::string_view text) {
+  // A fixed metric: every character of the default 9-point font is 6 by 12 pixels,
+  // scaled with the point size; characters beyond ASCII are twice as wide.
+  const double points = font.points > 0 ? font.points : 9.0;
+  const int cell = static_cast<int>(std::lround(points * 2.0 / 3.0));
+  int width = 0;
+  for (std::size_t i = 1; i <= text::charCount(text); ++i) {
+    width += text::mid(text, i, 1).size() > 1 ? 2 * cell : cell;
+  }
+  return Point{width, static_cast<int>(std::lround(points * 4.0 / 3.0))};
+}
+
+}  // namespace lindrel::platform::sim

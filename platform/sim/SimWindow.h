@@ -1,0 +1,224 @@
+#pragma once
+// The simulated desktop's windows and controls.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Window.h"
+#include "platform/sim/SimSurface.h"
+
+namespace lindrel::platform::sim {
+
+class SimPlatform;
+class SimWindow;
+
+// Anything on the simulated screen that takes mouse input: a window or a child control.
+class SimControl {
+ public:
+  virtual ~SimControl() = default;
+  virtual void mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) = 0;
+  virtual bool holdsMouse() const = 0;
+  virtual void loseMouse() = 0;
+  virtual SimWindow& ownerWindow() = 0;
+  // The control's rectangle in the owner's client pixels (the whole client for a window).
+  virtual Rect clientRect() const = 0;
+};
+
+class SimTimer final : public Timer {
+ public:
+  SimTimer(SimPlatform& sim, int interval, bool enabled);
+  ~SimTimer() override;
+  int due = -1;  // clock time of the next tick, -1 when stopped
+  bool alive = true;
+  std::size_t order = 0;
+
+ private:
+  void schedule() override;
+  SimPlatform& sim_;
+};
+
+class SimTextBox final : public TextBox {
+ public:
+  explicit SimTextBox(const TextBoxSpec& spec) : spec_(spec), text_(spec.text) {}
+  std::string text() const override { return text_; }
+  void setText(std::string_view text) override;
+  // The box takes a character as an edit control does: Backspace removes the last one,
+  // others are added while the limit allows.
+  void take(std::int16_t keyAscii);
+  const TextBoxSpec& spec() const { return spec_; }
+
+ private:
+  TextBoxSpec spec_;
+  std::string text_;
+};
+
+class SimScrollBar final : public ScrollBar {
+ public:
+  explicit SimScrollBar(const ScrollBarSpec& spec) : spec_(spec), value_(spec.value) {}
+  int value() const override { return value_; }
+  void setValue(int value) override;
+  int clamp(int value) const;
+
+ private:
+  ScrollBarSpec spec_;
+  int value_;
+};
+
+class SimComboBox final : public ComboBox {
+ public:
+  void addItem(std::string_view text) override { items_.emplace_back(text); }
+  int listCount() const override { return static_cast<int>(items_.size()); }
+  std::string item(int index) const override;
+  int listIndex() const override { return index_; }
+  void setListIndex(int index) override;
+
+ private:
+  std::vector<std::string> items_;
+  int index_ = -1;
+};
+
+class SimPictureBox final : public PictureBox, public SimControl, public MouseElement {
+ public:
+  SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& spec);
+  ~SimPictureBox() override;
+  Hdc hdc() override { return hdc_; }
+  Colour point(int x, int y) override;
+  Colour backColor() const override { return backColor_; }
+  void setBackColor(Colour color) override;
+  void setPicture(Picture picture) override { picture_ = picture; }
+  Picture picture() const { return picture_; }
+  const SimSurface& surface() const { return surface_; }
+  // The drawing area inside the border, in the owner's client pixels.
+  Rect inner() const;
+
+  void mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) override;
+  bool holdsMouse() const override { return router_.captured() != nullptr; }
+  void loseMouse() override { router_.cancelCapture(); }
+  SimWindow& ownerWindow() override { return owner_; }
+  Rect clientRect() const override { return rect_; }
+  MouseHandlers& mouseHandlers() override { return *this; }
+  Point mouseOrigin() const override { return Point{}; }
+
+ private:
+  SimPlatform& sim_;
+  SimWindow& owner_;
+  Rect rect_;
+  bool border_;
+  Colour backColor_;
+  Picture picture_;
+  SimSurface surface_;
+  Hdc hdc_;
+  MouseRouter router_;
+};
+
+class SimButton final : public Button, public SimControl, public MouseElement {
+ public:
+  SimButton(SimWindow& owner, const ButtonSpec& spec);
+  std::string caption() const override { return spec_.caption; }
+  Picture picture() const override { return picture_; }
+  void setPicture(Picture picture) override { picture_ = picture; }
+  const ButtonSpec& spec() const { return spec_; }
+
+  void mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) override;
+  bool holdsMouse() const override { return router_.captured() != nullptr; }
+  void loseMouse() override { router_.cancelCapture(); }
+  SimWindow& ownerWindow() override { return owner_; }
+  Rect clientRect() const override { return rect_; }
+  MouseHandlers& mouseHandlers() override { return *this; }
+  Point mouseOrigin() const override { return Point{}; }
+
+ private:
+  SimWindow& owner_;
+  ButtonSpec spec_;
+  Rect rect_;
+  Picture picture_;
+  MouseRouter router_;
+};
+
+class SimWindow final : public Window, public SimControl {
+ public:
+  SimWindow(SimPlatform& sim, const WindowSpec& spec, Rect rect, Rect frame);
+  ~SimWindow() override;
+
+  Hdc hdc() override { return hdc_; }
+  Timer& addTimer(int intervalMs, bool enabled) override;
+  TextBox& addTextBox(const TextBoxSpec& spec) override;
+  ScrollBar& addScrollBar(const ScrollBarSpec& spec) override;
+  ComboBox& addComboBox(const ComboBoxSpec& spec) override;
+  PictureBox& addPictureBox(const PictureBoxSpec& spec) override;
+  Button& addButton(const ButtonSpec& spec) override;
+  Hwnd hwnd() const override { return hwnd_; }
+  void show() override;
+  void showModal() override;
+  void close() override;
+  bool isOpen() const override { return open_; }
+  bool isVisible() const override { return open_ && visible_; }
+  void setPointer(Picture picture) override { pointer_ = picture; }
+  void popupMenu(Menu& menu) override;
+
+  // ---- For tests.
+  const SimSurface& surface() const { return surface_; }
+  // Where the window is on the screen, and every rectangle it has shown there.
+  Rect screenRect() const { return screenRect_; }
+  const std::vector<Rect>& shownRects() const { return shownRects_; }
+  bool topmost = false;
+  Picture pointer() const { return pointer_; }
+  const std::string& caption() const { return spec().caption; }
+  Border border() const { return spec().border; }
+  const std::vector<std::unique_ptr<SimTextBox>>& textBoxes() const { return textBoxes_; }
+  const std::vector<std::unique_ptr<SimButton>>& buttons() const { return buttons_; }
+  const std::vector<std::unique_ptr<SimPictureBox>>& pictureBoxes() const { return pictureBoxes_; }
+  // The client area's top-left corner on the screen.
+  Point clientOrigin() const;
+  // The child control under a client point, or the window itself.
+  SimControl& controlAt(Point client);
+  // The colour the user sees at a client pixel of this window (children included).
+  Colour clientPixel(Point client) const;
+  // The system's close box.
+  void userClose();
+
+  // SimControl
+  void mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) override;
+  bool holdsMouse() const override { return const_cast<SimWindow*>(this)->mouseRouter().captured() != nullptr; }
+  void loseMouse() override;
+  SimWindow& ownerWindow() override { return *this; }
+  Rect clientRect() const override;
+
+  void keyDown(std::int16_t keyCode, std::int16_t shift);
+
+ protected:
+  void applyRect(const Rect& rect) override;
+  void growSurface(Point size) override;
+  void clearSurface(Colour color) override { surface_.clear(color); }
+  void surfacePoint(Point at, Colour color) override { surface_.set(at, color); }
+  void surfaceLine(Point from, Point to, Colour color) override;
+  void invalidateArea(const Rect&) override {}
+  Point textExtent(const FontSpec& font, std::string_view text) override;
+
+ private:
+  SimPlatform& sim_;
+  Hwnd hwnd_;
+  SimSurface surface_;
+  Hdc hdc_;
+  Rect screenRect_;
+  std::vector<Rect> shownRects_;
+  bool open_ = true;
+  bool visible_ = false;
+  bool shownOnce_ = false;
+  Picture pointer_ = Picture::None;
+  std::vector<std::unique_ptr<SimTimer>> timers_;
+  std::vector<std::unique_ptr<SimTextBox>> textBoxes_;
+  std::vector<std::unique_ptr<SimScrollBar>> scrollBars_;
+  std::vector<std::unique_ptr<SimComboBox>> comboBoxes_;
+  std::vector<std::unique_ptr<SimPictureBox>> pictureBoxes_;
+  std::vector<std::unique_ptr<SimButton>> buttons_;
+};
+
+class SimMenu final : public Menu {
+ public:
+  explicit SimMenu(const MenuItemSpec& top) : top(top) {}
+  MenuItemSpec top;
+};
+
+}  // namespace lindrel::platform::sim
