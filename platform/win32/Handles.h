@@ -1,0 +1,95 @@
+#pragma once
+// Move-only owners for every Win32 handle the implementation holds.
+
+#include <string>
+#include <string_view>
+
+#include "platform/Scoped.h"
+#include "platform/Text.h"
+#include "platform/win32/Windows.h"
+
+namespace lindrel::platform::win32 {
+
+struct GdiObjectTraits {
+  using Handle = HGDIOBJ;
+  static constexpr HGDIOBJ empty() { return nullptr; }
+  void close(HGDIOBJ h) const { ::DeleteObject(h); }
+};
+using GdiObject = Scoped<GdiObjectTraits>;
+
+struct MemoryDcTraits {
+  using Handle = HDC;
+  static constexpr HDC empty() { return nullptr; }
+  void close(HDC h) const { ::DeleteDC(h); }
+};
+using MemoryDc = Scoped<MemoryDcTraits>;
+
+struct WindowDcTraits {
+  using Handle = HDC;
+  HWND window = nullptr;
+  static constexpr HDC empty() { return nullptr; }
+  void close(HDC h) const { ::ReleaseDC(window, h); }
+};
+using WindowDc = Scoped<WindowDcTraits>;
+inline WindowDc getWindowDc(HWND window) { return WindowDc(::GetDC(window), WindowDcTraits{window}); }
+
+struct MenuTraits {
+  using Handle = HMENU;
+  static constexpr HMENU empty() { return nullptr; }
+  void close(HMENU h) const { ::DestroyMenu(h); }
+};
+using MenuHandle = Scoped<MenuTraits>;
+
+struct IconTraits {
+  using Handle = HICON;
+  static constexpr HICON empty() { return nullptr; }
+  void close(HICON h) const { ::DestroyIcon(h); }
+};
+using IconHandle = Scoped<IconTraits>;
+
+struct CursorTraits {
+  using Handle = HCURSOR;
+  static constexpr HCURSOR empty() { return nullptr; }
+  void close(HCURSOR h) const { ::DestroyCursor(h); }
+};
+using CursorHandle = Scoped<CursorTraits>;
+
+struct GlobalMemoryTraits {
+  using Handle = HGLOBAL;
+  static constexpr HGLOBAL empty() { return nullptr; }
+  void close(HGLOBAL h) const { ::GlobalFree(h); }
+};
+// Freed unless released to the system (the clipboard owns it once SetClipboardData took it).
+using GlobalMemory = Scoped<GlobalMemoryTraits>;
+
+struct HandleTraits {
+  using Handle = HANDLE;
+  static HANDLE empty() { return nullptr; }
+  void close(HANDLE h) const { ::CloseHandle(h); }
+};
+using KernelHandle = Scoped<HandleTraits>;
+
+// Selects an object into a DC for a scope and puts the previous one back.
+class SelectGuard {
+ public:
+  SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+  ~SelectGuard() { ::SelectObject(dc_, previous_); }
+  SelectGuard(const SelectGuard&) = delete;
+  SelectGuard& operator=(const SelectGuard&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+
+inline std::wstring wide(std::string_view utf8) {
+  const std::u16string u = text::toUtf16(utf8);
+  return std::wstring(u.begin(), u.end());
+}
+
+inline std::string narrow(std::wstring_view utf16) {
+  return text::fromUtf16(std::u16string(utf16.begin(), utf16.end()));
+}
+
+}  // namespace lindrel::platform::win32

@@ -1,0 +1,349 @@
+#include "platform/win32/Win32Controls.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "platform/Errors.h"
+#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Window.h"
+
+namespace lindrel::platform::win32 {
+namespace {
+
+constexpr wchar_t kPictureClass[] = L"LindrelPicture";
+constexpr int kComboListHeight = 160;  // pixels the open list of a drop-down takes
+
+std::wstring windowText(HWND hwnd) {
+  const int length = ::GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = ::GetWindowTextW(hwnd, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(copied));
+  return text;
+}
+
+}  // namespace
+
+HWND Win32Child::create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
+                        const Rect& rect) {
+  hwnd_ = ::CreateWindowExW(exStyle, className, text.c_str(), style | WS_CHILD | WS_VISIBLE, rect.left, rect.top,
+                            rect.width(), rect.height(), owner_.handle(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), owner_.platform().instance(), this);
+  ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.platform().font(FontSpec{})), FALSE);
+  return hwnd_;
+}
+
+// ---- Timer
+
+Win32Timer::Win32Timer(Win32Window& owner, UINT_PTR id, int interval, bool enabled)
+    : Timer(interval, enabled), owner_(owner), id_(id) {
+  schedule();
+}
+
+void Win32Timer::schedule() {
+  HWND hwnd = owner_.handle();
+  if (hwnd == nullptr) return;
+  if (enabled() && interval() > 0) {
+    ::SetTimer(hwnd, id_, static_cast<UINT>(interval()), nullptr);
+  } else {
+    ::KillTimer(hwnd, id_);
+  }
+}
+
+// ---- Mouse input of child controls
+
+bool childMouse(Win32Window& owner, HWND hwnd, MouseRouter& router, MouseElement& element, UINT message,
+                WPARAM wParam, LPARAM lParam) {
+  MouseAction action{};
+  std::int16_t button = 0;
+  switch (message) {
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: action = MouseAction::Press; button = button::kLeft; break;
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: action = MouseAction::Press; button = button::kRight; break;
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: action = MouseAction::Press; button = button::kMiddle; break;
+    case WM_LBUTTONUP: action = MouseAction::Release; button = button::kLeft; break;
+    case WM_RBUTTONUP: action = MouseAction::Release; button = button::kRight; break;
+    case WM_MBUTTONUP: action = MouseAction::Release; button = button::kMiddle; break;
+    case WM_MOUSEMOVE: {
+      action = MouseAction::Move;
+      if (wParam & MK_LBUTTON) button |= button::kLeft;
+      if (wParam & MK_RBUTTON) button |= button::kRight;
+      if (wParam & MK_MBUTTON) button |= button::kMiddle;
+      break;
+    }
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != hwnd) router.cancelCapture();
+      return false;
+    default: return false;
+  }
+  std::int16_t shift = 0;
+  if (wParam & MK_SHIFT) shift |= modifier::kShift;
+  if (wParam & MK_CONTROL) shift |= modifier::kCtrl;
+  if (::GetKeyState(VK_MENU) < 0) shift |= modifier::kAlt;
+  const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  // Any button keeps the mouse until the last release, wherever the pointer goes.
+  if (action == MouseAction::Press && ::GetCapture() != hwnd) ::SetCapture(hwnd);
+  owner.platform().dispatch(
+      [&] { router.route(action, button, shift, at, [&](Point) -> MouseElement& { return element; }); });
+  if (router.captured() == nullptr && ::GetCapture() == hwnd) ::ReleaseCapture();
+  // Over other windows no WM_SETCURSOR comes while the mouse is held: keep the pointer right.
+  if (action == MouseAction::Move && router.captured() != nullptr) owner.applyPointer();
+  return true;
+}
+
+// ---- Text box
+
+Win32TextBox::Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& spec) : Win32Child(owner, id) {
+  DWORD style = WS_TABSTOP | ES_LEFT;
+  style |= spec.multiLine ? (ES_MULTILINE | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
+  if (spec.readOnly) style |= ES_READONLY;
+  if (spec.verticalScrollBar) style |= WS_VSCROLL;
+  create(L"EDIT", wide(spec.text), style, WS_EX_CLIENTEDGE,
+         pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
+  if (spec.maxLength > 0) ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
+  ::SetWindowSubclass(hwnd_, subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+std::string Win32TextBox::text() const { return hwnd_ ? narrow(windowText(hwnd_)) : std::string{}; }
+
+void Win32TextBox::setText(std::string_view text) {
+  if (hwnd_ == nullptr) return;
+  const std::wstring w = wide(text);
+  ::SetWindowTextW(hwnd_, w.c_str());
+  ::SendMessageW(hwnd_, EM_SETSEL, w.size(), w.size());
+}
+
+LRESULT CALLBACK Win32TextBox::subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR data) {
+  auto* self = reinterpret_cast<Win32TextBox*>(data);
+  if (message == WM_CHAR && (self->onKeyPress || self->onKeyApplied)) {
+    auto key = static_cast<std::int16_t>(static_cast<std::uint16_t>(wParam));
+    self->owner_.platform().dispatch([&] {
+      if (self->onKeyPress) self->onKeyPress(key);
+    });
+    if (key == 0) return 0;  // the handler dropped the key
+    const LRESULT result = ::DefSubclassProc(hwnd, message, static_cast<WPARAM>(static_cast<std::uint16_t>(key)), lParam);
+    self->owner_.platform().dispatch([&] {
+      if (self->onKeyApplied) self->onKeyApplied(key);
+    });
+    return result;
+  }
+  if (message == WM_NCDESTROY) {
+    ::RemoveWindowSubclass(hwnd, subclass, 1);
+    self->hwnd_ = nullptr;
+  }
+  return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+// ---- Scroll bar
+
+Win32ScrollBar::Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& spec)
+    : Win32Child(owner, id), min_(spec.min), max_(spec.max) {
+  create(L"SCROLLBAR", L"", SBS_HORZ | WS_TABSTOP, 0, pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, spec.min, spec.max, 0, spec.value, 0};
+  ::SetScrollInfo(hwnd_, SB_CTL, &info, TRUE);
+}
+
+int Win32ScrollBar::value() const { return hwnd_ ? ::GetScrollPos(hwnd_, SB_CTL) : 0; }
+
+void Win32ScrollBar::setValue(int value) {
+  if (value < min_ || value > max_) raise(ErrorNumber::InvalidPropertyValue);
+  if (hwnd_ != nullptr) ::SetScrollPos(hwnd_, SB_CTL, value, TRUE);
+}
+
+void Win32ScrollBar::scroll(WORD code) {
+  SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+  ::GetScrollInfo(hwnd_, SB_CTL, &info);
+  int position = info.nPos;
+  switch (code) {
+    case SB_LINELEFT: position -= 1; break;
+    case SB_LINERIGHT: position += 1; break;
+    case SB_PAGELEFT: position -= 10; break;
+    case SB_PAGERIGHT: position += 10; break;
+    case SB_LEFT: position = min_; break;
+    case SB_RIGHT: position = max_; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = info.nTrackPos; break;
+    default: return;
+  }
+  position = std::max(min_, std::min(max_, position));
+  ::SetScrollPos(hwnd_, SB_CTL, position, TRUE);
+  // Only dragging the thumb raises the event; arrows, the track and keys just move the bar.
+  if (code == SB_THUMBTRACK && onScroll) onScroll();
+}
+
+// ---- Drop-down list
+
+Win32ComboBox::Win32ComboBox(Win32Window& owner, int id, const ComboBoxSpec& spec) : Win32Child(owner, id) {
+  Rect r = pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height);
+  r.bottom += kComboListHeight;
+  create(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, r);
+}
+
+void Win32ComboBox::addItem(std::string_view text) {
+  if (hwnd_ != nullptr) ::SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
+}
+
+int Win32ComboBox::listCount() const { return hwnd_ ? static_cast<int>(::SendMessageW(hwnd_, CB_GETCOUNT, 0, 0)) : 0; }
+
+std::string Win32ComboBox::item(int index) const {
+  if (index < 0 || index >= listCount()) raise(ErrorNumber::InvalidPropertyValue);
+  const auto length = ::SendMessageW(hwnd_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  ::SendMessageW(hwnd_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return narrow(text);
+}
+
+int Win32ComboBox::listIndex() const { return hwnd_ ? static_cast<int>(::SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)) : -1; }
+
+void Win32ComboBox::setListIndex(int index) {
+  if (index < -1 || index >= listCount()) raise(ErrorNumber::InvalidPropertyValue);
+  ::SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (onClick) onClick();
+}
+
+void Win32ComboBox::command(WORD code) {
+  if (code == CBN_SELCHANGE && onClick) onClick();
+}
+
+// ---- Picture box
+
+void Win32PictureBox::registerClass(HINSTANCE instance) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = kPictureClass;
+  ::RegisterClassExW(&wc);
+}
+
+Win32PictureBox::Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& spec)
+    : Win32Child(owner, id), backColor_(spec.backColor), picture_(spec.picture) {
+  surface_ = std::make_unique<Surface>(owner.platform().font(FontSpec{}), kBlack, backColor_);
+  create(kPictureClass, L"", 0, spec.border ? WS_EX_CLIENTEDGE : 0,
+         pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  surface_->grow(Point{client.right, client.bottom}, backColor_);
+  drawPicture();
+}
+
+LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Win32PictureBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Win32PictureBox*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  switch (message) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps{};
+      HDC dc = ::BeginPaint(hwnd, &ps);
+      self->surface_->paint(dc, ps.rcPaint, self->backColor_);
+      ::EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_NCDESTROY:
+      ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      self->hwnd_ = nullptr;
+      break;
+    default:
+      if (childMouse(self->owner_, hwnd, self->router_, *self, message, wParam, lParam)) return 0;
+      break;
+  }
+  return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+Hdc Win32PictureBox::hdc() {
+  if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, nullptr, FALSE);
+  return Hdc{reinterpret_cast<std::uintptr_t>(surface_->dc())};
+}
+
+Colour Win32PictureBox::point(int x, int y) { return ::GetPixel(surface_->dc(), x, y); }
+
+void Win32PictureBox::setBackColor(Colour color) {
+  backColor_ = color;
+  surface_->clear(color);
+  drawPicture();
+  if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Win32PictureBox::setPicture(Picture picture) {
+  picture_ = picture;
+  surface_->clear(backColor_);
+  drawPicture();
+  if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Win32PictureBox::drawPicture() {
+  if (HICON icon = owner_.platform().icon(picture_)) {
+    ::DrawIconEx(surface_->dc(), 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+  }
+}
+
+// ---- Button
+
+Win32Button::Win32Button(Win32Window& owner, int id, const ButtonSpec& spec)
+    : Win32Child(owner, id), picture_(spec.picture), isDefault_(spec.isDefault), isCancel_(spec.isCancel) {
+  DWORD style = WS_TABSTOP | (spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  if (spec.picture != Picture::None) style |= BS_ICON;
+  create(L"BUTTON", wide(spec.caption), style, 0, pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
+  setPicture(spec.picture);
+  ::SetWindowSubclass(hwnd_, subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+std::string Win32Button::caption() const { return hwnd_ ? narrow(windowText(hwnd_)) : std::string{}; }
+
+void Win32Button::setPicture(Picture picture) {
+  picture_ = picture;
+  if (hwnd_ == nullptr) return;
+  ::SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(owner_.platform().icon(picture)));
+  ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32Button::command(WORD code) {
+  if (code == BN_CLICKED) click();
+}
+
+void Win32Button::click() {
+  if (onClick) onClick();
+}
+
+LRESULT CALLBACK Win32Button::subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR data) {
+  auto* self = reinterpret_cast<Win32Button*>(data);
+  switch (message) {
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(hwnd, subclass, 1);
+      self->hwnd_ = nullptr;
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP: {
+      // The button's own handling first (its pushed look, its click), then ours.
+      const LRESULT result = ::DefSubclassProc(hwnd, message, wParam, lParam);
+      childMouse(self->owner_, hwnd, self->router_, *self, message, wParam, lParam);
+      return result;
+    }
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      // A plain button ignores these; the pen takes any button.
+      childMouse(self->owner_, hwnd, self->router_, *self, message, wParam, lParam);
+      return 0;
+    case WM_MOUSEMOVE:
+    case WM_CAPTURECHANGED:
+      childMouse(self->owner_, hwnd, self->router_, *self, message, wParam, lParam);
+      break;
+    default: break;
+  }
+  return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace lindrel::platform::win32

@@ -1,0 +1,128 @@
+#pragma once
+// The real child controls: edit boxes, scroll bars, drop-down lists, picture boxes, buttons,
+// and the timer.
+
+#include <memory>
+
+#include "platform/Controls.h"
+#include "platform/MouseRouter.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Surface.h"
+
+namespace lindrel::platform::win32 {
+
+class Win32Platform;
+class Win32Window;
+
+class Win32Child {
+ public:
+  Win32Child(Win32Window& owner, int id) : owner_(owner), id_(id) {}
+  virtual ~Win32Child() = default;
+  int id() const { return id_; }
+  HWND handle() const { return hwnd_; }
+  // WM_COMMAND and WM_HSCROLL notifications from the control.
+  virtual void command(WORD) {}
+  virtual void scroll(WORD) {}
+  virtual bool isDefaultButton() const { return false; }
+  virtual bool isCancelButton() const { return false; }
+  virtual void click() {}
+
+ protected:
+  HWND create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, const Rect& rect);
+  Win32Window& owner_;
+  int id_;
+  HWND hwnd_ = nullptr;
+};
+
+class Win32Timer final : public Timer {
+ public:
+  Win32Timer(Win32Window& owner, UINT_PTR id, int interval, bool enabled);
+  UINT_PTR id() const { return id_; }
+
+ private:
+  void schedule() override;
+  Win32Window& owner_;
+  UINT_PTR id_;
+};
+
+class Win32TextBox final : public TextBox, public Win32Child {
+ public:
+  Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& spec);
+  std::string text() const override;
+  void setText(std::string_view text) override;
+
+ private:
+  static LRESULT CALLBACK subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+};
+
+class Win32ScrollBar final : public ScrollBar, public Win32Child {
+ public:
+  Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& spec);
+  int value() const override;
+  void setValue(int value) override;
+  void scroll(WORD code) override;
+
+ private:
+  int min_, max_;
+};
+
+class Win32ComboBox final : public ComboBox, public Win32Child {
+ public:
+  Win32ComboBox(Win32Window& owner, int id, const ComboBoxSpec& spec);
+  void addItem(std::string_view text) override;
+  int listCount() const override;
+  std::string item(int index) const override;
+  int listIndex() const override;
+  void setListIndex(int index) override;
+  void command(WORD code) override;
+};
+
+class Win32PictureBox final : public PictureBox, public Win32Child, public MouseElement {
+ public:
+  Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& spec);
+  Hdc hdc() override;
+  Colour point(int x, int y) override;
+  Colour backColor() const override { return backColor_; }
+  void setBackColor(Colour color) override;
+  void setPicture(Picture picture) override;
+  MouseHandlers& mouseHandlers() override { return *this; }
+  Point mouseOrigin() const override { return Point{}; }
+
+  static void registerClass(HINSTANCE instance);
+
+ private:
+  static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+  void drawPicture();
+  Colour backColor_;
+  Picture picture_;
+  std::unique_ptr<Surface> surface_;
+  MouseRouter router_;
+};
+
+class Win32Button final : public Button, public Win32Child, public MouseElement {
+ public:
+  Win32Button(Win32Window& owner, int id, const ButtonSpec& spec);
+  std::string caption() const override;
+  Picture picture() const override { return picture_; }
+  void setPicture(Picture picture) override;
+  void command(WORD code) override;
+  bool isDefaultButton() const override { return isDefault_; }
+  bool isCancelButton() const override { return isCancel_; }
+  void click() override;
+  MouseHandlers& mouseHandlers() override { return *this; }
+  Point mouseOrigin() const override { return Point{}; }
+
+ private:
+  static LRESULT CALLBACK subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  Picture picture_;
+  bool isDefault_;
+  bool isCancel_;
+  MouseRouter router_;
+};
+
+// Mouse input for a child control, routed to its own handlers; the control keeps the mouse
+// while any button is held. Returns true when the message was a mouse message.
+bool childMouse(Win32Window& owner, HWND hwnd, MouseRouter& router, MouseElement& element, UINT message,
+                WPARAM wParam, LPARAM lParam);
+
+}  // namespace lindrel::platform::win32

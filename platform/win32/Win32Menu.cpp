@@ -1,0 +1,30 @@
+#include "platform/win32/Win32Menu.h"
+
+namespace lindrel::platform::win32 {
+namespace {
+constexpr UINT kFirstCommand = 1000;
+}
+
+Win32Menu::Win32Menu(const MenuItemSpec& top) : top_(build(top)) {}
+
+HMENU Win32Menu::build(const MenuItemSpec& item) {
+  HMENU menu = ::CreatePopupMenu();
+  for (const MenuItemSpec& child : item.children) {
+    if (child.caption == "-") {
+      ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    } else if (!child.children.empty()) {
+      ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(build(child)), wide(child.caption).c_str());
+    } else {
+      commands_.push_back(child.onClick);
+      ::AppendMenuW(menu, MF_STRING, kFirstCommand + commands_.size() - 1, wide(child.caption).c_str());
+    }
+  }
+  return menu;
+}
+
+void Win32Menu::run(UINT id) const {
+  if (id < kFirstCommand || id - kFirstCommand >= commands_.size()) return;
+  if (const auto& command = commands_[id - kFirstCommand]) command();
+}
+
+}  // namespace lindrel::platform::win32

@@ -1,0 +1,26 @@
+#pragma once
+// A popup menu tree: one Win32 menu per submenu, a command id per command item.
+
+#include <functional>
+#include <vector>
+
+#include "platform/Controls.h"
+#include "platform/win32/Handles.h"
+
+namespace lindrel::platform::win32 {
+
+class Win32Menu final : public Menu {
+ public:
+  explicit Win32Menu(const MenuItemSpec& top);
+  // The submenu that holds the top item's children.
+  HMENU popup() const { return top_.get(); }
+  // Runs the command with the id TrackPopupMenu returned (0: nothing chosen).
+  void run(UINT id) const;
+
+ private:
+  HMENU build(const MenuItemSpec& item);
+  MenuHandle top_;  // destroying it destroys its submenus with it
+  std::vector<std::function<void()>> commands_;
+};
+
+}  // namespace lindrel::platform::win32

@@ -1,0 +1,300 @@
+#include "platform/win32/Win32Platform.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+#include "platform/Errors.h"
+#include "platform/win32/Win32Controls.h"
+#include "platform/win32/Win32Menu.h"
+#include "platform/win32/Win32Window.h"
+
+namespace lindrel::platform::win32 {
+namespace {
+
+constexpr wchar_t kOwnerClass[] = L"LindrelOwner";
+
+LRESULT CALLBACK ownerProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// None of the windows shows in the taskbar: tool windows never do, and the dialog is owned
+// by the hidden owner window. Windows that move between the bands themselves stay unowned,
+// since an owned window cannot leave the topmost band on its own under Wine.
+struct Styles {
+  DWORD style;
+  DWORD exStyle;
+  bool owned;
+};
+
+Styles stylesFor(Border border) {
+  switch (border) {
+    case Border::None: return {WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW, false};
+    case Border::FixedToolWindow:
+      return {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, false};
+    case Border::FixedDialog:
+      return {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, true};
+  }
+  return {WS_POPUP, 0, false};
+}
+
+// Opens the clipboard, trying again for a moment while another program holds it.
+class ClipboardSession {
+ public:
+  explicit ClipboardSession(HWND owner) {
+    for (int attempt = 0; attempt < kClipboardAttempts && !open_; ++attempt) {
+      open_ = ::OpenClipboard(owner) != FALSE;
+      if (!open_) ::Sleep(kClipboardRetryMs);
+    }
+    if (!open_) raise(ErrorNumber::CantOpenClipboard);
+  }
+  ~ClipboardSession() { ::CloseClipboard(); }
+  ClipboardSession(const ClipboardSession&) = delete;
+  ClipboardSession& operator=(const ClipboardSession&) = delete;
+
+ private:
+  bool open_ = false;
+};
+
+}  // namespace
+
+Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
+  WNDCLASSEXW owner{};
+  owner.cbSize = sizeof owner;
+  owner.lpfnWndProc = ownerProcedure;
+  owner.hInstance = instance_;
+  owner.lpszClassName = kOwnerClass;
+  ::RegisterClassExW(&owner);
+  // Owned windows stay out of the taskbar; the owner itself is never shown.
+  owner_ = ::CreateWindowExW(0, kOwnerClass, L"Lindrel", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, nullptr);
+  Win32PictureBox::registerClass(instance_);
+  appIcon_ = IconHandle(static_cast<HICON>(
+      ::LoadImageW(instance_, MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+  pen_ = CursorHandle(static_cast<HCURSOR>(
+      ::LoadImageW(instance_, MAKEINTRESOURCEW(kPenCursorId), IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR)));
+}
+
+Win32Platform::~Win32Platform() {
+  if (owner_ != nullptr) ::DestroyWindow(owner_);
+}
+
+void Win32Platform::registerClass(const std::string& name, Picture icon) {
+  if (!classes_.insert(name).second) return;
+  const std::wstring className = wide(name);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = Win32Window::procedure;
+  wc.hInstance = instance_;
+  wc.hIcon = icon == Picture::AppIcon ? appIcon_.get() : nullptr;
+  wc.hCursor = nullptr;  // the windows set their pointer themselves
+  wc.lpszClassName = className.c_str();
+  // Another platform object of this process may have registered it already.
+  if (::RegisterClassExW(&wc) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    throw std::runtime_error("cannot register window class " + name);
+  }
+}
+
+std::unique_ptr<Window> Win32Platform::createWindow(const WindowSpec& spec) {
+  registerClass(spec.className, spec.icon);
+  const Styles styles = stylesFor(spec.border);
+  RECT adjust{0, 0, 0, 0};
+  ::AdjustWindowRectEx(&adjust, styles.style, FALSE, styles.exStyle);
+  const Rect frame{-adjust.left, -adjust.top, adjust.right, adjust.bottom};
+  const std::int32_t w = pixelsFromTwips(spec.width) + (spec.border == Border::None ? 0 : frame.left + frame.right);
+  const std::int32_t h = pixelsFromTwips(spec.height) + (spec.border == Border::None ? 0 : frame.top + frame.bottom);
+  return std::make_unique<Win32Window>(*this, spec, Rect{0, 0, w, h}, spec.border == Border::None ? Rect{} : frame,
+                                       styles.style, styles.exStyle, styles.owned ? owner_ : nullptr);
+}
+
+std::unique_ptr<Menu> Win32Platform::createMenu(const MenuItemSpec& top) { return std::make_unique<Win32Menu>(top); }
+
+double Win32Platform::screenWidth() const { return twipsFromPixels(::GetSystemMetrics(SM_CXSCREEN)); }
+double Win32Platform::screenHeight() const { return twipsFromPixels(::GetSystemMetrics(SM_CYSCREEN)); }
+
+Rect Win32Platform::virtualDesktop() const {
+  const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+  return Rect{x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+HCURSOR Win32Platform::cursorFor(PointerCode code) const {
+  switch (code) {
+    case PointerCode::SizeNS: return ::LoadCursorW(nullptr, IDC_SIZENS);
+    case PointerCode::SizeNWSE: return ::LoadCursorW(nullptr, IDC_SIZENWSE);
+    case PointerCode::SizeWE: return ::LoadCursorW(nullptr, IDC_SIZEWE);
+    case PointerCode::Custom: return pen_.get();
+    case PointerCode::Default: break;
+  }
+  return ::LoadCursorW(nullptr, IDC_ARROW);
+}
+
+HICON Win32Platform::icon(Picture picture) const {
+  switch (picture) {
+    case Picture::AppIcon: return appIcon_.get();
+    case Picture::Pen: return pen_.get();
+    case Picture::None: break;
+  }
+  return nullptr;
+}
+
+void Win32Platform::setPointerCode(PointerCode code) {
+  if (code == pointerCode_) return;
+  pointerCode_ = code;
+  refreshPointer();
+}
+
+void Win32Platform::refreshPointer() {
+  // Only the window under the pointer (or the one holding the mouse) decides what it shows.
+  HWND capture = ::GetCapture();
+  POINT at{};
+  ::GetCursorPos(&at);
+  HWND under = capture != nullptr ? capture : ::WindowFromPoint(at);
+  while (under != nullptr) {
+    if (Win32Window* window = windowOf(under)) {
+      window->applyPointer();
+      return;
+    }
+    under = ::GetParent(under);
+  }
+}
+
+HFONT Win32Platform::font(const FontSpec& spec) {
+  for (const auto& [key, handle] : fonts_) {
+    if (key == spec) return static_cast<HFONT>(handle.get());
+  }
+  LOGFONTW lf{};
+  if (spec.face.empty()) {
+    // The window font: the system's message face at 9 points of 96 DPI, so numbers placed by
+    // pixel fit the scale at any scaling.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    lf = metrics.lfMessageFont;
+    lf.lfHeight = -12;
+    lf.lfWidth = 0;
+  } else {
+    lf.lfHeight = -static_cast<LONG>(spec.points * 96 / 72 + 0.5);
+    lf.lfWeight = spec.weight;
+    lf.lfCharSet = static_cast<BYTE>(spec.charset);
+    const std::wstring face = wide(spec.face);
+    face.copy(lf.lfFaceName, LF_FACESIZE - 1);
+  }
+  fonts_.emplace_back(spec, GdiObject(::CreateFontIndirectW(&lf)));
+  return static_cast<HFONT>(fonts_.back().second.get());
+}
+
+void Win32Platform::unregisterWindow(Win32Window* window) {
+  windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+}
+
+Win32Window* Win32Platform::windowOf(HWND hwnd) const {
+  for (Win32Window* w : windows_) {
+    if (w->handle() == hwnd) return w;
+  }
+  return nullptr;
+}
+
+std::vector<HWND> Win32Platform::disableOthers(HWND except) const {
+  std::vector<HWND> disabled;
+  for (Win32Window* w : windows_) {
+    HWND h = w->handle();
+    if (h != nullptr && h != except && ::IsWindowEnabled(h)) {
+      ::EnableWindow(h, FALSE);
+      disabled.push_back(h);
+    }
+  }
+  return disabled;
+}
+
+void Win32Platform::msgBox(std::string_view text) {
+  // Task-modal: every window of the program waits. Topmost: never hidden behind the ruler or
+  // the magnifier, whatever band they are in.
+  ::MessageBoxW(nullptr, wide(text).c_str(), wide(AppInfo::kTitle).c_str(),
+                MB_OK | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
+}
+
+void Win32Platform::clearClipboard() {
+  ClipboardSession session(owner_);
+  ::EmptyClipboard();
+}
+
+void Win32Platform::setClipboardText(std::string_view text) {
+  const std::wstring w = wide(text);
+  const std::size_t bytes = (w.size() + 1) * sizeof(wchar_t);  // exactly the text and its zero
+  GlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+  if (!memory) raise(ErrorNumber::CantOpenClipboard);
+  if (void* p = ::GlobalLock(memory.get())) {
+    std::memcpy(p, w.c_str(), bytes);
+    ::GlobalUnlock(memory.get());
+  }
+  ClipboardSession session(owner_);
+  ::EmptyClipboard();
+  if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) raise(ErrorNumber::CantOpenClipboard);
+  (void)memory.release();  // the clipboard owns it now
+}
+
+bool Win32Platform::fileExists(std::string_view path) {
+  if (path.empty()) return false;
+  const DWORD attributes = ::GetFileAttributesW(wide(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+}
+
+void Win32Platform::startProgram(std::string_view path) {
+  if (path.empty()) raise(ErrorNumber::FileNotFound);
+  // The path is the program to run; the command line only repeats it, quoted, as its name.
+  const std::wstring application = wide(path);
+  std::wstring commandLine = L"\"" + application + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+    raise(ErrorNumber::FileNotFound);
+  }
+  ::AllowSetForegroundWindow(process.dwProcessId);
+  KernelHandle thread(process.hThread);
+  KernelHandle child(process.hProcess);
+}
+
+void Win32Platform::endProcess() { ::ExitProcess(0); }
+
+void Win32Platform::deliver(MSG& msg) {
+  HWND top = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (Win32Window* window = windowOf(top); window != nullptr && window->takesDialogKeys()) {
+    if (::IsDialogMessageW(top, &msg)) return;
+  }
+  ::TranslateMessage(&msg);
+  ::DispatchMessageW(&msg);
+}
+
+int Win32Platform::run() {
+  MSG msg{};
+  BOOL got;
+  while ((got = ::GetMessageW(&msg, nullptr, 0, 0)) != 0) {
+    if (got == -1) return 1;
+    deliver(msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+void Win32Platform::pump(int ms) {
+  const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(ms);
+  for (;;) {
+    MSG msg{};
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        ::PostQuitMessage(static_cast<int>(msg.wParam));
+        return;
+      }
+      deliver(msg);
+    }
+    const ULONGLONG now = ::GetTickCount64();
+    if (now >= end) return;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+  }
+}
+
+}  // namespace lindrel::platform::win32

@@ -1,0 +1,79 @@
+#pragma once
+// The windowing layer on Win32: window classes, the message loop, modal loops, fonts,
+// pointers, message boxes, the clipboard, files and programs.
+
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32Api.h"
+
+namespace lindrel::platform::win32 {
+
+class Win32Window;
+
+// Resource ids shared with the resource script.
+inline constexpr int kAppIconId = 1;
+inline constexpr int kPenCursorId = 2;
+
+class Win32Platform final : public Platform {
+ public:
+  explicit Win32Platform(HINSTANCE instance);
+  ~Win32Platform() override;
+
+  Api& api() override { return api_; }
+  std::unique_ptr<Window> createWindow(const WindowSpec& spec) override;
+  std::unique_ptr<Menu> createMenu(const MenuItemSpec& top) override;
+  double screenWidth() const override;
+  double screenHeight() const override;
+  Rect virtualDesktop() const override;
+  PointerCode pointerCode() const override { return pointerCode_; }
+  void setPointerCode(PointerCode code) override;
+  void msgBox(std::string_view text) override;
+  void clearClipboard() override;
+  void setClipboardText(std::string_view text) override;
+  bool fileExists(std::string_view path) override;
+  void startProgram(std::string_view path) override;
+  [[noreturn]] void endProcess() override;
+
+  // Runs the message loop until quit() or WM_QUIT; returns the exit code.
+  int run();
+  void quit(int code) { ::PostQuitMessage(code); }
+  // Handles the messages waiting now and those that come within the next ms milliseconds.
+  void pump(int ms);
+  // Hands one message to its window, with dialog keys (Tab, Enter, Esc) for windows with controls.
+  void deliver(MSG& msg);
+
+  HINSTANCE instance() const { return instance_; }
+  HWND ownerWindow() const { return owner_; }
+  HFONT font(const FontSpec& spec);
+  HCURSOR cursorFor(PointerCode code) const;
+  HCURSOR penCursor() const { return pen_.get(); }
+  HICON icon(Picture picture) const;
+  // Sets the pointer now, when it is over one of the program's windows.
+  void refreshPointer();
+  void registerWindow(Win32Window* window) { windows_.push_back(window); }
+  void unregisterWindow(Win32Window* window);
+  Win32Window* windowOf(HWND hwnd) const;
+  // Disables every other enabled window of the program; returns them, to enable again.
+  std::vector<HWND> disableOthers(HWND except) const;
+
+ private:
+  void registerClass(const std::string& name, Picture icon);
+
+  Win32Api api_;
+  HINSTANCE instance_;
+  HWND owner_ = nullptr;
+  PointerCode pointerCode_ = PointerCode::Default;
+  std::vector<std::pair<FontSpec, GdiObject>> fonts_;
+  std::set<std::string> classes_;
+  IconHandle appIcon_;
+  CursorHandle pen_;
+  std::vector<Win32Window*> windows_;
+};
+
+}  // namespace lindrel::platform::win32

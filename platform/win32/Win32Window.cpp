@@ -1,0 +1,393 @@
+#include "platform/win32/Win32Window.h"
+
+#include <algorithm>
+
+#include "platform/Errors.h"
+#include "platform/win32/Win32Controls.h"
+#include "platform/win32/Win32Menu.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace lindrel::platform::win32 {
+namespace {
+
+std::int16_t modifiers(WPARAM mouseFlags) {
+  std::int16_t shift = 0;
+  if (mouseFlags & MK_SHIFT) shift |= modifier::kShift;
+  if (mouseFlags & MK_CONTROL) shift |= modifier::kCtrl;
+  if (::GetKeyState(VK_MENU) < 0) shift |= modifier::kAlt;
+  return shift;
+}
+
+std::int16_t keyModifiers() {
+  std::int16_t shift = 0;
+  if (::GetKeyState(VK_SHIFT) < 0) shift |= modifier::kShift;
+  if (::GetKeyState(VK_CONTROL) < 0) shift |= modifier::kCtrl;
+  if (::GetKeyState(VK_MENU) < 0) shift |= modifier::kAlt;
+  return shift;
+}
+
+std::int16_t buttonsHeld(WPARAM mouseFlags) {
+  std::int16_t held = 0;
+  if (mouseFlags & MK_LBUTTON) held |= button::kLeft;
+  if (mouseFlags & MK_RBUTTON) held |= button::kRight;
+  if (mouseFlags & MK_MBUTTON) held |= button::kMiddle;
+  return held;
+}
+
+}  // namespace
+
+Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& spec, Rect rect, Rect frame, DWORD style,
+                         DWORD exStyle, HWND owner)
+    : Window(spec, rect, frame), platform_(platform) {
+  surface_ = std::make_unique<Surface>(platform_.font(FontSpec{}), spec.foreColor, spec.backColor);
+  initSurface();
+  platform_.registerWindow(this);
+  ::CreateWindowExW(exStyle, wide(spec.className).c_str(), wide(spec.caption).c_str(), style, rect.left, rect.top,
+                    rect.width(), rect.height(), owner, nullptr, platform_.instance(), this);
+  if (hwnd_ == nullptr) throw std::runtime_error("cannot create window " + spec.className);
+  if (spec.icon != Picture::None) {
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(platform_.icon(spec.icon)));
+  }
+}
+
+Win32Window::~Win32Window() {
+  if (hwnd_ != nullptr) {
+    // Nothing of this object may run while the window and its controls go.
+    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    ::DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+  }
+  children_.clear();
+  if (backDc_) ::SelectObject(backDc_.get(), backOriginal_);
+  platform_.unregisterWindow(this);
+}
+
+LRESULT CALLBACK Win32Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Win32Window* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<Win32Window*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  }
+  if (self == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  return self->handle(message, wParam, lParam);
+}
+
+LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: paint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_LBUTTONDOWN: mouse(MouseAction::Press, button::kLeft, wParam, lParam); return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: mouse(MouseAction::Press, button::kRight, wParam, lParam); return 0;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: mouse(MouseAction::Press, button::kMiddle, wParam, lParam); return 0;
+    case WM_LBUTTONDBLCLK: mouse(MouseAction::DoubleClick, button::kLeft, wParam, lParam); return 0;
+    case WM_LBUTTONUP: mouse(MouseAction::Release, button::kLeft, wParam, lParam); return 0;
+    case WM_RBUTTONUP: mouse(MouseAction::Release, button::kRight, wParam, lParam); return 0;
+    case WM_MBUTTONUP: mouse(MouseAction::Release, button::kMiddle, wParam, lParam); return 0;
+    case WM_MOUSEMOVE: mouse(MouseAction::Move, buttonsHeld(wParam), wParam, lParam); return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != hwnd_) mouseRouter().cancelCapture();
+      return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+      const auto key = static_cast<std::int16_t>(wParam);
+      const std::int16_t shift = keyModifiers();
+      platform_.dispatch([&] {
+        if (onKeyDown) onKeyDown(key, shift);
+      });
+      if (message == WM_KEYDOWN) return 0;
+      break;  // Alt+F4 and the like still reach the system
+    }
+    case WM_SETCURSOR:
+      if (setCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
+      break;
+    case WM_TIMER:
+      for (auto& timer : timers_) {
+        if (timer->id() == wParam) {
+          platform_.dispatch([&] {
+            if (timer->enabled() && timer->onTimer) timer->onTimer();
+          });
+          return 0;
+        }
+      }
+      break;
+    case WM_COMMAND: command(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_HSCROLL:
+      for (auto& child : children_) {
+        if (child->handle() == reinterpret_cast<HWND>(lParam)) {
+          const WORD code = LOWORD(wParam);
+          platform_.dispatch([&] { child->scroll(code); });
+          return 0;
+        }
+      }
+      break;
+    case DM_GETDEFID:
+      for (auto& child : children_) {
+        if (child->isDefaultButton()) return MAKELRESULT(child->id(), DC_HASDEFID);
+      }
+      return 0;
+    case WM_WINDOWPOSCHANGED: {
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+      if (!applying_ && (pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) {
+        RECT r{};
+        ::GetWindowRect(hwnd_, &r);
+        platform_.dispatch([&] { systemRect(Rect{r.left, r.top, r.right, r.bottom}); });
+      }
+      return 0;
+    }
+    case WM_CLOSE:
+      platform_.dispatch([&] { close(); });
+      return 0;
+    case WM_NCDESTROY:
+      ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+      hwnd_ = nullptr;
+      return 0;
+    default: break;
+  }
+  return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Win32Window::mouse(MouseAction action, std::int16_t button, WPARAM wParam, LPARAM lParam) {
+  const Point client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  // Keep the mouse from the press on, so a drag goes on wherever the pointer goes.
+  if ((action == MouseAction::Press || action == MouseAction::DoubleClick) && ::GetCapture() != hwnd_) {
+    ::SetCapture(hwnd_);
+  }
+  platform_.dispatch([&] { mouseInput(action, button, modifiers(wParam), client); });
+  if (hwnd_ != nullptr && mouseRouter().captured() == nullptr && ::GetCapture() == hwnd_) ::ReleaseCapture();
+}
+
+bool Win32Window::setCursor(HWND over, UINT hitTest) {
+  const PointerCode code = platform_.pointerCode();
+  if (code != PointerCode::Default) {
+    ::SetCursor(platform_.cursorFor(code));
+    return true;
+  }
+  if (over == hwnd_ && hitTest == HTCLIENT) {
+    ::SetCursor(pointer_ == Picture::Pen ? platform_.penCursor() : ::LoadCursorW(nullptr, IDC_ARROW));
+    return true;
+  }
+  return false;
+}
+
+void Win32Window::applyPointer() {
+  const PointerCode code = platform_.pointerCode();
+  if (code != PointerCode::Default) {
+    ::SetCursor(platform_.cursorFor(code));
+  } else {
+    ::SetCursor(pointer_ == Picture::Pen ? platform_.penCursor() : ::LoadCursorW(nullptr, IDC_ARROW));
+  }
+}
+
+void Win32Window::setPointer(Picture picture) {
+  pointer_ = picture;
+  // While a control of this window holds the mouse no WM_SETCURSOR comes: set it now.
+  HWND capture = ::GetCapture();
+  if (capture != nullptr && (capture == hwnd_ || ::IsChild(hwnd_, capture))) applyPointer();
+}
+
+void Win32Window::command(WORD id, WORD code) {
+  if (id == IDOK || id == IDCANCEL) {
+    clickButtonFlagged(id == IDOK);
+    return;
+  }
+  for (auto& child : children_) {
+    if (child->id() == id) {
+      platform_.dispatch([&] { child->command(code); });
+      return;
+    }
+  }
+}
+
+void Win32Window::clickButtonFlagged(bool isDefault) {
+  for (auto& child : children_) {
+    if (isDefault ? child->isDefaultButton() : child->isCancelButton()) {
+      platform_.dispatch([&] { child->click(); });
+      return;
+    }
+  }
+}
+
+void Win32Window::paint() {
+  PAINTSTRUCT ps{};
+  HDC target = ::BeginPaint(hwnd_, &ps);
+  const Point client = clientSize();
+  if (client.x > backSize_.x || client.y > backSize_.y) {
+    const Point size{std::max(client.x, backSize_.x), std::max(client.y, backSize_.y)};
+    if (!backDc_) {
+      backDc_ = MemoryDc(::CreateCompatibleDC(nullptr));
+    } else {
+      ::SelectObject(backDc_.get(), backOriginal_);
+    }
+    backBitmap_ = createDib(size);
+    backOriginal_ = ::SelectObject(backDc_.get(), backBitmap_.get());
+    ::SetBkMode(backDc_.get(), TRANSPARENT);
+    backSize_ = size;
+  }
+  HDC back = backDc_.get();
+  const RECT& area = ps.rcPaint;
+  // The persistent surface, then the windowless lines and labels over it.
+  surface_->paint(back, area, backColor());
+  for (const Line& line : lines()) {
+    GdiObject pen(::CreatePen(PS_SOLID, line.widthPixels, line.color));
+    SelectGuard select(back, pen.get());
+    ::MoveToEx(back, line.from.x, line.from.y, nullptr);
+    ::LineTo(back, line.to.x, line.to.y);
+  }
+  for (const auto& label : labels()) {
+    if (!label->visible()) continue;
+    const Rect r = label->pixelRect();
+    RECT box{r.left, r.top, r.right, r.bottom};
+    RECT overlap{};
+    if (!::IntersectRect(&overlap, &box, &area)) continue;
+    SelectGuard select(back, platform_.font(label->font()));
+    ::SetTextColor(back, label->foreColor());
+    const std::wstring caption = wide(label->caption());
+    ::DrawTextW(back, caption.c_str(), static_cast<int>(caption.size()), &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
+  }
+  ::BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, back, area.left, area.top,
+           SRCCOPY);
+  ::EndPaint(hwnd_, &ps);
+}
+
+Hdc Win32Window::hdc() {
+  // Whatever is drawn on the surface through this handle shows at the next repaint.
+  if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, nullptr, FALSE);
+  return Hdc{reinterpret_cast<std::uintptr_t>(surface_->dc())};
+}
+
+void Win32Window::applyRect(const Rect& rect) {
+  if (hwnd_ == nullptr) return;
+  applying_ = true;
+  ::SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.width(), rect.height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+  applying_ = false;
+}
+
+void Win32Window::growSurface(Point size) { surface_->grow(size, backColor()); }
+void Win32Window::clearSurface(Colour color) { surface_->clear(color); }
+void Win32Window::surfacePoint(Point at, Colour color) { surface_->point(at, color); }
+void Win32Window::surfaceLine(Point from, Point to, Colour color) { surface_->line(from, to, color); }
+
+void Win32Window::invalidateArea(const Rect& r) {
+  if (hwnd_ == nullptr) return;
+  const RECT area{r.left, r.top, r.right, r.bottom};
+  ::InvalidateRect(hwnd_, &area, FALSE);
+}
+
+Point Win32Window::textExtent(const FontSpec& font, std::string_view text) {
+  HDC dc = surface_->dc();
+  SelectGuard select(dc, platform_.font(font));
+  const std::wstring w = wide(text);
+  SIZE size{};
+  ::GetTextExtentPoint32W(dc, w.c_str(), static_cast<int>(w.size()), &size);
+  if (w.empty()) {
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    size.cy = metrics.tmHeight;
+  }
+  return Point{size.cx, size.cy};
+}
+
+void Win32Window::show() {
+  if (hwnd_ == nullptr) return;
+  const bool first = !shownOnce_;
+  if (first) {
+    shownOnce_ = true;
+    centreOn(Rect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
+  }
+  ::ShowWindow(hwnd_, SW_SHOW);
+  ::SetForegroundWindow(hwnd_);
+  if (takesDialogKeys()) {
+    // The first control in tab order takes the keyboard.
+    for (auto& child : children_) {
+      if (::GetWindowLongW(child->handle(), GWL_STYLE) & WS_TABSTOP) {
+        ::SetFocus(child->handle());
+        break;
+      }
+    }
+  }
+  ::UpdateWindow(hwnd_);
+  if (first) shownFirstTime();
+}
+
+void Win32Window::showModal() {
+  if (hwnd_ == nullptr) return;
+  disabledForModal_ = platform_.disableOthers(hwnd_);
+  show();
+  while (hwnd_ != nullptr) {
+    MSG msg{};
+    const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      ::PostQuitMessage(static_cast<int>(msg.wParam));  // leave the quit for the outer loop
+      break;
+    }
+    if (got == -1) break;
+    platform_.deliver(msg);
+  }
+  for (HWND h : disabledForModal_) ::EnableWindow(h, TRUE);
+  disabledForModal_.clear();
+}
+
+void Win32Window::close() {
+  if (hwnd_ == nullptr) return;
+  // Enable the windows a modal window disabled before it goes, so the activation returns
+  // to them and not to another program.
+  for (HWND h : disabledForModal_) ::EnableWindow(h, TRUE);
+  disabledForModal_.clear();
+  mouseRouter().cancelCapture();
+  ::DestroyWindow(hwnd_);
+  if (onUnload) onUnload();
+}
+
+void Win32Window::popupMenu(Menu& menu) {
+  auto& tree = dynamic_cast<Win32Menu&>(menu);
+  POINT at{};
+  ::GetCursorPos(&at);
+  // The menu must belong to the foreground window to close when the user clicks elsewhere.
+  ::SetForegroundWindow(hwnd_);
+  const UINT chosen = static_cast<UINT>(::TrackPopupMenu(
+      tree.popup(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0,
+      hwnd_, nullptr));
+  ::PostMessageW(hwnd_, WM_NULL, 0, 0);
+  mouseRouter().cancelCapture();
+  tree.run(chosen);
+}
+
+Timer& Win32Window::addTimer(int intervalMs, bool enabled) {
+  timers_.push_back(std::make_unique<Win32Timer>(*this, timers_.size() + 1, intervalMs, enabled));
+  return *timers_.back();
+}
+
+template <class T>
+T& Win32Window::addChild(std::unique_ptr<T> child) {
+  T& ref = *child;
+  children_.push_back(std::move(child));
+  return ref;
+}
+
+TextBox& Win32Window::addTextBox(const TextBoxSpec& spec) {
+  return addChild(std::make_unique<Win32TextBox>(*this, nextChildId(), spec));
+}
+
+ScrollBar& Win32Window::addScrollBar(const ScrollBarSpec& spec) {
+  return addChild(std::make_unique<Win32ScrollBar>(*this, nextChildId(), spec));
+}
+
+ComboBox& Win32Window::addComboBox(const ComboBoxSpec& spec) {
+  return addChild(std::make_unique<Win32ComboBox>(*this, nextChildId(), spec));
+}
+
+PictureBox& Win32Window::addPictureBox(const PictureBoxSpec& spec) {
+  return addChild(std::make_unique<Win32PictureBox>(*this, nextChildId(), spec));
+}
+
+Button& Win32Window::addButton(const ButtonSpec& spec) {
+  return addChild(std::make_unique<Win32Button>(*this, nextChildId(), spec));
+}
+
+}  // namespace lindrel::platform::win32

@@ -1,0 +1,84 @@
+#pragma once
+// A form's window on Win32. The window procedure turns messages into the form's events.
+
+#include <memory>
+#include <vector>
+
+#include "platform/Window.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Surface.h"
+
+namespace lindrel::platform::win32 {
+
+class Win32Platform;
+class Win32Child;
+class Win32Timer;
+
+class Win32Window final : public Window {
+ public:
+  Win32Window(Win32Platform& platform, const WindowSpec& spec, Rect rect, Rect frame, DWORD style, DWORD exStyle,
+              HWND owner);
+  ~Win32Window() override;
+
+  Hdc hdc() override;
+  Timer& addTimer(int intervalMs, bool enabled) override;
+  TextBox& addTextBox(const TextBoxSpec& spec) override;
+  ScrollBar& addScrollBar(const ScrollBarSpec& spec) override;
+  ComboBox& addComboBox(const ComboBoxSpec& spec) override;
+  PictureBox& addPictureBox(const PictureBoxSpec& spec) override;
+  Button& addButton(const ButtonSpec& spec) override;
+  Hwnd hwnd() const override { return Hwnd{reinterpret_cast<std::uintptr_t>(hwnd_)}; }
+  void show() override;
+  void showModal() override;
+  void close() override;
+  bool isOpen() const override { return hwnd_ != nullptr; }
+  bool isVisible() const override { return hwnd_ != nullptr && ::IsWindowVisible(hwnd_); }
+  void setPointer(Picture picture) override;
+  void popupMenu(Menu& menu) override;
+
+  HWND handle() const { return hwnd_; }
+  // Windows with controls take the dialog keys: Tab, Enter (the default button), Esc.
+  bool takesDialogKeys() const { return !children_.empty(); }
+  // The pointer this window shows now: the program's pointer code, else its own.
+  void applyPointer();
+  Win32Platform& platform() { return platform_; }
+  // The window procedure of every form's class: finds the window and hands it the message.
+  static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+ protected:
+  void applyRect(const Rect& rect) override;
+  void growSurface(Point size) override;
+  void clearSurface(Colour color) override;
+  void surfacePoint(Point at, Colour color) override;
+  void surfaceLine(Point from, Point to, Colour color) override;
+  void invalidateArea(const Rect& clientPixels) override;
+  Point textExtent(const FontSpec& font, std::string_view text) override;
+
+
+ private:
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void paint();
+  void mouse(MouseAction action, std::int16_t button, WPARAM wParam, LPARAM lParam);
+  bool setCursor(HWND over, UINT hitTest);
+  void command(WORD id, WORD code);
+  void clickButtonFlagged(bool isDefault);
+  template <class T>
+  T& addChild(std::unique_ptr<T> child);
+  int nextChildId() { return 100 + static_cast<int>(children_.size()); }
+
+  Win32Platform& platform_;
+  HWND hwnd_ = nullptr;
+  std::unique_ptr<Surface> surface_;
+  MemoryDc backDc_;
+  GdiObject backBitmap_;
+  HGDIOBJ backOriginal_ = nullptr;
+  Point backSize_{};
+  bool applying_ = false;
+  bool shownOnce_ = false;
+  Picture pointer_ = Picture::None;
+  std::vector<HWND> disabledForModal_;
+  std::vector<std::unique_ptr<Win32Timer>> timers_;
+  std::vector<std::unique_ptr<Win32Child>> children_;
+};
+
+}  // namespace lindrel::platform::win32
