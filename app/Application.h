@@ -1,0 +1,33 @@
+#pragma once
+// The program: its shared state and its windows, each loaded on first use, over one platform.
+
+#include <memory>
+
+#include "platform/Platform.h"
+#include "ruler/Module1.h"
+
+namespace lindrel {
+
+class frmMain;
+
+class Application {
+ public:
+  explicit Application(platform::Platform& platform);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Loads the ruler and shows it: the process's whole start-up.
+  void start();
+
+  platform::Platform& platform() { return platform_; }
+  Module1& module1() { return module1_; }
+  frmMain& ruler() { return *ruler_; }
+
+ private:
+  platform::Platform& platform_;
+  Module1 module1_;
+  std::unique_ptr<frmMain> ruler_;
+};
+
+}  // namespace lindrel

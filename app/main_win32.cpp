@@ -1,0 +1,15 @@
+// lindrel.exe: builds the Win32 platform, starts the program and runs its message loop.
+
+#include "app/Application.h"
+#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Windows.h"
+#include "ruler/frmMain.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  lindrel::platform::win32::Win32Platform platform(instance);
+  lindrel::Application app(platform);
+  app.start();
+  // The ruler has no close box; if the system closes it all the same, the program ends.
+  app.ruler().window().onUnload = [&platform] { platform.quit(0); };
+  return platform.run();
+}

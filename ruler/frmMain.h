@@ -1,0 +1,65 @@
+#pragma once
+// The ruler strip: a borderless, always-on-top yellow window carrying the measuring scale,
+// with its size readout and credit label in the bottom-right corner.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace lindrel {
+
+class Application;
+
+class frmMain {
+ public:
+  explicit frmMain(Application& app);
+  ~frmMain();
+  frmMain(const frmMain&) = delete;
+  frmMain& operator=(const frmMain&) = delete;
+
+  // Start-up: draws the horizontal pixel scale on a stretched strip, then shrinks it to
+  // half the screen wide and 1000 twips high and makes it topmost.
+  void Form_Load();
+  // After every size change: the readout, the 500-twip size guard, topmost, the labels.
+  void Form_Resize();
+
+  // The scales, drawn on the persistent surface along the top (H) or left (V) edge.
+  void Pixel_H();
+  void Pixel_V();
+  // dpi is one of 72, 200, 300, 600, 1200; any other draws nothing.
+  void cm_H(std::int16_t& dpi);
+  void cm_V(std::int16_t& dpi);
+
+  // Writes the readout: the unit, then width and height (twips) in that unit.
+  void setLabXY(double x, double y);
+
+  // How long a strip is stretched before a scale is drawn on it: the whole desktop along
+  // that direction plus 500 twips, so the scale covers every place the strip can reach.
+  double stretchedWidth() const;
+  double stretchedHeight() const;
+
+  platform::Window& window() { return *window_; }
+
+ private:
+  enum class Axis { Horizontal, Vertical };
+  void drawPixelScale(Axis axis);
+  void drawCentimetreScale(Axis axis, std::int16_t dpi);
+  // The last position (twips) a scale along the axis reaches.
+  double scaleEnd(Axis axis) const;
+  void tick(Axis axis, double p, double length);
+  void number(int x, int y, const std::string& text);
+
+  Application& app_;
+  platform::Platform& platform_;
+  std::unique_ptr<platform::Window> window_;
+
+ public:
+  // The controls, by their design names.
+  platform::Label& lab;
+  platform::Label& labXY;
+  platform::Timer& Timer1;
+};
+
+}  // namespace lindrel
