@@ -1,0 +1,247 @@
+// The platform's contract, run against the simulated desktop (host) and Win32 (under Wine):
+// a green test in the simulation means the same thing on the real system.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Errors.h"
+#include "platform/Handles.h"
+#include "tests/contract/Harness.h"
+
+namespace lindrel::contract {
+namespace {
+
+using platform::Colour;
+using platform::ErrorNumber;
+using platform::PlatformError;
+using platform::Point;
+using platform::Rect;
+
+constexpr Colour kYellow = platform::rgb(255, 255, 0);
+
+class Contract : public ::testing::Test {
+ protected:
+  Contract() : harness(makeHarness()), p(harness->platform()) {}
+
+  std::unique_ptr<platform::Window> window(double width = 3000, double height = 1500) {
+    platform::WindowSpec spec;
+    spec.className = "LindrelContract";
+    spec.caption = "contract";
+    spec.backColor = kYellow;
+    spec.width = width;
+    spec.height = height;
+    return p.createWindow(spec);
+  }
+  Rect systemRect(platform::Window& w) {
+    Rect r;
+    p.api().GetWindowRect(w.hwnd(), r);
+    return r;
+  }
+  Colour surfacePixel(platform::Window& w, int x, int y) { return p.api().GetPixel(w.hdc(), x, y); }
+  ErrorNumber errorOf(const std::function<void()>& f) {
+    try {
+      f();
+    } catch (const PlatformError& e) {
+      return e.number();
+    }
+    ADD_FAILURE() << "no error raised";
+    return ErrorNumber{};
+  }
+
+  std::unique_ptr<Harness> harness;
+  platform::Platform& p;
+};
+
+TEST_F(Contract, TwipsRoundToWholePixelsAndReadBackAsPixelsTimesFifteen) {
+  auto w = window();
+  w->setWidth(1000);
+  EXPECT_EQ(w->width(), 1005);
+  w->setHeight(7.5);  // half a pixel: ties to even
+  EXPECT_EQ(w->height(), 0);
+  w->setHeight(22.5);
+  EXPECT_EQ(w->height(), 30);
+  w->move(-45000, 37500);  // 3000 pixels left of the primary screen, beyond 16 bits of twips
+  EXPECT_EQ(w->left(), -45000);
+  EXPECT_EQ(w->top(), 37500);
+  EXPECT_EQ(systemRect(*w), (Rect{-3000, 2500, -3000 + 67, 2500 + 2}));
+}
+
+TEST_F(Contract, ASizeWriteRunsTheResizeHandlingBeforeItReturnsAndOnlyOnAPixelChange) {
+  auto w = window();
+  std::vector<double> seen;
+  w->onResize = [&] { seen.push_back(w->width()); };
+  w->setWidth(1000);
+  ASSERT_EQ(seen, (std::vector<double>{1005}));
+  w->setWidth(1005);
+  w->setWidth(1007);  // still 67 pixels
+  w->move(150, 150);
+  EXPECT_EQ(seen.size(), 1u);
+  w->setHeight(600);
+  EXPECT_EQ(seen.size(), 2u);
+}
+
+TEST_F(Contract, ResizeHandlingIsReentrant) {
+  auto w = window();
+  std::vector<std::string> trace;
+  w->onResize = [&] {
+    trace.push_back("enter " + std::to_string(static_cast<int>(w->width())));
+    if (w->width() < 1500) w->setWidth(1500);
+    trace.push_back("leave " + std::to_string(static_cast<int>(w->width())));
+  };
+  w->setWidth(600);
+  EXPECT_EQ(trace, (std::vector<std::string>{"enter 600", "enter 1500", "leave 1500", "leave 1500"}));
+  EXPECT_EQ(systemRect(*w).width(), 100);
+}
+
+TEST_F(Contract, ANegativeSizeIsRefusedAndChangesNothing) {
+  auto w = window();
+  int resizes = 0;
+  w->onResize = [&] { ++resizes; };
+  EXPECT_EQ(errorOf([&] { w->setWidth(-15); }), ErrorNumber::InvalidPropertyValue);
+  EXPECT_EQ(errorOf([&] { w->setHeight(-600); }), ErrorNumber::InvalidPropertyValue);
+  EXPECT_EQ(w->width(), 3000);
+  EXPECT_EQ(resizes, 0);
+  w->setWidth(0);  // an empty window is allowed
+  EXPECT_EQ(w->width(), 0);
+}
+
+TEST_F(Contract, HeldGeometryReachesTheScreenOnceWhenTheHoldEnds) {
+  auto w = window();
+  const Rect before = systemRect(*w);
+  int resizes = 0;
+  w->onResize = [&] { ++resizes; };
+  {
+    auto hold = w->holdScreenUpdates();
+    w->setWidth(30000);
+    w->setHeight(1000);
+    EXPECT_EQ(w->width(), 30000);
+    EXPECT_EQ(resizes, 2);
+    EXPECT_EQ(systemRect(*w), before);
+    w->setWidth(6000);
+  }
+  EXPECT_EQ(systemRect(*w), (Rect{before.left, before.top, before.left + 400, before.top + 67}));
+}
+
+TEST_F(Contract, PointsAndLinesLandOnWholePixelsOfTheSurface) {
+  auto w = window();
+  w->pset(75, 45);  // (5, 3)
+  EXPECT_EQ(surfacePixel(*w, 5, 3), platform::kBlack);
+  // A tick as the scales draw it: from just above the window down to 280 twips.
+  w->pset(150, -10);
+  w->lineTo(150, 280);
+  for (int y = 0; y <= 18; ++y) EXPECT_EQ(surfacePixel(*w, 10, y), platform::kBlack) << y;
+  EXPECT_EQ(surfacePixel(*w, 10, 19), kYellow);  // the end point is not drawn
+  EXPECT_EQ(surfacePixel(*w, 11, 5), kYellow);
+  w->cls();
+  EXPECT_EQ(surfacePixel(*w, 10, 5), kYellow);
+  EXPECT_EQ(surfacePixel(*w, 5, 3), kYellow);
+}
+
+TEST_F(Contract, TheSurfaceGrowsWithTheWindowAndIsNeverCutBack) {
+  auto w = window(3000, 1500);  // 200 x 100 pixels
+  w->setWidth(6000);
+  w->pset(350 * 15, -10);
+  w->lineTo(350 * 15, 150);
+  w->setWidth(1500);
+  EXPECT_GE(w->surfaceSize().x, 400);
+  w->setWidth(6000);
+  EXPECT_EQ(surfacePixel(*w, 350, 5), platform::kBlack);
+  // What lands outside the surface is lost, without harm.
+  w->pset(-1500, -1500);
+  w->lineTo(-15, 90000);
+  EXPECT_EQ(surfacePixel(*w, 0, 0), kYellow);
+}
+
+TEST_F(Contract, AutoSizedLabelsTakeTheSizeOfTheirCaption) {
+  auto w = window();
+  platform::LabelSpec spec;
+  spec.caption = "X";
+  spec.autoSize = true;
+  platform::Label& label = w->addLabel(spec);
+  const double narrow = label.width();
+  label.setCaption("单位:像素 | X: 640.00 Y: 67.00");
+  EXPECT_GT(label.width(), 10 * narrow);
+  EXPECT_GT(label.height(), 0);
+  EXPECT_EQ(static_cast<long>(label.width()) % 15, 0);
+  label.setLeft(1000);
+  EXPECT_EQ(label.left(), 1005);
+}
+
+TEST_F(Contract, TimersTickOnlyWhileEnabled) {
+  auto w = window();
+  int ticks = 0, idle = 0;
+  platform::Timer& running = w->addTimer(50, true);
+  platform::Timer& stopped = w->addTimer(50, false);
+  running.onTimer = [&] { ++ticks; };
+  stopped.onTimer = [&] { ++idle; };
+  harness->pump(400);
+  EXPECT_GE(ticks, 2);
+  EXPECT_EQ(idle, 0);
+  running.setEnabled(false);
+  const int before = ticks;
+  harness->pump(200);
+  EXPECT_EQ(ticks, before);
+}
+
+TEST_F(Contract, TheScreenIsTheVirtualDisplay) {
+  EXPECT_EQ(p.screenWidth(), 1280 * 15);
+  EXPECT_EQ(p.screenHeight(), 800 * 15);
+  const Rect desktop = p.virtualDesktop();
+  EXPECT_LE(desktop.left, 0);
+  EXPECT_GE(desktop.right, 1280);
+}
+
+TEST_F(Contract, TheFirstShowingCentresTheWindowAndLaysItOut) {
+  auto w = window(9600, 1000);
+  int resizes = 0;
+  w->onResize = [&] { ++resizes; };
+  w->show();
+  harness->pump(50);
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(systemRect(*w), (Rect{320, 366, 960, 433}));
+  EXPECT_EQ(resizes, 1);
+  w->show();
+  EXPECT_EQ(resizes, 1);
+}
+
+TEST_F(Contract, SetWindowPosMovesAWindowBetweenTheBands) {
+  auto w = window();
+  w->show();
+  auto& api = p.api();
+  api.SetWindowPos(w->hwnd(), platform::kHwndTopmost, 0, 0, 0, 0, platform::kSwpNoMove | platform::kSwpNoSize);
+  EXPECT_TRUE(harness->isTopmost(w->hwnd()));
+  api.SetWindowPos(w->hwnd(), platform::kHwndNoTopmost, 0, 0, 0, 0, platform::kSwpNoMove | platform::kSwpNoSize);
+  EXPECT_FALSE(harness->isTopmost(w->hwnd()));
+  EXPECT_EQ(systemRect(*w).width(), 200);
+}
+
+TEST_F(Contract, TheScreenShowsWhatTheSurfaceHolds) {
+  auto w = window(3000, 1500);
+  w->show();
+  w->pset(10 * 15, -10);
+  w->lineTo(10 * 15, 1500);
+  harness->pump(300);
+  const Rect r = systemRect(*w);
+  platform::ScreenDc screen = platform::getScreenDc(p.api());
+  EXPECT_EQ(p.api().GetPixel(screen.get(), r.left + 10, r.top + 40), platform::kBlack);
+  EXPECT_EQ(p.api().GetPixel(screen.get(), r.left + 11, r.top + 40), kYellow);
+  EXPECT_EQ(p.api().GetPixel(screen.get(), r.left + 150, r.top + 90), kYellow);
+}
+
+TEST_F(Contract, AMessageBoxWaitsUntilItIsAnswered) {
+  harness->answeredMessageBoxes();
+  p.msgBox("App Size Error by:zyn");
+  EXPECT_EQ(harness->answeredMessageBoxes(), (std::vector<std::string>{"App Size Error by:zyn"}));
+}
+
+TEST_F(Contract, AnErrorNoHandlerTrappedIsShownNotFatal) {
+  harness->answeredMessageBoxes();
+  p.dispatch([] { platform::raise(ErrorNumber::TypeMismatch); });
+  p.dispatch([] {});
+  EXPECT_EQ(harness->answeredMessageBoxes(), (std::vector<std::string>{"Type mismatch"}));
+}
+
+}  // namespace
+}  // namespace lindrel::contract

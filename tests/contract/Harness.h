@@ -1,0 +1,32 @@
+#pragma once
+// What the contract tests need besides the platform itself: a way to let the system run
+// for a moment, and to look at windows as the system sees them. One harness for the
+// simulated desktop, one for Win32; the same tests run against both.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace lindrel::contract {
+
+class Harness {
+ public:
+  virtual ~Harness() = default;
+  virtual platform::Platform& platform() = 0;
+  // Lets the system deliver what is waiting (paints, timer ticks) for about ms milliseconds.
+  virtual void pump(int ms) = 0;
+  // Whether a window is in the topmost band, as the system sees it.
+  virtual bool isTopmost(platform::Hwnd hwnd) = 0;
+  // The plain text on the clipboard, if any.
+  virtual std::optional<std::string> clipboardText() = 0;
+  // From now on every message box is answered with OK as soon as it is up; returns the
+  // texts of those answered so far.
+  virtual std::vector<std::string> answeredMessageBoxes() = 0;
+};
+
+std::unique_ptr<Harness> makeHarness();
+
+}  // namespace lindrel::contract

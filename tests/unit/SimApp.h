@@ -1,0 +1,55 @@
+#pragma once
+// A started program on a simulated desktop, for tests of the forms.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Application.h"
+#include "platform/sim/SimPlatform.h"
+#include "platform/sim/SimWindow.h"
+#include "ruler/frmMain.h"
+
+namespace lindrel::testing {
+
+using platform::Point;
+using platform::Rect;
+using platform::sim::SimPlatform;
+using platform::sim::SimWindow;
+
+inline constexpr platform::Colour kYellow = platform::rgb(255, 255, 0);
+
+class SimApp : public ::testing::Test {
+ protected:
+  explicit SimApp(platform::sim::SimConfig config = {}) : sim(std::move(config)), app(sim) { app.start(); }
+
+  frmMain& ruler() { return app.ruler(); }
+  SimWindow& rulerWindow() { return dynamic_cast<SimWindow&>(ruler().window()); }
+  const platform::sim::SimSurface& rulerSurface() { return rulerWindow().surface(); }
+  // Where the ruler is on the screen.
+  Rect rulerRect() { return rulerWindow().screenRect(); }
+  platform::Colour surfacePixel(int x, int y) { return rulerSurface().at(Point{x, y}); }
+  // How many pixels from the top (or left) edge a tick at the given column (or row) reaches.
+  int tickLengthAt(int column) {
+    int n = 0;
+    while (surfacePixel(column, n) == platform::kBlack) ++n;
+    return n;
+  }
+  int tickLengthAtRow(int row) {
+    int n = 0;
+    while (surfacePixel(n, row) == platform::kBlack) ++n;
+    return n;
+  }
+  bool wroteText(const std::string& text, Point at) {
+    const auto& texts = rulerSurface().texts();
+    return std::find(texts.begin(), texts.end(), platform::sim::TextRecord{at, text}) != texts.end();
+  }
+
+  SimPlatform sim;
+  Application app;
+};
+
+}  // namespace lindrel::testing
