@@ -10,7 +10,11 @@ Application::~Application() = default;
 
 void Application::start() {
   ruler_ = std::make_unique<frmMain>(*this);
-  ruler_->Form_Load();
+  {
+    // Not on the screen yet: the sizes of start-up reach the system once, not one by one.
+    auto hold = ruler_->window().holdScreenUpdates();
+    ruler_->Form_Load();
+  }
   ruler_->window().show();
 }
 

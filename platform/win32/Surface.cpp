@@ -3,6 +3,17 @@
 #include <algorithm>
 
 namespace lindrel::platform::win32 {
+namespace {
+
+// Bitmaps grow in steps, so a scale drawn tick by tick does not reallocate for every tick.
+constexpr std::int32_t kMinimumStep = 64;
+
+std::int32_t grownLength(std::int32_t have, std::int32_t need, std::int32_t limit) {
+  if (need <= have) return have;
+  return std::min(limit, std::max(need, std::max(kMinimumStep, 2 * have)));
+}
+
+}  // namespace
 
 GdiObject createDib(Point size) {
   BITMAPINFO info{};
@@ -22,19 +33,23 @@ void fill(HDC dc, const RECT& area, Colour color) {
   ::SetBkColor(dc, previous);
 }
 
-Surface::Surface(HFONT font, Colour fore, Colour back)
-    : dc_(::CreateCompatibleDC(nullptr)), pen_(::CreatePen(PS_SOLID, 1, fore)), penColour_(fore) {
+Surface::Surface(SurfaceRegistry& registry, HFONT font, Colour fore, Colour back)
+    : registry_(registry),
+      dc_(::CreateCompatibleDC(nullptr)),
+      pen_(::CreatePen(PS_SOLID, 1, fore)),
+      penColour_(fore),
+      fill_(back) {
   bitmap_ = createDib(Point{1, 1});
   originalBitmap_ = ::SelectObject(dc_.get(), bitmap_.get());
   originalPen_ = ::SelectObject(dc_.get(), pen_.get());
   originalFont_ = ::SelectObject(dc_.get(), font);
   ::SetTextColor(dc_.get(), fore);
   ::SetBkMode(dc_.get(), TRANSPARENT);
-  RECT all{0, 0, 1, 1};
-  fill(dc_.get(), all, back);
+  registry_.add(dc_.get(), this);
 }
 
 Surface::~Surface() {
+  registry_.remove(dc_.get());
   // Put the DC's own objects back before the DC and ours are deleted.
   ::SelectObject(dc_.get(), originalFont_);
   ::SelectObject(dc_.get(), originalPen_);
@@ -42,29 +57,57 @@ Surface::~Surface() {
 }
 
 void Surface::grow(Point size, Colour fillColour) {
-  const Point grown{std::max(size.x, size_.x), std::max(size.y, size_.y)};
-  if (grown == size_) return;
-  GdiObject bigger = createDib(grown);
+  // Outside the bitmap everything is the fill colour already; only the size changes.
+  size_ = Point{std::max(size.x, size_.x), std::max(size.y, size_.y)};
+  if (bitmapSize_.x == 0 || bitmapSize_.y == 0) fill_ = fillColour;
+}
+
+void Surface::reallocate(Point bitmapSize) {
+  GdiObject bigger = createDib(bitmapSize);
   {
     MemoryDc copy(::CreateCompatibleDC(nullptr));
     SelectGuard select(copy.get(), bigger.get());
-    RECT all{0, 0, grown.x, grown.y};
-    fill(copy.get(), all, fillColour);
-    ::BitBlt(copy.get(), 0, 0, size_.x, size_.y, dc_.get(), 0, 0, SRCCOPY);
+    fill(copy.get(), RECT{0, 0, bitmapSize.x, bitmapSize.y}, fill_);
+    if (bitmapSize_.x > 0 && bitmapSize_.y > 0) {
+      ::BitBlt(copy.get(), 0, 0, bitmapSize_.x, bitmapSize_.y, dc_.get(), 0, 0, SRCCOPY);
+    }
   }
   ::SelectObject(dc_.get(), bigger.get());
   bitmap_ = std::move(bigger);
-  size_ = grown;
+  bitmapSize_ = bitmapSize;
+}
+
+void Surface::cover(const Rect& area) {
+  const Rect inside = intersect(area, Rect{0, 0, size_.x, size_.y});
+  if (inside.empty() || (inside.right <= bitmapSize_.x && inside.bottom <= bitmapSize_.y)) return;
+  reallocate(Point{grownLength(bitmapSize_.x, inside.right, size_.x), grownLength(bitmapSize_.y, inside.bottom, size_.y)});
+}
+
+void Surface::coverText(int x, int y, const std::wstring& text) {
+  SIZE extent{};
+  ::GetTextExtentPoint32W(dc_.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  // Glyphs may overhang their advance a little: a margin on each side.
+  cover(Rect{x - 4, y, x + extent.cx + 4, y + extent.cy});
 }
 
 void Surface::clear(Colour color) {
-  RECT all{0, 0, std::max(1, size_.x), std::max(1, size_.y)};
-  fill(dc_.get(), all, color);
+  // A cleared surface is all one colour: no bitmap is needed for it.
+  fill_ = color;
+  if (bitmapSize_.x > 0 || bitmapSize_.y > 0) {
+    ::SelectObject(dc_.get(), originalBitmap_);
+    bitmap_ = createDib(Point{1, 1});
+    ::SelectObject(dc_.get(), bitmap_.get());
+    bitmapSize_ = Point{};
+  }
 }
 
-void Surface::point(Point at, Colour color) { ::SetPixelV(dc_.get(), at.x, at.y, color); }
+void Surface::point(Point at, Colour color) {
+  cover(Rect{at.x, at.y, at.x + 1, at.y + 1});
+  if (Rect{0, 0, size_.x, size_.y}.contains(at)) ::SetPixelV(dc_.get(), at.x, at.y, color);
+}
 
 void Surface::line(Point from, Point to, Colour color) {
+  cover(Rect{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1, std::max(from.y, to.y) + 1});
   if (color != penColour_) {
     GdiObject pen(::CreatePen(PS_SOLID, 1, color));
     ::SelectObject(dc_.get(), pen.get());
@@ -75,14 +118,29 @@ void Surface::line(Point from, Point to, Colour color) {
   ::LineTo(dc_.get(), to.x, to.y);
 }
 
-void Surface::paint(HDC target, const RECT& area, Colour fillColour) const {
-  const RECT inside{area.left, area.top, std::min<LONG>(area.right, size_.x), std::min<LONG>(area.bottom, size_.y)};
-  if (inside.right > inside.left && inside.bottom > inside.top) {
-    ::BitBlt(target, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top, dc_.get(),
-             inside.left, inside.top, SRCCOPY);
+Colour Surface::pixel(Point at) const {
+  if (!Rect{0, 0, size_.x, size_.y}.contains(at)) return kInvalidColour;
+  if (at.x < bitmapSize_.x && at.y < bitmapSize_.y) return ::GetPixel(dc_.get(), at.x, at.y);
+  return fill_;
+}
+
+void Surface::paint(HDC target, const RECT& area, Colour outside) const {
+  const RECT drawn{area.left, area.top, std::min<LONG>(area.right, bitmapSize_.x),
+                   std::min<LONG>(area.bottom, bitmapSize_.y)};
+  if (drawn.right > drawn.left && drawn.bottom > drawn.top) {
+    ::BitBlt(target, drawn.left, drawn.top, drawn.right - drawn.left, drawn.bottom - drawn.top, dc_.get(), drawn.left,
+             drawn.top, SRCCOPY);
   }
-  if (area.right > size_.x) fill(target, RECT{std::max<LONG>(area.left, size_.x), area.top, area.right, area.bottom}, fillColour);
-  if (area.bottom > size_.y) fill(target, RECT{area.left, std::max<LONG>(area.top, size_.y), area.right, area.bottom}, fillColour);
+  // Right of and below the bitmap: the fill colour inside the surface, `outside` beyond it.
+  const auto band = [&](RECT r) {
+    if (r.right <= r.left || r.bottom <= r.top) return;
+    const RECT inSurface{r.left, r.top, std::min<LONG>(r.right, size_.x), std::min<LONG>(r.bottom, size_.y)};
+    if (inSurface.right > inSurface.left && inSurface.bottom > inSurface.top) fill(target, inSurface, fill_);
+    if (r.right > size_.x) fill(target, RECT{std::max<LONG>(r.left, size_.x), r.top, r.right, r.bottom}, outside);
+    if (r.bottom > size_.y) fill(target, RECT{r.left, std::max<LONG>(r.top, size_.y), r.right, r.bottom}, outside);
+  };
+  band(RECT{std::max<LONG>(area.left, bitmapSize_.x), area.top, area.right, area.bottom});
+  band(RECT{area.left, std::max<LONG>(area.top, bitmapSize_.y), std::min<LONG>(area.right, bitmapSize_.x), area.bottom});
 }
 
 }  // namespace lindrel::platform::win32

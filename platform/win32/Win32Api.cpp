@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Api.h"
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/Surface.h"
 #include "platform/win32/Windows.h"
 
 namespace lindrel::platform::win32 {
@@ -34,14 +35,19 @@ Hdc Win32Api::GetDC(Hwnd hwnd) { return Hdc{reinterpret_cast<std::uintptr_t>(::G
 
 int Win32Api::ReleaseDC(Hwnd hwnd, Hdc hdc) { return ::ReleaseDC(toHwnd(hwnd), toHdc(hdc)); }
 
-Colour Win32Api::GetPixel(Hdc hdc, int x, int y) { return ::GetPixel(toHdc(hdc), x, y); }
+Colour Win32Api::GetPixel(Hdc hdc, int x, int y) {
+  if (const Surface* surface = surfaces_.find(toHdc(hdc))) return surface->pixel(Point{x, y});
+  return ::GetPixel(toHdc(hdc), x, y);
+}
 
 bool Win32Api::BitBlt(Hdc dest, int x, int y, int cx, int cy, Hdc src, int x1, int y1, std::uint32_t rop) {
+  if (Surface* surface = surfaces_.find(toHdc(dest))) surface->cover(Rect{x, y, x + cx, y + cy});
   return ::BitBlt(toHdc(dest), x, y, cx, cy, toHdc(src), x1, y1, rop) != FALSE;
 }
 
 bool Win32Api::StretchBlt(Hdc dest, int x, int y, int cx, int cy, Hdc src, int x1, int y1, int cx1, int cy1,
                           std::uint32_t rop) {
+  if (Surface* surface = surfaces_.find(toHdc(dest))) surface->cover(Rect{x, y, x + cx, y + cy});
   // Whole pixels, no blending: each source pixel becomes a block.
   ::SetStretchBltMode(toHdc(dest), COLORONCOLOR);
   return ::StretchBlt(toHdc(dest), x, y, cx, cy, toHdc(src), x1, y1, cx1, cy1, rop) != FALSE;
@@ -49,6 +55,7 @@ bool Win32Api::StretchBlt(Hdc dest, int x, int y, int cx, int cy, Hdc src, int x
 
 bool Win32Api::TextOut(Hdc hdc, int x, int y, std::string_view text) {
   const std::wstring w = wide(text);
+  if (Surface* surface = surfaces_.find(toHdc(hdc))) surface->coverText(x, y, w);
   return ::TextOutW(toHdc(hdc), x, y, w.c_str(), static_cast<int>(w.size())) != FALSE;
 }
 

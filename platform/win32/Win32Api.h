@@ -5,8 +5,12 @@
 
 namespace lindrel::platform::win32 {
 
+class SurfaceRegistry;
+
 class Win32Api final : public Api {
  public:
+  explicit Win32Api(const SurfaceRegistry& surfaces) : surfaces_(surfaces) {}
+
   bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, unsigned flags) override;
   bool GetWindowRect(Hwnd hwnd, Rect& rect) override;
   bool GetCursorPos(Point& point) override;
@@ -22,6 +26,10 @@ class Win32Api final : public Api {
   long RegQueryValueEx(Hkey key, std::string_view valueName, std::uint32_t& type, std::uint8_t* data,
                        std::uint32_t& size) override;
   long RegCloseKey(Hkey key) override;
+
+ private:
+  // Drawing on one of the program's surfaces first makes room on it.
+  const SurfaceRegistry& surfaces_;
 };
 
 }  // namespace lindrel::platform::win32

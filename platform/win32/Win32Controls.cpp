@@ -1,7 +1,5 @@
 #include "platform/win32/Win32Controls.h"
 
-#include <commctrl.h>
-
 #include <vector>
 
 #include "platform/Errors.h"
@@ -31,6 +29,16 @@ HWND Win32Child::create(const wchar_t* className, const std::wstring& text, DWOR
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), owner_.platform().instance(), this);
   ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.platform().font(FontSpec{})), FALSE);
   return hwnd_;
+}
+
+void Win32Child::subclass(WNDPROC procedure) {
+  ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  originalProcedure_ = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+LRESULT Win32Child::original(UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::CallWindowProcW(originalProcedure_, hwnd_, message, wParam, lParam);
 }
 
 // ---- Timer
@@ -100,7 +108,7 @@ Win32TextBox::Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& spec) 
   create(L"EDIT", wide(spec.text), style, WS_EX_CLIENTEDGE,
          pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
   if (spec.maxLength > 0) ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
-  ::SetWindowSubclass(hwnd_, subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+  subclass(procedure);
 }
 
 std::string Win32TextBox::text() const { return hwnd_ ? narrow(windowText(hwnd_)) : std::string{}; }
@@ -112,26 +120,23 @@ void Win32TextBox::setText(std::string_view text) {
   ::SendMessageW(hwnd_, EM_SETSEL, w.size(), w.size());
 }
 
-LRESULT CALLBACK Win32TextBox::subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR data) {
-  auto* self = reinterpret_cast<Win32TextBox*>(data);
+LRESULT CALLBACK Win32TextBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = Win32Child::self<Win32TextBox>(hwnd);
   if (message == WM_CHAR && (self->onKeyPress || self->onKeyApplied)) {
     auto key = static_cast<std::int16_t>(static_cast<std::uint16_t>(wParam));
     self->owner_.platform().dispatch([&] {
       if (self->onKeyPress) self->onKeyPress(key);
     });
     if (key == 0) return 0;  // the handler dropped the key
-    const LRESULT result = ::DefSubclassProc(hwnd, message, static_cast<WPARAM>(static_cast<std::uint16_t>(key)), lParam);
+    const LRESULT result = self->original(message, static_cast<WPARAM>(static_cast<std::uint16_t>(key)), lParam);
     self->owner_.platform().dispatch([&] {
       if (self->onKeyApplied) self->onKeyApplied(key);
     });
     return result;
   }
-  if (message == WM_NCDESTROY) {
-    ::RemoveWindowSubclass(hwnd, subclass, 1);
-    self->hwnd_ = nullptr;
-  }
-  return ::DefSubclassProc(hwnd, message, wParam, lParam);
+  const LRESULT result = self->original(message, wParam, lParam);
+  if (message == WM_NCDESTROY) self->hwnd_ = nullptr;
+  return result;
 }
 
 // ---- Scroll bar
@@ -221,7 +226,8 @@ void Win32PictureBox::registerClass(HINSTANCE instance) {
 
 Win32PictureBox::Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& spec)
     : Win32Child(owner, id), backColor_(spec.backColor), picture_(spec.picture) {
-  surface_ = std::make_unique<Surface>(owner.platform().font(FontSpec{}), kBlack, backColor_);
+  owner.platform().ensureControlClasses();
+  surface_ = std::make_unique<Surface>(owner.platform().surfaces(), owner.platform().font(FontSpec{}), kBlack, backColor_);
   create(kPictureClass, L"", 0, spec.border ? WS_EX_CLIENTEDGE : 0,
          pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
   RECT client{};
@@ -262,7 +268,7 @@ Hdc Win32PictureBox::hdc() {
   return Hdc{reinterpret_cast<std::uintptr_t>(surface_->dc())};
 }
 
-Colour Win32PictureBox::point(int x, int y) { return ::GetPixel(surface_->dc(), x, y); }
+Colour Win32PictureBox::point(int x, int y) { return surface_->pixel(Point{x, y}); }
 
 void Win32PictureBox::setBackColor(Colour color) {
   backColor_ = color;
@@ -280,6 +286,7 @@ void Win32PictureBox::setPicture(Picture picture) {
 
 void Win32PictureBox::drawPicture() {
   if (HICON icon = owner_.platform().icon(picture_)) {
+    surface_->cover(Rect{0, 0, 32, 32});
     ::DrawIconEx(surface_->dc(), 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
   }
 }
@@ -292,7 +299,7 @@ Win32Button::Win32Button(Win32Window& owner, int id, const ButtonSpec& spec)
   if (spec.picture != Picture::None) style |= BS_ICON;
   create(L"BUTTON", wide(spec.caption), style, 0, pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
   setPicture(spec.picture);
-  ::SetWindowSubclass(hwnd_, subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+  subclass(procedure);
 }
 
 std::string Win32Button::caption() const { return hwnd_ ? narrow(windowText(hwnd_)) : std::string{}; }
@@ -312,19 +319,19 @@ void Win32Button::click() {
   if (onClick) onClick();
 }
 
-LRESULT CALLBACK Win32Button::subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                       DWORD_PTR data) {
-  auto* self = reinterpret_cast<Win32Button*>(data);
+LRESULT CALLBACK Win32Button::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = Win32Child::self<Win32Button>(hwnd);
   switch (message) {
-    case WM_NCDESTROY:
-      ::RemoveWindowSubclass(hwnd, subclass, 1);
+    case WM_NCDESTROY: {
+      const LRESULT result = self->original(message, wParam, lParam);
       self->hwnd_ = nullptr;
-      break;
+      return result;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP: {
       // The button's own handling first (its pushed look, its click), then ours.
-      const LRESULT result = ::DefSubclassProc(hwnd, message, wParam, lParam);
+      const LRESULT result = self->original(message, wParam, lParam);
       childMouse(self->owner_, hwnd, self->router_, *self, message, wParam, lParam);
       return result;
     }
@@ -343,7 +350,7 @@ LRESULT CALLBACK Win32Button::subclass(HWND hwnd, UINT message, WPARAM wParam, L
       break;
     default: break;
   }
-  return ::DefSubclassProc(hwnd, message, wParam, lParam);
+  return self->original(message, wParam, lParam);
 }
 
 }  // namespace lindrel::platform::win32

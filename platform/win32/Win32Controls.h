@@ -29,7 +29,16 @@ class Win32Child {
 
  protected:
   HWND create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, const Rect& rect);
+  // Puts our procedure in front of the control's own (user32 only: comctl32 stays unloaded
+  // until a window with controls opens, which keeps the start-up quick).
+  void subclass(WNDPROC procedure);
+  LRESULT original(UINT message, WPARAM wParam, LPARAM lParam);
+  template <class T>
+  static T* self(HWND hwnd) {
+    return reinterpret_cast<T*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  }
   Win32Window& owner_;
+  WNDPROC originalProcedure_ = nullptr;
   int id_;
   HWND hwnd_ = nullptr;
 };
@@ -52,7 +61,7 @@ class Win32TextBox final : public TextBox, public Win32Child {
   void setText(std::string_view text) override;
 
  private:
-  static LRESULT CALLBACK subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
 };
 
 class Win32ScrollBar final : public ScrollBar, public Win32Child {
@@ -113,7 +122,7 @@ class Win32Button final : public Button, public Win32Child, public MouseElement 
   Point mouseOrigin() const override { return Point{}; }
 
  private:
-  static LRESULT CALLBACK subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
   Picture picture_;
   bool isDefault_;
   bool isCancel_;

@@ -58,24 +58,43 @@ class ClipboardSession {
 
 }  // namespace
 
+// Start-up makes only the ruler; what the other windows need comes with their first use.
 Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
-  WNDCLASSEXW owner{};
-  owner.cbSize = sizeof owner;
-  owner.lpfnWndProc = ownerProcedure;
-  owner.hInstance = instance_;
-  owner.lpszClassName = kOwnerClass;
-  ::RegisterClassExW(&owner);
-  // Owned windows stay out of the taskbar; the owner itself is never shown.
-  owner_ = ::CreateWindowExW(0, kOwnerClass, L"Lindrel", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, nullptr);
-  Win32PictureBox::registerClass(instance_);
   appIcon_ = IconHandle(static_cast<HICON>(
       ::LoadImageW(instance_, MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
-  pen_ = CursorHandle(static_cast<HCURSOR>(
-      ::LoadImageW(instance_, MAKEINTRESOURCEW(kPenCursorId), IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR)));
 }
 
 Win32Platform::~Win32Platform() {
   if (owner_ != nullptr) ::DestroyWindow(owner_);
+}
+
+HWND Win32Platform::ownerWindow() {
+  if (owner_ == nullptr) {
+    WNDCLASSEXW owner{};
+    owner.cbSize = sizeof owner;
+    owner.lpfnWndProc = ownerProcedure;
+    owner.hInstance = instance_;
+    owner.lpszClassName = kOwnerClass;
+    ::RegisterClassExW(&owner);
+    // Owned windows stay out of the taskbar; the owner itself is never shown. It also owns
+    // what the program puts on the clipboard.
+    owner_ = ::CreateWindowExW(0, kOwnerClass, L"Lindrel", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, nullptr);
+  }
+  return owner_;
+}
+
+HCURSOR Win32Platform::penCursor() {
+  if (!pen_) {
+    pen_ = CursorHandle(static_cast<HCURSOR>(
+        ::LoadImageW(instance_, MAKEINTRESOURCEW(kPenCursorId), IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR)));
+  }
+  return pen_.get();
+}
+
+void Win32Platform::ensureControlClasses() {
+  if (controlClasses_) return;
+  controlClasses_ = true;
+  Win32PictureBox::registerClass(instance_);
 }
 
 void Win32Platform::registerClass(const std::string& name, Picture icon) {
@@ -104,7 +123,7 @@ std::unique_ptr<Window> Win32Platform::createWindow(const WindowSpec& spec) {
   const std::int32_t w = pixelsFromTwips(spec.width) + (spec.border == Border::None ? 0 : frame.left + frame.right);
   const std::int32_t h = pixelsFromTwips(spec.height) + (spec.border == Border::None ? 0 : frame.top + frame.bottom);
   return std::make_unique<Win32Window>(*this, spec, Rect{0, 0, w, h}, spec.border == Border::None ? Rect{} : frame,
-                                       styles.style, styles.exStyle, styles.owned ? owner_ : nullptr);
+                                       styles.style, styles.exStyle, styles.owned ? ownerWindow() : nullptr);
 }
 
 std::unique_ptr<Menu> Win32Platform::createMenu(const MenuItemSpec& top) { return std::make_unique<Win32Menu>(top); }
@@ -117,21 +136,21 @@ Rect Win32Platform::virtualDesktop() const {
   return Rect{x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-HCURSOR Win32Platform::cursorFor(PointerCode code) const {
+HCURSOR Win32Platform::cursorFor(PointerCode code) {
   switch (code) {
     case PointerCode::SizeNS: return ::LoadCursorW(nullptr, IDC_SIZENS);
     case PointerCode::SizeNWSE: return ::LoadCursorW(nullptr, IDC_SIZENWSE);
     case PointerCode::SizeWE: return ::LoadCursorW(nullptr, IDC_SIZEWE);
-    case PointerCode::Custom: return pen_.get();
+    case PointerCode::Custom: return penCursor();
     case PointerCode::Default: break;
   }
   return ::LoadCursorW(nullptr, IDC_ARROW);
 }
 
-HICON Win32Platform::icon(Picture picture) const {
+HICON Win32Platform::icon(Picture picture) {
   switch (picture) {
     case Picture::AppIcon: return appIcon_.get();
-    case Picture::Pen: return pen_.get();
+    case Picture::Pen: return penCursor();
     case Picture::None: break;
   }
   return nullptr;
@@ -214,7 +233,7 @@ void Win32Platform::msgBox(std::string_view text) {
 }
 
 void Win32Platform::clearClipboard() {
-  ClipboardSession session(owner_);
+  ClipboardSession session(ownerWindow());
   ::EmptyClipboard();
 }
 
@@ -227,7 +246,7 @@ void Win32Platform::setClipboardText(std::string_view text) {
     std::memcpy(p, w.c_str(), bytes);
     ::GlobalUnlock(memory.get());
   }
-  ClipboardSession session(owner_);
+  ClipboardSession session(ownerWindow());
   ::EmptyClipboard();
   if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) raise(ErrorNumber::CantOpenClipboard);
   (void)memory.release();  // the clipboard owns it now

@@ -10,6 +10,7 @@
 
 #include "platform/Platform.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Surface.h"
 #include "platform/win32/Win32Api.h"
 
 namespace lindrel::platform::win32 {
@@ -49,11 +50,14 @@ class Win32Platform final : public Platform {
   void deliver(MSG& msg);
 
   HINSTANCE instance() const { return instance_; }
-  HWND ownerWindow() const { return owner_; }
+  HWND ownerWindow();
+  SurfaceRegistry& surfaces() { return surfaces_; }
   HFONT font(const FontSpec& spec);
-  HCURSOR cursorFor(PointerCode code) const;
-  HCURSOR penCursor() const { return pen_.get(); }
-  HICON icon(Picture picture) const;
+  HCURSOR cursorFor(PointerCode code);
+  HCURSOR penCursor();
+  HICON icon(Picture picture);
+  // The window class of picture boxes, registered before the first one is made.
+  void ensureControlClasses();
   // Sets the pointer now, when it is over one of the program's windows.
   void refreshPointer();
   void registerWindow(Win32Window* window) { windows_.push_back(window); }
@@ -65,12 +69,14 @@ class Win32Platform final : public Platform {
  private:
   void registerClass(const std::string& name, Picture icon);
 
-  Win32Api api_;
+  SurfaceRegistry surfaces_;
+  Win32Api api_{surfaces_};
   HINSTANCE instance_;
   HWND owner_ = nullptr;
   PointerCode pointerCode_ = PointerCode::Default;
   std::vector<std::pair<FontSpec, GdiObject>> fonts_;
   std::set<std::string> classes_;
+  bool controlClasses_ = false;
   IconHandle appIcon_;
   CursorHandle pen_;
   std::vector<Win32Window*> windows_;

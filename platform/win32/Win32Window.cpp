@@ -39,7 +39,7 @@ std::int16_t buttonsHeld(WPARAM mouseFlags) {
 Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& spec, Rect rect, Rect frame, DWORD style,
                          DWORD exStyle, HWND owner)
     : Window(spec, rect, frame), platform_(platform) {
-  surface_ = std::make_unique<Surface>(platform_.font(FontSpec{}), spec.foreColor, spec.backColor);
+  surface_ = std::make_unique<Surface>(platform_.surfaces(), platform_.font(FontSpec{}), spec.foreColor, spec.backColor);
   initSurface();
   platform_.registerWindow(this);
   ::CreateWindowExW(exStyle, wide(spec.className).c_str(), wide(spec.caption).c_str(), style, rect.left, rect.top,
@@ -78,6 +78,7 @@ LRESULT CALLBACK Win32Window::procedure(HWND hwnd, UINT message, WPARAM wParam, 
 LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: paint(); return 0;
+    case kFlushInvalidation: flushInvalidation(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN: mouse(MouseAction::Press, button::kLeft, wParam, lParam); return 0;
     case WM_RBUTTONDOWN:
@@ -256,7 +257,7 @@ void Win32Window::paint() {
 
 Hdc Win32Window::hdc() {
   // Whatever is drawn on the surface through this handle shows at the next repaint.
-  if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, nullptr, FALSE);
+  invalidateArea(Rect{0, 0, surfaceSize().x, surfaceSize().y});
   return Hdc{reinterpret_cast<std::uintptr_t>(surface_->dc())};
 }
 
@@ -274,8 +275,20 @@ void Win32Window::surfacePoint(Point at, Colour color) { surface_->point(at, col
 void Win32Window::surfaceLine(Point from, Point to, Colour color) { surface_->line(from, to, color); }
 
 void Win32Window::invalidateArea(const Rect& r) {
-  if (hwnd_ == nullptr) return;
-  const RECT area{r.left, r.top, r.right, r.bottom};
+  if (hwnd_ == nullptr || r.empty()) return;
+  // A scale is a thousand small drawings; each invalidation is a trip to the window
+  // system, so they are gathered and handed over once, before the next paint.
+  dirty_ = dirty_.empty() ? r
+                          : Rect{std::min(dirty_.left, r.left), std::min(dirty_.top, r.top),
+                                 std::max(dirty_.right, r.right), std::max(dirty_.bottom, r.bottom)};
+  if (!flushPosted_) flushPosted_ = ::PostMessageW(hwnd_, kFlushInvalidation, 0, 0) != FALSE;
+}
+
+void Win32Window::flushInvalidation() {
+  flushPosted_ = false;
+  if (hwnd_ == nullptr || dirty_.empty()) return;
+  const RECT area{dirty_.left, dirty_.top, dirty_.right, dirty_.bottom};
+  dirty_ = Rect{};
   ::InvalidateRect(hwnd_, &area, FALSE);
 }
 

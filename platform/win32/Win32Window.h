@@ -58,6 +58,8 @@ class Win32Window final : public Window {
  private:
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
   void paint();
+  void flushInvalidation();
+  static constexpr UINT kFlushInvalidation = WM_APP + 1;
   void mouse(MouseAction action, std::int16_t button, WPARAM wParam, LPARAM lParam);
   bool setCursor(HWND over, UINT hitTest);
   void command(WORD id, WORD code);
@@ -74,6 +76,8 @@ class Win32Window final : public Window {
   HGDIOBJ backOriginal_ = nullptr;
   Point backSize_{};
   bool applying_ = false;
+  Rect dirty_{};
+  bool flushPosted_ = false;
   bool shownOnce_ = false;
   Picture pointer_ = Picture::None;
   std::vector<HWND> disabledForModal_;

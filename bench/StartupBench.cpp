@@ -1,0 +1,79 @@
+// Start-up: time from CreateProcess to the first painted ruler on the screen, for
+// lindrel.exe and for a bare Win32 window of the same size, alternated in one run.
+
+#include <string>
+#include <vector>
+
+#include "bench/Measure.h"
+
+namespace {
+
+using lindrel::bench::nowMs;
+
+std::wstring beside(const wchar_t* name) {
+  wchar_t path[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  folder.resize(folder.find_last_of(L"\\/") + 1);
+  return folder + name;
+}
+
+struct Started {
+  PROCESS_INFORMATION process{};
+  double ms = -1;
+};
+
+// Starts a program and waits until the strip's first pixels are yellow on the screen.
+Started startAndWaitForPaint(const std::wstring& exe) {
+  const int w = ::GetSystemMetrics(SM_CXSCREEN) / 2, h = 67;
+  const int left = (::GetSystemMetrics(SM_CXSCREEN) - w) / 2, top = (::GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+  HDC screen = ::GetDC(nullptr);
+  Started s;
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  const double t0 = nowMs();
+  if (::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &s.process)) {
+    while (nowMs() - t0 < 20000) {
+      // An odd column carries no tick: yellow as soon as the strip is painted.
+      if (::GetPixel(screen, left + 1, top + 2) == RGB(255, 255, 0) &&
+          ::GetPixel(screen, left + w - 3, top + h - 3) == RGB(255, 255, 0)) {
+        s.ms = nowMs() - t0;
+        break;
+      }
+      ::Sleep(1);
+    }
+  }
+  ::ReleaseDC(nullptr, screen);
+  return s;
+}
+
+void end(Started& s) {
+  ::TerminateProcess(s.process.hProcess, 0);
+  ::WaitForSingleObject(s.process.hProcess, 5000);
+  ::CloseHandle(s.process.hThread);
+  ::CloseHandle(s.process.hProcess);
+  ::Sleep(300);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
+  const std::wstring lindrel = beside(L"lindrel.exe"), bare = beside(L"bench_bare_window.exe");
+  std::vector<double> lindrelMs, bareMs;
+  for (int i = 0; i < runs; ++i) {
+    Started b = startAndWaitForPaint(bare);
+    if (b.ms >= 0) bareMs.push_back(b.ms);
+    end(b);
+    Started l = startAndWaitForPaint(lindrel);
+    if (l.ms >= 0) lindrelMs.push_back(l.ms);
+    end(l);
+  }
+  const double base = lindrel::bench::median(bareMs), ours = lindrel::bench::median(lindrelMs);
+  lindrel::bench::row("start-up to first painted ruler (median of " + std::to_string(runs) + ")", ours, "ms", base,
+                      "<= 1.2x bare window", ours > 0 && ours <= 1.2 * base);
+
+  return 0;
+}
