@@ -1,12 +1,21 @@
 #include "app/Application.h"
 
+#include "about/frmAbout.h"
+#include "menu/frmMenu.h"
+#include "picker/frmZoomOut.h"
 #include "ruler/frmMain.h"
 
 namespace lindrel {
 
 Application::Application(platform::Platform& platform) : platform_(platform) {}
 
-Application::~Application() = default;
+// The windows go in the reverse order of their loading: the ruler, which the others use, last.
+Application::~Application() {
+  about_.reset();
+  zoomOut_.reset();
+  menu_.reset();
+  ruler_.reset();
+}
 
 void Application::start() {
   ruler_ = std::make_unique<frmMain>(*this);
@@ -16,6 +25,21 @@ void Application::start() {
     ruler_->Form_Load();
   }
   ruler_->window().show();
+}
+
+frmMenu& Application::menu() {
+  if (menu_ == nullptr) menu_ = std::make_unique<frmMenu>(*this);
+  return *menu_;
+}
+
+frmZoomOut& Application::zoomOut() {
+  if (zoomOut_ == nullptr) zoomOut_ = std::make_unique<frmZoomOut>(*this);
+  return *zoomOut_;
+}
+
+frmAbout& Application::about() {
+  if (about_ == nullptr) about_ = std::make_unique<frmAbout>(*this);
+  return *about_;
 }
 
 }  // namespace lindrel

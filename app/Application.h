@@ -9,6 +9,9 @@
 namespace lindrel {
 
 class frmMain;
+class frmMenu;
+class frmZoomOut;
+class frmAbout;
 
 class Application {
  public:
@@ -23,11 +26,20 @@ class Application {
   platform::Platform& platform() { return platform_; }
   Module1& module1() { return module1_; }
   frmMain& ruler() { return *ruler_; }
+  // The menu window loads the first time it is used (a popup or an orientation switch).
+  frmMenu& menu();
+  // The magnifier and the about box keep their state between openings; each opening loads
+  // their window.
+  frmZoomOut& zoomOut();
+  frmAbout& about();
 
  private:
   platform::Platform& platform_;
   Module1 module1_;
   std::unique_ptr<frmMain> ruler_;
+  std::unique_ptr<frmMenu> menu_;
+  std::unique_ptr<frmZoomOut> zoomOut_;
+  std::unique_ptr<frmAbout> about_;
 };
 
 }  // namespace lindrel

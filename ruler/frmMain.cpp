@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/Application.h"
+#include "menu/frmMenu.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "ruler/zynmod.h"
@@ -82,6 +83,20 @@ frmMain::frmMain(Application& app)
       labXY(addReadoutLabel(*window_)),
       Timer1(window_->addTimer(100, true)) {
   window_->onResize = [this] { Form_Resize(); };
+  window_->onKeyDown = [this](std::int16_t key, std::int16_t shift) { Form_KeyDown(key, shift); };
+  Timer1.onTimer = [this] { Timer1_Timer(); };
+  // The labels act like the strip itself; their coordinates stay their own.
+  forwardMouse(*window_);
+  forwardMouse(lab);
+  forwardMouse(labXY);
+}
+
+void frmMain::forwardMouse(platform::MouseHandlers& element) {
+  using platform::MouseEvent;
+  element.onMouseDown = [this](const MouseEvent& e) { Form_MouseDown(e.button, e.shift, e.x, e.y); };
+  element.onMouseMove = [this](const MouseEvent& e) { Form_MouseMove(e.button, e.shift, e.x, e.y); };
+  element.onMouseUp = [this](const MouseEvent& e) { Form_MouseUp(e.button, e.shift, e.x, e.y); };
+  element.onDblClick = [this] { Form_DblClick(); };
 }
 
 frmMain::~frmMain() = default;
@@ -123,15 +138,20 @@ void frmMain::Form_Resize() {
     // Too small: out of the topmost band so the message is not hidden, then the default size.
     zynmod::setTopMost(platform_.api(), w.hwnd(), platform::kFalse);
     platform_.msgBox("App Size Error by:zyn");
-    if (app_.module1().isHor != platform::kFalse) {
-      w.setWidth(platform_.screenWidth() * 0.5);
-      w.setHeight(kThickness);
-    } else {
-      w.setWidth(kThickness);
-      w.setHeight(platform_.screenHeight() * 0.5);
-    }
+    restoreDefaultSize();
   } catch (const platform::PlatformError&) {
     // A failing property read or write ends the layout; the next resize lays out again.
+  }
+}
+
+void frmMain::restoreDefaultSize() {
+  platform::Window& w = *window_;
+  if (app_.module1().isHor != platform::kFalse) {
+    w.setWidth(platform_.screenWidth() * 0.5);
+    w.setHeight(kThickness);
+  } else {
+    w.setWidth(kThickness);
+    w.setHeight(platform_.screenHeight() * 0.5);
   }
 }
 
@@ -143,6 +163,111 @@ void frmMain::setLabXY(double x, double y) {
   if (unit == kReadoutUnits.end()) return;
   labXY.setCaption(std::string(unit->text) + " | X: " + platform::text::format(x / unit->twipsPerUnit, "#.00") +
                    " Y: " + platform::text::format(y / unit->twipsPerUnit, "#.00"));
+}
+
+void frmMain::Timer1_Timer() {
+  platform::Rect r;
+  platform::Point cursor;
+  platform_.api().GetWindowRect(window_->hwnd(), r);
+  platform_.api().GetCursorPos(cursor);
+  // R and B are the first column right of the strip and the first row below it. The bands
+  // are 14 pixels wide, the last 4 of the strip and 10 beyond; they run the whole length of
+  // the screen, and the corner has no outer limit.
+  const std::int32_t R = r.right, B = r.bottom;
+  platform::PointerCode code;
+  if (cursor.y > B - 5 && cursor.x > R - 5) {
+    code = platform::PointerCode::SizeNWSE;
+    dragZone = "RightDown";
+  } else if (R - 5 < cursor.x && cursor.x < R + 10) {
+    code = platform::PointerCode::SizeWE;
+    dragZone = "Right";
+  } else if (B - 5 < cursor.y && cursor.y < B + 10) {
+    code = platform::PointerCode::SizeNS;
+    dragZone = "Down";
+  } else {
+    code = platform::PointerCode::Default;
+    dragZone = "Move";
+  }
+  platform_.setPointerCode(code);
+}
+
+void frmMain::Form_MouseDown(std::int16_t Button, std::int16_t, double X, double Y) {
+  if (Button == platform::button::kLeft) {
+    isDragging = kTrue;
+    downX = static_cast<std::int32_t>(platform::roundHalfEven(X));
+    downY = static_cast<std::int32_t>(platform::roundHalfEven(Y));
+  } else if (Button == platform::button::kRight) {
+    // The menu's own pointer, and no zone changes while it is open.
+    platform_.setPointerCode(platform::PointerCode::Default);
+    Timer1.setEnabled(false);
+    app_.menu().popup(*window_);
+  }
+  Timer1.setEnabled(true);
+}
+
+void frmMain::Form_MouseMove(std::int16_t Button, std::int16_t, double X, double Y) {
+  if (Button != platform::button::kLeft) return;
+  platform::Window& w = *window_;
+  try {
+    if (dragZone == "Right") {
+      w.setWidth(X);
+    } else if (dragZone == "Down") {
+      w.setHeight(Y);
+    } else if (dragZone == "RightDown") {
+      w.setWidth(X);
+      w.setHeight(Y);
+    } else if (dragZone == "Move" && isDragging != platform::kFalse) {
+      // The pressed point stays under the pointer, on any monitor of the desktop.
+      const double left = platform::roundHalfEven(w.left() - downX + X);
+      const double top = platform::roundHalfEven(w.top() - downY + Y);
+      w.move(left, top);
+    }
+  } catch (const platform::PlatformError&) {
+    // What the system refuses (an edge dragged past the opposite edge): say so, and put the
+    // strip back to its default size where it is.
+    zynmod::setTopMost(platform_.api(), w.hwnd(), platform::kFalse);
+    platform_.msgBox("App Size Error by:zyn");
+    restoreDefaultSize();
+    zynmod::setTopMost(platform_.api(), w.hwnd(), kTrue);
+  }
+}
+
+void frmMain::Form_MouseUp(std::int16_t, std::int16_t, double, double) { isDragging = platform::kFalse; }
+
+void frmMain::Form_DblClick() { chgHorV(); }
+
+void frmMain::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
+  constexpr double kStep = 20;
+  platform::Window& w = *window_;
+  if (Shift == platform::modifier::kShift) {
+    switch (KeyCode) {
+      case platform::vk::kLeft: w.setWidth(w.width() - kStep); break;
+      case platform::vk::kUp: w.setHeight(w.height() - kStep); break;
+      case platform::vk::kRight: w.setWidth(w.width() + kStep); break;
+      case platform::vk::kDown: w.setHeight(w.height() + kStep); break;
+      default: break;
+    }
+  } else {
+    switch (KeyCode) {
+      case platform::vk::kLeft: w.setLeft(w.left() - kStep); break;
+      case platform::vk::kUp: w.setTop(w.top() - kStep); break;
+      case platform::vk::kRight: w.setLeft(w.left() + kStep); break;
+      case platform::vk::kDown: w.setTop(w.top() + kStep); break;
+      default: break;
+    }
+  }
+}
+
+void frmMain::chgHorV() {
+  Module1& state = app_.module1();
+  state.isHor = static_cast<platform::VbBool>(~state.isHor);
+  for (std::int16_t i = 0; i <= 4; ++i) {
+    if (state.unitMode == std::to_string(i)) {
+      app_.menu().menuDpi_Click(i);
+      return;
+    }
+  }
+  if (state.unitMode == "xs") app_.menu().menuXs_Click();
 }
 
 }  // namespace lindrel

@@ -35,6 +35,18 @@ class frmMain {
   // Writes the readout: the unit, then width and height (twips) in that unit.
   void setLabXY(double x, double y);
 
+  // Every 100 ms: which edge band the pointer is in, and the pointer that goes with it.
+  void Timer1_Timer();
+  // The mouse on the strip or either label (labels pass their own coordinates, in twips).
+  void Form_MouseDown(std::int16_t Button, std::int16_t Shift, double X, double Y);
+  void Form_MouseMove(std::int16_t Button, std::int16_t Shift, double X, double Y);
+  void Form_MouseUp(std::int16_t Button, std::int16_t Shift, double X, double Y);
+  void Form_DblClick();
+  // Arrow keys move the strip by 20 twips; with Shift alone they change its width or height.
+  void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+  // Turns the strip between horizontal and vertical, in the unit it has.
+  void chgHorV();
+
   // How long a strip is stretched before a scale is drawn on it: the whole desktop along
   // that direction plus 500 twips, so the scale covers every place the strip can reach.
   double stretchedWidth() const;
@@ -50,6 +62,9 @@ class frmMain {
   double scaleEnd(Axis axis) const;
   void tick(Axis axis, double p, double length);
   void number(int x, int y, const std::string& text);
+  // The size a failed drag and the size guard put the strip back to.
+  void restoreDefaultSize();
+  void forwardMouse(platform::MouseHandlers& element);
 
   Application& app_;
   platform::Platform& platform_;
@@ -60,6 +75,14 @@ class frmMain {
   platform::Label& lab;
   platform::Label& labXY;
   platform::Timer& Timer1;
+
+  // The window's own state for moving and resizing by mouse.
+  std::string dragZone;  // "Right", "Down", "RightDown" or "Move"; empty before the first tick
+  platform::VbBool isDragging = platform::kFalse;
+  // The last left press, in twips from the element pressed. 32 bits: a desktop is wider
+  // than 32767 twips.
+  std::int32_t downX = 0;
+  std::int32_t downY = 0;
 };
 
 }  // namespace lindrel
