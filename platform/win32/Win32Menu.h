@@ -19,8 +19,8 @@ class Win32Menu final : public Menu {
 
  private:
   HMENU build(const MenuItemSpec& item);
+  std::vector<std::function<void()>> commands_;  // before top_: building fills it
   MenuHandle top_;  // destroying it destroys its submenus with it
-  std::vector<std::function<void()>> commands_;
 };
 
 }  // namespace lindrel::platform::win32
