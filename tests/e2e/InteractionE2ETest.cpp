@@ -1,0 +1,101 @@
+// The ruler worked with real input events: the context menu, the orientation switch, edge
+// drags and moves, the arrow keys and the exit command.
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/Driver.h"
+
+namespace lindrel::e2e {
+namespace {
+
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+int tickLength(const Box& ruler, int column) {
+  int n = 0;
+  while (n < ruler.height() && screenPixel(ruler.left + column, ruler.top + n) == kBlack) ++n;
+  return n;
+}
+
+class Interaction : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ruler = program.ruler();
+    ASSERT_NE(ruler, nullptr);
+    settle(400);
+  }
+  // Rests the pointer over a point long enough for the zone timer to see it.
+  void hover(int x, int y) {
+    moveTo(x, y);
+    settle(250);
+  }
+  Program program;
+  HWND ruler = nullptr;
+};
+
+TEST_F(Interaction, TheMenuByKeysRedrawsTheScaleAt300Dpi) {
+  click(500, 400, true);
+  settle(300);
+  key('W');
+  key('C');
+  key(VK_DOWN);
+  key(VK_DOWN);
+  key(VK_RETURN);
+  ASSERT_TRUE(waitFor([&] { return screenPixel(rectOf(ruler).left + 59, rectOf(ruler).top + 8) == kBlack; }));
+  settle(300);
+  const Box r = rectOf(ruler);
+  EXPECT_EQ(r, (Box{320, 366, 960, 433}));
+  EXPECT_EQ(tickLength(r, 12), 7);   // 1 mm, 105 twips
+  EXPECT_EQ(tickLength(r, 59), 12);  // 5 mm, 175 twips
+  EXPECT_GE(tickLength(r, 118), 16); // 1 cm, down into its number
+  EXPECT_EQ(tickLength(r, 2), 0);    // no pixel tick left over
+  EXPECT_EQ(screenPixel(r.left + 4, r.top + 2), kYellow);
+}
+
+TEST_F(Interaction, ADoubleClickTurnsTheStripVerticalAndBack) {
+  doubleClick(400, 400);
+  ASSERT_TRUE(waitFor([&] { return rectOf(ruler).width() == 67; }));
+  EXPECT_EQ(rectOf(ruler), (Box{320, 366, 387, 766}));
+  settle(300);
+  const Box r = rectOf(ruler);
+  // The pixel scale now runs down the left edge.
+  EXPECT_EQ(screenPixel(r.left + 4, r.top + 2), kBlack);
+  EXPECT_EQ(screenPixel(r.left + 4, r.top + 3), kYellow);
+  doubleClick(340, 600);
+  ASSERT_TRUE(waitFor([&] { return rectOf(ruler).width() == 640; }));
+  EXPECT_EQ(rectOf(ruler), (Box{320, 366, 960, 433}));
+}
+
+TEST_F(Interaction, ARightEdgeDragOf50PixelsLeavesTheEdge48PixelsFurtherRight) {
+  hover(958, 400);
+  drag(958, 400, 1008, 400);
+  settle(200);
+  EXPECT_EQ(rectOf(ruler), (Box{320, 366, 1008, 433}));
+}
+
+TEST_F(Interaction, ADragInTheMiddleMovesTheStripByThePointersTravel) {
+  hover(500, 400);
+  drag(500, 400, 560, 330);
+  settle(200);
+  EXPECT_EQ(rectOf(ruler), (Box{380, 296, 1020, 363}));
+}
+
+TEST_F(Interaction, ArrowKeysMoveAndShiftDownMakesTheStripTaller) {
+  click(500, 400);  // the ruler takes the keys
+  settle(200);
+  key(VK_RIGHT);
+  EXPECT_TRUE(waitFor([&] { return rectOf(ruler).left == 321; }));
+  key(VK_DOWN, true);
+  EXPECT_TRUE(waitFor([&] { return rectOf(ruler).height() == 68; }));
+  EXPECT_EQ(rectOf(ruler), (Box{321, 366, 961, 434}));
+}
+
+TEST_F(Interaction, TheExitCommandEndsTheProcess) {
+  click(500, 400, true);
+  settle(300);
+  key('E');
+  EXPECT_EQ(program.waitForExit(5000), 0u);
+}
+
+}  // namespace
+}  // namespace lindrel::e2e
