@@ -1,0 +1,78 @@
+// The ruler in-process on the real Win32 platform: GDI objects after start-up, and every
+// unit command (clear, stretch, draw, shrink, layout, repaint) at each resolution in both
+// orientations, against a bare repaint of the same strip in the same run.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/Application.h"
+#include "bench/Measure.h"
+#include "menu/frmMenu.h"
+#include "platform/win32/Win32Platform.h"
+#include "ruler/frmMain.h"
+
+namespace {
+
+using lindrel::bench::median;
+using lindrel::bench::nowMs;
+using lindrel::bench::row;
+namespace win32 = lindrel::platform::win32;
+
+// Hands every waiting message to its window, then paints what is left to paint.
+void settle(win32::Win32Platform& platform, HWND hwnd) {
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) platform.deliver(msg);
+  ::UpdateWindow(hwnd);
+}
+
+long ownedGdiObjects() {
+  return win32::GdiObject::live() + win32::MemoryDc::live() + win32::IconHandle::live() +
+         win32::CursorHandle::live();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::atoi(argv[1]) : 30;
+  win32::Win32Platform platform(::GetModuleHandleW(nullptr));
+  lindrel::Application app(platform);
+  app.start();
+  auto& ruler = app.ruler();
+  HWND hwnd = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(ruler.window().hwnd()));
+  settle(platform, hwnd);
+  platform.pump(200);
+  const long gdi = ownedGdiObjects();
+  row("GDI objects owned after start-up", static_cast<double>(gdi), "", 0, "< 50", gdi < 50);
+
+  auto& menu = app.menu();
+  struct Command {
+    std::string name;
+    std::function<void()> run;
+  };
+  std::vector<Command> commands{{"pixels", [&] { menu.menuXs_Click(); }}};
+  const char* names[] = {"72 DPI", "200 DPI", "300 DPI", "600 DPI", "1200 DPI"};
+  for (std::int16_t i = 0; i < 5; ++i) commands.push_back({names[i], [&menu, i] { menu.menuDpi_Click(i); }});
+
+  for (const bool horizontal : {true, false}) {
+    if ((app.module1().isHor != 0) != horizontal) ruler.chgHorV();
+    settle(platform, hwnd);
+    for (const Command& command : commands) {
+      std::vector<double> ours, bare;
+      for (int i = 0; i < runs; ++i) {
+        double t = nowMs();
+        ::InvalidateRect(hwnd, nullptr, FALSE);
+        settle(platform, hwnd);
+        bare.push_back(nowMs() - t);
+        t = nowMs();
+        command.run();
+        settle(platform, hwnd);
+        ours.push_back(nowMs() - t);
+      }
+      const double m = median(ours);
+      row(std::string("unit command, ") + (horizontal ? "horizontal, " : "vertical, ") + command.name, m, "ms",
+          median(bare), "< 16 ms", m < 16);
+    }
+  }
+  return 0;
+}
