@@ -144,7 +144,10 @@ std::string shortestDecimal(double value) {
   if (d.exponent > 15 || d.exponent < -3) {
     // Very large or small numbers: d.dddE+xx
     out += d.digits.substr(0, 1);
-    if (d.digits.size() > 1) out += "." + d.digits.substr(1);
+    if (d.digits.size() > 1) {
+      out += '.';
+      out.append(d.digits, 1);
+    }
     const int e = d.exponent - 1;
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
@@ -152,7 +155,10 @@ std::string shortestDecimal(double value) {
   }
   out += integerDigits(d);
   const std::string fraction = fractionDigits(d);
-  if (!fraction.empty()) out += "." + fraction;
+  if (!fraction.empty()) {
+    out += '.';
+    out += fraction;
+  }
   return out;
 }
 
@@ -177,7 +183,10 @@ std::string format(double value, std::string_view pattern) {
 
   std::string out = (d.negative && !d.digits.empty()) ? "-" : "";
   out += integer;
-  if (!fraction.empty()) out += "." + fraction;
+  if (!fraction.empty()) {
+    out += '.';
+    out += fraction;
+  }
   return out;
 }
 
