@@ -71,6 +71,8 @@ inline constexpr std::int16_t kCtrl = 2;
 inline constexpr std::int16_t kAlt = 4;
 }  // namespace modifier
 namespace vk {
+inline constexpr std::int16_t kReturn = 13;
+inline constexpr std::int16_t kEscape = 27;
 inline constexpr std::int16_t kLeft = 37;
 inline constexpr std::int16_t kUp = 38;
 inline constexpr std::int16_t kRight = 39;

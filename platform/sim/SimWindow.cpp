@@ -12,7 +12,6 @@ namespace {
 
 constexpr Colour kFrameColour = rgb(0xD4, 0xD0, 0xC8);
 constexpr Colour kButtonFace = rgb(0xF0, 0xF0, 0xF0);
-constexpr Colour kEditBackground = kWhite;
 constexpr int kPictureBorder = 2;
 
 Point toClient(const SimWindow& window, Point screen) {
@@ -259,6 +258,15 @@ void SimWindow::loseMouse() {
 }
 
 void SimWindow::keyDown(std::int16_t keyCode, std::int16_t shift) {
+  // Enter and Esc press the default and the cancel button, as the dialog keys do on Win32.
+  if (keyCode == vk::kReturn || keyCode == vk::kEscape) {
+    for (auto& b : buttons_) {
+      if (keyCode == vk::kReturn ? b->spec().isDefault : b->spec().isCancel) {
+        if (b->onClick) b->onClick();
+        return;
+      }
+    }
+  }
   if (onKeyDown) onKeyDown(keyCode, shift);
 }
 
