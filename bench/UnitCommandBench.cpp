@@ -7,6 +7,10 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "platform/win32/Windows.h"
+
+#include <psapi.h>
+
 #include "bench/Measure.h"
 #include "menu/frmMenu.h"
 #include "platform/win32/Win32Platform.h"
@@ -26,6 +30,13 @@ void settle(win32::Win32Platform& platform, HWND hwnd) {
   ::UpdateWindow(hwnd);
 }
 
+double workingSetMb() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
+  return static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
+}
+
 long ownedGdiObjects() {
   return win32::GdiObject::live() + win32::MemoryDc::live() + win32::IconHandle::live() +
          win32::CursorHandle::live();
@@ -43,6 +54,7 @@ int main(int argc, char** argv) {
   settle(platform, hwnd);
   platform.pump(200);
   const long gdi = ownedGdiObjects();
+  const double startMb = workingSetMb();
   row("GDI objects owned after start-up", static_cast<double>(gdi), "", 0, "< 50", gdi < 50);
 
   auto& menu = app.menu();
@@ -74,5 +86,20 @@ int main(int argc, char** argv) {
           median(bare), "< 16 ms", m < 16);
     }
   }
+  // A thousand unit changes, orientation switches among them: nothing may pile up.
+  const long before = ownedGdiObjects();
+  for (int i = 0; i < 1000; ++i) {
+    if (i % 7 == 0) {
+      ruler.chgHorV();
+    } else {
+      commands[static_cast<std::size_t>(i) % commands.size()].run();
+    }
+    settle(platform, hwnd);
+  }
+  const long after = ownedGdiObjects();
+  const double mb = workingSetMb();
+  row("working set after 1000 unit changes", mb, "MB", startMb, "no growth (<= 1.1x)", mb <= 1.1 * startMb);
+  row("GDI objects owned after 1000 unit changes", static_cast<double>(after), "", static_cast<double>(before),
+      "back at the start", after == before);
   return 0;
 }
