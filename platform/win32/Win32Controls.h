@@ -35,7 +35,8 @@ class Win32Child {
   LRESULT original(UINT message, WPARAM wParam, LPARAM lParam);
   template <class T>
   static T* self(HWND hwnd) {
-    return reinterpret_cast<T*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    // The window holds the Win32Child part, which is not the first base of every control.
+    return static_cast<T*>(reinterpret_cast<Win32Child*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)));
   }
   Win32Window& owner_;
   WNDPROC originalProcedure_ = nullptr;

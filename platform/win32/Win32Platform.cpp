@@ -184,12 +184,12 @@ HFONT Win32Platform::font(const FontSpec& spec) {
   LOGFONTW lf{};
   if (spec.face.empty()) {
     // The window font: the system's message face at 9 points of 96 DPI, so numbers placed by
-    // pixel fit the scale at any scaling.
+    // pixel fit the scale at any scaling. A size of its own gives that face at that size.
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     lf = metrics.lfMessageFont;
-    lf.lfHeight = -12;
+    lf.lfHeight = spec.points > 0 ? -static_cast<LONG>(spec.points * 96 / 72 + 0.5) : -12;
     lf.lfWidth = 0;
   } else {
     lf.lfHeight = -static_cast<LONG>(spec.points * 96 / 72 + 0.5);
@@ -227,9 +227,12 @@ std::vector<HWND> Win32Platform::disableOthers(HWND except) const {
 
 void Win32Platform::msgBox(std::string_view text) {
   // Task-modal: every window of the program waits. Topmost: never hidden behind the ruler or
-  // the magnifier, whatever band they are in.
+  // the magnifier, whatever band they are in. The program's windows stay disabled until the
+  // box has gone, so the system finds none to activate then: the one that had it gets it back.
+  HWND active = ::GetActiveWindow();
   ::MessageBoxW(nullptr, wide(text).c_str(), wide(AppInfo::kTitle).c_str(),
                 MB_OK | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
+  if (active != nullptr && ::IsWindow(active) && ::IsWindowEnabled(active)) ::SetForegroundWindow(active);
 }
 
 void Win32Platform::clearClipboard() {
