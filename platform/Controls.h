@@ -172,6 +172,7 @@ struct TextBoxSpec {
   bool multiLine = false;
   bool readOnly = false;
   bool verticalScrollBar = false;
+  FontSpec font = {};  // no face and no size: the window's font
 };
 
 class TextBox {

@@ -107,6 +107,14 @@ Win32TextBox::Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& spec) 
   if (spec.verticalScrollBar) style |= WS_VSCROLL;
   create(L"EDIT", wide(spec.text), style, WS_EX_CLIENTEDGE,
          pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
+  if (spec.font != FontSpec{}) {
+    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner.platform().font(spec.font)), FALSE);
+  }
+  // A box for a few characters gives them its whole width: with the font's own margins a box
+  // 25 pixels wide scrolls its third digit out of sight.
+  if (!spec.multiLine && spec.maxLength > 0 && spec.maxLength <= 3) {
+    ::SendMessageW(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+  }
   if (spec.maxLength > 0) ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
   subclass(procedure);
 }
@@ -238,7 +246,9 @@ Win32PictureBox::Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpe
 
 LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<Win32PictureBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    // create() passes the Win32Child part, which does not start the object.
+    auto* self = static_cast<Win32PictureBox*>(
+        static_cast<Win32Child*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<Win32PictureBox*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
