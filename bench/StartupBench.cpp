@@ -5,18 +5,11 @@
 #include <vector>
 
 #include "bench/Measure.h"
+#include "tests/e2e/Driver.h"
 
 namespace {
 
 using lindrel::bench::nowMs;
-
-std::wstring beside(const wchar_t* name) {
-  wchar_t path[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder + name;
-}
 
 struct Started {
   PROCESS_INFORMATION process{};
@@ -61,7 +54,8 @@ void end(Started& s) {
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
-  const std::wstring lindrel = beside(L"lindrel.exe"), bare = beside(L"bench_bare_window.exe");
+  const std::wstring lindrel = lindrel::e2e::besideThisProgram(L"lindrel.exe"),
+                     bare = lindrel::e2e::besideThisProgram(L"bench_bare_window.exe");
   std::vector<double> lindrelMs, bareMs;
   for (int i = 0; i < runs; ++i) {
     Started b = startAndWaitForPaint(bare);

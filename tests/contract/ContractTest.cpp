@@ -8,6 +8,7 @@
 
 #include "platform/Errors.h"
 #include "platform/Handles.h"
+#include "tests/common/ErrorOf.h"
 #include "tests/contract/Harness.h"
 
 namespace lindrel::contract {
@@ -18,6 +19,7 @@ using platform::ErrorNumber;
 using platform::PlatformError;
 using platform::Point;
 using platform::Rect;
+using lindrel::testing::errorOf;
 
 constexpr Colour kYellow = platform::rgb(255, 255, 0);
 
@@ -40,15 +42,6 @@ class Contract : public ::testing::Test {
     return r;
   }
   Colour surfacePixel(platform::Window& w, int x, int y) { return p.api().GetPixel(w.hdc(), x, y); }
-  ErrorNumber errorOf(const std::function<void()>& f) {
-    try {
-      f();
-    } catch (const PlatformError& e) {
-      return e.number();
-    }
-    ADD_FAILURE() << "no error raised";
-    return ErrorNumber{};
-  }
 
   std::unique_ptr<Harness> harness;
   platform::Platform& p;

@@ -8,14 +8,6 @@
 namespace lindrel::e2e {
 namespace {
 
-std::wstring besideThisProgram(const wchar_t* name) {
-  wchar_t path[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder + name;
-}
-
 void send(INPUT* inputs, UINT count) { ::SendInput(count, inputs, sizeof(INPUT)); }
 
 INPUT mouseInput(DWORD flags, int x, int y) {
@@ -39,6 +31,14 @@ INPUT keyInput(WORD vk, bool up) {
 }
 
 }  // namespace
+
+std::wstring besideThisProgram(const wchar_t* name) {
+  wchar_t path[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  folder.resize(folder.find_last_of(L"\\/") + 1);
+  return folder + name;
+}
 
 Program::Program() {
   const std::wstring exe = besideThisProgram(L"lindrel.exe");

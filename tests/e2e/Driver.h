@@ -37,6 +37,9 @@ class Program {
   PROCESS_INFORMATION process_{};
 };
 
+// A file in the folder of this program (lindrel.exe sits beside every test program).
+std::wstring besideThisProgram(const wchar_t* name);
+
 Box rectOf(HWND hwnd);
 bool isTopmost(HWND hwnd);
 std::wstring textOf(HWND hwnd);

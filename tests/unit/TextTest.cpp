@@ -8,19 +8,12 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "platform/Units.h"
+#include "tests/common/ErrorOf.h"
 
 namespace lindrel::platform {
 namespace {
 
-ErrorNumber errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const PlatformError& e) {
-    return e.number();
-  }
-  ADD_FAILURE() << "no error raised";
-  return ErrorNumber{};
-}
+using lindrel::testing::errorOf;
 
 TEST(Rounding, TiesGoToTheEvenNeighbour) {
   EXPECT_EQ(roundHalfEven(2.5), 2);
