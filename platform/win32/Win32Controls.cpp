@@ -154,13 +154,25 @@ Win32ScrollBar::Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& 
   create(L"SCROLLBAR", L"", SBS_HORZ | WS_TABSTOP, 0, pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
   SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, spec.min, spec.max, 0, spec.value, 0};
   ::SetScrollInfo(hwnd_, SB_CTL, &info, TRUE);
+  // Drawn plain, without the visual style: Wine draws a themed bar in milliseconds, and the
+  // magnifier moves three of them twenty times a second. Where no style is loaded the bar is
+  // plain already.
+  if (HMODULE uxtheme = ::GetModuleHandleW(L"uxtheme.dll")) {
+    using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    const auto setWindowTheme = reinterpret_cast<SetWindowThemeFn>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(uxtheme, "SetWindowTheme")));
+    if (setWindowTheme != nullptr) setWindowTheme(hwnd_, L" ", L" ");  // matches no style
+  }
 }
 
 int Win32ScrollBar::value() const { return hwnd_ ? ::GetScrollPos(hwnd_, SB_CTL) : 0; }
 
 void Win32ScrollBar::setValue(int value) {
   if (value < min_ || value > max_) raise(ErrorNumber::InvalidPropertyValue);
-  if (hwnd_ != nullptr) ::SetScrollPos(hwnd_, SB_CTL, value, TRUE);
+  if (hwnd_ == nullptr) return;
+  // Drawn with the next paint, with whatever else changed, not at once.
+  ::SetScrollPos(hwnd_, SB_CTL, value, FALSE);
+  ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void Win32ScrollBar::scroll(WORD code) {

@@ -1,0 +1,36 @@
+#include "picker/Module2.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/Text.h"
+
+namespace lindrel::Module2 {
+
+namespace text = platform::text;
+
+double hexToDec(const std::string& s) {
+  const std::int16_t n = text::toInteger16(static_cast<double>(text::charCount(s)));
+  double acc = 0;
+  std::int16_t i = 0;
+  // The first pass runs even for an empty text; it adds nothing.
+  do {
+    const std::string c = text::mid(s, static_cast<std::size_t>(i) + 1, 1);
+    acc += hexDigitVal(c) * std::pow(16.0, n - 1 - i);
+    ++i;
+  } while (i < n);
+  // Held at 15 significant digits, as every number this program shows.
+  return std::strtod(text::shortestDecimal(acc).c_str(), nullptr);
+}
+
+std::int16_t hexDigitVal(const std::string& c) {
+  static constexpr std::array<const char*, 6> kLower{"a", "b", "c", "d", "e", "f"};
+  static constexpr std::array<const char*, 6> kUpper{"A", "B", "C", "D", "E", "F"};
+  for (std::size_t i = 0; i < kLower.size(); ++i) {
+    if (c == kLower[i] || c == kUpper[i]) return static_cast<std::int16_t>(10 + i);
+  }
+  return text::toInteger16(text::leadingNumber(c));
+}
+
+}  // namespace lindrel::Module2
