@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/Errors.h"
 #include "platform/Text.h"
 
 namespace lindrel::Module2 {
@@ -14,10 +15,16 @@ double hexToDec(const std::string& s) {
   const std::int16_t n = text::toInteger16(static_cast<double>(text::charCount(s)));
   double acc = 0;
   std::int16_t i = 0;
+  std::size_t at = 0;  // byte offset of the character at place i
   // The first pass runs even for an empty text; it adds nothing.
   do {
-    const std::string c = text::mid(s, static_cast<std::size_t>(i) + 1, 1);
-    acc += hexDigitVal(c) * std::pow(16.0, n - 1 - i);
+    std::size_t next = at < s.size() ? at + 1 : at;
+    while (next < s.size() && (static_cast<unsigned char>(s[next]) & 0xC0) == 0x80) ++next;
+    const double place = std::pow(16.0, n - 1 - i);
+    // A place beyond what a double holds is an overflow, not infinity or NaN.
+    if (!std::isfinite(place)) platform::raise(platform::ErrorNumber::Overflow);
+    acc += hexDigitVal(s.substr(at, next - at)) * place;
+    at = next;
     ++i;
   } while (i < n);
   // Held at 15 significant digits, as every number this program shows.

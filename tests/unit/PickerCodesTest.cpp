@@ -1,6 +1,7 @@
 // The colour codes: writing the stored colour in each notation, and reading typed codes back.
 
 #include "picker/Module2.h"
+#include "tests/common/ErrorOf.h"
 #include "tests/unit/PickerApp.h"
 
 namespace lindrel::testing {
@@ -114,6 +115,14 @@ TEST(Module2, HexDigitsCountAndAnythingElseIsZero) {
   EXPECT_EQ(Module2::hexToDec("fFfFfF"), 16777215);
   EXPECT_EQ(Module2::hexToDec("é9"), 9);  // one character, however many bytes
   EXPECT_EQ(Module2::hexDigitVal("aa"), 0);  // whole-text comparisons only
+  EXPECT_EQ(Module2::hexToDec(std::string(255, '0') + "F"), 15);
+}
+
+TEST(Module2, DigitsBeyondWhatADoubleHoldsAreAnOverflowNotNaN) {
+  // 257 places: the highest is 16^256, past the largest double.
+  EXPECT_EQ(errorOf([] { Module2::hexToDec(std::string(257, '1')); }), platform::ErrorNumber::Overflow);
+  EXPECT_EQ(errorOf([] { Module2::hexToDec(std::string(40000, 'F')); }), platform::ErrorNumber::Overflow);
+  EXPECT_EQ(errorOf([] { Module2::hexDigitVal("99999"); }), platform::ErrorNumber::Overflow);
 }
 
 }  // namespace
