@@ -293,6 +293,13 @@ void SimPlatform::setRegistryValue(Hkey root, std::string_view key, std::string_
   values[lower(name)] = std::move(value);
 }
 
+void SimPlatform::forgetRecords() {
+  messageBoxes_.clear();
+  popups_.clear();
+  setWindowPosCalls_.clear();
+  accessRequested_.clear();
+}
+
 // ---- The screen
 
 void SimPlatform::paintDesktop(const Rect& area, Colour color) {

@@ -145,6 +145,8 @@ class SimPlatform final : public Platform, public Api {
   int openKeys() const { return static_cast<int>(openKeys_.size()); }
   const std::vector<std::uint32_t>& registryAccessRequested() const { return accessRequested_; }
   Point cursor() const { return cursor_; }
+  // Drops what was recorded so far (long runs that only look at what comes next).
+  void forgetRecords();
 
   // ---- Setting the scene.
   void paintDesktop(const Rect& area, Colour color);

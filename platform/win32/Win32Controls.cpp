@@ -268,10 +268,8 @@ LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wPar
   switch (message) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
-      PAINTSTRUCT ps{};
-      HDC dc = ::BeginPaint(hwnd, &ps);
-      self->surface_->paint(dc, ps.rcPaint, self->backColor_);
-      ::EndPaint(hwnd, &ps);
+      const PaintDc dc(hwnd);
+      self->surface_->paint(dc.get(), dc.area(), self->backColor_);
       return 0;
     }
     case WM_NCDESTROY:

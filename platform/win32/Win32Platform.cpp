@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "platform/Errors.h"
+#include "platform/Handles.h"
 #include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32Menu.h"
 #include "platform/win32/Win32Window.h"
@@ -39,24 +40,21 @@ Styles stylesFor(Border border) {
 }
 
 // Opens the clipboard, trying again for a moment while another program holds it.
-class ClipboardSession {
- public:
-  explicit ClipboardSession(HWND owner) {
-    for (int attempt = 0; attempt < kClipboardAttempts && !open_; ++attempt) {
-      open_ = ::OpenClipboard(owner) != FALSE;
-      if (!open_) ::Sleep(kClipboardRetryMs);
-    }
-    if (!open_) raise(ErrorNumber::CantOpenClipboard);
+ClipboardOpen openClipboard(HWND owner) {
+  for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
+    if (::OpenClipboard(owner)) return ClipboardOpen(owner);
+    ::Sleep(kClipboardRetryMs);
   }
-  ~ClipboardSession() { ::CloseClipboard(); }
-  ClipboardSession(const ClipboardSession&) = delete;
-  ClipboardSession& operator=(const ClipboardSession&) = delete;
-
- private:
-  bool open_ = false;
-};
+  raise(ErrorNumber::CantOpenClipboard);
+}
 
 }  // namespace
+
+long liveHandles() {
+  return GdiObject::live() + MemoryDc::live() + WindowDc::live() + MenuHandle::live() + IconHandle::live() +
+         CursorHandle::live() + GlobalMemory::live() + KernelHandle::live() + ClipboardOpen::live() +
+         ScreenDc::live() + RegistryKey::live();
+}
 
 // Start-up makes only the ruler; what the other windows need comes with their first use.
 Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
@@ -236,7 +234,7 @@ void Win32Platform::msgBox(std::string_view text) {
 }
 
 void Win32Platform::clearClipboard() {
-  ClipboardSession session(ownerWindow());
+  const ClipboardOpen clipboard = openClipboard(ownerWindow());
   ::EmptyClipboard();
 }
 
@@ -249,7 +247,7 @@ void Win32Platform::setClipboardText(std::string_view text) {
     std::memcpy(p, w.c_str(), bytes);
     ::GlobalUnlock(memory.get());
   }
-  ClipboardSession session(ownerWindow());
+  const ClipboardOpen clipboard = openClipboard(ownerWindow());
   ::EmptyClipboard();
   if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) raise(ErrorNumber::CantOpenClipboard);
   (void)memory.release();  // the clipboard owns it now

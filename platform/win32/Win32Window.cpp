@@ -214,8 +214,7 @@ void Win32Window::clickButtonFlagged(bool isDefault) {
 }
 
 void Win32Window::paint() {
-  PAINTSTRUCT ps{};
-  HDC target = ::BeginPaint(hwnd_, &ps);
+  const PaintDc target(hwnd_);
   const Point client = clientSize();
   if (client.x > backSize_.x || client.y > backSize_.y) {
     const Point size{std::max(client.x, backSize_.x), std::max(client.y, backSize_.y)};
@@ -230,7 +229,7 @@ void Win32Window::paint() {
     backSize_ = size;
   }
   HDC back = backDc_.get();
-  const RECT& area = ps.rcPaint;
+  const RECT& area = target.area();
   // The persistent surface, then the windowless lines and labels over it.
   surface_->paint(back, area, backColor());
   for (const Line& line : lines()) {
@@ -250,9 +249,8 @@ void Win32Window::paint() {
     const std::wstring caption = wide(label->caption());
     ::DrawTextW(back, caption.c_str(), static_cast<int>(caption.size()), &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
   }
-  ::BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, back, area.left, area.top,
-           SRCCOPY);
-  ::EndPaint(hwnd_, &ps);
+  ::BitBlt(target.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, back, area.left,
+           area.top, SRCCOPY);
 }
 
 Hdc Win32Window::hdc() {
