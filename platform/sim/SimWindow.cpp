@@ -71,12 +71,19 @@ void SimComboBox::setListIndex(int index) {
   if (onClick) onClick();
 }
 
-// ---- Picture box
+// ---- Child controls that take the mouse
+
+void SimChild::mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) {
+  const Point client = toClient(owner_, screen);
+  const Rect area = inputArea();
+  router_.route(action, button, shift, Point{client.x - area.left, client.y - area.top},
+                [this](Point) -> MouseElement& { return *this; });
+  routed(action, button, client);
+}
 
 SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& spec)
-    : sim_(sim),
-      owner_(owner),
-      rect_(pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height)),
+    : SimChild(owner, pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height), *this),
+      sim_(sim),
       border_(spec.border),
       backColor_(spec.backColor),
       picture_(spec.picture),
@@ -89,9 +96,9 @@ SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBo
 SimPictureBox::~SimPictureBox() { sim_.unregisterSurface(hdc_); }
 
 Rect SimPictureBox::inner() const {
+  const Rect r = clientRect();
   const int b = border_ ? kPictureBorder : 0;
-  return Rect{rect_.left + b, rect_.top + b, std::max(rect_.left + b, rect_.right - b),
-              std::max(rect_.top + b, rect_.bottom - b)};
+  return Rect{r.left + b, r.top + b, std::max(r.left + b, r.right - b), std::max(r.top + b, r.bottom - b)};
 }
 
 Colour SimPictureBox::point(int x, int y) { return surface_.at(Point{x, y}); }
@@ -101,27 +108,13 @@ void SimPictureBox::setBackColor(Colour color) {
   surface_.clear(color);
 }
 
-void SimPictureBox::mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) {
-  const Point client = toClient(owner_, screen);
-  const Rect in = inner();
-  const Point local{client.x - in.left, client.y - in.top};
-  router_.route(action, button, shift, local, [this](Point) -> MouseElement& { return *this; });
-}
-
-// ---- Button
-
 SimButton::SimButton(SimWindow& owner, const ButtonSpec& spec)
-    : owner_(owner),
+    : SimChild(owner, pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height), *this),
       spec_(spec),
-      rect_(pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height)),
       picture_(spec.picture) {}
 
-void SimButton::mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) {
-  const Point client = toClient(owner_, screen);
-  const Point local{client.x - rect_.left, client.y - rect_.top};
-  router_.route(action, button, shift, local, [this](Point) -> MouseElement& { return *this; });
-  // A click is a left press and release on the button.
-  if (action == MouseAction::Release && button == button::kLeft && rect_.contains(client) && onClick) onClick();
+void SimButton::routed(MouseAction action, std::int16_t button, Point client) {
+  if (action == MouseAction::Release && button == button::kLeft && clientRect().contains(client) && onClick) onClick();
 }
 
 // ---- Window

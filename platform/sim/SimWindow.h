@@ -78,7 +78,33 @@ class SimComboBox final : public ComboBox {
   int index_ = -1;
 };
 
-class SimPictureBox final : public PictureBox, public SimControl, public MouseElement {
+// A child control that takes the mouse: its events go to its own handlers, with coordinates
+// from the top-left of its input area, and it keeps the mouse while a button is held.
+class SimChild : public SimControl, public MouseElement {
+ public:
+  SimChild(SimWindow& owner, Rect rect, MouseHandlers& handlers) : owner_(owner), rect_(rect), handlers_(handlers) {}
+  void mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) override;
+  bool holdsMouse() const override { return router_.captured() != nullptr; }
+  void loseMouse() override { router_.cancelCapture(); }
+  SimWindow& ownerWindow() override { return owner_; }
+  Rect clientRect() const override { return rect_; }
+  MouseHandlers& mouseHandlers() override { return handlers_; }
+  Point mouseOrigin() const override { return Point{}; }
+
+ protected:
+  // Where the control's own coordinates start, in the owner's client pixels.
+  virtual Rect inputArea() const { return rect_; }
+  // After the handlers have had a mouse event, at a point of the owner's client area.
+  virtual void routed(MouseAction, std::int16_t, Point) {}
+
+ private:
+  SimWindow& owner_;
+  Rect rect_;
+  MouseHandlers& handlers_;
+  MouseRouter router_;
+};
+
+class SimPictureBox final : public PictureBox, public SimChild {
  public:
   SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& spec);
   ~SimPictureBox() override;
@@ -92,27 +118,18 @@ class SimPictureBox final : public PictureBox, public SimControl, public MouseEl
   // The drawing area inside the border, in the owner's client pixels.
   Rect inner() const;
 
-  void mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) override;
-  bool holdsMouse() const override { return router_.captured() != nullptr; }
-  void loseMouse() override { router_.cancelCapture(); }
-  SimWindow& ownerWindow() override { return owner_; }
-  Rect clientRect() const override { return rect_; }
-  MouseHandlers& mouseHandlers() override { return *this; }
-  Point mouseOrigin() const override { return Point{}; }
-
  private:
+  Rect inputArea() const override { return inner(); }
+
   SimPlatform& sim_;
-  SimWindow& owner_;
-  Rect rect_;
   bool border_;
   Colour backColor_;
   Picture picture_;
   SimSurface surface_;
   Hdc hdc_;
-  MouseRouter router_;
 };
 
-class SimButton final : public Button, public SimControl, public MouseElement {
+class SimButton final : public Button, public SimChild {
  public:
   SimButton(SimWindow& owner, const ButtonSpec& spec);
   std::string caption() const override { return spec_.caption; }
@@ -120,20 +137,12 @@ class SimButton final : public Button, public SimControl, public MouseElement {
   void setPicture(Picture picture) override { picture_ = picture; }
   const ButtonSpec& spec() const { return spec_; }
 
-  void mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) override;
-  bool holdsMouse() const override { return router_.captured() != nullptr; }
-  void loseMouse() override { router_.cancelCapture(); }
-  SimWindow& ownerWindow() override { return owner_; }
-  Rect clientRect() const override { return rect_; }
-  MouseHandlers& mouseHandlers() override { return *this; }
-  Point mouseOrigin() const override { return Point{}; }
-
  private:
-  SimWindow& owner_;
+  // A click is a left press and release on the button.
+  void routed(MouseAction action, std::int16_t button, Point client) override;
+
   ButtonSpec spec_;
-  Rect rect_;
   Picture picture_;
-  MouseRouter router_;
 };
 
 class SimWindow final : public Window, public SimControl {
