@@ -26,11 +26,18 @@ int tickLength(const Box& ruler, int column) {
   return n;
 }
 
-TEST(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbar) {
+class RulerE2E : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ruler = program.ruler();
+    ASSERT_NE(ruler, nullptr);
+    settle(500);
+  }
   Program program;
-  HWND ruler = program.ruler();
-  ASSERT_NE(ruler, nullptr);
-  settle(500);
+  HWND ruler = nullptr;
+};
+
+TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbar) {
   EXPECT_EQ(rectOf(ruler), (Box{320, 366, 960, 433}));
   EXPECT_TRUE(isTopmost(ruler));
   const LONG ex = ::GetWindowLongW(ruler, GWL_EXSTYLE);
@@ -39,11 +46,7 @@ TEST(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbar) {
   EXPECT_EQ(::GetWindowLongW(ruler, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
 }
 
-TEST(RulerE2E, ThePixelScaleRunsAlongTheTopEdge) {
-  Program program;
-  HWND ruler = program.ruler();
-  ASSERT_NE(ruler, nullptr);
-  settle(500);
+TEST_F(RulerE2E, ThePixelScaleRunsAlongTheTopEdge) {
   const Box r = rectOf(ruler);
   // A tick on every even column, none on the odd ones, in the rows every tick covers.
   for (int x = 0; x < 200; ++x) {
@@ -58,11 +61,7 @@ TEST(RulerE2E, ThePixelScaleRunsAlongTheTopEdge) {
   EXPECT_EQ(tickLength(r, 638), 5);  // the last tick before the right edge
 }
 
-TEST(RulerE2E, TheReadoutAndTheCreditAreDrawnInTheBottomRightCorner) {
-  Program program;
-  HWND ruler = program.ruler();
-  ASSERT_NE(ruler, nullptr);
-  settle(500);
+TEST_F(RulerE2E, TheReadoutAndTheCreditAreDrawnInTheBottomRightCorner) {
   const Box r = rectOf(ruler);
   // Between the numbers under the scale and the bottom edge, right of the middle.
   EXPECT_GT(inkIn(Box{r.left + 400, r.top + 32, r.right - 6, r.top + 44}), 150);   // the readout
