@@ -71,15 +71,15 @@ void frmAbout::unload() {
 }
 
 void frmAbout::load() {
-  platform::WindowSpec spec;
-  spec.className = "LindrelAbout";
+  platform::WindowSpec design;
+  design.className = "LindrelAbout";
   // The window takes its caption when it is made, before anything is displayed.
-  spec.caption = "关于 " + std::string(AppInfo::kTitle);
-  spec.border = platform::Border::FixedDialog;
-  spec.width = 5730;
-  spec.height = 4575;
+  design.caption = "关于 " + std::string(AppInfo::kTitle);
+  design.border = platform::Border::FixedDialog;
+  design.width = 5730;
+  design.height = 4575;
   // The last window is closed by now; its controls go with it.
-  window_ = app_.platform().createWindow(spec);
+  window_ = app_.platform().createWindow(design);
   platform::Window& w = *window_;
 
   cmdOK = &w.addButton(platform::ButtonSpec{4125, 3705, 1500, 345, "确定", platform::Picture::None, true, true});

@@ -19,13 +19,13 @@ constexpr std::array<const char*, 5> kResolutionCaptions{"72 DPI", "200 DPI(FAX)
 constexpr double kThickness = 1000;
 
 std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
-  platform::WindowSpec spec;
-  spec.className = "LindrelMenu";
-  spec.caption = "frmMenu";
-  spec.border = platform::Border::FixedToolWindow;
-  spec.width = 1500;
-  spec.height = 500;
-  return platform.createWindow(spec);
+  platform::WindowSpec design;
+  design.className = "LindrelMenu";
+  design.caption = "frmMenu";
+  design.border = platform::Border::FixedToolWindow;
+  design.width = 1500;
+  design.height = 500;
+  return platform.createWindow(design);
 }
 
 }  // namespace

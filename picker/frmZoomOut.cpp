@@ -72,20 +72,20 @@ int rgbComponent(const std::string& part) {
 }
 
 platform::Label& addComponentLabel(platform::Window& window, double top, const char* caption) {
-  platform::LabelSpec spec;
-  spec.left = 120;
-  spec.top = top;
-  spec.width = 255;
-  spec.height = 255;
-  spec.caption = caption;
-  return window.addLabel(spec);
+  platform::LabelSpec design;
+  design.left = 120;
+  design.top = top;
+  design.width = 255;
+  design.height = 255;
+  design.caption = caption;
+  return window.addLabel(design);
 }
 
 platform::TextBox& addComponentBox(platform::Window& window, double top) {
-  platform::TextBoxSpec spec{2880, top, 375, 270, "255", 3};
+  platform::TextBoxSpec design{2880, top, 375, 270, "255", 3};
   // Three digits fit the narrow box only in a size below the window's own.
-  spec.font.points = 8;
-  return window.addTextBox(spec);
+  design.font.points = 8;
+  return window.addTextBox(design);
 }
 
 bool isComponentKey(std::int16_t keyCode) { return keyCode == kBackspace || (keyCode >= '0' && keyCode <= '9'); }
@@ -103,13 +103,13 @@ void frmZoomOut::open() {
 
 // A new window with every control at its design value; the object's colour state stays.
 void frmZoomOut::load() {
-  platform::WindowSpec spec;
-  spec.className = "LindrelZoomOut";
-  spec.caption = " 屏幕放大取色器 by:zyn";
-  spec.border = platform::Border::FixedToolWindow;
-  spec.width = 3375;
-  spec.height = 5280;
-  window_ = platform_.createWindow(spec);
+  platform::WindowSpec design;
+  design.className = "LindrelZoomOut";
+  design.caption = " 屏幕放大取色器 by:zyn";
+  design.border = platform::Border::FixedToolWindow;
+  design.width = 3375;
+  design.height = 5280;
+  window_ = platform_.createWindow(design);
   platform::Window& w = *window_;
 
   // Real controls in tab order.

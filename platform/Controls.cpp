@@ -39,13 +39,13 @@ void Placed::setHeight(double twips) {
   setPixelRect(Rect{rect_.left, rect_.top, rect_.right, rect_.top + h});
 }
 
-Label::Label(LabelHost& host, const LabelSpec& spec)
-    : Placed(pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height)),
+Label::Label(LabelHost& host, const LabelSpec& design)
+    : Placed(pixelRectFromTwips(design.left, design.top, design.width, design.height)),
       host_(host),
-      caption_(spec.caption),
-      font_(spec.font),
-      autoSize_(spec.autoSize),
-      foreColor_(spec.foreColor) {
+      caption_(design.caption),
+      font_(design.font),
+      autoSize_(design.autoSize),
+      foreColor_(design.foreColor) {
   if (autoSize_) fitCaption();
 }
 

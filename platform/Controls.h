@@ -104,7 +104,7 @@ struct LabelSpec {
 // background; it takes mouse events like the window does.
 class Label final : public Placed, public MouseHandlers, public MouseElement {
  public:
-  Label(LabelHost& host, const LabelSpec& spec);
+  Label(LabelHost& host, const LabelSpec& design);
   const std::string& caption() const { return caption_; }
   // With auto-size on, the label takes the size of its caption at once.
   void setCaption(std::string_view caption);

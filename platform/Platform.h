@@ -31,7 +31,7 @@ class Platform {
   virtual Api& api() = 0;
 
   // A new window, loaded but not shown.
-  virtual std::unique_ptr<Window> createWindow(const WindowSpec& spec) = 0;
+  virtual std::unique_ptr<Window> createWindow(const WindowSpec& design) = 0;
   virtual std::unique_ptr<Menu> createMenu(const MenuItemSpec& top) = 0;
 
   // The primary screen's size in twips.

@@ -16,10 +16,10 @@ std::int32_t checkedSize(double twips) {
 
 }  // namespace
 
-Window::Window(const WindowSpec& spec, Rect windowRect, Rect frame)
-    : spec_(spec),
-      backColor_(spec.backColor),
-      foreColor_(spec.foreColor),
+Window::Window(const WindowSpec& design, Rect windowRect, Rect frame)
+    : design_(design),
+      backColor_(design.backColor),
+      foreColor_(design.foreColor),
       rect_(windowRect),
       frame_(frame),
       shownRect_(windowRect) {}
@@ -122,14 +122,14 @@ void Window::lineTo(double x, double y) {
                       std::max(from.y, to.y) + 1});
 }
 
-Label& Window::addLabel(const LabelSpec& spec) {
-  labels_.push_back(std::make_unique<Label>(static_cast<LabelHost&>(*this), spec));
+Label& Window::addLabel(const LabelSpec& design) {
+  labels_.push_back(std::make_unique<Label>(static_cast<LabelHost&>(*this), design));
   return *labels_.back();
 }
 
-void Window::addLine(const LineSpec& spec) {
-  lines_.push_back(Line{Point{pixelsFromTwips(spec.x1), pixelsFromTwips(spec.y1)},
-                        Point{pixelsFromTwips(spec.x2), pixelsFromTwips(spec.y2)}, spec.color, spec.widthPixels});
+void Window::addLine(const LineSpec& design) {
+  lines_.push_back(Line{Point{pixelsFromTwips(design.x1), pixelsFromTwips(design.y1)},
+                        Point{pixelsFromTwips(design.x2), pixelsFromTwips(design.y2)}, design.color, design.widthPixels});
   invalidateArea(Rect{0, 0, surfaceSize_.x, surfaceSize_.y});
 }
 

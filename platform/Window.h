@@ -87,18 +87,18 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   Point surfaceSize() const { return surfaceSize_; }
 
   // ---- Windowless children.
-  Label& addLabel(const LabelSpec& spec);
-  void addLine(const LineSpec& spec);
+  Label& addLabel(const LabelSpec& design);
+  void addLine(const LineSpec& design);
   const std::vector<std::unique_ptr<Label>>& labels() const { return labels_; }
   const std::vector<Line>& lines() const { return lines_; }
 
   // ---- Real children, in tab order.
   virtual Timer& addTimer(int intervalMs, bool enabled) = 0;
-  virtual TextBox& addTextBox(const TextBoxSpec& spec) = 0;
-  virtual ScrollBar& addScrollBar(const ScrollBarSpec& spec) = 0;
-  virtual ComboBox& addComboBox(const ComboBoxSpec& spec) = 0;
-  virtual PictureBox& addPictureBox(const PictureBoxSpec& spec) = 0;
-  virtual Button& addButton(const ButtonSpec& spec) = 0;
+  virtual TextBox& addTextBox(const TextBoxSpec& design) = 0;
+  virtual ScrollBar& addScrollBar(const ScrollBarSpec& design) = 0;
+  virtual ComboBox& addComboBox(const ComboBoxSpec& design) = 0;
+  virtual PictureBox& addPictureBox(const PictureBoxSpec& design) = 0;
+  virtual Button& addButton(const ButtonSpec& design) = 0;
 
   // ---- Life.
   virtual Hwnd hwnd() const = 0;
@@ -122,7 +122,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
 
  protected:
   // frame: the border's thickness on each side (zero for a borderless window).
-  Window(const WindowSpec& spec, Rect windowRect, Rect frame);
+  Window(const WindowSpec& design, Rect windowRect, Rect frame);
 
   // Pushes the program's rectangle to the real window.
   virtual void applyRect(const Rect& rect) = 0;
@@ -150,7 +150,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   void mouseInput(MouseAction action, std::int16_t button, std::int16_t shift, Point client);
   MouseRouter& mouseRouter() { return router_; }
   bool screenUpdatesHeld() const { return holds_ > 0; }
-  const WindowSpec& spec() const { return spec_; }
+  const WindowSpec& design() const { return design_; }
   Rect frame() const { return frame_; }
 
  private:
@@ -161,7 +161,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   void releaseHold();
   void growSurfaceToClient();
 
-  WindowSpec spec_;
+  WindowSpec design_;
   Colour backColor_;
   Colour foreColor_;
   Rect rect_;

@@ -21,39 +21,39 @@ constexpr double kThickness = 1000;
 constexpr double kStretchMargin = 500;
 
 std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
-  platform::WindowSpec spec;
-  spec.className = "LindrelRuler";
-  spec.caption = "Form1";
-  spec.border = platform::Border::None;
-  spec.backColor = kYellow;
-  spec.foreColor = platform::kBlack;
-  spec.width = 10005;
-  spec.height = 3270;
-  spec.icon = platform::Picture::AppIcon;
-  return platform.createWindow(spec);
+  platform::WindowSpec design;
+  design.className = "LindrelRuler";
+  design.caption = "Form1";
+  design.border = platform::Border::None;
+  design.backColor = kYellow;
+  design.foreColor = platform::kBlack;
+  design.width = 10005;
+  design.height = 3270;
+  design.icon = platform::Picture::AppIcon;
+  return platform.createWindow(design);
 }
 
 platform::Label& addCreditLabel(platform::Window& window) {
-  platform::LabelSpec spec;
-  spec.left = 8160;
-  spec.top = 2760;
-  spec.width = 1080;
-  spec.height = 240;
-  spec.caption = "Lindrel";
-  spec.font = platform::FontSpec{"Fixedsys", 12, 400, 134};
-  spec.autoSize = true;
-  return window.addLabel(spec);
+  platform::LabelSpec design;
+  design.left = 8160;
+  design.top = 2760;
+  design.width = 1080;
+  design.height = 240;
+  design.caption = "Lindrel";
+  design.font = platform::FontSpec{"Fixedsys", 12, 400, 134};
+  design.autoSize = true;
+  return window.addLabel(design);
 }
 
 platform::Label& addReadoutLabel(platform::Window& window) {
-  platform::LabelSpec spec;
-  spec.left = 7560;
-  spec.top = 2760;
-  spec.width = 450;
-  spec.height = 180;
-  spec.caption = "X: Y:";
-  spec.autoSize = true;
-  return window.addLabel(spec);
+  platform::LabelSpec design;
+  design.left = 7560;
+  design.top = 2760;
+  design.width = 450;
+  design.height = 180;
+  design.caption = "X: Y:";
+  design.autoSize = true;
+  return window.addLabel(design);
 }
 
 // The readout's units: twips per unit are the scales' own, so a strip whose edge sits on a

@@ -68,11 +68,11 @@ SimPlatform::~SimPlatform() = default;
 
 // ---- Platform
 
-std::unique_ptr<Window> SimPlatform::createWindow(const WindowSpec& spec) {
-  const Rect frame = frameFor(spec.border);
-  const std::int32_t w = pixelsFromTwips(spec.width) + frame.left + frame.right;
-  const std::int32_t h = pixelsFromTwips(spec.height) + frame.top + frame.bottom;
-  return std::make_unique<SimWindow>(*this, spec, Rect{0, 0, w, h}, frame);
+std::unique_ptr<Window> SimPlatform::createWindow(const WindowSpec& design) {
+  const Rect frame = frameFor(design.border);
+  const std::int32_t w = pixelsFromTwips(design.width) + frame.left + frame.right;
+  const std::int32_t h = pixelsFromTwips(design.height) + frame.top + frame.bottom;
+  return std::make_unique<SimWindow>(*this, design, Rect{0, 0, w, h}, frame);
 }
 
 std::unique_ptr<Menu> SimPlatform::createMenu(const MenuItemSpec& top) { return std::make_unique<SimMenu>(top); }

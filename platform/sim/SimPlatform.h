@@ -76,7 +76,7 @@ class SimPlatform final : public Platform, public Api {
 
   // ---- Platform
   Api& api() override { return *this; }
-  std::unique_ptr<Window> createWindow(const WindowSpec& spec) override;
+  std::unique_ptr<Window> createWindow(const WindowSpec& design) override;
   std::unique_ptr<Menu> createMenu(const MenuItemSpec& top) override;
   double screenWidth() const override;
   double screenHeight() const override;

@@ -40,7 +40,7 @@ void SimTimer::schedule() {
 void SimTextBox::setText(std::string_view text) { text_ = text; }
 
 void SimTextBox::take(std::int16_t keyAscii) {
-  if (spec_.readOnly) return;
+  if (design_.readOnly) return;
   if (keyAscii == 8) {
     if (!text_.empty()) {
       const std::size_t n = text::charCount(text_);
@@ -49,14 +49,14 @@ void SimTextBox::take(std::int16_t keyAscii) {
     return;
   }
   if (keyAscii < 32) return;
-  if (spec_.maxLength > 0 && static_cast<int>(text::charCount(text_)) >= spec_.maxLength) return;
+  if (design_.maxLength > 0 && static_cast<int>(text::charCount(text_)) >= design_.maxLength) return;
   text_.push_back(static_cast<char>(keyAscii));
 }
 
-int SimScrollBar::clamp(int value) const { return std::clamp(value, spec_.min, spec_.max); }
+int SimScrollBar::clamp(int value) const { return std::clamp(value, design_.min, design_.max); }
 
 void SimScrollBar::setValue(int value) {
-  if (value < spec_.min || value > spec_.max) raise(ErrorNumber::InvalidPropertyValue);
+  if (value < design_.min || value > design_.max) raise(ErrorNumber::InvalidPropertyValue);
   value_ = value;
 }
 
@@ -81,13 +81,13 @@ void SimChild::mouse(MouseAction action, std::int16_t button, std::int16_t shift
   routed(action, button, client);
 }
 
-SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& spec)
-    : SimChild(owner, pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height), *this),
+SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& design)
+    : SimChild(owner, pixelRectFromTwips(design.left, design.top, design.width, design.height), *this),
       sim_(sim),
-      border_(spec.border),
-      backColor_(spec.backColor),
-      picture_(spec.picture),
-      surface_(spec.backColor),
+      border_(design.border),
+      backColor_(design.backColor),
+      picture_(design.picture),
+      surface_(design.backColor),
       hdc_(sim.registerSurface(&surface_)) {
   const Rect in = inner();
   surface_.grow(Point{in.width(), in.height()}, backColor_);
@@ -108,10 +108,10 @@ void SimPictureBox::setBackColor(Colour color) {
   surface_.clear(color);
 }
 
-SimButton::SimButton(SimWindow& owner, const ButtonSpec& spec)
-    : SimChild(owner, pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height), *this),
-      spec_(spec),
-      picture_(spec.picture) {}
+SimButton::SimButton(SimWindow& owner, const ButtonSpec& design)
+    : SimChild(owner, pixelRectFromTwips(design.left, design.top, design.width, design.height), *this),
+      design_(design),
+      picture_(design.picture) {}
 
 void SimButton::routed(MouseAction action, std::int16_t button, Point client) {
   if (action == MouseAction::Release && button == button::kLeft && clientRect().contains(client) && onClick) onClick();
@@ -119,11 +119,11 @@ void SimButton::routed(MouseAction action, std::int16_t button, Point client) {
 
 // ---- Window
 
-SimWindow::SimWindow(SimPlatform& sim, const WindowSpec& spec, Rect rect, Rect frame)
-    : Window(spec, rect, frame),
+SimWindow::SimWindow(SimPlatform& sim, const WindowSpec& design, Rect rect, Rect frame)
+    : Window(design, rect, frame),
       sim_(sim),
       hwnd_(Hwnd{sim.nextId()}),
-      surface_(spec.backColor),
+      surface_(design.backColor),
       hdc_(sim.registerSurface(&surface_)),
       screenRect_(rect) {
   initSurface();
@@ -142,13 +142,13 @@ Timer& SimWindow::addTimer(int intervalMs, bool enabled) {
   return *timers_.back();
 }
 
-TextBox& SimWindow::addTextBox(const TextBoxSpec& spec) {
-  textBoxes_.push_back(std::make_unique<SimTextBox>(spec));
+TextBox& SimWindow::addTextBox(const TextBoxSpec& design) {
+  textBoxes_.push_back(std::make_unique<SimTextBox>(design));
   return *textBoxes_.back();
 }
 
-ScrollBar& SimWindow::addScrollBar(const ScrollBarSpec& spec) {
-  scrollBars_.push_back(std::make_unique<SimScrollBar>(spec));
+ScrollBar& SimWindow::addScrollBar(const ScrollBarSpec& design) {
+  scrollBars_.push_back(std::make_unique<SimScrollBar>(design));
   return *scrollBars_.back();
 }
 
@@ -157,13 +157,13 @@ ComboBox& SimWindow::addComboBox(const ComboBoxSpec&) {
   return *comboBoxes_.back();
 }
 
-PictureBox& SimWindow::addPictureBox(const PictureBoxSpec& spec) {
-  pictureBoxes_.push_back(std::make_unique<SimPictureBox>(sim_, *this, spec));
+PictureBox& SimWindow::addPictureBox(const PictureBoxSpec& design) {
+  pictureBoxes_.push_back(std::make_unique<SimPictureBox>(sim_, *this, design));
   return *pictureBoxes_.back();
 }
 
-Button& SimWindow::addButton(const ButtonSpec& spec) {
-  buttons_.push_back(std::make_unique<SimButton>(*this, spec));
+Button& SimWindow::addButton(const ButtonSpec& design) {
+  buttons_.push_back(std::make_unique<SimButton>(*this, design));
   return *buttons_.back();
 }
 
@@ -254,7 +254,7 @@ void SimWindow::keyDown(std::int16_t keyCode, std::int16_t shift) {
   // Enter and Esc press the default and the cancel button, as the dialog keys do on Win32.
   if (keyCode == vk::kReturn || keyCode == vk::kEscape) {
     for (auto& b : buttons_) {
-      if (keyCode == vk::kReturn ? b->spec().isDefault : b->spec().isCancel) {
+      if (keyCode == vk::kReturn ? b->design().isDefault : b->design().isCancel) {
         if (b->onClick) b->onClick();
         return;
       }

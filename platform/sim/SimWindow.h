@@ -40,28 +40,28 @@ class SimTimer final : public Timer {
 
 class SimTextBox final : public TextBox {
  public:
-  explicit SimTextBox(const TextBoxSpec& spec) : spec_(spec), text_(spec.text) {}
+  explicit SimTextBox(const TextBoxSpec& design) : design_(design), text_(design.text) {}
   std::string text() const override { return text_; }
   void setText(std::string_view text) override;
   // The box takes a character as an edit control does: Backspace removes the last one,
   // others are added while the limit allows.
   void take(std::int16_t keyAscii);
-  const TextBoxSpec& spec() const { return spec_; }
+  const TextBoxSpec& design() const { return design_; }
 
  private:
-  TextBoxSpec spec_;
+  TextBoxSpec design_;
   std::string text_;
 };
 
 class SimScrollBar final : public ScrollBar {
  public:
-  explicit SimScrollBar(const ScrollBarSpec& spec) : spec_(spec), value_(spec.value) {}
+  explicit SimScrollBar(const ScrollBarSpec& design) : design_(design), value_(design.value) {}
   int value() const override { return value_; }
   void setValue(int value) override;
   int clamp(int value) const;
 
  private:
-  ScrollBarSpec spec_;
+  ScrollBarSpec design_;
   int value_;
 };
 
@@ -106,7 +106,7 @@ class SimChild : public SimControl, public MouseElement {
 
 class SimPictureBox final : public PictureBox, public SimChild {
  public:
-  SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& spec);
+  SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& design);
   ~SimPictureBox() override;
   Hdc hdc() override { return hdc_; }
   Colour point(int x, int y) override;
@@ -131,32 +131,32 @@ class SimPictureBox final : public PictureBox, public SimChild {
 
 class SimButton final : public Button, public SimChild {
  public:
-  SimButton(SimWindow& owner, const ButtonSpec& spec);
-  std::string caption() const override { return spec_.caption; }
+  SimButton(SimWindow& owner, const ButtonSpec& design);
+  std::string caption() const override { return design_.caption; }
   Picture picture() const override { return picture_; }
   void setPicture(Picture picture) override { picture_ = picture; }
-  const ButtonSpec& spec() const { return spec_; }
+  const ButtonSpec& design() const { return design_; }
 
  private:
   // A click is a left press and release on the button.
   void routed(MouseAction action, std::int16_t button, Point client) override;
 
-  ButtonSpec spec_;
+  ButtonSpec design_;
   Picture picture_;
 };
 
 class SimWindow final : public Window, public SimControl {
  public:
-  SimWindow(SimPlatform& sim, const WindowSpec& spec, Rect rect, Rect frame);
+  SimWindow(SimPlatform& sim, const WindowSpec& design, Rect rect, Rect frame);
   ~SimWindow() override;
 
   Hdc hdc() override { return hdc_; }
   Timer& addTimer(int intervalMs, bool enabled) override;
-  TextBox& addTextBox(const TextBoxSpec& spec) override;
-  ScrollBar& addScrollBar(const ScrollBarSpec& spec) override;
-  ComboBox& addComboBox(const ComboBoxSpec& spec) override;
-  PictureBox& addPictureBox(const PictureBoxSpec& spec) override;
-  Button& addButton(const ButtonSpec& spec) override;
+  TextBox& addTextBox(const TextBoxSpec& design) override;
+  ScrollBar& addScrollBar(const ScrollBarSpec& design) override;
+  ComboBox& addComboBox(const ComboBoxSpec& design) override;
+  PictureBox& addPictureBox(const PictureBoxSpec& design) override;
+  Button& addButton(const ButtonSpec& design) override;
   Hwnd hwnd() const override { return hwnd_; }
   void show() override;
   void showModal() override;
@@ -173,8 +173,8 @@ class SimWindow final : public Window, public SimControl {
   const std::vector<Rect>& shownRects() const { return shownRects_; }
   bool topmost = false;
   Picture pointer() const { return pointer_; }
-  const std::string& caption() const { return spec().caption; }
-  Border border() const { return spec().border; }
+  const std::string& caption() const { return design().caption; }
+  Border border() const { return design().border; }
   const std::vector<std::unique_ptr<SimTextBox>>& textBoxes() const { return textBoxes_; }
   const std::vector<std::unique_ptr<SimButton>>& buttons() const { return buttons_; }
   const std::vector<std::unique_ptr<SimPictureBox>>& pictureBoxes() const { return pictureBoxes_; }

@@ -100,22 +100,22 @@ bool childMouse(Win32Window& owner, HWND hwnd, MouseRouter& router, MouseElement
 
 // ---- Text box
 
-Win32TextBox::Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& spec) : Win32Child(owner, id) {
+Win32TextBox::Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& design) : Win32Child(owner, id) {
   DWORD style = WS_TABSTOP | ES_LEFT;
-  style |= spec.multiLine ? (ES_MULTILINE | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
-  if (spec.readOnly) style |= ES_READONLY;
-  if (spec.verticalScrollBar) style |= WS_VSCROLL;
-  create(L"EDIT", wide(spec.text), style, WS_EX_CLIENTEDGE,
-         pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
-  if (spec.font != FontSpec{}) {
-    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner.platform().font(spec.font)), FALSE);
+  style |= design.multiLine ? (ES_MULTILINE | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
+  if (design.readOnly) style |= ES_READONLY;
+  if (design.verticalScrollBar) style |= WS_VSCROLL;
+  create(L"EDIT", wide(design.text), style, WS_EX_CLIENTEDGE,
+         pixelRectFromTwips(design.left, design.top, design.width, design.height));
+  if (design.font != FontSpec{}) {
+    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner.platform().font(design.font)), FALSE);
   }
   // A box for a few characters gives them its whole width: with the font's own margins a box
   // 25 pixels wide scrolls its third digit out of sight.
-  if (!spec.multiLine && spec.maxLength > 0 && spec.maxLength <= 3) {
+  if (!design.multiLine && design.maxLength > 0 && design.maxLength <= 3) {
     ::SendMessageW(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
   }
-  if (spec.maxLength > 0) ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
+  if (design.maxLength > 0) ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(design.maxLength), 0);
   subclass(procedure);
 }
 
@@ -149,10 +149,10 @@ LRESULT CALLBACK Win32TextBox::procedure(HWND hwnd, UINT message, WPARAM wParam,
 
 // ---- Scroll bar
 
-Win32ScrollBar::Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& spec)
-    : Win32Child(owner, id), min_(spec.min), max_(spec.max) {
-  create(L"SCROLLBAR", L"", SBS_HORZ | WS_TABSTOP, 0, pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
-  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, spec.min, spec.max, 0, spec.value, 0};
+Win32ScrollBar::Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& design)
+    : Win32Child(owner, id), min_(design.min), max_(design.max) {
+  create(L"SCROLLBAR", L"", SBS_HORZ | WS_TABSTOP, 0, pixelRectFromTwips(design.left, design.top, design.width, design.height));
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, design.min, design.max, 0, design.value, 0};
   ::SetScrollInfo(hwnd_, SB_CTL, &info, TRUE);
   // Drawn plain, without the visual style: Wine draws a themed bar in milliseconds, and the
   // magnifier moves three of them twenty times a second. Where no style is loaded the bar is
@@ -198,8 +198,8 @@ void Win32ScrollBar::scroll(WORD code) {
 
 // ---- Drop-down list
 
-Win32ComboBox::Win32ComboBox(Win32Window& owner, int id, const ComboBoxSpec& spec) : Win32Child(owner, id) {
-  Rect r = pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height);
+Win32ComboBox::Win32ComboBox(Win32Window& owner, int id, const ComboBoxSpec& design) : Win32Child(owner, id) {
+  Rect r = pixelRectFromTwips(design.left, design.top, design.width, design.height);
   r.bottom += kComboListHeight;
   create(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, r);
 }
@@ -244,12 +244,12 @@ void Win32PictureBox::registerClass(HINSTANCE instance) {
   ::RegisterClassExW(&wc);
 }
 
-Win32PictureBox::Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& spec)
-    : Win32Child(owner, id), backColor_(spec.backColor), picture_(spec.picture) {
+Win32PictureBox::Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& design)
+    : Win32Child(owner, id), backColor_(design.backColor), picture_(design.picture) {
   owner.platform().ensureControlClasses();
   surface_ = std::make_unique<Surface>(owner.platform().surfaces(), owner.platform().font(FontSpec{}), kBlack, backColor_);
-  create(kPictureClass, L"", 0, spec.border ? WS_EX_CLIENTEDGE : 0,
-         pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
+  create(kPictureClass, L"", 0, design.border ? WS_EX_CLIENTEDGE : 0,
+         pixelRectFromTwips(design.left, design.top, design.width, design.height));
   RECT client{};
   ::GetClientRect(hwnd_, &client);
   surface_->grow(Point{client.right, client.bottom}, backColor_);
@@ -313,12 +313,12 @@ void Win32PictureBox::drawPicture() {
 
 // ---- Button
 
-Win32Button::Win32Button(Win32Window& owner, int id, const ButtonSpec& spec)
-    : Win32Child(owner, id), picture_(spec.picture), isDefault_(spec.isDefault), isCancel_(spec.isCancel) {
-  DWORD style = WS_TABSTOP | (spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-  if (spec.picture != Picture::None) style |= BS_ICON;
-  create(L"BUTTON", wide(spec.caption), style, 0, pixelRectFromTwips(spec.left, spec.top, spec.width, spec.height));
-  setPicture(spec.picture);
+Win32Button::Win32Button(Win32Window& owner, int id, const ButtonSpec& design)
+    : Win32Child(owner, id), picture_(design.picture), isDefault_(design.isDefault), isCancel_(design.isCancel) {
+  DWORD style = WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  if (design.picture != Picture::None) style |= BS_ICON;
+  create(L"BUTTON", wide(design.caption), style, 0, pixelRectFromTwips(design.left, design.top, design.width, design.height));
+  setPicture(design.picture);
   subclass(procedure);
 }
 

@@ -57,7 +57,7 @@ class Win32Timer final : public Timer {
 
 class Win32TextBox final : public TextBox, public Win32Child {
  public:
-  Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& spec);
+  Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& design);
   std::string text() const override;
   void setText(std::string_view text) override;
 
@@ -67,7 +67,7 @@ class Win32TextBox final : public TextBox, public Win32Child {
 
 class Win32ScrollBar final : public ScrollBar, public Win32Child {
  public:
-  Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& spec);
+  Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& design);
   int value() const override;
   void setValue(int value) override;
   void scroll(WORD code) override;
@@ -78,7 +78,7 @@ class Win32ScrollBar final : public ScrollBar, public Win32Child {
 
 class Win32ComboBox final : public ComboBox, public Win32Child {
  public:
-  Win32ComboBox(Win32Window& owner, int id, const ComboBoxSpec& spec);
+  Win32ComboBox(Win32Window& owner, int id, const ComboBoxSpec& design);
   void addItem(std::string_view text) override;
   int listCount() const override;
   std::string item(int index) const override;
@@ -89,7 +89,7 @@ class Win32ComboBox final : public ComboBox, public Win32Child {
 
 class Win32PictureBox final : public PictureBox, public Win32Child, public MouseElement {
  public:
-  Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& spec);
+  Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& design);
   Hdc hdc() override;
   Colour point(int x, int y) override;
   Colour backColor() const override { return backColor_; }
@@ -111,7 +111,7 @@ class Win32PictureBox final : public PictureBox, public Win32Child, public Mouse
 
 class Win32Button final : public Button, public Win32Child, public MouseElement {
  public:
-  Win32Button(Win32Window& owner, int id, const ButtonSpec& spec);
+  Win32Button(Win32Window& owner, int id, const ButtonSpec& design);
   std::string caption() const override;
   Picture picture() const override { return picture_; }
   void setPicture(Picture picture) override;

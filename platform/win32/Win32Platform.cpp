@@ -112,15 +112,15 @@ void Win32Platform::registerClass(const std::string& name, Picture icon) {
   }
 }
 
-std::unique_ptr<Window> Win32Platform::createWindow(const WindowSpec& spec) {
-  registerClass(spec.className, spec.icon);
-  const Styles styles = stylesFor(spec.border);
+std::unique_ptr<Window> Win32Platform::createWindow(const WindowSpec& design) {
+  registerClass(design.className, design.icon);
+  const Styles styles = stylesFor(design.border);
   RECT adjust{0, 0, 0, 0};
   ::AdjustWindowRectEx(&adjust, styles.style, FALSE, styles.exStyle);
   const Rect frame{-adjust.left, -adjust.top, adjust.right, adjust.bottom};
-  const std::int32_t w = pixelsFromTwips(spec.width) + (spec.border == Border::None ? 0 : frame.left + frame.right);
-  const std::int32_t h = pixelsFromTwips(spec.height) + (spec.border == Border::None ? 0 : frame.top + frame.bottom);
-  return std::make_unique<Win32Window>(*this, spec, Rect{0, 0, w, h}, spec.border == Border::None ? Rect{} : frame,
+  const std::int32_t w = pixelsFromTwips(design.width) + (design.border == Border::None ? 0 : frame.left + frame.right);
+  const std::int32_t h = pixelsFromTwips(design.height) + (design.border == Border::None ? 0 : frame.top + frame.bottom);
+  return std::make_unique<Win32Window>(*this, design, Rect{0, 0, w, h}, design.border == Border::None ? Rect{} : frame,
                                        styles.style, styles.exStyle, styles.owned ? ownerWindow() : nullptr);
 }
 
@@ -175,28 +175,28 @@ void Win32Platform::refreshPointer() {
   }
 }
 
-HFONT Win32Platform::font(const FontSpec& spec) {
+HFONT Win32Platform::font(const FontSpec& design) {
   for (const auto& [key, handle] : fonts_) {
-    if (key == spec) return static_cast<HFONT>(handle.get());
+    if (key == design) return static_cast<HFONT>(handle.get());
   }
   LOGFONTW lf{};
-  if (spec.face.empty()) {
+  if (design.face.empty()) {
     // The window font: the system's message face at 9 points of 96 DPI, so numbers placed by
     // pixel fit the scale at any scaling. A size of its own gives that face at that size.
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     lf = metrics.lfMessageFont;
-    lf.lfHeight = spec.points > 0 ? -static_cast<LONG>(spec.points * 96 / 72 + 0.5) : -12;
+    lf.lfHeight = design.points > 0 ? -static_cast<LONG>(design.points * 96 / 72 + 0.5) : -12;
     lf.lfWidth = 0;
   } else {
-    lf.lfHeight = -static_cast<LONG>(spec.points * 96 / 72 + 0.5);
-    lf.lfWeight = spec.weight;
-    lf.lfCharSet = static_cast<BYTE>(spec.charset);
-    const std::wstring face = wide(spec.face);
+    lf.lfHeight = -static_cast<LONG>(design.points * 96 / 72 + 0.5);
+    lf.lfWeight = design.weight;
+    lf.lfCharSet = static_cast<BYTE>(design.charset);
+    const std::wstring face = wide(design.face);
     face.copy(lf.lfFaceName, LF_FACESIZE - 1);
   }
-  fonts_.emplace_back(spec, GdiObject(::CreateFontIndirectW(&lf)));
+  fonts_.emplace_back(design, GdiObject(::CreateFontIndirectW(&lf)));
   return static_cast<HFONT>(fonts_.back().second.get());
 }
 

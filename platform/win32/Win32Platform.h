@@ -27,7 +27,7 @@ class Win32Platform final : public Platform {
   ~Win32Platform() override;
 
   Api& api() override { return api_; }
-  std::unique_ptr<Window> createWindow(const WindowSpec& spec) override;
+  std::unique_ptr<Window> createWindow(const WindowSpec& design) override;
   std::unique_ptr<Menu> createMenu(const MenuItemSpec& top) override;
   double screenWidth() const override;
   double screenHeight() const override;
@@ -52,7 +52,7 @@ class Win32Platform final : public Platform {
   HINSTANCE instance() const { return instance_; }
   HWND ownerWindow();
   SurfaceRegistry& surfaces() { return surfaces_; }
-  HFONT font(const FontSpec& spec);
+  HFONT font(const FontSpec& design);
   HCURSOR cursorFor(PointerCode code);
   HCURSOR penCursor();
   HICON icon(Picture picture);

@@ -36,17 +36,17 @@ std::int16_t buttonsHeld(WPARAM mouseFlags) {
 
 }  // namespace
 
-Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& spec, Rect rect, Rect frame, DWORD style,
+Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& design, Rect rect, Rect frame, DWORD style,
                          DWORD exStyle, HWND owner)
-    : Window(spec, rect, frame), platform_(platform) {
-  surface_ = std::make_unique<Surface>(platform_.surfaces(), platform_.font(FontSpec{}), spec.foreColor, spec.backColor);
+    : Window(design, rect, frame), platform_(platform) {
+  surface_ = std::make_unique<Surface>(platform_.surfaces(), platform_.font(FontSpec{}), design.foreColor, design.backColor);
   initSurface();
   platform_.registerWindow(this);
-  ::CreateWindowExW(exStyle, wide(spec.className).c_str(), wide(spec.caption).c_str(), style, rect.left, rect.top,
+  ::CreateWindowExW(exStyle, wide(design.className).c_str(), wide(design.caption).c_str(), style, rect.left, rect.top,
                     rect.width(), rect.height(), owner, nullptr, platform_.instance(), this);
-  if (hwnd_ == nullptr) throw std::runtime_error("cannot create window " + spec.className);
-  if (spec.icon != Picture::None) {
-    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(platform_.icon(spec.icon)));
+  if (hwnd_ == nullptr) throw std::runtime_error("cannot create window " + design.className);
+  if (design.icon != Picture::None) {
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(platform_.icon(design.icon)));
   }
 }
 
@@ -381,24 +381,24 @@ T& Win32Window::addChild(std::unique_ptr<T> child) {
   return ref;
 }
 
-TextBox& Win32Window::addTextBox(const TextBoxSpec& spec) {
-  return addChild(std::make_unique<Win32TextBox>(*this, nextChildId(), spec));
+TextBox& Win32Window::addTextBox(const TextBoxSpec& design) {
+  return addChild(std::make_unique<Win32TextBox>(*this, nextChildId(), design));
 }
 
-ScrollBar& Win32Window::addScrollBar(const ScrollBarSpec& spec) {
-  return addChild(std::make_unique<Win32ScrollBar>(*this, nextChildId(), spec));
+ScrollBar& Win32Window::addScrollBar(const ScrollBarSpec& design) {
+  return addChild(std::make_unique<Win32ScrollBar>(*this, nextChildId(), design));
 }
 
-ComboBox& Win32Window::addComboBox(const ComboBoxSpec& spec) {
-  return addChild(std::make_unique<Win32ComboBox>(*this, nextChildId(), spec));
+ComboBox& Win32Window::addComboBox(const ComboBoxSpec& design) {
+  return addChild(std::make_unique<Win32ComboBox>(*this, nextChildId(), design));
 }
 
-PictureBox& Win32Window::addPictureBox(const PictureBoxSpec& spec) {
-  return addChild(std::make_unique<Win32PictureBox>(*this, nextChildId(), spec));
+PictureBox& Win32Window::addPictureBox(const PictureBoxSpec& design) {
+  return addChild(std::make_unique<Win32PictureBox>(*this, nextChildId(), design));
 }
 
-Button& Win32Window::addButton(const ButtonSpec& spec) {
-  return addChild(std::make_unique<Win32Button>(*this, nextChildId(), spec));
+Button& Win32Window::addButton(const ButtonSpec& design) {
+  return addChild(std::make_unique<Win32Button>(*this, nextChildId(), design));
 }
 
 }  // namespace lindrel::platform::win32

@@ -16,17 +16,17 @@ class Win32Timer;
 
 class Win32Window final : public Window {
  public:
-  Win32Window(Win32Platform& platform, const WindowSpec& spec, Rect rect, Rect frame, DWORD style, DWORD exStyle,
+  Win32Window(Win32Platform& platform, const WindowSpec& design, Rect rect, Rect frame, DWORD style, DWORD exStyle,
               HWND owner);
   ~Win32Window() override;
 
   Hdc hdc() override;
   Timer& addTimer(int intervalMs, bool enabled) override;
-  TextBox& addTextBox(const TextBoxSpec& spec) override;
-  ScrollBar& addScrollBar(const ScrollBarSpec& spec) override;
-  ComboBox& addComboBox(const ComboBoxSpec& spec) override;
-  PictureBox& addPictureBox(const PictureBoxSpec& spec) override;
-  Button& addButton(const ButtonSpec& spec) override;
+  TextBox& addTextBox(const TextBoxSpec& design) override;
+  ScrollBar& addScrollBar(const ScrollBarSpec& design) override;
+  ComboBox& addComboBox(const ComboBoxSpec& design) override;
+  PictureBox& addPictureBox(const PictureBoxSpec& design) override;
+  Button& addButton(const ButtonSpec& design) override;
   Hwnd hwnd() const override { return Hwnd{reinterpret_cast<std::uintptr_t>(hwnd_)}; }
   void show() override;
   void showModal() override;

@@ -28,13 +28,13 @@ class Contract : public ::testing::Test {
   Contract() : harness(makeHarness()), p(harness->platform()) {}
 
   std::unique_ptr<platform::Window> window(double width = 3000, double height = 1500) {
-    platform::WindowSpec spec;
-    spec.className = "LindrelContract";
-    spec.caption = "contract";
-    spec.backColor = kYellow;
-    spec.width = width;
-    spec.height = height;
-    return p.createWindow(spec);
+    platform::WindowSpec design;
+    design.className = "LindrelContract";
+    design.caption = "contract";
+    design.backColor = kYellow;
+    design.width = width;
+    design.height = height;
+    return p.createWindow(design);
   }
   Rect systemRect(platform::Window& w) {
     Rect r;
@@ -149,10 +149,10 @@ TEST_F(Contract, TheSurfaceGrowsWithTheWindowAndIsNeverCutBack) {
 
 TEST_F(Contract, AutoSizedLabelsTakeTheSizeOfTheirCaption) {
   auto w = window();
-  platform::LabelSpec spec;
-  spec.caption = "X";
-  spec.autoSize = true;
-  platform::Label& label = w->addLabel(spec);
+  platform::LabelSpec design;
+  design.caption = "X";
+  design.autoSize = true;
+  platform::Label& label = w->addLabel(design);
   const double narrow = label.width();
   label.setCaption("单位:像素 | X: 640.00 Y: 67.00");
   EXPECT_GT(label.width(), 10 * narrow);

@@ -63,7 +63,7 @@ class WideDesktop : public SimApp {
 
 TEST_F(WideDesktop, TheScaleReachesPastPixel2000ToTheEndOfTheDesktop) {
   // 3840 pixels of desktop plus 500 twips: ticks up to pixel 3872.
-  EXPECT_EQ(tickLengthAt(2000), 14);  // the spec'd last tick of a narrow desktop, 210 twips
+  EXPECT_EQ(tickLengthAt(2000), 14);  // where a 30000-twip scale would end: 210 twips
   EXPECT_EQ(tickLengthAt(3002), 5);
   EXPECT_EQ(tickLengthAt(3840), 19);
   EXPECT_EQ(tickLengthAt(3872), 9);
