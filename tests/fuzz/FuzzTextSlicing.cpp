@@ -10,6 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace lindrel::platform;
+  // Slicing one character at a time is quadratic in the length: short texts find the same faults.
+  if (size > 256) return 0;
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const std::size_t n = text::charCount(text);
   if (n > size) std::abort();
