@@ -179,7 +179,7 @@ class TextBox {
  public:
   virtual ~TextBox() = default;
   virtual std::string text() const = 0;
-  // Rewrites the text and puts the caret after it.
+  // Rewrites the text; in the box that has the keyboard the caret goes after it.
   virtual void setText(std::string_view text) = 0;
   // Before the box takes a typed character; setting the code to 0 drops the key.
   std::function<void(std::int16_t& keyAscii)> onKeyPress;

@@ -125,7 +125,8 @@ void Win32TextBox::setText(std::string_view text) {
   if (hwnd_ == nullptr) return;
   const std::wstring w = wide(text);
   ::SetWindowTextW(hwnd_, w.c_str());
-  ::SendMessageW(hwnd_, EM_SETSEL, w.size(), w.size());
+  // The caret matters only in the box being typed in; elsewhere it would cost a repaint.
+  if (::GetFocus() == hwnd_) ::SendMessageW(hwnd_, EM_SETSEL, w.size(), w.size());
 }
 
 LRESULT CALLBACK Win32TextBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -170,9 +171,7 @@ int Win32ScrollBar::value() const { return hwnd_ ? ::GetScrollPos(hwnd_, SB_CTL)
 void Win32ScrollBar::setValue(int value) {
   if (value < min_ || value > max_) raise(ErrorNumber::InvalidPropertyValue);
   if (hwnd_ == nullptr) return;
-  // Drawn with the next paint, with whatever else changed, not at once.
-  ::SetScrollPos(hwnd_, SB_CTL, value, FALSE);
-  ::InvalidateRect(hwnd_, nullptr, FALSE);
+  ::SetScrollPos(hwnd_, SB_CTL, value, TRUE);
 }
 
 void Win32ScrollBar::scroll(WORD code) {
