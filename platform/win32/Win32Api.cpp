@@ -14,7 +14,15 @@ HKEY toHkey(Hkey h) { return reinterpret_cast<HKEY>(static_cast<std::uintptr_t>(
 }  // namespace
 
 bool Win32Api::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, unsigned flags) {
-  return ::SetWindowPos(toHwnd(hwnd), toHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
+  HWND window = toHwnd(hwnd);
+  // A hidden window already in the band it is asked into has nothing to move, raise or
+  // activate; start-up asks this several times, and each call is a trip to the window system.
+  if ((flags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE) && ::IsWindow(window) &&
+      !::IsWindowVisible(window) && (insertAfter == kHwndTopmost || insertAfter == kHwndNoTopmost)) {
+    const bool topmost = (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (topmost == (insertAfter == kHwndTopmost)) return true;
+  }
+  return ::SetWindowPos(window, toHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
 }
 
 bool Win32Api::GetWindowRect(Hwnd hwnd, Rect& rect) {
