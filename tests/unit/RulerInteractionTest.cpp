@@ -193,12 +193,15 @@ TEST_F(RulerInteraction, TheMenuOpensAtThePointerFromTheStripAndFromEitherLabel)
 }
 
 struct UnitCase {
+  const char* name;  // the test's name: menu captions are not valid identifiers
   const char* item;
   const char* mode;
   const char* unitText;
   platform::sim::TextRecord horizontalMark;  // a number the horizontal scale writes
   platform::sim::TextRecord verticalMark;
 };
+
+void PrintTo(const UnitCase& u, std::ostream* os) { *os << u.name; }
 
 class UnitCommands : public RulerInteraction, public ::testing::WithParamInterface<UnitCase> {};
 
@@ -231,12 +234,13 @@ TEST_P(UnitCommands, RedrawTheStripInTheUnitForEitherOrientationAtTheResetSizeIn
 
 INSTANTIATE_TEST_SUITE_P(
     EveryUnit, UnitCommands,
-    ::testing::Values(UnitCase{"像素(&P)", "xs", "单位:像素", {{24, 18}, "30"}, {{23, 25}, "30"}},
-                      UnitCase{"72 DPI", "0", "单位: 厘米 72 DPI", {{26, 18}, "1"}, {{23, 26}, "1"}},
-                      UnitCase{"200 DPI(FAX)", "1", "单位:厘米 200 DPI(FAX)", {{76, 18}, "1"}, {{23, 77}, "1"}},
-                      UnitCase{"300 DPI", "2", "单位:厘米 300 DPI", {{116, 18}, "1"}, {{23, 116}, "1"}},
-                      UnitCase{"600 DPI", "3", "单位:厘米 600 DPI", {{111, 18}, "0.5"}, {{23, 112}, "0.5"}},
-                      UnitCase{"1200 DPI", "4", "单位:厘米 1200 DPI", {{87, 18}, "0.2"}, {{23, 88}, "0.2"}}));
+    ::testing::Values(UnitCase{"Pixels", "像素(&P)", "xs", "单位:像素", {{24, 18}, "30"}, {{23, 25}, "30"}},
+                      UnitCase{"Cm72Dpi", "72 DPI", "0", "单位: 厘米 72 DPI", {{26, 18}, "1"}, {{23, 26}, "1"}},
+                      UnitCase{"Cm200Dpi", "200 DPI(FAX)", "1", "单位:厘米 200 DPI(FAX)", {{76, 18}, "1"}, {{23, 77}, "1"}},
+                      UnitCase{"Cm300Dpi", "300 DPI", "2", "单位:厘米 300 DPI", {{116, 18}, "1"}, {{23, 116}, "1"}},
+                      UnitCase{"Cm600Dpi", "600 DPI", "3", "单位:厘米 600 DPI", {{111, 18}, "0.5"}, {{23, 112}, "0.5"}},
+                      UnitCase{"Cm1200Dpi", "1200 DPI", "4", "单位:厘米 1200 DPI", {{87, 18}, "0.2"}, {{23, 88}, "0.2"}}),
+    [](const ::testing::TestParamInfo<UnitCase>& info) { return std::string(info.param.name); });
 
 TEST_F(RulerInteraction, DoubleClickingTwiceBringsBackTheStripAsItWas) {
   pick(middle(), "300 DPI");
