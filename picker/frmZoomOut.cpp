@@ -147,6 +147,7 @@ void frmZoomOut::load() {
       if (!isComponentKey(keyAscii)) keyAscii = 0;
     };
     box->onKeyApplied = [this](std::int16_t keyAscii) { setColor2(keyAscii); };
+    box->onEdited = [this] { componentEdited(); };
   }
 
   Form_Load();
@@ -339,6 +340,11 @@ void frmZoomOut::applyColorCode() {
 
 void frmZoomOut::componentScrolled(platform::ScrollBar& bar, platform::TextBox& box) {
   box.setText(std::to_string(bar.value()));
+  componentEdited();
+}
+
+void frmZoomOut::componentEdited() {
+  // The private code of an edit that is no typed character: it always passes the filter.
   std::int16_t code = kBackspace;
   setColor2(code);
 }

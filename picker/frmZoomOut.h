@@ -98,6 +98,8 @@ class frmZoomOut {
   // The second half of a sample: code, components, bars, boxes and swatch from colorValue.
   void renderSample();
   void componentScrolled(platform::ScrollBar& bar, platform::TextBox& box);
+  // A box changed without a typed character (Delete, paste, cut, undo).
+  void componentEdited();
   std::string codeFor(int notation, const std::string& red, const std::string& green, const std::string& blue) const;
 
   platform::Platform& platform_;

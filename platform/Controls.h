@@ -185,6 +185,8 @@ class TextBox {
   std::function<void(std::int16_t& keyAscii)> onKeyPress;
   // After the box has taken a typed character (the text now includes it).
   std::function<void(std::int16_t keyAscii)> onKeyApplied;
+  // After the user changed the text without typing a character: Delete, paste, cut, undo.
+  std::function<void()> onEdited;
 };
 
 struct ScrollBarSpec {

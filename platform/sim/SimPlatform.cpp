@@ -527,6 +527,17 @@ void SimPlatform::type(TextBox& box, std::string_view characters) {
   }
 }
 
+void SimPlatform::edit(TextBox& box, std::string_view result) {
+  auto& simBox = dynamic_cast<SimTextBox&>(box);
+  input([&] {
+    if (simBox.design().readOnly || simBox.text() == result) return;
+    simBox.setText(result);
+    dispatch([&] {
+      if (box.onEdited) box.onEdited();
+    });
+  });
+}
+
 void SimPlatform::dragThumb(ScrollBar& bar, int value) {
   auto& simBar = dynamic_cast<SimScrollBar&>(bar);
   input([&] {

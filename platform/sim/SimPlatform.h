@@ -119,6 +119,8 @@ class SimPlatform final : public Platform, public Api {
   void drag(Point from, Point to, int step = 5);
   void keyDown(std::int16_t keyCode, std::int16_t shift = 0);
   void type(TextBox& box, std::string_view characters);  // '\b' is Backspace
+  // An edit that types no character (Delete, paste, cut, undo) leaves `result` in the box.
+  void edit(TextBox& box, std::string_view result);
   void dragThumb(ScrollBar& bar, int value);
   void clickArrow(ScrollBar& bar, int delta);
   void choose(ComboBox& list, int index);

@@ -100,6 +100,26 @@ bool childMouse(Win32Window& owner, HWND hwnd, MouseRouter& router, MouseElement
 
 // ---- Text box
 
+namespace {
+
+// The ways an edit control changes its text other than by a typed character: Delete and
+// Shift+Insert/Shift+Delete arrive as key presses, the context menu's commands run inside
+// its own message, and paste, cut, clear and undo may also come as messages of their own.
+bool editsWithoutCharacter(UINT message) {
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_CONTEXTMENU:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
 Win32TextBox::Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& design) : Win32Child(owner, id) {
   DWORD style = WS_TABSTOP | ES_LEFT;
   style |= design.multiLine ? (ES_MULTILINE | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
@@ -141,6 +161,17 @@ LRESULT CALLBACK Win32TextBox::procedure(HWND hwnd, UINT message, WPARAM wParam,
     self->owner_.platform().dispatch([&] {
       if (self->onKeyApplied) self->onKeyApplied(key);
     });
+    return result;
+  }
+  if (self->onEdited && !self->editing_ && editsWithoutCharacter(message)) {
+    // The context menu's Paste may send WM_PASTE to the box: one edit, told once.
+    const std::wstring before = windowText(hwnd);
+    self->editing_ = true;
+    const LRESULT result = self->original(message, wParam, lParam);
+    self->editing_ = false;
+    if (self->hwnd_ != nullptr && windowText(hwnd) != before) {
+      self->owner_.platform().dispatch([&] { self->onEdited(); });
+    }
     return result;
   }
   const LRESULT result = self->original(message, wParam, lParam);

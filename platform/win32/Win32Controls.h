@@ -63,6 +63,7 @@ class Win32TextBox final : public TextBox, public Win32Child {
 
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+  bool editing_ = false;
 };
 
 class Win32ScrollBar final : public ScrollBar, public Win32Child {

@@ -1,6 +1,7 @@
 #include "tests/e2e/Driver.h"
 
 #include <atomic>
+#include <cstring>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
@@ -230,6 +231,23 @@ bool clipboardText(std::wstring& text) {
     ::Sleep(20);
   }
   return false;
+}
+
+bool setClipboardText(const std::wstring& text) {
+  if (!::OpenClipboard(nullptr)) return false;
+  ::EmptyClipboard();
+  bool put = false;
+  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    if (void* p = ::GlobalLock(block)) {
+      std::memcpy(p, text.c_str(), bytes);
+      ::GlobalUnlock(block);
+      put = ::SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    }
+    if (!put) ::GlobalFree(block);  // the clipboard owns it only once it is set
+  }
+  ::CloseClipboard();
+  return put;
 }
 
 struct MessageBoxWatcher::State {

@@ -66,6 +66,8 @@ void typeText(const std::wstring& text);
 
 // The plain text on the clipboard, or none.
 bool clipboardText(std::wstring& text);
+// Puts plain text on the clipboard, as another program would.
+bool setClipboardText(const std::wstring& text);
 
 // Answers message boxes with the title "Lindrel" in the background, keeping their texts.
 class MessageBoxWatcher {

@@ -110,5 +110,29 @@ TEST_F(PickerE2E, ATypedCodePaintsTheSwatchAndABadOneIsReported) {
   EXPECT_EQ(screenPixel(swatch.x, swatch.y), RGB(18, 171, 60));
 }
 
+TEST_F(PickerE2E, DeleteAndPasteInAComponentBoxRecolourAtOnce) {
+  MessageBoxWatcher boxes;
+  // Red: everything selected, then Delete. An empty box counts as 0.
+  clickOn(child(zoom, L"Edit", 1));
+  key(VK_HOME);
+  key(VK_END, true);
+  key(VK_DELETE);
+  settle(200);
+  EXPECT_EQ(box(1), L"");
+  EXPECT_EQ(box(0), L"#00FFFF");
+  // Green: pasted over with Shift+Insert.
+  ASSERT_TRUE(setClipboardText(L"77"));
+  clickOn(child(zoom, L"Edit", 2));
+  key(VK_HOME);
+  key(VK_END, true);
+  key(VK_INSERT, true);
+  settle(200);
+  EXPECT_EQ(box(2), L"77");
+  EXPECT_EQ(box(0), L"#004DFF");
+  const POINT swatch = centre(child(zoom, L"LindrelPicture", 1));
+  EXPECT_EQ(screenPixel(swatch.x, swatch.y), RGB(0, 77, 255));
+  EXPECT_TRUE(boxes.texts().empty());
+}
+
 }  // namespace
 }  // namespace lindrel::e2e

@@ -69,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 1: {  // a paste of up to three characters, number or not
         std::string pasted;
         for (int k = 0; k < arg % 4 && i < size; ++k, ++i) pasted += kPaste[data[i] % (sizeof kPaste - 1)];
-        boxes[which]->setText(pasted);
+        recoloured = boxes[which]->text() != pasted;  // an edit that changes nothing is no edit
+        sim.edit(*boxes[which], pasted);
         break;
       }
       case 2:

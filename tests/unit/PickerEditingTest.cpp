@@ -38,15 +38,32 @@ TEST_F(PickerEditing, EachAcceptedKeyRecoloursFromWhatTheBoxesShow) {
 TEST_F(PickerEditing, ABoxHoldingNoNumberBringsTheTypeMismatchMessageAndKeepsTheColour) {
   frmZoomOut& p = picker();
   sim.type(*p.txtR, "\b\b\b18");
-  p.txtG->setText("ab");  // pasted
+  sim.edit(*p.txtG, "ab");  // pasted: told at once
+  EXPECT_EQ(messages(), (std::vector<std::string>{"Type mismatch"}));
   sim.type(*p.txtB, "\b");
   sim.dragThumb(*p.blue, 3);
-  EXPECT_EQ(messages(), (std::vector<std::string>{"Type mismatch", "Type mismatch"}));
+  EXPECT_EQ(messages(), (std::vector<std::string>{"Type mismatch", "Type mismatch", "Type mismatch"}));
   EXPECT_TRUE(sim.messageBoxes().back().topmost.at(window().hwnd()));  // this one stays topmost
   EXPECT_EQ(p.txtB->text(), "3");  // the key and the drag still landed
   EXPECT_EQ(p.colorValue, rgb(18, 255, 255));
   EXPECT_EQ(swatch(), rgb(18, 255, 255));
   EXPECT_EQ(p.txtColor->text(), "18,255,255");
+}
+
+TEST_F(PickerEditing, DeletePasteAndUndoRecolourAsTypingDoes) {
+  frmZoomOut& p = picker();
+  sim.edit(*p.txtR, "");  // all selected, then Delete
+  EXPECT_EQ(texts(), (std::vector<std::string>{"0,255,255", "", "255", "255"}));
+  EXPECT_EQ(bars(), (std::vector<int>{0, 255, 255}));
+  sim.edit(*p.txtG, "77");  // pasted over
+  sim.edit(*p.txtB, "400");  // held to 255 at once, as a typed value is
+  EXPECT_EQ(texts(), (std::vector<std::string>{"0,77,255", "", "77", "255"}));
+  EXPECT_EQ(swatch(), rgb(0, 77, 255));
+  EXPECT_EQ(bars(), (std::vector<int>{0, 77, 255}));
+  sim.edit(*p.txtR, "18");  // undone back to an earlier text
+  EXPECT_EQ(p.colorValue, rgb(18, 77, 255));
+  EXPECT_EQ(p.txtColor->text(), "18,77,255");
+  EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(PickerEditing, AThumbDragUpdatesItsBoxTheCodeTheSwatchAndTheOtherBars) {
