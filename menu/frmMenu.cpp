@@ -16,7 +16,6 @@ using platform::MenuItemSpec;
 // menuDpi index -> the resolution the centimetre scale is drawn for.
 constexpr std::array<std::int16_t, 5> kResolutions{72, 200, 300, 600, 1200};
 constexpr std::array<const char*, 5> kResolutionCaptions{"72 DPI", "200 DPI(FAX)", "300 DPI", "600 DPI", "1200 DPI"};
-constexpr double kThickness = 1000;
 
 std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
   platform::WindowSpec design;
@@ -77,12 +76,12 @@ void frmMenu::unitCommand(const std::function<void(bool horizontal)>& draw, cons
     auto hold = w.holdScreenUpdates();
     w.cls();
     if (app_.module1().isHor != platform::kFalse) {
-      w.setHeight(kThickness);
+      w.setHeight(frmMain::kThickness);
       w.setWidth(ruler.stretchedWidth());
       draw(true);
       w.setWidth(platform.screenWidth() * 0.5);
     } else {
-      w.setWidth(kThickness);
+      w.setWidth(frmMain::kThickness);
       w.setHeight(ruler.stretchedHeight());
       draw(false);
       w.setHeight(platform.screenHeight() * 0.5);
@@ -96,12 +95,8 @@ void frmMenu::unitCommand(const std::function<void(bool horizontal)>& draw, cons
 void frmMenu::menuZoomOut_Click() { app_.zoomOut().open(); }
 
 void frmMenu::menuAbout_Click() {
-  platform::Api& api = app_.platform().api();
-  const platform::Hwnd ruler = app_.ruler().window().hwnd();
-  // Out of the topmost band while the box is up, so the box is not hidden behind the ruler.
-  zynmod::setTopMost(api, ruler, platform::kFalse);
+  const zynmod::OutOfTopmostBand whileTheBoxIsUp(app_.platform().api(), app_.ruler().window().hwnd());
   app_.about().showModal();
-  zynmod::setTopMost(api, ruler, platform::kTrue);
 }
 
 void frmMenu::menuExit_Click() {

@@ -329,12 +329,8 @@ void frmZoomOut::applyColorCode() {
     colorValue = value;
     pic->setBackColor(static_cast<platform::Colour>(whole(colorValue)));
   } catch (const PlatformError& error) {
-    // Out of the topmost band while the message is up, so the message comes to the front.
-    platform::Api& api = platform_.api();
-    const platform::Hwnd hwnd = window_->hwnd();
-    zynmod::setTopMost(api, hwnd, platform::kFalse);
+    const zynmod::OutOfTopmostBand whileTheMessageIsUp(platform_.api(), window_->hwnd());
     platform_.msgBox(error.description());
-    zynmod::setTopMost(api, hwnd, platform::kTrue);
   }
 }
 

@@ -6,6 +6,7 @@ std::string_view describe(ErrorNumber number) {
   switch (number) {
     case ErrorNumber::InvalidProcedureCall: return "Invalid procedure call or argument";
     case ErrorNumber::Overflow: return "Overflow";
+    case ErrorNumber::OutOfMemory: return "Out of memory";
     case ErrorNumber::SubscriptOutOfRange: return "Subscript out of range";
     case ErrorNumber::TypeMismatch: return "Type mismatch";
     case ErrorNumber::FileNotFound: return "File not found";

@@ -11,6 +11,7 @@ namespace lindrel::platform {
 enum class ErrorNumber : int {
   InvalidProcedureCall = 5,
   Overflow = 6,
+  OutOfMemory = 7,
   SubscriptOutOfRange = 9,
   TypeMismatch = 13,
   FileNotFound = 53,

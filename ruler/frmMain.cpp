@@ -17,7 +17,6 @@ using platform::kTrue;
 constexpr platform::Colour kYellow = platform::rgb(255, 255, 0);
 constexpr double kMinimumSize = 500;
 constexpr double kMargin = 100;
-constexpr double kThickness = 1000;
 constexpr double kStretchMargin = 500;
 
 std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
@@ -225,10 +224,9 @@ void frmMain::Form_MouseMove(std::int16_t Button, std::int16_t, double X, double
   } catch (const platform::PlatformError&) {
     // What the system refuses (an edge dragged past the opposite edge): say so, and put the
     // strip back to its default size where it is.
-    zynmod::setTopMost(platform_.api(), w.hwnd(), platform::kFalse);
+    const zynmod::OutOfTopmostBand whileTheMessageIsUp(platform_.api(), w.hwnd());
     platform_.msgBox("App Size Error by:zyn");
     restoreDefaultSize();
-    zynmod::setTopMost(platform_.api(), w.hwnd(), kTrue);
   }
 }
 

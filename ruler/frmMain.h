@@ -14,6 +14,9 @@ class Application;
 
 class frmMain {
  public:
+  // The strip's default thickness, in twips; its default length is half the screen.
+  static constexpr double kThickness = 1000;
+
   explicit frmMain(Application& app);
   ~frmMain();
   frmMain(const frmMain&) = delete;

@@ -69,6 +69,7 @@ SimPlatform::~SimPlatform() = default;
 // ---- Platform
 
 std::unique_ptr<Window> SimPlatform::createWindow(const WindowSpec& design) {
+  if (refuseWindow && refuseWindow(design)) raise(ErrorNumber::OutOfMemory);
   const Rect frame = frameFor(design.border);
   const std::int32_t w = pixelsFromTwips(design.width) + frame.left + frame.right;
   const std::int32_t h = pixelsFromTwips(design.height) + frame.top + frame.bottom;
@@ -412,7 +413,7 @@ void SimPlatform::runPopup(SimWindow& owner, Menu& menu) {
     item = &*it;
   }
   if (!item->children.empty() || !item->onClick) throw std::logic_error("not a command: " + item->caption);
-  item->onClick();
+  dispatch([&] { item->onClick(); });
 }
 
 // ---- Input

@@ -135,6 +135,8 @@ class SimPlatform final : public Platform, public Api {
   std::function<std::vector<std::string>(const PopupRecord&)> onPopupMenu;
   // Drives the modal window; it is closed afterwards if still open.
   std::function<void(Window&)> onModal;
+  // True for a window the system has no room for (it runs out of window handles).
+  std::function<bool(const WindowSpec&)> refuseWindow;
 
   // ---- What happened.
   const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }

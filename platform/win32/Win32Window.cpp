@@ -44,7 +44,11 @@ Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& design, Rect
   platform_.registerWindow(this);
   ::CreateWindowExW(exStyle, wide(design.className).c_str(), wide(design.caption).c_str(), style, rect.left, rect.top,
                     rect.width(), rect.height(), owner, nullptr, platform_.instance(), this);
-  if (hwnd_ == nullptr) throw std::runtime_error("cannot create window " + design.className);
+  if (hwnd_ == nullptr) {
+    // The destructor will not run: the platform must not keep this half-built window.
+    platform_.unregisterWindow(this);
+    raise(ErrorNumber::OutOfMemory);  // the system has no room for another window
+  }
   if (design.icon != Picture::None) {
     ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(platform_.icon(design.icon)));
   }
@@ -366,7 +370,9 @@ void Win32Window::popupMenu(Menu& menu) {
       hwnd_, nullptr));
   ::PostMessageW(hwnd_, WM_NULL, 0, 0);
   mouseRouter().cancelCapture();
-  tree.run(chosen);
+  // A command is an event of its own: its error is reported there and does not cut short
+  // what the code that opened the menu does after it.
+  platform_.dispatch([&] { tree.run(chosen); });
 }
 
 Timer& Win32Window::addTimer(int intervalMs, bool enabled) {

@@ -70,6 +70,19 @@ TEST_F(About, OpensModallyFromTheMenuWithTheRulerOutOfTheTopmostBandUntilItClose
   EXPECT_TRUE(sim.isTopmost(ruler));
 }
 
+TEST_F(About, WithNoRoomForTheBoxTheUserIsToldAndTheRulerCarriesOn) {
+  const auto hwnd = rulerWindow().hwnd();
+  sim.refuseWindow = [](const platform::WindowSpec& design) { return design.className == "LindrelAbout"; };
+  open();
+  EXPECT_EQ(messages(), Texts{"Out of memory"});
+  EXPECT_TRUE(sim.isTopmost(hwnd));
+  EXPECT_TRUE(ruler().Timer1.enabled());  // the pointer zones still follow the pointer
+  sim.refuseWindow = nullptr;
+  bool shown = false;
+  open([&] { shown = true; });
+  EXPECT_TRUE(shown);
+}
+
 TEST_F(About, EveryOpeningLoadsTheSameTexts) {
   for (int opening = 0; opening < 2; ++opening) {
     open([&] {
