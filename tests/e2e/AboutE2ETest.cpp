@@ -1,15 +1,13 @@
 // The about box as a user meets it: opened from the ruler's menu, closed by keys, and its
 // system information button with and without the registry values behind it.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <optional>
 #include <vector>
 
 #include "platform/Scoped.h"
 #include "platform/win32/Handles.h"
-#include "tests/e2e/Driver.h"
+#include "tests/e2e/RulerProgram.h"
 
 namespace lindrel::e2e {
 namespace {
@@ -76,21 +74,13 @@ std::vector<HWND> windowsOfClass(const wchar_t* className) {
   return found;
 }
 
-class AboutE2E : public ::testing::Test {
+class AboutE2E : public RulerProgram {
  protected:
-  void SetUp() override {
-    ruler_ = program_.ruler();
-    ASSERT_NE(ruler_, nullptr);
-    settle(500);
-  }
-
-  // Right-click on the ruler, then the menu item's access key.
+  // The ruler's menu, then the item's access key.
   HWND openAbout() {
-    const Box r = rectOf(ruler_);
-    click(r.left + 60, r.top + 50, true);
-    settle(300);
+    openMenu();
     key('A');
-    return program_.window(L"LindrelAbout", 5000);
+    return program.window(L"LindrelAbout", 5000);
   }
   bool closed(HWND box) {
     return waitFor([&] { return !::IsWindow(box); }, 8000);
@@ -99,9 +89,6 @@ class AboutE2E : public ::testing::Test {
     const Box b = rectOf(child(box, L"BUTTON", 1));
     click((b.left + b.right) / 2, (b.top + b.bottom) / 2);
   }
-
-  Program program_;
-  HWND ruler_ = nullptr;
 };
 
 TEST_F(AboutE2E, OpensFromTheMenuOverTheRulerAndEscOrEnterCloseIt) {
@@ -113,17 +100,17 @@ TEST_F(AboutE2E, OpensFromTheMenuOverTheRulerAndEscOrEnterCloseIt) {
     EXPECT_EQ(textOf(child(box, L"EDIT")), kUsage);  // the same at every opening
     EXPECT_EQ(textOf(child(box, L"BUTTON", 0)), L"确定");
     EXPECT_EQ(textOf(child(box, L"BUTTON", 1)), L"系统信息(&S)...");
-    EXPECT_FALSE(isTopmost(ruler_));
+    EXPECT_FALSE(isTopmost(ruler));
     EXPECT_EQ(::GetForegroundWindow(), box);
-    EXPECT_FALSE(::IsWindowEnabled(ruler_));  // modal
+    EXPECT_FALSE(::IsWindowEnabled(ruler));  // modal
 
     key(closeKey);
     ASSERT_TRUE(closed(box)) << "key " << closeKey;
-    EXPECT_TRUE(waitFor([&] { return isTopmost(ruler_); }));
-    EXPECT_TRUE(waitFor([&] { return ::GetForegroundWindow() == ruler_; }));
-    EXPECT_TRUE(::IsWindowEnabled(ruler_));
+    EXPECT_TRUE(waitFor([&] { return isTopmost(ruler); }));
+    EXPECT_TRUE(waitFor([&] { return ::GetForegroundWindow() == ruler; }));
+    EXPECT_TRUE(::IsWindowEnabled(ruler));
   }
-  EXPECT_TRUE(program_.running());
+  EXPECT_TRUE(program.running());
 }
 
 TEST_F(AboutE2E, WithoutTheRegistryValuesSysInfoSaysItIsNotAvailable) {
@@ -143,10 +130,10 @@ TEST_F(AboutE2E, WithoutTheRegistryValuesSysInfoSaysItIsNotAvailable) {
   settle(300);
   EXPECT_TRUE(::IsWindow(box));  // the box stays up, with the keyboard
   EXPECT_EQ(::GetForegroundWindow(), box);
-  EXPECT_FALSE(isTopmost(ruler_));
+  EXPECT_FALSE(isTopmost(ruler));
   key(VK_ESCAPE);
   EXPECT_TRUE(closed(box));
-  EXPECT_TRUE(waitFor([&] { return isTopmost(ruler_); }));
+  EXPECT_TRUE(waitFor([&] { return isTopmost(ruler); }));
 }
 
 TEST_F(AboutE2E, SysInfoStartsTheProgramOfThePathValueWithoutWaitingForIt) {
@@ -174,19 +161,20 @@ TEST_F(AboutE2E, SysInfoStartsTheProgramOfThePathValueWithoutWaitingForIt) {
   const platform::win32::KernelHandle started(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
   EXPECT_EQ(textOf(child(box, L"EDIT")), kUsage);  // not waited for: the box answers while it runs
   EXPECT_TRUE(boxes.texts().empty());
-  EXPECT_EQ(::GetForegroundWindow(), notepad);
+  // Shown first, then activated: the activation may come a moment later.
+  EXPECT_TRUE(waitFor([&] { return ::GetForegroundWindow() == notepad; }));
   ::TerminateProcess(started.get(), 0);
   ::WaitForSingleObject(started.get(), 5000);
   settle(300);
 
-  EXPECT_FALSE(isTopmost(ruler_));
+  EXPECT_FALSE(isTopmost(ruler));
   // Back to the box, on a bare spot of it: without a window manager it shows no caption.
   POINT spot{20, 200};
   ::ClientToScreen(box, &spot);
   click(spot.x, spot.y);
   key(VK_ESCAPE);
   EXPECT_TRUE(closed(box));
-  EXPECT_TRUE(waitFor([&] { return isTopmost(ruler_); }));
+  EXPECT_TRUE(waitFor([&] { return isTopmost(ruler); }));
 }
 
 }  // namespace

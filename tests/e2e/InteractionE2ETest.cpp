@@ -1,41 +1,22 @@
 // The ruler worked with real input events: the context menu, the orientation switch, edge
 // drags and moves, the arrow keys and the exit command.
 
-#include <gtest/gtest.h>
-
-#include "tests/e2e/Driver.h"
+#include "tests/e2e/RulerProgram.h"
 
 namespace lindrel::e2e {
 namespace {
 
-constexpr COLORREF kYellow = RGB(255, 255, 0);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-
-int tickLength(const Box& ruler, int column) {
-  int n = 0;
-  while (n < ruler.height() && screenPixel(ruler.left + column, ruler.top + n) == kBlack) ++n;
-  return n;
-}
-
-class Interaction : public ::testing::Test {
+class Interaction : public RulerProgram {
  protected:
-  void SetUp() override {
-    ruler = program.ruler();
-    ASSERT_NE(ruler, nullptr);
-    settle(400);
-  }
   // Rests the pointer over a point long enough for the zone timer to see it.
   void hover(int x, int y) {
     moveTo(x, y);
     settle(250);
   }
-  Program program;
-  HWND ruler = nullptr;
 };
 
 TEST_F(Interaction, TheMenuByKeysRedrawsTheScaleAt300Dpi) {
-  click(500, 400, true);
-  settle(300);
+  openMenu();
   key('W');
   key('C');
   key(VK_DOWN);
@@ -91,8 +72,7 @@ TEST_F(Interaction, ArrowKeysMoveAndShiftDownMakesTheStripTaller) {
 }
 
 TEST_F(Interaction, TheExitCommandEndsTheProcess) {
-  click(500, 400, true);
-  settle(300);
+  openMenu();
   key('E');
   EXPECT_EQ(program.waitForExit(5000), 0u);
 }

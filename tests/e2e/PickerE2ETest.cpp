@@ -1,9 +1,7 @@
 // The magnifier as a user works it: opened from the ruler's menu, the pen dragged over the
 // yellow ruler, the code copied, another notation chosen, codes typed and set.
 
-#include <gtest/gtest.h>
-
-#include "tests/e2e/Driver.h"
+#include "tests/e2e/RulerProgram.h"
 
 namespace lindrel::e2e {
 namespace {
@@ -18,17 +16,13 @@ void clickOn(HWND control) {
   click(p.x, p.y);
 }
 
-class PickerE2E : public ::testing::Test {
+class PickerE2E : public RulerProgram {
  protected:
   void SetUp() override {
-    ruler = program.ruler();
-    ASSERT_NE(ruler, nullptr);
-    settle(500);
-    // The menu at the pointer on the ruler; Z is the magnifier's access key.
-    const Box r = rectOf(ruler);
-    click(r.left + 41, r.top + 40, true);
-    settle(300);
-    key('Z');
+    RulerProgram::SetUp();
+    if (HasFatalFailure()) return;
+    openMenu();
+    key('Z');  // the magnifier's access key
     zoom = program.window(L"LindrelZoomOut");
     ASSERT_NE(zoom, nullptr);
     settle(500);
@@ -55,8 +49,6 @@ class PickerE2E : public ::testing::Test {
     settle(300);
   }
 
-  Program program;
-  HWND ruler = nullptr;
   HWND zoom = nullptr;
   HWND code = nullptr;
   HWND pen = nullptr;
@@ -67,7 +59,7 @@ TEST_F(PickerE2E, ThePenPicksTheRulersYellowWhichIsCopiedAndShownInAnotherNotati
   EXPECT_EQ(box(0), L"#FFFFFF");
   const Box r = rectOf(ruler);
   const POINT target{r.left + 101, r.bottom - 8};  // clear of the scale, left of the magnifier
-  ASSERT_EQ(screenPixel(target.x, target.y), RGB(255, 255, 0));
+  ASSERT_EQ(screenPixel(target.x, target.y), kYellow);
   const POINT start = centre(pen);
   press(MOUSEEVENTF_LEFTDOWN, start.x, start.y);
   for (int i = 1; i <= 10; ++i) {
@@ -82,7 +74,7 @@ TEST_F(PickerE2E, ThePenPicksTheRulersYellowWhichIsCopiedAndShownInAnotherNotati
   EXPECT_EQ(box(3), L"0");
   // The enlarged image round the pointer is the ruler's yellow too.
   const POINT image = centre(child(zoom, L"LindrelPicture", 0));
-  EXPECT_EQ(screenPixel(image.x, image.y), RGB(255, 255, 0));
+  EXPECT_EQ(screenPixel(image.x, image.y), kYellow);
 
   clickOn(child(zoom, L"Button", 1));
   std::wstring clip;

@@ -1,14 +1,9 @@
 // The ruler as a user sees it on a 1280 x 800 screen, from another process.
 
-#include <gtest/gtest.h>
-
-#include "tests/e2e/Driver.h"
+#include "tests/e2e/RulerProgram.h"
 
 namespace lindrel::e2e {
 namespace {
-
-constexpr COLORREF kYellow = RGB(255, 255, 0);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // Pixels of an area that are not the ruler's yellow: text, smoothed or not.
 int inkIn(const Box& area) {
@@ -19,23 +14,7 @@ int inkIn(const Box& area) {
   return n;
 }
 
-// How far down from the top edge the black tick at a column of the ruler reaches.
-int tickLength(const Box& ruler, int column) {
-  int n = 0;
-  while (n < ruler.height() && screenPixel(ruler.left + column, ruler.top + n) == kBlack) ++n;
-  return n;
-}
-
-class RulerE2E : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ruler = program.ruler();
-    ASSERT_NE(ruler, nullptr);
-    settle(500);
-  }
-  Program program;
-  HWND ruler = nullptr;
-};
+using RulerE2E = RulerProgram;
 
 TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbar) {
   EXPECT_EQ(rectOf(ruler), (Box{320, 366, 960, 433}));
