@@ -113,8 +113,6 @@ void frmAbout::Form_Load() {
   lblTitle->setCaption(AppInfo::kTitle);
   lblDisclaimer->setCaption(kBanner);
 
-  // Emptied first, so a second opening shows the same text, not twice as much.
-  txtHelp->setText("");
   const std::array<std::string, 7> lines{
       "    " + lblTitle->caption() + " " + lblVersion->caption(),
       std::string(15, ' ') + std::string(kAuthor),
@@ -124,7 +122,9 @@ void frmAbout::Form_Load() {
       "2.按键盘上下左右微调程序坐标",
       "3.按 Ｓｈｉｆｔ ＋ 键盘上下左右 微调程序大小",
   };
-  for (const std::string& line : lines) txtHelp->setText(txtHelp->text() + line + "\r\n");
+  std::string help;
+  for (const std::string& line : lines) help += line + "\r\n";
+  txtHelp->setText(help);
 }
 
 void frmAbout::cmdOK_Click() { window_->close(); }
@@ -135,21 +135,19 @@ void frmAbout::StartSysInfo() {
   platform::Platform& platform = app_.platform();
   try {
     std::string path;
-    if (!GetKeyValue(platform::kHkeyLocalMachine, kSysInfoKey, kSysInfoValue, path)) {
-      if (!GetKeyValue(platform::kHkeyLocalMachine, kSysInfoLocationKey, kSysInfoLocationValue, path)) {
-        platform.msgBox(kSysInfoUnavailable);
-        return;
-      }
+    bool found = GetKeyValue(platform::kHkeyLocalMachine, kSysInfoKey, kSysInfoValue, path);
+    if (!found && GetKeyValue(platform::kHkeyLocalMachine, kSysInfoLocationKey, kSysInfoLocationValue, path)) {
       path += kSysInfoProgram;
-      if (!platform.fileExists(path)) {
-        platform.msgBox(kSysInfoUnavailable);
-        return;
-      }
+      found = platform.fileExists(path);
     }
-    platform.startProgram(path);
+    if (found) {
+      platform.startProgram(path);
+      return;
+    }
   } catch (const platform::PlatformError&) {
-    platform.msgBox(kSysInfoUnavailable);
+    // A program that cannot be started is as unavailable as one that is not there.
   }
+  platform.msgBox(kSysInfoUnavailable);
 }
 
 bool frmAbout::GetKeyValue(platform::Hkey root, std::string_view keyPath, std::string_view valueName,

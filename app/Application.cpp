@@ -9,13 +9,7 @@ namespace lindrel {
 
 Application::Application(platform::Platform& platform) : platform_(platform) {}
 
-// The windows go in the reverse order of their loading: the ruler, which the others use, last.
-Application::~Application() {
-  about_.reset();
-  zoomOut_.reset();
-  menu_.reset();
-  ruler_.reset();
-}
+Application::~Application() = default;
 
 void Application::start() {
   ruler_ = std::make_unique<frmMain>(*this);

@@ -36,6 +36,7 @@ class Application {
  private:
   platform::Platform& platform_;
   Module1 module1_;
+  // Destroyed in reverse order: the ruler, which the others use, goes last.
   std::unique_ptr<frmMain> ruler_;
   std::unique_ptr<frmMenu> menu_;
   std::unique_ptr<frmZoomOut> zoomOut_;

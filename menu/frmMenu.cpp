@@ -1,6 +1,5 @@
 #include "menu/frmMenu.h"
 
-#include <array>
 
 #include "about/frmAbout.h"
 #include "app/Application.h"
@@ -12,10 +11,6 @@ namespace lindrel {
 namespace {
 
 using platform::MenuItemSpec;
-
-// menuDpi index -> the resolution the centimetre scale is drawn for.
-constexpr std::array<std::int16_t, 5> kResolutions{72, 200, 300, 600, 1200};
-constexpr std::array<const char*, 5> kResolutionCaptions{"72 DPI", "200 DPI(FAX)", "300 DPI", "600 DPI", "1200 DPI"};
 
 std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
   platform::WindowSpec design;
@@ -32,7 +27,7 @@ std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
 frmMenu::frmMenu(Application& app) : app_(app), window_(createWindow(app.platform())) {
   MenuItemSpec centimetres{"厘米(&C)", {}, {}};
   for (std::int16_t i = 0; i < static_cast<std::int16_t>(kResolutions.size()); ++i) {
-    centimetres.children.push_back(MenuItemSpec{kResolutionCaptions[static_cast<std::size_t>(i)],
+    centimetres.children.push_back(MenuItemSpec{kResolutions[static_cast<std::size_t>(i)].menuCaption,
                                                 [this, i] { menuDpi_Click(i); }, {}});
   }
   MenuItemSpec units{"单位设置(&W)", {}, {}};
@@ -61,7 +56,7 @@ void frmMenu::menuXs_Click() {
 
 void frmMenu::menuDpi_Click(std::int16_t Index) {
   if (Index < 0 || Index >= static_cast<std::int16_t>(kResolutions.size())) return;
-  std::int16_t dpi = kResolutions[static_cast<std::size_t>(Index)];
+  std::int16_t dpi = kResolutions[static_cast<std::size_t>(Index)].dpi;
   frmMain& ruler = app_.ruler();
   unitCommand([&ruler, &dpi](bool horizontal) { horizontal ? ruler.cm_H(dpi) : ruler.cm_V(dpi); },
               std::to_string(Index));
@@ -70,22 +65,20 @@ void frmMenu::menuDpi_Click(std::int16_t Index) {
 void frmMenu::unitCommand(const std::function<void(bool horizontal)>& draw, const std::string& mode) {
   frmMain& ruler = app_.ruler();
   platform::Window& w = ruler.window();
-  platform::Platform& platform = app_.platform();
   {
     // The strip is stretched only to be drawn on: the user sees the old ruler, then the new.
     auto hold = w.holdScreenUpdates();
     w.cls();
-    if (app_.module1().isHor != platform::kFalse) {
+    const bool horizontal = app_.module1().isHor != platform::kFalse;
+    if (horizontal) {
       w.setHeight(frmMain::kThickness);
       w.setWidth(ruler.stretchedWidth());
-      draw(true);
-      w.setWidth(platform.screenWidth() * 0.5);
     } else {
       w.setWidth(frmMain::kThickness);
       w.setHeight(ruler.stretchedHeight());
-      draw(false);
-      w.setHeight(platform.screenHeight() * 0.5);
     }
+    draw(horizontal);
+    ruler.restoreDefaultSize();
   }
   app_.module1().unitMode = mode;
   ruler.Timer1.setEnabled(true);

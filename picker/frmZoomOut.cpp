@@ -60,9 +60,11 @@ void setValueIfChanged(platform::ScrollBar& bar, int value) {
 
 // Above 255 the box reads "255" at once, below 0 it reads "0"; an empty box stays empty.
 void clampBox(platform::TextBox& box) {
-  if (box.text().empty()) return;
-  if (text::toInteger16(box.text()) > 255) box.setText("255");
-  if (text::toInteger16(box.text()) < 0) box.setText("0");
+  const std::string current = box.text();
+  if (current.empty()) return;
+  const int value = text::toInteger16(current);
+  if (value > 255) box.setText("255");
+  else if (value < 0) box.setText("0");
 }
 
 // One component of a typed RGB code: a 16-bit number, held to 0..255.
@@ -83,8 +85,10 @@ platform::Label& addComponentLabel(platform::Window& window, double top, const c
 
 platform::TextBox& addComponentBox(platform::Window& window, double top) {
   platform::TextBoxSpec design{2880, top, 375, 270, "255", 3};
-  // Three digits fit the narrow box only in a size below the window's own.
+  // Three digits fit the narrow box only in a size below the window's own, and without the
+  // font's own margins (with them a box 25 pixels wide scrolls its third digit out of sight).
   design.font.points = 8;
+  design.noMargins = true;
   return window.addTextBox(design);
 }
 
@@ -181,14 +185,11 @@ void frmZoomOut::setColor() {
 }
 
 void frmZoomOut::renderSample() {
-  hexText = sixDigits(colorValue);
   const std::int32_t v = whole(colorValue);
   redPart = static_cast<double>(v % 256);
   greenPart = static_cast<double>(v / 256 % 256);
   bluePart = static_cast<double>(v / 256 / 256);
-  if (const int notation = cmbSel->listIndex(); notation >= 0) {
-    setTextIfChanged(*txtColor, codeFor(notation, partText(redPart), partText(greenPart), partText(bluePart)));
-  }
+  showColorCode();
   setRGB();
   pic->setBackColor(static_cast<platform::Colour>(v));
 }
@@ -239,16 +240,16 @@ std::string frmZoomOut::HexToHtml(const std::string& s) const {
   return html;
 }
 
-std::string frmZoomOut::codeFor(int notation, const std::string& red, const std::string& green,
-                                const std::string& blue) const {
+std::string frmZoomOut::codeFor(int notation) const {
+  const std::int32_t v = whole(colorValue);
   switch (notation) {
     case Html: return HexToHtml(hexText);
     case Vb: return "&h" + hexText;
     case Delphi: return "$00" + hexText;
-    case Rgb: return red + "," + green + "," + blue;
+    case Rgb: return std::to_string(v % 256) + "," + std::to_string(v / 256 % 256) + "," + std::to_string(v / 256 / 256);
     case Cpp: return "0x00" + hexText;
-    default: return txtColor->text();
   }
+  return {};  // the list holds only the five notations
 }
 
 void frmZoomOut::setRGB() {
@@ -264,9 +265,7 @@ void frmZoomOut::showColorCode() {
   hexText = sixDigits(colorValue);
   const int notation = cmbSel->listIndex();
   if (notation < 0) return;
-  const std::int32_t v = whole(colorValue);
-  setTextIfChanged(*txtColor, codeFor(notation, std::to_string(v % 256), std::to_string(v / 256 % 256),
-                                      std::to_string(v / 256 / 256)));
+  setTextIfChanged(*txtColor, codeFor(notation));
 }
 
 void frmZoomOut::btnCopy_Click() {

@@ -100,7 +100,7 @@ class frmZoomOut {
   void componentScrolled(platform::ScrollBar& bar, platform::TextBox& box);
   // A box changed without a typed character (Delete, paste, cut, undo).
   void componentEdited();
-  std::string codeFor(int notation, const std::string& red, const std::string& green, const std::string& blue) const;
+  std::string codeFor(int notation) const;
 
   platform::Platform& platform_;
   std::unique_ptr<platform::Window> window_;

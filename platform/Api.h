@@ -26,7 +26,6 @@ inline constexpr unsigned kSwpNoMove = 0x0002;
 inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;
 inline constexpr std::uint32_t kBlackness = 0x00000042;
 
-inline constexpr std::uint32_t kKeyQueryValue = 0x0001;
 inline constexpr std::uint32_t kKeyRead = 0x20019;
 inline constexpr long kErrorSuccess = 0;
 inline constexpr long kErrorFileNotFound = 2;

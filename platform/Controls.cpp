@@ -27,18 +27,6 @@ void Placed::setTop(double twips) {
   setPixelRect(Rect{rect_.left, y, rect_.right, y + rect_.height()});
 }
 
-void Placed::setWidth(double twips) {
-  const std::int32_t w = pixelsFromTwips(twips);
-  if (w < 0) raise(ErrorNumber::InvalidPropertyValue);
-  setPixelRect(Rect{rect_.left, rect_.top, rect_.left + w, rect_.bottom});
-}
-
-void Placed::setHeight(double twips) {
-  const std::int32_t h = pixelsFromTwips(twips);
-  if (h < 0) raise(ErrorNumber::InvalidPropertyValue);
-  setPixelRect(Rect{rect_.left, rect_.top, rect_.right, rect_.top + h});
-}
-
 Label::Label(LabelHost& host, const LabelSpec& design)
     : Placed(pixelRectFromTwips(design.left, design.top, design.width, design.height)),
       host_(host),

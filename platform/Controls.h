@@ -65,8 +65,6 @@ class Placed {
   double height() const { return twipsFromPixels(rect_.height()); }
   void setLeft(double twips);
   void setTop(double twips);
-  void setWidth(double twips);
-  void setHeight(double twips);
   const Rect& pixelRect() const { return rect_; }
 
  protected:
@@ -110,7 +108,6 @@ class Label final : public Placed, public MouseHandlers, public MouseElement {
   void setCaption(std::string_view caption);
   const FontSpec& font() const { return font_; }
   Colour foreColor() const { return foreColor_; }
-  bool visible() const { return visible_; }
 
   MouseHandlers& mouseHandlers() override { return *this; }
   Point mouseOrigin() const override { return Point{pixelRect().left, pixelRect().top}; }
@@ -124,7 +121,6 @@ class Label final : public Placed, public MouseHandlers, public MouseElement {
   FontSpec font_;
   bool autoSize_;
   Colour foreColor_;
-  bool visible_ = true;
 };
 
 struct LineSpec {
@@ -173,6 +169,7 @@ struct TextBoxSpec {
   bool readOnly = false;
   bool verticalScrollBar = false;
   FontSpec font = {};  // no face and no size: the window's font
+  bool noMargins = false;  // the text may take the box's whole width
 };
 
 class TextBox {

@@ -21,7 +21,6 @@ class MouseRouter {
 
   // The element that holds the mouse, or nullptr.
   MouseElement* captured() const { return captured_; }
-  std::int16_t held() const { return held_; }
   // The system took the mouse away (a menu or a message box): nothing is held any more.
   void cancelCapture();
 

@@ -3,8 +3,6 @@
 #include <exception>
 #include <string>
 
-#include "platform/Errors.h"
-
 namespace lindrel::platform {
 
 void Platform::dispatch(const std::function<void()>& handler) {
@@ -12,10 +10,8 @@ void Platform::dispatch(const std::function<void()>& handler) {
   try {
     handler();
     return;
-  } catch (const PlatformError& error) {
-    message = error.description();
   } catch (const std::exception& error) {
-    message = error.what();
+    message = error.what();  // a PlatformError's description
   }
   msgBox(message);
 }

@@ -85,6 +85,17 @@ void Window::releaseHold() {
 
 void Window::initSurface() { growSurfaceToClient(); }
 
+void Window::show() {
+  if (!isOpen()) return;
+  const bool first = !shownOnce_;
+  if (first) {
+    shownOnce_ = true;
+    centreOn(primaryScreenArea());
+  }
+  showOnScreen();
+  if (first && onResize) onResize();
+}
+
 void Window::centreOn(const Rect& area) {
   const auto half = [](std::int32_t v) { return v >= 0 ? v / 2 : -((-v + 1) / 2); };
   const std::int32_t x = area.left + half(area.width() - rect_.width());
@@ -137,7 +148,7 @@ MouseElement& Window::elementAt(Point client) {
   // The label drawn last is on top.
   for (auto it = labels_.rbegin(); it != labels_.rend(); ++it) {
     Label& label = **it;
-    if (label.visible() && label.pixelRect().contains(client)) return label;
+    if (label.pixelRect().contains(client)) return label;
   }
   return *this;
 }

@@ -102,8 +102,10 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
 
   // ---- Life.
   virtual Hwnd hwnd() const = 0;
-  // Shows the window without waiting; the first showing centres it on the screen.
-  virtual void show() = 0;
+  // Shows the window without waiting. The first showing centres it on the primary screen and
+  // raises its resize handling once, as every later size change does, so the window lays
+  // itself out for the size it is shown at.
+  void show();
   // Shows the window centred and waits until it has been closed.
   virtual void showModal() = 0;
   // Unloads: the real window and its controls go; onUnload runs.
@@ -126,6 +128,10 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
 
   // Pushes the program's rectangle to the real window.
   virtual void applyRect(const Rect& rect) = 0;
+  // Makes the window visible, in front and active, with the keyboard where it belongs.
+  virtual void showOnScreen() = 0;
+  // The primary screen's area, in screen pixels.
+  virtual Rect primaryScreenArea() const = 0;
   // Enlarges the surface to size, keeping its content; the new area takes the back colour.
   virtual void growSurface(Point size) = 0;
   virtual void clearSurface(Colour color) = 0;
@@ -139,17 +145,11 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   void initSurface();
   // Centres the window on an area of the screen (pixels), size unchanged.
   void centreOn(const Rect& area);
-  // The first showing of a window raises its resize handling once, as every later size
-  // change does, so the window lays itself out for the size it is shown at.
-  void shownFirstTime() {
-    if (onResize) onResize();
-  }
   // The system moved or sized the window (not the program): runs onResize on a new size.
   void systemRect(const Rect& rect);
   // Mouse input from the system, in client pixels.
   void mouseInput(MouseAction action, std::int16_t button, std::int16_t shift, Point client);
   MouseRouter& mouseRouter() { return router_; }
-  bool screenUpdatesHeld() const { return holds_ > 0; }
   const WindowSpec& design() const { return design_; }
   Rect frame() const { return frame_; }
 
@@ -168,6 +168,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   Rect frame_;
   Rect shownRect_;  // what the real window was last given
   int holds_ = 0;
+  bool shownOnce_ = false;
   Point surfaceSize_{};
   Point drawPosition_{};
   std::vector<std::unique_ptr<Label>> labels_;

@@ -38,6 +38,7 @@ struct CentimetreScale {
   double divisor;
   double correction;  // twips added to p on each corrected tick
   int markAdvance;    // how far the correction mark moves after each run of ten
+  int extraNumberEvery;  // an unshifted number between the main ones (0: none)
   // Length of a tick that carries no number (twips), or none.
   std::optional<double> (*tickLength)(int n);
 };
@@ -61,11 +62,11 @@ std::optional<double> tick1200(int n) {
 
 std::optional<CentimetreScale> centimetreScale(std::int16_t dpi) {
   switch (dpi) {
-    case 72: return CentimetreScale{42, 10, 10, 1.5, 30, tick72};
-    case 200: return CentimetreScale{118.5, 10, 10, -1.5, 40, tickMillimetre};
-    case 300: return CentimetreScale{177, 10, 10, 0, 0, tickMillimetre};
-    case 600: return CentimetreScale{35.4, 50, 100, 0, 0, tick600};
-    case 1200: return CentimetreScale{14.16, 500, 500, 0, 0, tick1200};
+    case 72: return CentimetreScale{42, 10, 10, 1.5, 30, 0, tick72};
+    case 200: return CentimetreScale{118.5, 10, 10, -1.5, 40, 0, tickMillimetre};
+    case 300: return CentimetreScale{177, 10, 10, 0, 0, 0, tickMillimetre};
+    case 600: return CentimetreScale{35.4, 50, 100, 0, 0, 0, tick600};
+    case 1200: return CentimetreScale{14.16, 500, 500, 0, 0, 100, tick1200};
     default: return std::nullopt;
   }
 }
@@ -84,12 +85,11 @@ double frmMain::scaleEnd(Axis axis) const {
   return std::max(kMinimumScaleEnd, axis == Axis::Horizontal ? stretchedWidth() : stretchedHeight());
 }
 
-void frmMain::tick(Axis axis, double p, double length) {
-  if (axis == Axis::Horizontal) {
-    window_->lineTo(p, length);
-  } else {
-    window_->lineTo(length, p);
-  }
+void frmMain::tick(Axis axis, double p, std::optional<double> length) {
+  const bool horizontal = axis == Axis::Horizontal;
+  horizontal ? window_->pset(p, kOutside) : window_->pset(kOutside, p);
+  if (!length) return;
+  horizontal ? window_->lineTo(p, *length) : window_->lineTo(*length, p);
 }
 
 void frmMain::number(int x, int y, const std::string& text) {
@@ -104,11 +104,6 @@ void frmMain::drawPixelScale(Axis axis) {
   const double end = scaleEnd(axis);
   int n = 0;
   for (double p = 0; p <= end; p += 30) {
-    if (horizontal) {
-      window_->pset(p, kOutside);
-    } else {
-      window_->pset(kOutside, p);
-    }
     tick(axis, p, pixelTickLength(n));
     if (n % 15 == 0) {
       const int v = 2 * n;
@@ -148,19 +143,15 @@ void frmMain::drawCentimetreScale(Axis axis, std::int16_t dpi) {
       p += scale->correction;
       if (n == mark + 10) mark += scale->markAdvance;
     }
-    if (horizontal) {
-      window_->pset(p, kOutside);
-    } else {
-      window_->pset(kOutside, p);
-    }
     if (n % scale->numberEvery == 0) {
       tick(axis, p, 3.5 * tickUnit);
       const double value = n / scale->divisor;
       write(p, numberText(value), value == 0 ? 5 : 0);
     } else {
-      // At 1200 DPI a number every 0.2 cm between the centimetre numbers.
-      if (dpi == 1200 && n % 100 == 0) write(p, numberText(n / 500.0), 0);
-      if (const auto length = scale->tickLength(n)) tick(axis, p, *length);
+      if (scale->extraNumberEvery != 0 && n % scale->extraNumberEvery == 0) {
+        write(p, numberText(n / scale->divisor), 0);
+      }
+      tick(axis, p, scale->tickLength(n));
     }
     ++n;
   }

@@ -1,7 +1,6 @@
 #include "ruler/frmMain.h"
 
 #include <algorithm>
-#include <array>
 
 #include "app/Application.h"
 #include "menu/frmMenu.h"
@@ -33,44 +32,12 @@ std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
 }
 
 platform::Label& addCreditLabel(platform::Window& window) {
-  platform::LabelSpec design;
-  design.left = 8160;
-  design.top = 2760;
-  design.width = 1080;
-  design.height = 240;
-  design.caption = "Lindrel";
-  design.font = platform::FontSpec{"Fixedsys", 12, 400, 134};
-  design.autoSize = true;
-  return window.addLabel(design);
+  return window.addLabel({8160, 2760, 1080, 240, "Lindrel", platform::FontSpec{"Fixedsys", 12, 400, 134}, true});
 }
 
 platform::Label& addReadoutLabel(platform::Window& window) {
-  platform::LabelSpec design;
-  design.left = 7560;
-  design.top = 2760;
-  design.width = 450;
-  design.height = 180;
-  design.caption = "X: Y:";
-  design.autoSize = true;
-  return window.addLabel(design);
+  return window.addLabel({7560, 2760, 450, 180, "X: Y:", {}, true});
 }
-
-// The readout's units: twips per unit are the scales' own, so a strip whose edge sits on a
-// numbered centimetre mark reads that mark's number.
-struct ReadoutUnit {
-  const char* mode;
-  const char* text;
-  double twipsPerUnit;
-};
-
-constexpr std::array<ReadoutUnit, 6> kReadoutUnits{{
-    {"0", "单位: 厘米 72 DPI", 425},
-    {"1", "单位:厘米 200 DPI(FAX)", 1181.25},
-    {"2", "单位:厘米 300 DPI", 1770},
-    {"3", "单位:厘米 600 DPI", 3540},
-    {"4", "单位:厘米 1200 DPI", 7080},
-    {"xs", "单位:像素", 15},
-}};
 
 }  // namespace
 
@@ -156,12 +123,16 @@ void frmMain::restoreDefaultSize() {
 
 void frmMain::setLabXY(double x, double y) {
   const std::string& mode = app_.module1().unitMode;
-  const auto unit = std::find_if(kReadoutUnits.begin(), kReadoutUnits.end(),
-                                 [&](const ReadoutUnit& u) { return mode == u.mode; });
-  // Only while start-up is still sizing the strip is there no unit; the first showing fills it in.
-  if (unit == kReadoutUnits.end()) return;
-  labXY.setCaption(std::string(unit->text) + " | X: " + platform::text::format(x / unit->twipsPerUnit, "#.00") +
-                   " Y: " + platform::text::format(y / unit->twipsPerUnit, "#.00"));
+  const char* text = "单位:像素";
+  double twipsPerUnit = platform::kTwipsPerPixel;
+  if (const auto i = resolutionIndex(mode)) {
+    text = kResolutions[static_cast<std::size_t>(*i)].readoutText;
+    twipsPerUnit = kResolutions[static_cast<std::size_t>(*i)].twipsPerCentimetre;
+  } else if (mode != "xs") {
+    return;  // only while start-up is still sizing the strip is there no unit
+  }
+  labXY.setCaption(std::string(text) + " | X: " + platform::text::format(x / twipsPerUnit, "#.00") +
+                   " Y: " + platform::text::format(y / twipsPerUnit, "#.00"));
 }
 
 void frmMain::Timer1_Timer() {
@@ -236,36 +207,31 @@ void frmMain::Form_DblClick() { chgHorV(); }
 
 void frmMain::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
   constexpr double kStep = 20;
+  double dx = 0, dy = 0;
+  switch (KeyCode) {
+    case platform::vk::kLeft: dx = -kStep; break;
+    case platform::vk::kUp: dy = -kStep; break;
+    case platform::vk::kRight: dx = kStep; break;
+    case platform::vk::kDown: dy = kStep; break;
+    default: return;
+  }
   platform::Window& w = *window_;
-  if (Shift == platform::modifier::kShift) {
-    switch (KeyCode) {
-      case platform::vk::kLeft: w.setWidth(w.width() - kStep); break;
-      case platform::vk::kUp: w.setHeight(w.height() - kStep); break;
-      case platform::vk::kRight: w.setWidth(w.width() + kStep); break;
-      case platform::vk::kDown: w.setHeight(w.height() + kStep); break;
-      default: break;
-    }
+  const bool resize = Shift == platform::modifier::kShift;
+  if (dx != 0) {
+    resize ? w.setWidth(w.width() + dx) : w.setLeft(w.left() + dx);
   } else {
-    switch (KeyCode) {
-      case platform::vk::kLeft: w.setLeft(w.left() - kStep); break;
-      case platform::vk::kUp: w.setTop(w.top() - kStep); break;
-      case platform::vk::kRight: w.setLeft(w.left() + kStep); break;
-      case platform::vk::kDown: w.setTop(w.top() + kStep); break;
-      default: break;
-    }
+    resize ? w.setHeight(w.height() + dy) : w.setTop(w.top() + dy);
   }
 }
 
 void frmMain::chgHorV() {
   Module1& state = app_.module1();
   state.isHor = static_cast<platform::VbBool>(~state.isHor);
-  for (std::int16_t i = 0; i <= 4; ++i) {
-    if (state.unitMode == std::to_string(i)) {
-      app_.menu().menuDpi_Click(i);
-      return;
-    }
+  if (const auto i = resolutionIndex(state.unitMode)) {
+    app_.menu().menuDpi_Click(*i);
+  } else if (state.unitMode == "xs") {
+    app_.menu().menuXs_Click();
   }
-  if (state.unitMode == "xs") app_.menu().menuXs_Click();
 }
 
 }  // namespace lindrel

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/Platform.h"
@@ -54,6 +55,8 @@ class frmMain {
   // that direction plus 500 twips, so the scale covers every place the strip can reach.
   double stretchedWidth() const;
   double stretchedHeight() const;
+  // The size a failed drag and the size guard put the strip back to.
+  void restoreDefaultSize();
 
   platform::Window& window() { return *window_; }
 
@@ -63,10 +66,8 @@ class frmMain {
   void drawCentimetreScale(Axis axis, std::int16_t dpi);
   // The last position (twips) a scale along the axis reaches.
   double scaleEnd(Axis axis) const;
-  void tick(Axis axis, double p, double length);
+  void tick(Axis axis, double p, std::optional<double> length);
   void number(int x, int y, const std::string& text);
-  // The size a failed drag and the size guard put the strip back to.
-  void restoreDefaultSize();
   void forwardMouse(platform::MouseHandlers& element);
 
   Application& app_;

@@ -58,7 +58,7 @@ struct SimPlatform::Target {
   SimControl* control = nullptr;
 };
 
-SimPlatform::SimPlatform(SimConfig config) : config_(std::move(config)), desktop_(config_.desktopColour) {
+SimPlatform::SimPlatform(SimConfig config) : config_(std::move(config)) {
   if (config_.monitors.empty()) throw std::invalid_argument("a desktop needs a monitor");
   const Rect all = virtualDesktop();
   desktop_.grow(Point{all.width(), all.height()}, config_.desktopColour);
@@ -365,14 +365,6 @@ SimWindow* SimPlatform::window(Hwnd hwnd) const {
   return nullptr;
 }
 
-std::vector<SimWindow*> SimPlatform::zOrder() const {
-  std::vector<SimWindow*> open;
-  for (SimWindow* w : windows_) {
-    if (w->isVisible()) open.push_back(w);
-  }
-  return open;
-}
-
 Hdc SimPlatform::registerSurface(SimSurface* surface) {
   const std::uintptr_t id = nextId();
   surfaces_[id] = surface;
@@ -382,15 +374,12 @@ Hdc SimPlatform::registerSurface(SimSurface* surface) {
 void SimPlatform::unregisterSurface(Hdc hdc) { surfaces_.erase(static_cast<std::uintptr_t>(hdc)); }
 
 void SimPlatform::timerCreated(SimTimer* timer) {
-  timer->order = timers_.size();
   timers_.push_back(timer);
 }
 
 void SimPlatform::timerDestroyed(SimTimer* timer) {
   timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
 }
-
-void SimPlatform::timerScheduled(SimTimer*) {}
 
 bool SimPlatform::inModal(const SimWindow* w) const { return !modal_.empty() && modal_.back() == w; }
 

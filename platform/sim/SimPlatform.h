@@ -171,8 +171,6 @@ class SimPlatform final : public Platform, public Api {
   bool isTopmost(Hwnd hwnd) const;
   SimWindow* window(Hwnd hwnd) const;
   SimWindow* activeWindow() const { return active_; }
-  // Open windows from the top of the z-order down.
-  std::vector<SimWindow*> zOrder() const;
   int clockMs() const { return now_; }
 
   // ---- For the sim's own windows and controls.
@@ -185,7 +183,6 @@ class SimPlatform final : public Platform, public Api {
   std::uintptr_t nextId() { return nextId_++; }
   void timerCreated(class SimTimer* timer);
   void timerDestroyed(class SimTimer* timer);
-  void timerScheduled(class SimTimer* timer);
   bool inModal(const SimWindow* window) const;
   void pushModal(SimWindow* window) { modal_.push_back(window); }
   void popModal() { modal_.pop_back(); }

@@ -14,12 +14,10 @@ void SimSurface::grow(Point size, Colour fill) {
   }
   pixels_ = std::move(pixels);
   size_ = grown;
-  fill_ = fill;
 }
 
 void SimSurface::clear(Colour color) {
   std::fill(pixels_.begin(), pixels_.end(), color);
-  fill_ = color;
   texts_.clear();
 }
 

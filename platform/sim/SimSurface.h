@@ -16,8 +16,6 @@ struct TextRecord {
 
 class SimSurface {
  public:
-  explicit SimSurface(Colour fill = kWhite) : fill_(fill) {}
-
   Point size() const { return size_; }
   // Enlarges to size, keeping the content; new pixels take the fill colour.
   void grow(Point size, Colour fill);
@@ -32,7 +30,6 @@ class SimSurface {
 
  private:
   Point size_{};
-  Colour fill_;
   std::vector<Colour> pixels_;
   std::vector<TextRecord> texts_;
 };

@@ -32,7 +32,6 @@ SimTimer::~SimTimer() { sim_.timerDestroyed(this); }
 
 void SimTimer::schedule() {
   due = (alive && enabled() && interval() > 0) ? sim_.clockMs() + interval() : -1;
-  sim_.timerScheduled(this);
 }
 
 // ---- Text box, scroll bar, list
@@ -87,7 +86,6 @@ SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBo
       border_(design.border),
       backColor_(design.backColor),
       picture_(design.picture),
-      surface_(design.backColor),
       hdc_(sim.registerSurface(&surface_)) {
   const Rect in = inner();
   surface_.grow(Point{in.width(), in.height()}, backColor_);
@@ -123,7 +121,6 @@ SimWindow::SimWindow(SimPlatform& sim, const WindowSpec& design, Rect rect, Rect
     : Window(design, rect, frame),
       sim_(sim),
       hwnd_(Hwnd{sim.nextId()}),
-      surface_(design.backColor),
       hdc_(sim.registerSurface(&surface_)),
       screenRect_(rect) {
   initSurface();
@@ -131,10 +128,11 @@ SimWindow::SimWindow(SimPlatform& sim, const WindowSpec& design, Rect rect, Rect
 }
 
 SimWindow::~SimWindow() {
+  // First, while its controls still exist: one of them may hold the mouse.
+  sim_.unregisterWindow(this);
   timers_.clear();
   pictureBoxes_.clear();
   sim_.unregisterSurface(hdc_);
-  sim_.unregisterWindow(this);
 }
 
 Timer& SimWindow::addTimer(int intervalMs, bool enabled) {
@@ -167,19 +165,14 @@ Button& SimWindow::addButton(const ButtonSpec& design) {
   return *buttons_.back();
 }
 
-void SimWindow::show() {
-  if (!open_) return;
-  if (!shownOnce_) {
-    shownOnce_ = true;
-    centreOn(sim_.primaryScreen());
-  }
-  const bool first = !visible_ && shownRects_.empty();
+void SimWindow::showOnScreen() {
   visible_ = true;
   shownRects_.push_back(screenRect_);
   sim_.bringToFront(this);
   sim_.activate(this);
-  if (first) shownFirstTime();
 }
+
+Rect SimWindow::primaryScreenArea() const { return sim_.primaryScreen(); }
 
 void SimWindow::showModal() {
   show();

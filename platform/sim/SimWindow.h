@@ -31,7 +31,6 @@ class SimTimer final : public Timer {
   ~SimTimer() override;
   int due = -1;  // clock time of the next tick, -1 when stopped
   bool alive = true;
-  std::size_t order = 0;
 
  private:
   void schedule() override;
@@ -158,7 +157,6 @@ class SimWindow final : public Window, public SimControl {
   PictureBox& addPictureBox(const PictureBoxSpec& design) override;
   Button& addButton(const ButtonSpec& design) override;
   Hwnd hwnd() const override { return hwnd_; }
-  void show() override;
   void showModal() override;
   void close() override;
   bool isOpen() const override { return open_; }
@@ -198,6 +196,8 @@ class SimWindow final : public Window, public SimControl {
 
  protected:
   void applyRect(const Rect& rect) override;
+  void showOnScreen() override;
+  Rect primaryScreenArea() const override;
   void growSurface(Point size) override;
   void clearSurface(Colour color) override { surface_.clear(color); }
   void surfacePoint(Point at, Colour color) override { surface_.set(at, color); }
@@ -214,7 +214,6 @@ class SimWindow final : public Window, public SimControl {
   std::vector<Rect> shownRects_;
   bool open_ = true;
   bool visible_ = false;
-  bool shownOnce_ = false;
   Picture pointer_ = Picture::None;
   std::vector<std::unique_ptr<SimTimer>> timers_;
   std::vector<std::unique_ptr<SimTextBox>> textBoxes_;

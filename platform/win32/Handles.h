@@ -34,6 +34,13 @@ struct WindowDcTraits {
 using WindowDc = Scoped<WindowDcTraits>;
 inline WindowDc getWindowDc(HWND window) { return WindowDc(::GetDC(window), WindowDcTraits{window}); }
 
+struct WindowTraits {
+  using Handle = HWND;
+  static constexpr HWND empty() { return nullptr; }
+  void close(HWND h) const { ::DestroyWindow(h); }
+};
+using WindowHandle = Scoped<WindowTraits>;
+
 struct MenuTraits {
   using Handle = HMENU;
   static constexpr HMENU empty() { return nullptr; }

@@ -38,6 +38,8 @@ class Surface {
 
   HDC dc() const { return dc_.get(); }
   Point size() const { return size_; }
+  // All the fill colour: nothing drawn since the last clear.
+  bool plain() const { return bitmapSize_.x == 0 && bitmapSize_.y == 0; }
   // Enlarges to size (never shrinks); the new area takes the fill colour.
   void grow(Point size, Colour fill);
   void clear(Colour color);

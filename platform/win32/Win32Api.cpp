@@ -17,7 +17,7 @@ bool Win32Api::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, i
   HWND window = toHwnd(hwnd);
   // A hidden window already in the band it is asked into has nothing to move, raise or
   // activate; start-up asks this several times, and each call is a trip to the window system.
-  if ((flags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE) && ::IsWindow(window) &&
+  if (flags == (SWP_NOMOVE | SWP_NOSIZE) && ::IsWindow(window) &&
       !::IsWindowVisible(window) && (insertAfter == kHwndTopmost || insertAfter == kHwndNoTopmost)) {
     const bool topmost = (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     if (topmost == (insertAfter == kHwndTopmost)) return true;

@@ -1,8 +1,7 @@
 #include "platform/win32/Win32Controls.h"
 
-#include <vector>
-
 #include "platform/Errors.h"
+#include "platform/win32/Mouse.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Window.h"
 
@@ -11,6 +10,12 @@ namespace {
 
 constexpr wchar_t kPictureClass[] = L"LindrelPicture";
 constexpr int kComboListHeight = 160;  // pixels the open list of a drop-down takes
+
+// Where a control's design puts it, in the window's client pixels.
+template <class Spec>
+Rect designRect(const Spec& design) {
+  return pixelRectFromTwips(design.left, design.top, design.width, design.height);
+}
 
 std::wstring windowText(HWND hwnd) {
   const int length = ::GetWindowTextLengthW(hwnd);
@@ -22,13 +27,13 @@ std::wstring windowText(HWND hwnd) {
 
 }  // namespace
 
-HWND Win32Child::create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-                        const Rect& rect) {
+void Win32Child::create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
+                        const Rect& rect, const FontSpec& font) {
   hwnd_ = ::CreateWindowExW(exStyle, className, text.c_str(), style | WS_CHILD | WS_VISIBLE, rect.left, rect.top,
                             rect.width(), rect.height(), owner_.handle(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), owner_.platform().instance(), this);
-  ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.platform().font(FontSpec{})), FALSE);
-  return hwnd_;
+  // Set once: each WM_SETFONT makes the control measure its font again.
+  ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.platform().font(font)), FALSE);
 }
 
 void Win32Child::subclass(WNDPROC procedure) {
@@ -62,39 +67,19 @@ void Win32Timer::schedule() {
 
 bool childMouse(Win32Window& owner, HWND hwnd, MouseRouter& router, MouseElement& element, UINT message,
                 WPARAM wParam, LPARAM lParam) {
-  MouseAction action{};
-  std::int16_t button = 0;
-  switch (message) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: action = MouseAction::Press; button = button::kLeft; break;
-    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: action = MouseAction::Press; button = button::kRight; break;
-    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: action = MouseAction::Press; button = button::kMiddle; break;
-    case WM_LBUTTONUP: action = MouseAction::Release; button = button::kLeft; break;
-    case WM_RBUTTONUP: action = MouseAction::Release; button = button::kRight; break;
-    case WM_MBUTTONUP: action = MouseAction::Release; button = button::kMiddle; break;
-    case WM_MOUSEMOVE: {
-      action = MouseAction::Move;
-      if (wParam & MK_LBUTTON) button |= button::kLeft;
-      if (wParam & MK_RBUTTON) button |= button::kRight;
-      if (wParam & MK_MBUTTON) button |= button::kMiddle;
-      break;
-    }
-    case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != hwnd) router.cancelCapture();
-      return false;
-    default: return false;
+  if (message == WM_CAPTURECHANGED) {
+    captureChanged(hwnd, lParam, router);
+    return false;
   }
-  std::int16_t shift = 0;
-  if (wParam & MK_SHIFT) shift |= modifier::kShift;
-  if (wParam & MK_CONTROL) shift |= modifier::kCtrl;
-  if (::GetKeyState(VK_MENU) < 0) shift |= modifier::kAlt;
-  const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const auto m = decodeMouse(message, wParam, lParam, /*leftDoubleClick=*/false);
+  if (!m) return false;
   // Any button keeps the mouse until the last release, wherever the pointer goes.
-  if (action == MouseAction::Press && ::GetCapture() != hwnd) ::SetCapture(hwnd);
-  owner.platform().dispatch(
-      [&] { router.route(action, button, shift, at, [&](Point) -> MouseElement& { return element; }); });
-  if (router.captured() == nullptr && ::GetCapture() == hwnd) ::ReleaseCapture();
+  routeHoldingMouse(hwnd, *m, router, [&] {
+    owner.platform().dispatch(
+        [&] { router.route(m->action, m->button, m->shift, m->at, [&](Point) -> MouseElement& { return element; }); });
+  });
   // Over other windows no WM_SETCURSOR comes while the mouse is held: keep the pointer right.
-  if (action == MouseAction::Move && router.captured() != nullptr) owner.applyPointer();
+  if (m->action == MouseAction::Move && router.captured() != nullptr) owner.applyPointer();
   return true;
 }
 
@@ -105,9 +90,9 @@ namespace {
 // The ways an edit control changes its text other than by a typed character: Delete and
 // Shift+Insert/Shift+Delete arrive as key presses, the context menu's commands run inside
 // its own message, and paste, cut, clear and undo may also come as messages of their own.
-bool editsWithoutCharacter(UINT message) {
+bool editsWithoutCharacter(UINT message, WPARAM wParam) {
   switch (message) {
-    case WM_KEYDOWN:
+    case WM_KEYDOWN: return wParam == VK_DELETE || wParam == VK_INSERT;
     case WM_CONTEXTMENU:
     case WM_PASTE:
     case WM_CUT:
@@ -126,15 +111,8 @@ Win32TextBox::Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& design
   if (design.readOnly) style |= ES_READONLY;
   if (design.verticalScrollBar) style |= WS_VSCROLL;
   create(L"EDIT", wide(design.text), style, WS_EX_CLIENTEDGE,
-         pixelRectFromTwips(design.left, design.top, design.width, design.height));
-  if (design.font != FontSpec{}) {
-    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner.platform().font(design.font)), FALSE);
-  }
-  // A box for a few characters gives them its whole width: with the font's own margins a box
-  // 25 pixels wide scrolls its third digit out of sight.
-  if (!design.multiLine && design.maxLength > 0 && design.maxLength <= 3) {
-    ::SendMessageW(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
-  }
+         designRect(design), design.font);
+  if (design.noMargins) ::SendMessageW(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
   if (design.maxLength > 0) ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(design.maxLength), 0);
   subclass(procedure);
 }
@@ -163,7 +141,7 @@ LRESULT CALLBACK Win32TextBox::procedure(HWND hwnd, UINT message, WPARAM wParam,
     });
     return result;
   }
-  if (self->onEdited && !self->editing_ && editsWithoutCharacter(message)) {
+  if (self->onEdited && !self->editing_ && editsWithoutCharacter(message, wParam)) {
     // The context menu's Paste may send WM_PASTE to the box: one edit, told once.
     const std::wstring before = windowText(hwnd);
     self->editing_ = true;
@@ -183,7 +161,7 @@ LRESULT CALLBACK Win32TextBox::procedure(HWND hwnd, UINT message, WPARAM wParam,
 
 Win32ScrollBar::Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& design)
     : Win32Child(owner, id), min_(design.min), max_(design.max) {
-  create(L"SCROLLBAR", L"", SBS_HORZ | WS_TABSTOP, 0, pixelRectFromTwips(design.left, design.top, design.width, design.height));
+  create(L"SCROLLBAR", L"", SBS_HORZ | WS_TABSTOP, 0, designRect(design));
   SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, design.min, design.max, 0, design.value, 0};
   ::SetScrollInfo(hwnd_, SB_CTL, &info, TRUE);
   // Drawn plain, without the visual style: Wine draws a themed bar in milliseconds, and the
@@ -229,7 +207,7 @@ void Win32ScrollBar::scroll(WORD code) {
 // ---- Drop-down list
 
 Win32ComboBox::Win32ComboBox(Win32Window& owner, int id, const ComboBoxSpec& design) : Win32Child(owner, id) {
-  Rect r = pixelRectFromTwips(design.left, design.top, design.width, design.height);
+  Rect r = designRect(design);
   r.bottom += kComboListHeight;
   create(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, r);
 }
@@ -279,7 +257,7 @@ Win32PictureBox::Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpe
   owner.platform().ensureControlClasses();
   surface_ = std::make_unique<Surface>(owner.platform().surfaces(), owner.platform().font(FontSpec{}), kBlack, backColor_);
   create(kPictureClass, L"", 0, design.border ? WS_EX_CLIENTEDGE : 0,
-         pixelRectFromTwips(design.left, design.top, design.width, design.height));
+         designRect(design));
   RECT client{};
   ::GetClientRect(hwnd_, &client);
   surface_->grow(Point{client.right, client.bottom}, backColor_);
@@ -321,6 +299,7 @@ Hdc Win32PictureBox::hdc() {
 Colour Win32PictureBox::point(int x, int y) { return surface_->pixel(Point{x, y}); }
 
 void Win32PictureBox::setBackColor(Colour color) {
+  if (color == backColor_ && surface_->plain()) return;  // already all that colour
   backColor_ = color;
   surface_->clear(color);
   drawPicture();
@@ -347,7 +326,7 @@ Win32Button::Win32Button(Win32Window& owner, int id, const ButtonSpec& design)
     : Win32Child(owner, id), picture_(design.picture), isDefault_(design.isDefault), isCancel_(design.isCancel) {
   DWORD style = WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   if (design.picture != Picture::None) style |= BS_ICON;
-  create(L"BUTTON", wide(design.caption), style, 0, pixelRectFromTwips(design.left, design.top, design.width, design.height));
+  create(L"BUTTON", wide(design.caption), style, 0, designRect(design));
   setPicture(design.picture);
   subclass(procedure);
 }

@@ -28,7 +28,9 @@ class Win32Child {
   virtual void click() {}
 
  protected:
-  HWND create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, const Rect& rect);
+  // Creates the control in the window's font, or in `font` where it names one.
+  void create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, const Rect& rect,
+              const FontSpec& font = {});
   // Puts our procedure in front of the control's own (user32 only: comctl32 stays unloaded
   // until a window with controls opens, which keeps the start-up quick).
   void subclass(WNDPROC procedure);

@@ -7,16 +7,20 @@ constexpr UINT kFirstCommand = 1000;
 
 Win32Menu::Win32Menu(const MenuItemSpec& top) : top_(build(top)) {}
 
-HMENU Win32Menu::build(const MenuItemSpec& item) {
-  HMENU menu = ::CreatePopupMenu();
+MenuHandle Win32Menu::build(const MenuItemSpec& item) {
+  MenuHandle menu(::CreatePopupMenu());
   for (const MenuItemSpec& child : item.children) {
     if (child.caption == "-") {
-      ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     } else if (!child.children.empty()) {
-      ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(build(child)), wide(child.caption).c_str());
+      MenuHandle sub = build(child);
+      // The parent destroys the submenu with itself once it holds it.
+      if (::AppendMenuW(menu.get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub.get()), wide(child.caption).c_str())) {
+        (void)sub.release();
+      }
     } else {
       commands_.push_back(child.onClick);
-      ::AppendMenuW(menu, MF_STRING, kFirstCommand + commands_.size() - 1, wide(child.caption).c_str());
+      ::AppendMenuW(menu.get(), MF_STRING, kFirstCommand + commands_.size() - 1, wide(child.caption).c_str());
     }
   }
   return menu;

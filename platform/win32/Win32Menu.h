@@ -18,7 +18,7 @@ class Win32Menu final : public Menu {
   void run(UINT id) const;
 
  private:
-  HMENU build(const MenuItemSpec& item);
+  MenuHandle build(const MenuItemSpec& item);
   std::vector<std::function<void()>> commands_;  // before top_: building fills it
   MenuHandle top_;  // destroying it destroys its submenus with it
 };

@@ -62,12 +62,8 @@ Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
       ::LoadImageW(instance_, MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
 }
 
-Win32Platform::~Win32Platform() {
-  if (owner_ != nullptr) ::DestroyWindow(owner_);
-}
-
 HWND Win32Platform::ownerWindow() {
-  if (owner_ == nullptr) {
+  if (!owner_) {
     WNDCLASSEXW owner{};
     owner.cbSize = sizeof owner;
     owner.lpfnWndProc = ownerProcedure;
@@ -76,9 +72,10 @@ HWND Win32Platform::ownerWindow() {
     ::RegisterClassExW(&owner);
     // Owned windows stay out of the taskbar; the owner itself is never shown. It also owns
     // what the program puts on the clipboard.
-    owner_ = ::CreateWindowExW(0, kOwnerClass, L"Lindrel", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, nullptr);
+    owner_ = WindowHandle(
+        ::CreateWindowExW(0, kOwnerClass, L"Lindrel", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, nullptr));
   }
-  return owner_;
+  return owner_.get();
 }
 
 HCURSOR Win32Platform::penCursor() {

@@ -24,7 +24,6 @@ inline constexpr int kPenCursorId = 2;
 class Win32Platform final : public Platform {
  public:
   explicit Win32Platform(HINSTANCE instance);
-  ~Win32Platform() override;
 
   Api& api() override { return api_; }
   std::unique_ptr<Window> createWindow(const WindowSpec& design) override;
@@ -72,7 +71,6 @@ class Win32Platform final : public Platform {
   SurfaceRegistry surfaces_;
   Win32Api api_{surfaces_};
   HINSTANCE instance_;
-  HWND owner_ = nullptr;
   PointerCode pointerCode_ = PointerCode::Default;
   std::vector<std::pair<FontSpec, GdiObject>> fonts_;
   std::set<std::string> classes_;
@@ -80,6 +78,7 @@ class Win32Platform final : public Platform {
   IconHandle appIcon_;
   CursorHandle pen_;
   std::vector<Win32Window*> windows_;
+  WindowHandle owner_;  // last: it goes first, as the destructor body used to destroy it
 };
 
 }  // namespace lindrel::platform::win32

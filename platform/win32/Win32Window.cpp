@@ -4,19 +4,12 @@
 
 #include "platform/Errors.h"
 #include "platform/win32/Win32Controls.h"
+#include "platform/win32/Mouse.h"
 #include "platform/win32/Win32Menu.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace lindrel::platform::win32 {
 namespace {
-
-std::int16_t modifiers(WPARAM mouseFlags) {
-  std::int16_t shift = 0;
-  if (mouseFlags & MK_SHIFT) shift |= modifier::kShift;
-  if (mouseFlags & MK_CONTROL) shift |= modifier::kCtrl;
-  if (::GetKeyState(VK_MENU) < 0) shift |= modifier::kAlt;
-  return shift;
-}
 
 std::int16_t keyModifiers() {
   std::int16_t shift = 0;
@@ -24,14 +17,6 @@ std::int16_t keyModifiers() {
   if (::GetKeyState(VK_CONTROL) < 0) shift |= modifier::kCtrl;
   if (::GetKeyState(VK_MENU) < 0) shift |= modifier::kAlt;
   return shift;
-}
-
-std::int16_t buttonsHeld(WPARAM mouseFlags) {
-  std::int16_t held = 0;
-  if (mouseFlags & MK_LBUTTON) held |= button::kLeft;
-  if (mouseFlags & MK_RBUTTON) held |= button::kRight;
-  if (mouseFlags & MK_MBUTTON) held |= button::kMiddle;
-  return held;
 }
 
 }  // namespace
@@ -80,23 +65,15 @@ LRESULT CALLBACK Win32Window::procedure(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto m = decodeMouse(message, wParam, lParam, /*leftDoubleClick=*/true)) {
+    mouse(*m);
+    return 0;
+  }
   switch (message) {
     case WM_PAINT: paint(); return 0;
     case kFlushInvalidation: flushInvalidation(); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_LBUTTONDOWN: mouse(MouseAction::Press, button::kLeft, wParam, lParam); return 0;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK: mouse(MouseAction::Press, button::kRight, wParam, lParam); return 0;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK: mouse(MouseAction::Press, button::kMiddle, wParam, lParam); return 0;
-    case WM_LBUTTONDBLCLK: mouse(MouseAction::DoubleClick, button::kLeft, wParam, lParam); return 0;
-    case WM_LBUTTONUP: mouse(MouseAction::Release, button::kLeft, wParam, lParam); return 0;
-    case WM_RBUTTONUP: mouse(MouseAction::Release, button::kRight, wParam, lParam); return 0;
-    case WM_MBUTTONUP: mouse(MouseAction::Release, button::kMiddle, wParam, lParam); return 0;
-    case WM_MOUSEMOVE: mouse(MouseAction::Move, buttonsHeld(wParam), wParam, lParam); return 0;
-    case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != hwnd_) mouseRouter().cancelCapture();
-      return 0;
+    case WM_CAPTURECHANGED: captureChanged(hwnd_, lParam, mouseRouter()); return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
       const auto key = static_cast<std::int16_t>(wParam);
@@ -156,36 +133,23 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-void Win32Window::mouse(MouseAction action, std::int16_t button, WPARAM wParam, LPARAM lParam) {
-  const Point client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+void Win32Window::mouse(const MouseMessage& m) {
   // Keep the mouse from the press on, so a drag goes on wherever the pointer goes.
-  if ((action == MouseAction::Press || action == MouseAction::DoubleClick) && ::GetCapture() != hwnd_) {
-    ::SetCapture(hwnd_);
-  }
-  platform_.dispatch([&] { mouseInput(action, button, modifiers(wParam), client); });
-  if (hwnd_ != nullptr && mouseRouter().captured() == nullptr && ::GetCapture() == hwnd_) ::ReleaseCapture();
+  routeHoldingMouse(hwnd_, m, mouseRouter(),
+                    [&] { platform_.dispatch([&] { mouseInput(m.action, m.button, m.shift, m.at); }); });
 }
 
 bool Win32Window::setCursor(HWND over, UINT hitTest) {
-  const PointerCode code = platform_.pointerCode();
-  if (code != PointerCode::Default) {
-    ::SetCursor(platform_.cursorFor(code));
-    return true;
-  }
-  if (over == hwnd_ && hitTest == HTCLIENT) {
-    ::SetCursor(pointer_ == Picture::Pen ? platform_.penCursor() : ::LoadCursorW(nullptr, IDC_ARROW));
-    return true;
-  }
-  return false;
+  if (platform_.pointerCode() == PointerCode::Default && (over != hwnd_ || hitTest != HTCLIENT)) return false;
+  applyPointer();
+  return true;
 }
 
 void Win32Window::applyPointer() {
   const PointerCode code = platform_.pointerCode();
-  if (code != PointerCode::Default) {
-    ::SetCursor(platform_.cursorFor(code));
-  } else {
-    ::SetCursor(pointer_ == Picture::Pen ? platform_.penCursor() : ::LoadCursorW(nullptr, IDC_ARROW));
-  }
+  ::SetCursor(platform_.cursorFor(code != PointerCode::Default ? code
+                                  : pointer_ == Picture::Pen  ? PointerCode::Custom
+                                                              : PointerCode::Default));
 }
 
 void Win32Window::setPointer(Picture picture) {
@@ -243,7 +207,6 @@ void Win32Window::paint() {
     ::LineTo(back, line.to.x, line.to.y);
   }
   for (const auto& label : labels()) {
-    if (!label->visible()) continue;
     const Rect r = label->pixelRect();
     RECT box{r.left, r.top, r.right, r.bottom};
     RECT overlap{};
@@ -308,13 +271,11 @@ Point Win32Window::textExtent(const FontSpec& font, std::string_view text) {
   return Point{size.cx, size.cy};
 }
 
-void Win32Window::show() {
-  if (hwnd_ == nullptr) return;
-  const bool first = !shownOnce_;
-  if (first) {
-    shownOnce_ = true;
-    centreOn(Rect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
-  }
+Rect Win32Window::primaryScreenArea() const {
+  return Rect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void Win32Window::showOnScreen() {
   ::ShowWindow(hwnd_, SW_SHOW);
   ::SetForegroundWindow(hwnd_);
   if (takesDialogKeys()) {
@@ -327,7 +288,6 @@ void Win32Window::show() {
     }
   }
   ::UpdateWindow(hwnd_);
-  if (first) shownFirstTime();
 }
 
 void Win32Window::showModal() {

@@ -13,6 +13,7 @@ namespace lindrel::platform::win32 {
 class Win32Platform;
 class Win32Child;
 class Win32Timer;
+struct MouseMessage;
 
 class Win32Window final : public Window {
  public:
@@ -28,7 +29,6 @@ class Win32Window final : public Window {
   PictureBox& addPictureBox(const PictureBoxSpec& design) override;
   Button& addButton(const ButtonSpec& design) override;
   Hwnd hwnd() const override { return Hwnd{reinterpret_cast<std::uintptr_t>(hwnd_)}; }
-  void show() override;
   void showModal() override;
   void close() override;
   bool isOpen() const override { return hwnd_ != nullptr; }
@@ -47,6 +47,8 @@ class Win32Window final : public Window {
 
  protected:
   void applyRect(const Rect& rect) override;
+  void showOnScreen() override;
+  Rect primaryScreenArea() const override;
   void growSurface(Point size) override;
   void clearSurface(Colour color) override;
   void surfacePoint(Point at, Colour color) override;
@@ -60,7 +62,7 @@ class Win32Window final : public Window {
   void paint();
   void flushInvalidation();
   static constexpr UINT kFlushInvalidation = WM_APP + 1;
-  void mouse(MouseAction action, std::int16_t button, WPARAM wParam, LPARAM lParam);
+  void mouse(const MouseMessage& m);
   bool setCursor(HWND over, UINT hitTest);
   void command(WORD id, WORD code);
   void clickButtonFlagged(bool isDefault);
@@ -78,7 +80,6 @@ class Win32Window final : public Window {
   bool applying_ = false;
   Rect dirty_{};
   bool flushPosted_ = false;
-  bool shownOnce_ = false;
   Picture pointer_ = Picture::None;
   std::vector<HWND> disabledForModal_;
   std::vector<std::unique_ptr<Win32Timer>> timers_;

@@ -1,0 +1,62 @@
+#pragma once
+// Mouse messages as the router takes them, for forms and child controls alike.
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/MouseRouter.h"
+#include "platform/win32/Windows.h"
+
+namespace lindrel::platform::win32 {
+
+struct MouseMessage {
+  MouseAction action;
+  std::int16_t button;  // the button pressed or released; for a move, the buttons held
+  std::int16_t shift;
+  Point at;             // client pixels
+};
+
+// nullopt for anything but a button or move message. A left double click is an action of its
+// own where the receiver tells double clicks apart, else a press.
+inline std::optional<MouseMessage> decodeMouse(UINT message, WPARAM wParam, LPARAM lParam, bool leftDoubleClick) {
+  MouseAction action{};
+  std::int16_t button = 0;
+  switch (message) {
+    case WM_LBUTTONDOWN: action = MouseAction::Press; button = button::kLeft; break;
+    case WM_LBUTTONDBLCLK: action = leftDoubleClick ? MouseAction::DoubleClick : MouseAction::Press; button = button::kLeft; break;
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: action = MouseAction::Press; button = button::kRight; break;
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: action = MouseAction::Press; button = button::kMiddle; break;
+    case WM_LBUTTONUP: action = MouseAction::Release; button = button::kLeft; break;
+    case WM_RBUTTONUP: action = MouseAction::Release; button = button::kRight; break;
+    case WM_MBUTTONUP: action = MouseAction::Release; button = button::kMiddle; break;
+    case WM_MOUSEMOVE:
+      action = MouseAction::Move;
+      if (wParam & MK_LBUTTON) button |= button::kLeft;
+      if (wParam & MK_RBUTTON) button |= button::kRight;
+      if (wParam & MK_MBUTTON) button |= button::kMiddle;
+      break;
+    default: return std::nullopt;
+  }
+  std::int16_t shift = 0;
+  if (wParam & MK_SHIFT) shift |= modifier::kShift;
+  if (wParam & MK_CONTROL) shift |= modifier::kCtrl;
+  if (::GetKeyState(VK_MENU) < 0) shift |= modifier::kAlt;
+  return MouseMessage{action, button, shift, Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}};
+}
+
+// Takes the mouse on a press, runs route, and gives the mouse back once nothing is held.
+template <class Route>
+void routeHoldingMouse(HWND hwnd, const MouseMessage& m, const MouseRouter& router, Route&& route) {
+  if ((m.action == MouseAction::Press || m.action == MouseAction::DoubleClick) && ::GetCapture() != hwnd) {
+    ::SetCapture(hwnd);
+  }
+  route();
+  if (router.captured() == nullptr && ::GetCapture() == hwnd) ::ReleaseCapture();
+}
+
+// Another window took the mouse: nothing is held here any more.
+inline void captureChanged(HWND hwnd, LPARAM lParam, MouseRouter& router) {
+  if (reinterpret_cast<HWND>(lParam) != hwnd) router.cancelCapture();
+}
+
+}  // namespace lindrel::platform::win32
