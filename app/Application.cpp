@@ -1,9 +1,10 @@
 #include "app/Application.h"
 
-#include "about/frmAbout.h"
-#include "menu/frmMenu.h"
-#include "picker/frmZoomOut.h"
-#include "ruler/frmMain.h"
+#include "about/AboutBox.h"
+#include "menu/RulerMenu.h"
+#include "picker/MagnifierWindow.h"
+#include "platform/Topmost.h"
+#include "ruler/RulerWindow.h"
 
 namespace lindrel {
 
@@ -12,28 +13,46 @@ Application::Application(platform::Platform& platform) : platform_(platform) {}
 Application::~Application() = default;
 
 void Application::start() {
-  ruler_ = std::make_unique<frmMain>(*this);
+  ruler_ = std::make_unique<RulerWindow>(platform_);
+  ruler_->onContextMenu = [this] { menu().popupOn(ruler_->window()); };
   {
     // Not on the screen yet: the sizes of start-up reach the system once, not one by one.
     auto hold = ruler_->window().holdScreenUpdates();
-    ruler_->Form_Load();
+    ruler_->start();
   }
   ruler_->window().show();
 }
 
-frmMenu& Application::menu() {
-  if (menu_ == nullptr) menu_ = std::make_unique<frmMenu>(*this);
+RulerMenu& Application::menu() {
+  if (menu_ == nullptr) {
+    menu_ = std::make_unique<RulerMenu>(
+        platform_, RulerMenu::Commands{[this](Unit unit) { ruler_->setUnit(unit); }, [this] { openMagnifier(); },
+                                       [this] { showAbout(); }, [this] { exit(); }});
+  }
   return *menu_;
 }
 
-frmZoomOut& Application::zoomOut() {
-  if (zoomOut_ == nullptr) zoomOut_ = std::make_unique<frmZoomOut>(*this);
-  return *zoomOut_;
+MagnifierWindow& Application::magnifier() {
+  if (magnifier_ == nullptr) magnifier_ = std::make_unique<MagnifierWindow>(platform_);
+  return *magnifier_;
 }
 
-frmAbout& Application::about() {
-  if (about_ == nullptr) about_ = std::make_unique<frmAbout>(*this);
+AboutBox& Application::about() {
+  if (about_ == nullptr) about_ = std::make_unique<AboutBox>(platform_);
   return *about_;
+}
+
+void Application::openMagnifier() { magnifier().open(); }
+
+void Application::showAbout() {
+  const platform::TopmostSuspended whileTheBoxIsUp(platform_.api(), ruler_->window().hwnd());
+  about().showModal();
+}
+
+void Application::exit() {
+  ruler_->window().close();
+  if (about_ != nullptr) about_->close();
+  platform_.endProcess();
 }
 
 }  // namespace lindrel

@@ -1,17 +1,17 @@
 #pragma once
-// The program: its shared state and its windows, each loaded on first use, over one platform.
+// The program: its windows over one platform, wired together. The ruler is made at start;
+// the menu, the magnifier and the about box the first time they are used.
 
 #include <memory>
 
 #include "platform/Platform.h"
-#include "ruler/Module1.h"
 
 namespace lindrel {
 
-class frmMain;
-class frmMenu;
-class frmZoomOut;
-class frmAbout;
+class RulerWindow;
+class RulerMenu;
+class MagnifierWindow;
+class AboutBox;
 
 class Application {
  public:
@@ -20,27 +20,30 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  // Loads the ruler and shows it: the process's whole start-up.
+  // Makes the ruler and shows it: the process's whole start-up.
   void start();
 
-  platform::Platform& platform() { return platform_; }
-  Module1& module1() { return module1_; }
-  frmMain& ruler() { return *ruler_; }
-  // The menu window loads the first time it is used (a popup or an orientation switch).
-  frmMenu& menu();
+  RulerWindow& ruler() { return *ruler_; }
+  RulerMenu& menu();
   // The magnifier and the about box keep their state between openings; each opening loads
   // their window.
-  frmZoomOut& zoomOut();
-  frmAbout& about();
+  MagnifierWindow& magnifier();
+  AboutBox& about();
+
+  // The menu's commands.
+  void openMagnifier();
+  // The about box, modal, with the ruler out of the topmost band while it is up.
+  void showAbout();
+  // Closes the windows and ends the process at once.
+  void exit();
 
  private:
   platform::Platform& platform_;
-  Module1 module1_;
   // Destroyed in reverse order: the ruler, which the others use, goes last.
-  std::unique_ptr<frmMain> ruler_;
-  std::unique_ptr<frmMenu> menu_;
-  std::unique_ptr<frmZoomOut> zoomOut_;
-  std::unique_ptr<frmAbout> about_;
+  std::unique_ptr<RulerWindow> ruler_;
+  std::unique_ptr<RulerMenu> menu_;
+  std::unique_ptr<MagnifierWindow> magnifier_;
+  std::unique_ptr<AboutBox> about_;
 };
 
 }  // namespace lindrel

@@ -3,7 +3,7 @@
 #include "app/Application.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
-#include "ruler/frmMain.h"
+#include "ruler/RulerWindow.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   lindrel::platform::win32::Win32Platform platform(instance);

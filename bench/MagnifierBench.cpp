@@ -8,10 +8,10 @@
 
 #include "app/Application.h"
 #include "bench/Measure.h"
-#include "picker/frmZoomOut.h"
+#include "picker/MagnifierWindow.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"
-#include "ruler/frmMain.h"
+#include "ruler/RulerWindow.h"
 
 namespace {
 
@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
   lindrel::platform::win32::Win32Platform platform(::GetModuleHandleW(nullptr));
   lindrel::Application app(platform);
   app.start();
-  lindrel::frmZoomOut& zoom = app.zoomOut();
-  zoom.open();
+  lindrel::MagnifierWindow& magnifier = app.magnifier();
+  magnifier.open();
   platform.pump(500);
 
   // Moving: the pointer goes between the yellow ruler and the desktop, so every tick finds a
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   const auto moveBetweenSpots = [&](int i) { ::SetCursorPos(spots[i % 2].x, spots[i % 2].y); };
   const auto stayOnTheRuler = [&](int) { ::SetCursorPos(spots[0].x, spots[0].y); };
   const auto tick = [&] {
-    zoom.Timer1_Timer();
+    magnifier.sampleTick();
     platform.pump(0);  // the repaints the tick asked for
   };
 

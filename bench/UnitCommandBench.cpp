@@ -12,9 +12,8 @@
 #include <psapi.h>
 
 #include "bench/Measure.h"
-#include "menu/frmMenu.h"
 #include "platform/win32/Win32Platform.h"
-#include "ruler/frmMain.h"
+#include "ruler/RulerWindow.h"
 
 namespace {
 
@@ -57,17 +56,18 @@ int main(int argc, char** argv) {
   const double startMb = workingSetMb();
   row("GDI objects owned after start-up", static_cast<double>(gdi), "", 0, "< 50", gdi < 50);
 
-  auto& menu = app.menu();
   struct Command {
     std::string name;
-    std::function<void()> run;
+    lindrel::Unit unit;
   };
-  std::vector<Command> commands{{"pixels", [&] { menu.menuXs_Click(); }}};
+  std::vector<Command> commands{{"pixels", lindrel::Unit::pixels()}};
   const char* names[] = {"72 DPI", "200 DPI", "300 DPI", "600 DPI", "1200 DPI"};
-  for (std::int16_t i = 0; i < 5; ++i) commands.push_back({names[i], [&menu, i] { menu.menuDpi_Click(i); }});
+  for (std::size_t i = 0; i < lindrel::kResolutions.size(); ++i) {
+    commands.push_back({names[i], lindrel::Unit::centimetres(lindrel::kResolutions[i])});
+  }
 
   for (const bool horizontal : {true, false}) {
-    if ((app.module1().isHor != 0) != horizontal) ruler.chgHorV();
+    if ((ruler.state().orientation == lindrel::Orientation::Horizontal) != horizontal) ruler.toggleOrientation();
     settle(platform, hwnd);
     for (const Command& command : commands) {
       std::vector<double> ours, bare;
@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
         settle(platform, hwnd);
         bare.push_back(nowMs() - t);
         t = nowMs();
-        command.run();
+        ruler.setUnit(command.unit);
         settle(platform, hwnd);
         ours.push_back(nowMs() - t);
       }
@@ -90,9 +90,9 @@ int main(int argc, char** argv) {
   const long before = ownedGdiObjects();
   for (int i = 0; i < 1000; ++i) {
     if (i % 7 == 0) {
-      ruler.chgHorV();
+      ruler.toggleOrientation();
     } else {
-      commands[static_cast<std::size_t>(i) % commands.size()].run();
+      ruler.setUnit(commands[static_cast<std::size_t>(i) % commands.size()].unit);
     }
     settle(platform, hwnd);
   }

@@ -11,15 +11,17 @@
 #include <vector>
 
 #include "platform/Api.h"
+#include "platform/Input.h"
 #include "platform/Units.h"
 
 namespace lindrel::platform {
 
-// A mouse event as a handler receives it: the button (a press or release) or the buttons
-// held (a move), the modifier mask, and the position in twips from the element's top-left.
+// A mouse event as a handler receives it: the button pressed or released (a press or
+// release) or the buttons held (a move), the modifier keys, and the position in twips from
+// the element's top-left.
 struct MouseEvent {
-  std::int16_t button = 0;
-  std::int16_t shift = 0;
+  MouseButtons buttons;
+  Modifiers modifiers;
   double x = 0;
   double y = 0;
 };
@@ -178,12 +180,10 @@ class TextBox {
   virtual std::string text() const = 0;
   // Rewrites the text; in the box that has the keyboard the caret goes after it.
   virtual void setText(std::string_view text) = 0;
-  // Before the box takes a typed character; setting the code to 0 drops the key.
-  std::function<void(std::int16_t& keyAscii)> onKeyPress;
-  // After the box has taken a typed character (the text now includes it).
-  std::function<void(std::int16_t keyAscii)> onKeyApplied;
-  // After the user changed the text without typing a character: Delete, paste, cut, undo.
-  std::function<void()> onEdited;
+  // Before the box takes a typed character (Backspace is '\b'); false drops it.
+  std::function<bool(char16_t character)> acceptsCharacter;
+  // After the user changed the text: a typed character the box took, Delete, paste, cut, undo.
+  std::function<void()> onUserEdit;
 };
 
 struct ScrollBarSpec {

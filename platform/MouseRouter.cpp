@@ -3,42 +3,42 @@
 namespace lindrel::platform {
 namespace {
 
-void deliver(const MouseHandler& handler, MouseElement& element, std::int16_t button, std::int16_t shift,
+void deliver(const MouseHandler& handler, MouseElement& element, MouseButtons buttons, Modifiers modifiers,
              Point client) {
   if (!handler) return;
   // Measured from where the element is now: a handler may have moved it since the press.
   const Point origin = element.mouseOrigin();
-  handler(MouseEvent{button, shift, twipsFromPixels(client.x - origin.x), twipsFromPixels(client.y - origin.y)});
+  handler(MouseEvent{buttons, modifiers, twipsFromPixels(client.x - origin.x), twipsFromPixels(client.y - origin.y)});
 }
 
 }  // namespace
 
-void MouseRouter::route(MouseAction action, std::int16_t button, std::int16_t shift, Point client,
+void MouseRouter::route(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point client,
                         const HitTest& hit) {
   switch (action) {
     case MouseAction::Press:
     case MouseAction::DoubleClick: {
       if (captured_ == nullptr) captured_ = &hit(client);
-      held_ = static_cast<std::int16_t>(held_ | button);
+      held_ = held_.with(buttons);
       MouseElement& target = *captured_;
-      deliver(target.mouseHandlers().onMouseDown, target, button, shift, client);
-      if (action == MouseAction::DoubleClick && button == button::kLeft && target.mouseHandlers().onDblClick) {
+      deliver(target.mouseHandlers().onMouseDown, target, buttons, modifiers, client);
+      if (action == MouseAction::DoubleClick && buttons == MouseButton::Left && target.mouseHandlers().onDblClick) {
         target.mouseHandlers().onDblClick();
       }
       return;
     }
     case MouseAction::Move: {
-      held_ = button;
-      if (held_ == 0) captured_ = nullptr;
+      held_ = buttons;
+      if (held_.empty()) captured_ = nullptr;
       MouseElement& target = captured_ != nullptr ? *captured_ : hit(client);
-      deliver(target.mouseHandlers().onMouseMove, target, button, shift, client);
+      deliver(target.mouseHandlers().onMouseMove, target, buttons, modifiers, client);
       return;
     }
     case MouseAction::Release: {
       MouseElement& target = captured_ != nullptr ? *captured_ : hit(client);
-      held_ = static_cast<std::int16_t>(held_ & ~button);
-      if (held_ == 0) captured_ = nullptr;
-      deliver(target.mouseHandlers().onMouseUp, target, button, shift, client);
+      held_ = held_.without(buttons);
+      if (held_.empty()) captured_ = nullptr;
+      deliver(target.mouseHandlers().onMouseUp, target, buttons, modifiers, client);
       return;
     }
   }
@@ -46,7 +46,7 @@ void MouseRouter::route(MouseAction action, std::int16_t button, std::int16_t sh
 
 void MouseRouter::cancelCapture() {
   captured_ = nullptr;
-  held_ = 0;
+  held_ = {};
 }
 
 }  // namespace lindrel::platform

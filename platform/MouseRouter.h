@@ -16,8 +16,8 @@ class MouseRouter {
  public:
   using HitTest = std::function<MouseElement&(Point)>;
 
-  // button: the button pressed or released; for a move, the buttons the system says are held.
-  void route(MouseAction action, std::int16_t button, std::int16_t shift, Point client, const HitTest& hit);
+  // buttons: the button pressed or released; for a move, the buttons the system says are held.
+  void route(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point client, const HitTest& hit);
 
   // The element that holds the mouse, or nullptr.
   MouseElement* captured() const { return captured_; }
@@ -26,7 +26,7 @@ class MouseRouter {
 
  private:
   MouseElement* captured_ = nullptr;
-  std::int16_t held_ = 0;
+  MouseButtons held_;
 };
 
 }  // namespace lindrel::platform

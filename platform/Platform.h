@@ -40,9 +40,9 @@ class Platform {
   // Every monitor together, in screen pixels (may start left of or above the primary one).
   virtual Rect virtualDesktop() const = 0;
 
-  virtual PointerCode pointerCode() const = 0;
+  virtual PointerShape appPointer() const = 0;
   // While not Default, the code's pointer shows over every window of the program.
-  virtual void setPointerCode(PointerCode code) = 0;
+  virtual void setAppPointer(PointerShape code) = 0;
 
   // A modal message with an OK button only and the title as caption; returns when dismissed.
   virtual void msgBox(std::string_view text) = 0;

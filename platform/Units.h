@@ -51,38 +51,13 @@ constexpr Colour rgb(int red, int green, int blue) {
 inline constexpr Colour kBlack = rgb(0, 0, 0);
 inline constexpr Colour kWhite = rgb(255, 255, 255);
 
-// 16-bit booleans as the forms pass them: True is -1, False is 0.
-using VbBool = std::int16_t;
-inline constexpr VbBool kTrue = -1;
-inline constexpr VbBool kFalse = 0;
-
-// Mouse buttons, modifier keys and virtual keys as the handlers receive them.
-namespace button {
-inline constexpr std::int16_t kLeft = 1;
-inline constexpr std::int16_t kRight = 2;
-inline constexpr std::int16_t kMiddle = 4;
-}  // namespace button
-namespace modifier {
-inline constexpr std::int16_t kShift = 1;
-inline constexpr std::int16_t kCtrl = 2;
-inline constexpr std::int16_t kAlt = 4;
-}  // namespace modifier
-namespace vk {
-inline constexpr std::int16_t kReturn = 13;
-inline constexpr std::int16_t kEscape = 27;
-inline constexpr std::int16_t kLeft = 37;
-inline constexpr std::int16_t kUp = 38;
-inline constexpr std::int16_t kRight = 39;
-inline constexpr std::int16_t kDown = 40;
-}  // namespace vk
-
-// The application-wide pointer codes; while not Default it overrides every window's own pointer.
-enum class PointerCode : std::int16_t {
-  Default = 0,
-  SizeNS = 7,     // vertical double arrow
-  SizeNWSE = 8,   // diagonal double arrow, north-west to south-east
-  SizeWE = 9,     // horizontal double arrow
-  Custom = 99,
+// The application-wide pointer; while not Default it overrides every window's own pointer.
+enum class PointerShape {
+  Default,
+  SizeNS,    // vertical double arrow
+  SizeNWSE,  // diagonal double arrow, north-west to south-east
+  SizeWE,    // horizontal double arrow
+  Pen,       // the picker's pen
 };
 
 }  // namespace lindrel::platform

@@ -153,8 +153,8 @@ MouseElement& Window::elementAt(Point client) {
   return *this;
 }
 
-void Window::mouseInput(MouseAction action, std::int16_t button, std::int16_t shift, Point client) {
-  router_.route(action, button, shift, client, [this](Point p) -> MouseElement& { return elementAt(p); });
+void Window::mouseInput(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point client) {
+  router_.route(action, buttons, modifiers, client, [this](Point p) -> MouseElement& { return elementAt(p); });
 }
 
 void forEachLinePixel(Point from, Point to, const std::function<void(Point)>& fn) {

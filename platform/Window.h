@@ -119,7 +119,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
 
   // ---- Events.
   std::function<void()> onResize;
-  std::function<void(std::int16_t keyCode, std::int16_t shift)> onKeyDown;
+  std::function<void(Key key, Modifiers modifiers)> onKeyDown;
   std::function<void()> onUnload;
 
  protected:
@@ -148,7 +148,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   // The system moved or sized the window (not the program): runs onResize on a new size.
   void systemRect(const Rect& rect);
   // Mouse input from the system, in client pixels.
-  void mouseInput(MouseAction action, std::int16_t button, std::int16_t shift, Point client);
+  void mouseInput(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point client);
   MouseRouter& mouseRouter() { return router_; }
   const WindowSpec& design() const { return design_; }
   Rect frame() const { return frame_; }

@@ -105,7 +105,7 @@ void SimPlatform::msgBox(std::string_view text) {
   // The box takes the mouse from whoever held it.
   for (SimWindow* w : windows_) w->loseMouse();
   capture_ = nullptr;
-  held_ = 0;
+  held_ = {};
   messageBoxes_.push_back(record);
   if (onMessageBox) onMessageBox(messageBoxes_.back());
 }
@@ -390,7 +390,7 @@ void SimPlatform::runPopup(SimWindow& owner, Menu& menu) {
   // The menu takes the mouse: the press that opened it ends inside the menu.
   owner.loseMouse();
   capture_ = nullptr;
-  held_ = 0;
+  held_ = {};
   popups_.push_back(record);
   const std::vector<std::string> path = onPopupMenu ? onPopupMenu(popups_.back()) : std::vector<std::string>{};
   if (path.empty()) return;
@@ -428,7 +428,7 @@ SimPlatform::Target SimPlatform::targetAt(Point screen) const {
   return Target{};
 }
 
-void SimPlatform::routeMouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) {
+void SimPlatform::routeMouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) {
   input([&] {
     SimControl* target = capture_ != nullptr ? capture_ : targetAt(screen).control;
     if (target == nullptr) return;
@@ -438,7 +438,7 @@ void SimPlatform::routeMouse(MouseAction action, std::int16_t button, std::int16
       bringToFront(&owner);
       activate(&owner);
     }
-    dispatch([&] { target->mouse(action, button, shift, screen); });
+    dispatch([&] { target->mouse(action, buttons, modifiers, screen); });
     if (window(owner.hwnd()) == nullptr) return;
     if (target->holdsMouse()) {
       capture_ = target;
@@ -450,36 +450,36 @@ void SimPlatform::routeMouse(MouseAction action, std::int16_t button, std::int16
 
 void SimPlatform::moveCursor(Point screen) {
   cursor_ = screen;
-  routeMouse(MouseAction::Move, held_, 0, screen);
+  routeMouse(MouseAction::Move, held_, kNoModifiers, screen);
 }
 
-void SimPlatform::mouseDown(std::int16_t button, Point screen, std::int16_t shift) {
+void SimPlatform::mouseDown(MouseButton button, Point screen, Modifiers modifiers) {
   cursor_ = screen;
-  held_ = static_cast<std::int16_t>(held_ | button);
-  routeMouse(MouseAction::Press, button, shift, screen);
+  held_ = held_.with(button);
+  routeMouse(MouseAction::Press, button, modifiers, screen);
 }
 
-void SimPlatform::mouseUp(std::int16_t button, Point screen, std::int16_t shift) {
+void SimPlatform::mouseUp(MouseButton button, Point screen, Modifiers modifiers) {
   cursor_ = screen;
-  held_ = static_cast<std::int16_t>(held_ & ~button);
-  routeMouse(MouseAction::Release, button, shift, screen);
+  held_ = held_.without(button);
+  routeMouse(MouseAction::Release, button, modifiers, screen);
 }
 
-void SimPlatform::click(std::int16_t button, Point screen) {
+void SimPlatform::click(MouseButton button, Point screen) {
   mouseDown(button, screen);
   mouseUp(button, screen);
 }
 
 void SimPlatform::doubleClick(Point screen) {
-  click(button::kLeft, screen);
+  click(MouseButton::Left, screen);
   cursor_ = screen;
-  held_ = static_cast<std::int16_t>(held_ | button::kLeft);
-  routeMouse(MouseAction::DoubleClick, button::kLeft, 0, screen);
-  mouseUp(button::kLeft, screen);
+  held_ = held_.with(MouseButton::Left);
+  routeMouse(MouseAction::DoubleClick, MouseButton::Left, kNoModifiers, screen);
+  mouseUp(MouseButton::Left, screen);
 }
 
 void SimPlatform::drag(Point from, Point to, int step) {
-  mouseDown(button::kLeft, from);
+  mouseDown(MouseButton::Left, from);
   Point at = from;
   while (at != to && !ended_) {
     const auto toward = [step](std::int32_t a, std::int32_t b) {
@@ -488,15 +488,15 @@ void SimPlatform::drag(Point from, Point to, int step) {
     at = Point{toward(at.x, to.x), toward(at.y, to.y)};
     moveCursor(at);
   }
-  mouseUp(button::kLeft, to);
+  mouseUp(MouseButton::Left, to);
 }
 
-void SimPlatform::keyDown(std::int16_t keyCode, std::int16_t shift) {
+void SimPlatform::keyDown(Key key, Modifiers modifiers) {
   input([&] {
     SimWindow* target = active_;
     if (target == nullptr || !target->isOpen()) return;
     if (!modal_.empty() && !inModal(target)) return;
-    dispatch([&] { target->keyDown(keyCode, shift); });
+    dispatch([&] { target->keyDown(key, modifiers); });
   });
 }
 
@@ -504,14 +504,15 @@ void SimPlatform::type(TextBox& box, std::string_view characters) {
   auto& simBox = dynamic_cast<SimTextBox&>(box);
   for (char ch : characters) {
     input([&] {
-      std::int16_t code = static_cast<std::int16_t>(static_cast<unsigned char>(ch));
+      const auto character = static_cast<char16_t>(static_cast<unsigned char>(ch));
+      bool accepted = true;
       dispatch([&] {
-        if (box.onKeyPress) box.onKeyPress(code);
+        if (box.acceptsCharacter) accepted = box.acceptsCharacter(character);
       });
-      if (code == 0) return;
-      simBox.take(code);
+      if (!accepted) return;
+      simBox.take(character);
       dispatch([&] {
-        if (box.onKeyApplied) box.onKeyApplied(code);
+        if (box.onUserEdit) box.onUserEdit();
       });
     });
   }
@@ -523,7 +524,7 @@ void SimPlatform::edit(TextBox& box, std::string_view result) {
     if (simBox.design().readOnly || simBox.text() == result) return;
     simBox.setText(result);
     dispatch([&] {
-      if (box.onEdited) box.onEdited();
+      if (box.onUserEdit) box.onUserEdit();
     });
   });
 }
@@ -551,7 +552,7 @@ void SimPlatform::press(Button& button) {
   auto& simButton = dynamic_cast<SimButton&>(button);
   const Rect r = simButton.clientRect();
   const Point origin = simButton.ownerWindow().clientOrigin();
-  click(button::kLeft, Point{origin.x + (r.left + r.right) / 2, origin.y + (r.top + r.bottom) / 2});
+  click(MouseButton::Left, Point{origin.x + (r.left + r.right) / 2, origin.y + (r.top + r.bottom) / 2});
 }
 
 void SimPlatform::closeBox(Window& window) {

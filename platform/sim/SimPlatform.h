@@ -81,8 +81,8 @@ class SimPlatform final : public Platform, public Api {
   double screenWidth() const override;
   double screenHeight() const override;
   Rect virtualDesktop() const override;
-  PointerCode pointerCode() const override { return pointerCode_; }
-  void setPointerCode(PointerCode code) override { pointerCode_ = code; }
+  PointerShape appPointer() const override { return appPointer_; }
+  void setAppPointer(PointerShape code) override { appPointer_ = code; }
   void msgBox(std::string_view text) override;
   void clearClipboard() override;
   void setClipboardText(std::string_view text) override;
@@ -111,13 +111,13 @@ class SimPlatform final : public Platform, public Api {
   // handlers ran; a call that ends the process returns with ended() true.
   void moveCursor(Point screen);  // the pointer moves; the window under it gets a mouse move
   void setCursor(Point screen) { cursor_ = screen; }  // the pointer jumps, no event
-  void mouseDown(std::int16_t button, Point screen, std::int16_t shift = 0);
-  void mouseUp(std::int16_t button, Point screen, std::int16_t shift = 0);
-  void click(std::int16_t button, Point screen);
+  void mouseDown(MouseButton button, Point screen, Modifiers modifiers = {});
+  void mouseUp(MouseButton button, Point screen, Modifiers modifiers = {});
+  void click(MouseButton button, Point screen);
   void doubleClick(Point screen);
   // A left drag from one point to another in steps of at most `step` pixels.
   void drag(Point from, Point to, int step = 5);
-  void keyDown(std::int16_t keyCode, std::int16_t shift = 0);
+  void keyDown(Key key, Modifiers modifiers = {});
   void type(TextBox& box, std::string_view characters);  // '\b' is Backspace
   // An edit that types no character (Delete, paste, cut, undo) leaves `result` in the box.
   void edit(TextBox& box, std::string_view result);
@@ -192,7 +192,7 @@ class SimPlatform final : public Platform, public Api {
  private:
   struct Target;
   Target targetAt(Point screen) const;
-  void routeMouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen);
+  void routeMouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen);
   template <class F>
   void input(F&& f);
   SimSurface* surfaceOf(Hdc hdc) const;
@@ -202,7 +202,7 @@ class SimPlatform final : public Platform, public Api {
   SimConfig config_;
   SimSurface desktop_;
   Point cursor_{};
-  PointerCode pointerCode_ = PointerCode::Default;
+  PointerShape appPointer_ = PointerShape::Default;
   std::vector<SimWindow*> windows_;  // z-order, top first
   SimWindow* active_ = nullptr;
   SimControl* capture_ = nullptr;
@@ -212,7 +212,7 @@ class SimPlatform final : public Platform, public Api {
   std::map<std::uintptr_t, bool> dcs_;  // open GetDC handles: true for the screen
   std::vector<class SimTimer*> timers_;
   int now_ = 0;
-  std::int16_t held_ = 0;
+  MouseButtons held_;
   std::vector<MessageBoxRecord> messageBoxes_;
   std::vector<PopupRecord> popups_;
   std::vector<SetWindowPosCall> setWindowPosCalls_;

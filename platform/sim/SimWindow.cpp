@@ -38,18 +38,18 @@ void SimTimer::schedule() {
 
 void SimTextBox::setText(std::string_view text) { text_ = text; }
 
-void SimTextBox::take(std::int16_t keyAscii) {
+void SimTextBox::take(char16_t character) {
   if (design_.readOnly) return;
-  if (keyAscii == 8) {
+  if (character == u'\b') {
     if (!text_.empty()) {
       const std::size_t n = text::charCount(text_);
       text_ = text::mid(text_, 1, n - 1);
     }
     return;
   }
-  if (keyAscii < 32) return;
+  if (character < 32) return;
   if (design_.maxLength > 0 && static_cast<int>(text::charCount(text_)) >= design_.maxLength) return;
-  text_.push_back(static_cast<char>(keyAscii));
+  text_.push_back(static_cast<char>(character));
 }
 
 int SimScrollBar::clamp(int value) const { return std::clamp(value, design_.min, design_.max); }
@@ -72,12 +72,12 @@ void SimComboBox::setListIndex(int index) {
 
 // ---- Child controls that take the mouse
 
-void SimChild::mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) {
+void SimChild::mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) {
   const Point client = toClient(owner_, screen);
   const Rect area = inputArea();
-  router_.route(action, button, shift, Point{client.x - area.left, client.y - area.top},
+  router_.route(action, buttons, modifiers, Point{client.x - area.left, client.y - area.top},
                 [this](Point) -> MouseElement& { return *this; });
-  routed(action, button, client);
+  routed(action, buttons, client);
 }
 
 SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& design)
@@ -111,8 +111,8 @@ SimButton::SimButton(SimWindow& owner, const ButtonSpec& design)
       design_(design),
       picture_(design.picture) {}
 
-void SimButton::routed(MouseAction action, std::int16_t button, Point client) {
-  if (action == MouseAction::Release && button == button::kLeft && clientRect().contains(client) && onClick) onClick();
+void SimButton::routed(MouseAction action, MouseButtons buttons, Point client) {
+  if (action == MouseAction::Release && buttons == MouseButton::Left && clientRect().contains(client) && onClick) onClick();
 }
 
 // ---- Window
@@ -233,8 +233,8 @@ Colour SimWindow::clientPixel(Point client) const {
   return c == kInvalidColour ? backColor() : c;
 }
 
-void SimWindow::mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) {
-  mouseInput(action, button, shift, toClient(*this, screen));
+void SimWindow::mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) {
+  mouseInput(action, buttons, modifiers, toClient(*this, screen));
 }
 
 void SimWindow::loseMouse() {
@@ -243,17 +243,17 @@ void SimWindow::loseMouse() {
   for (auto& p : pictureBoxes_) p->loseMouse();
 }
 
-void SimWindow::keyDown(std::int16_t keyCode, std::int16_t shift) {
+void SimWindow::keyDown(Key key, Modifiers modifiers) {
   // Enter and Esc press the default and the cancel button, as the dialog keys do on Win32.
-  if (keyCode == vk::kReturn || keyCode == vk::kEscape) {
+  if (key == Key::Return || key == Key::Escape) {
     for (auto& b : buttons_) {
-      if (keyCode == vk::kReturn ? b->design().isDefault : b->design().isCancel) {
+      if (key == Key::Return ? b->design().isDefault : b->design().isCancel) {
         if (b->onClick) b->onClick();
         return;
       }
     }
   }
-  if (onKeyDown) onKeyDown(keyCode, shift);
+  if (onKeyDown) onKeyDown(key, modifiers);
 }
 
 void SimWindow::applyRect(const Rect& rect) {

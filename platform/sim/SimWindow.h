@@ -17,7 +17,7 @@ class SimWindow;
 class SimControl {
  public:
   virtual ~SimControl() = default;
-  virtual void mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) = 0;
+  virtual void mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) = 0;
   virtual bool holdsMouse() const = 0;
   virtual void loseMouse() = 0;
   virtual SimWindow& ownerWindow() = 0;
@@ -44,7 +44,7 @@ class SimTextBox final : public TextBox {
   void setText(std::string_view text) override;
   // The box takes a character as an edit control does: Backspace removes the last one,
   // others are added while the limit allows.
-  void take(std::int16_t keyAscii);
+  void take(char16_t character);
   const TextBoxSpec& design() const { return design_; }
 
  private:
@@ -82,7 +82,7 @@ class SimComboBox final : public ComboBox {
 class SimChild : public SimControl, public MouseElement {
  public:
   SimChild(SimWindow& owner, Rect rect, MouseHandlers& handlers) : owner_(owner), rect_(rect), handlers_(handlers) {}
-  void mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) override;
+  void mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) override;
   bool holdsMouse() const override { return router_.captured() != nullptr; }
   void loseMouse() override { router_.cancelCapture(); }
   SimWindow& ownerWindow() override { return owner_; }
@@ -94,7 +94,7 @@ class SimChild : public SimControl, public MouseElement {
   // Where the control's own coordinates start, in the owner's client pixels.
   virtual Rect inputArea() const { return rect_; }
   // After the handlers have had a mouse event, at a point of the owner's client area.
-  virtual void routed(MouseAction, std::int16_t, Point) {}
+  virtual void routed(MouseAction, MouseButtons, Point) {}
 
  private:
   SimWindow& owner_;
@@ -138,7 +138,7 @@ class SimButton final : public Button, public SimChild {
 
  private:
   // A click is a left press and release on the button.
-  void routed(MouseAction action, std::int16_t button, Point client) override;
+  void routed(MouseAction action, MouseButtons buttons, Point client) override;
 
   ButtonSpec design_;
   Picture picture_;
@@ -186,13 +186,13 @@ class SimWindow final : public Window, public SimControl {
   void userClose();
 
   // SimControl
-  void mouse(MouseAction action, std::int16_t button, std::int16_t shift, Point screen) override;
+  void mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) override;
   bool holdsMouse() const override { return const_cast<SimWindow*>(this)->mouseRouter().captured() != nullptr; }
   void loseMouse() override;
   SimWindow& ownerWindow() override { return *this; }
   Rect clientRect() const override;
 
-  void keyDown(std::int16_t keyCode, std::int16_t shift);
+  void keyDown(Key key, Modifiers modifiers);
 
  protected:
   void applyRect(const Rect& rect) override;

@@ -11,8 +11,8 @@ namespace lindrel::platform::win32 {
 
 struct MouseMessage {
   MouseAction action;
-  std::int16_t button;  // the button pressed or released; for a move, the buttons held
-  std::int16_t shift;
+  MouseButtons buttons;  // the button pressed or released; for a move, the buttons held
+  Modifiers modifiers;
   Point at;             // client pixels
 };
 
@@ -20,28 +20,25 @@ struct MouseMessage {
 // own where the receiver tells double clicks apart, else a press.
 inline std::optional<MouseMessage> decodeMouse(UINT message, WPARAM wParam, LPARAM lParam, bool leftDoubleClick) {
   MouseAction action{};
-  std::int16_t button = 0;
+  MouseButtons buttons;
   switch (message) {
-    case WM_LBUTTONDOWN: action = MouseAction::Press; button = button::kLeft; break;
-    case WM_LBUTTONDBLCLK: action = leftDoubleClick ? MouseAction::DoubleClick : MouseAction::Press; button = button::kLeft; break;
-    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: action = MouseAction::Press; button = button::kRight; break;
-    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: action = MouseAction::Press; button = button::kMiddle; break;
-    case WM_LBUTTONUP: action = MouseAction::Release; button = button::kLeft; break;
-    case WM_RBUTTONUP: action = MouseAction::Release; button = button::kRight; break;
-    case WM_MBUTTONUP: action = MouseAction::Release; button = button::kMiddle; break;
+    case WM_LBUTTONDOWN: action = MouseAction::Press; buttons = MouseButton::Left; break;
+    case WM_LBUTTONDBLCLK: action = leftDoubleClick ? MouseAction::DoubleClick : MouseAction::Press; buttons = MouseButton::Left; break;
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: action = MouseAction::Press; buttons = MouseButton::Right; break;
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: action = MouseAction::Press; buttons = MouseButton::Middle; break;
+    case WM_LBUTTONUP: action = MouseAction::Release; buttons = MouseButton::Left; break;
+    case WM_RBUTTONUP: action = MouseAction::Release; buttons = MouseButton::Right; break;
+    case WM_MBUTTONUP: action = MouseAction::Release; buttons = MouseButton::Middle; break;
     case WM_MOUSEMOVE:
       action = MouseAction::Move;
-      if (wParam & MK_LBUTTON) button |= button::kLeft;
-      if (wParam & MK_RBUTTON) button |= button::kRight;
-      if (wParam & MK_MBUTTON) button |= button::kMiddle;
+      if (wParam & MK_LBUTTON) buttons = buttons.with(MouseButton::Left);
+      if (wParam & MK_RBUTTON) buttons = buttons.with(MouseButton::Right);
+      if (wParam & MK_MBUTTON) buttons = buttons.with(MouseButton::Middle);
       break;
     default: return std::nullopt;
   }
-  std::int16_t shift = 0;
-  if (wParam & MK_SHIFT) shift |= modifier::kShift;
-  if (wParam & MK_CONTROL) shift |= modifier::kCtrl;
-  if (::GetKeyState(VK_MENU) < 0) shift |= modifier::kAlt;
-  return MouseMessage{action, button, shift, Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}};
+  const Modifiers modifiers{(wParam & MK_SHIFT) != 0, (wParam & MK_CONTROL) != 0, ::GetKeyState(VK_MENU) < 0};
+  return MouseMessage{action, buttons, modifiers, Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}};
 }
 
 // Takes the mouse on a press, runs route, and gives the mouse back once nothing is held.

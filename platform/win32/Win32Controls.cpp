@@ -76,7 +76,7 @@ bool childMouse(Win32Window& owner, HWND hwnd, MouseRouter& router, MouseElement
   // Any button keeps the mouse until the last release, wherever the pointer goes.
   routeHoldingMouse(hwnd, *m, router, [&] {
     owner.platform().dispatch(
-        [&] { router.route(m->action, m->button, m->shift, m->at, [&](Point) -> MouseElement& { return element; }); });
+        [&] { router.route(m->action, m->buttons, m->modifiers, m->at, [&](Point) -> MouseElement& { return element; }); });
   });
   // Over other windows no WM_SETCURSOR comes while the mouse is held: keep the pointer right.
   if (m->action == MouseAction::Move && router.captured() != nullptr) owner.applyPointer();
@@ -129,26 +129,27 @@ void Win32TextBox::setText(std::string_view text) {
 
 LRESULT CALLBACK Win32TextBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = Win32Child::self<Win32TextBox>(hwnd);
-  if (message == WM_CHAR && (self->onKeyPress || self->onKeyApplied)) {
-    auto key = static_cast<std::int16_t>(static_cast<std::uint16_t>(wParam));
+  if (message == WM_CHAR && (self->acceptsCharacter || self->onUserEdit)) {
+    const auto character = static_cast<char16_t>(wParam);
+    bool accepted = true;
     self->owner_.platform().dispatch([&] {
-      if (self->onKeyPress) self->onKeyPress(key);
+      if (self->acceptsCharacter) accepted = self->acceptsCharacter(character);
     });
-    if (key == 0) return 0;  // the handler dropped the key
-    const LRESULT result = self->original(message, static_cast<WPARAM>(static_cast<std::uint16_t>(key)), lParam);
+    if (!accepted) return 0;
+    const LRESULT result = self->original(message, wParam, lParam);
     self->owner_.platform().dispatch([&] {
-      if (self->onKeyApplied) self->onKeyApplied(key);
+      if (self->onUserEdit) self->onUserEdit();
     });
     return result;
   }
-  if (self->onEdited && !self->editing_ && editsWithoutCharacter(message, wParam)) {
+  if (self->onUserEdit && !self->editing_ && editsWithoutCharacter(message, wParam)) {
     // The context menu's Paste may send WM_PASTE to the box: one edit, told once.
     const std::wstring before = windowText(hwnd);
     self->editing_ = true;
     const LRESULT result = self->original(message, wParam, lParam);
     self->editing_ = false;
     if (self->hwnd_ != nullptr && windowText(hwnd) != before) {
-      self->owner_.platform().dispatch([&] { self->onEdited(); });
+      self->owner_.platform().dispatch([&] { self->onUserEdit(); });
     }
     return result;
   }

@@ -131,13 +131,13 @@ Rect Win32Platform::virtualDesktop() const {
   return Rect{x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-HCURSOR Win32Platform::cursorFor(PointerCode code) {
+HCURSOR Win32Platform::cursorFor(PointerShape code) {
   switch (code) {
-    case PointerCode::SizeNS: return ::LoadCursorW(nullptr, IDC_SIZENS);
-    case PointerCode::SizeNWSE: return ::LoadCursorW(nullptr, IDC_SIZENWSE);
-    case PointerCode::SizeWE: return ::LoadCursorW(nullptr, IDC_SIZEWE);
-    case PointerCode::Custom: return penCursor();
-    case PointerCode::Default: break;
+    case PointerShape::SizeNS: return ::LoadCursorW(nullptr, IDC_SIZENS);
+    case PointerShape::SizeNWSE: return ::LoadCursorW(nullptr, IDC_SIZENWSE);
+    case PointerShape::SizeWE: return ::LoadCursorW(nullptr, IDC_SIZEWE);
+    case PointerShape::Pen: return penCursor();
+    case PointerShape::Default: break;
   }
   return ::LoadCursorW(nullptr, IDC_ARROW);
 }
@@ -151,9 +151,9 @@ HICON Win32Platform::icon(Picture picture) {
   return nullptr;
 }
 
-void Win32Platform::setPointerCode(PointerCode code) {
-  if (code == pointerCode_) return;
-  pointerCode_ = code;
+void Win32Platform::setAppPointer(PointerShape code) {
+  if (code == appPointer_) return;
+  appPointer_ = code;
   refreshPointer();
 }
 

@@ -31,8 +31,8 @@ class Win32Platform final : public Platform {
   double screenWidth() const override;
   double screenHeight() const override;
   Rect virtualDesktop() const override;
-  PointerCode pointerCode() const override { return pointerCode_; }
-  void setPointerCode(PointerCode code) override;
+  PointerShape appPointer() const override { return appPointer_; }
+  void setAppPointer(PointerShape code) override;
   void msgBox(std::string_view text) override;
   void clearClipboard() override;
   void setClipboardText(std::string_view text) override;
@@ -52,7 +52,7 @@ class Win32Platform final : public Platform {
   HWND ownerWindow();
   SurfaceRegistry& surfaces() { return surfaces_; }
   HFONT font(const FontSpec& design);
-  HCURSOR cursorFor(PointerCode code);
+  HCURSOR cursorFor(PointerShape code);
   HCURSOR penCursor();
   HICON icon(Picture picture);
   // The window class of picture boxes, registered before the first one is made.
@@ -71,7 +71,7 @@ class Win32Platform final : public Platform {
   SurfaceRegistry surfaces_;
   Win32Api api_{surfaces_};
   HINSTANCE instance_;
-  PointerCode pointerCode_ = PointerCode::Default;
+  PointerShape appPointer_ = PointerShape::Default;
   std::vector<std::pair<FontSpec, GdiObject>> fonts_;
   std::set<std::string> classes_;
   bool controlClasses_ = false;

@@ -11,12 +11,20 @@
 namespace lindrel::platform::win32 {
 namespace {
 
-std::int16_t keyModifiers() {
-  std::int16_t shift = 0;
-  if (::GetKeyState(VK_SHIFT) < 0) shift |= modifier::kShift;
-  if (::GetKeyState(VK_CONTROL) < 0) shift |= modifier::kCtrl;
-  if (::GetKeyState(VK_MENU) < 0) shift |= modifier::kAlt;
-  return shift;
+Modifiers keyModifiers() {
+  return Modifiers{::GetKeyState(VK_SHIFT) < 0, ::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_MENU) < 0};
+}
+
+Key keyFromVirtualKey(WPARAM virtualKey) {
+  switch (virtualKey) {
+    case VK_RETURN: return Key::Return;
+    case VK_ESCAPE: return Key::Escape;
+    case VK_LEFT: return Key::Left;
+    case VK_UP: return Key::Up;
+    case VK_RIGHT: return Key::Right;
+    case VK_DOWN: return Key::Down;
+    default: return Key::Other;
+  }
 }
 
 }  // namespace
@@ -76,10 +84,10 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED: captureChanged(hwnd_, lParam, mouseRouter()); return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
-      const auto key = static_cast<std::int16_t>(wParam);
-      const std::int16_t shift = keyModifiers();
+      const Key key = keyFromVirtualKey(wParam);
+      const Modifiers modifiers = keyModifiers();
       platform_.dispatch([&] {
-        if (onKeyDown) onKeyDown(key, shift);
+        if (onKeyDown) onKeyDown(key, modifiers);
       });
       if (message == WM_KEYDOWN) return 0;
       break;  // Alt+F4 and the like still reach the system
@@ -136,20 +144,20 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void Win32Window::mouse(const MouseMessage& m) {
   // Keep the mouse from the press on, so a drag goes on wherever the pointer goes.
   routeHoldingMouse(hwnd_, m, mouseRouter(),
-                    [&] { platform_.dispatch([&] { mouseInput(m.action, m.button, m.shift, m.at); }); });
+                    [&] { platform_.dispatch([&] { mouseInput(m.action, m.buttons, m.modifiers, m.at); }); });
 }
 
 bool Win32Window::setCursor(HWND over, UINT hitTest) {
-  if (platform_.pointerCode() == PointerCode::Default && (over != hwnd_ || hitTest != HTCLIENT)) return false;
+  if (platform_.appPointer() == PointerShape::Default && (over != hwnd_ || hitTest != HTCLIENT)) return false;
   applyPointer();
   return true;
 }
 
 void Win32Window::applyPointer() {
-  const PointerCode code = platform_.pointerCode();
-  ::SetCursor(platform_.cursorFor(code != PointerCode::Default ? code
-                                  : pointer_ == Picture::Pen  ? PointerCode::Custom
-                                                              : PointerCode::Default));
+  const PointerShape code = platform_.appPointer();
+  ::SetCursor(platform_.cursorFor(code != PointerShape::Default ? code
+                                  : pointer_ == Picture::Pen  ? PointerShape::Pen
+                                                              : PointerShape::Default));
 }
 
 void Win32Window::setPointer(Picture picture) {

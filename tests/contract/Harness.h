@@ -4,7 +4,6 @@
 // simulated desktop, one for Win32; the same tests run against both.
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,8 +19,6 @@ class Harness {
   virtual void pump(int ms) = 0;
   // Whether a window is in the topmost band, as the system sees it.
   virtual bool isTopmost(platform::Hwnd hwnd) = 0;
-  // The plain text on the clipboard, if any.
-  virtual std::optional<std::string> clipboardText() = 0;
   // From now on every message box is answered with OK as soon as it is up; returns the
   // texts of those answered so far.
   virtual std::vector<std::string> answeredMessageBoxes() = 0;

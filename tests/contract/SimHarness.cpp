@@ -9,7 +9,6 @@ class SimHarness final : public Harness {
   platform::Platform& platform() override { return sim_; }
   void pump(int ms) override { sim_.advance(ms); }
   bool isTopmost(platform::Hwnd hwnd) override { return sim_.isTopmost(hwnd); }
-  std::optional<std::string> clipboardText() override { return sim_.clipboard(); }
   std::vector<std::string> answeredMessageBoxes() override {
     std::vector<std::string> texts;
     for (const auto& box : sim_.messageBoxes()) texts.push_back(box.text);

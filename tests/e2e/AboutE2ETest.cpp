@@ -5,8 +5,6 @@
 #include <optional>
 #include <vector>
 
-#include "platform/Scoped.h"
-#include "platform/win32/Handles.h"
 #include "tests/e2e/RulerProgram.h"
 
 namespace lindrel::e2e {
@@ -23,79 +21,59 @@ constexpr wchar_t kUsage[] =
 constexpr wchar_t kInfoKey[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr wchar_t kLocationKey[] = L"SOFTWARE\\Microsoft\\Shared Tools Location";
 
-struct KeyTraits {
-  using Handle = HKEY;
-  static HKEY empty() { return nullptr; }
-  void close(HKEY key) const { ::RegCloseKey(key); }
-};
-using Key = platform::Scoped<KeyTraits>;
-
 // One value under HKEY_LOCAL_MACHINE, set or removed for a test and put back afterwards.
 class MachineValue {
  public:
-  MachineValue(const wchar_t* key, const wchar_t* name) : name_(name) {
-    HKEY h = nullptr;
-    ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &h, nullptr);
-    key_ = Key(h);
-    DWORD type = 0, size = 0;
-    if (key_ && ::RegQueryValueExW(key_.get(), name_, nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+  MachineValue(const wchar_t* key, const wchar_t* name) : key_(key), name_(name) {
+    DWORD size = 0;
+    if (::RegGetValueW(HKEY_LOCAL_MACHINE, key_, name_, kAsStored, &type_, nullptr, &size) == ERROR_SUCCESS) {
       saved_.emplace(size);
-      ::RegQueryValueExW(key_.get(), name_, nullptr, &type, saved_->data(), &size);
-      type_ = type;
+      ::RegGetValueW(HKEY_LOCAL_MACHINE, key_, name_, kAsStored, &type_, saved_->data(), &size);
     }
   }
   ~MachineValue() {
-    if (saved_) {
-      ::RegSetValueExW(key_.get(), name_, 0, type_, saved_->data(), static_cast<DWORD>(saved_->size()));
-    } else {
-      remove();
-    }
+    if (!saved_) remove();
+    else ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, key_, name_, type_, saved_->data(), static_cast<DWORD>(saved_->size()));
   }
-  bool opened() const { return key_.valid(); }
-  void set(const std::wstring& text) {
-    ::RegSetValueExW(key_.get(), name_, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  bool set(const std::wstring& text) {
+    return ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, key_, name_, REG_SZ, text.c_str(),
+                             static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
   }
-  void remove() { ::RegDeleteValueW(key_.get(), name_); }
+  // True once the value is gone, also when there was none.
+  bool remove() {
+    const LSTATUS status = ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key_, name_);
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+  }
 
  private:
-  Key key_;
+  static constexpr DWORD kAsStored = RRF_RT_ANY | RRF_NOEXPAND;
+  const wchar_t* key_;
   const wchar_t* name_;
   DWORD type_ = REG_NONE;
   std::optional<std::vector<BYTE>> saved_;
 };
 
-std::vector<HWND> windowsOfClass(const wchar_t* className) {
-  std::vector<HWND> found;
-  for (HWND h = ::FindWindowExW(nullptr, nullptr, className, nullptr); h != nullptr;
-       h = ::FindWindowExW(nullptr, h, className, nullptr)) {
-    found.push_back(h);
-  }
-  return found;
-}
-
 class AboutE2E : public RulerProgram {
  protected:
-  // The ruler's menu, then the item's access key.
-  HWND openAbout() {
-    openMenu();
-    key('A');
-    return program.window(L"LindrelAbout", 5000);
+  // The about box from the menu, by the item's access key.
+  void openAbout() {
+    box = openFromMenu('A', L"LindrelAbout");
+    ASSERT_NE(box, nullptr) << "the about box did not open from the menu";
+    settle(300);
   }
-  bool closed(HWND box) {
-    return waitFor([&] { return !::IsWindow(box); }, 8000);
+  // Closes the box by a key; the ruler goes back into the topmost band.
+  void closeWith(WORD closeKey) {
+    key(closeKey);
+    ASSERT_TRUE(waitFor([&] { return !::IsWindow(box); }, 8000)) << "key " << closeKey;
+    EXPECT_TRUE(waitFor([&] { return isTopmost(ruler); }));
   }
-  void pressSysInfo(HWND box) {
-    const Box b = rectOf(child(box, L"BUTTON", 1));
-    click((b.left + b.right) / 2, (b.top + b.bottom) / 2);
-  }
+
+  HWND box = nullptr;
 };
 
 TEST_F(AboutE2E, OpensFromTheMenuOverTheRulerAndEscOrEnterCloseIt) {
   for (const WORD closeKey : {VK_ESCAPE, VK_RETURN}) {
-    HWND box = openAbout();
-    ASSERT_NE(box, nullptr) << "the about box did not open from the menu";
-    settle(300);
+    ASSERT_NO_FATAL_FAILURE(openAbout());
     EXPECT_EQ(textOf(box), L"关于 Lindrel");
     EXPECT_EQ(textOf(child(box, L"EDIT")), kUsage);  // the same at every opening
     EXPECT_EQ(textOf(child(box, L"BUTTON", 0)), L"确定");
@@ -104,77 +82,61 @@ TEST_F(AboutE2E, OpensFromTheMenuOverTheRulerAndEscOrEnterCloseIt) {
     EXPECT_EQ(::GetForegroundWindow(), box);
     EXPECT_FALSE(::IsWindowEnabled(ruler));  // modal
 
-    key(closeKey);
-    ASSERT_TRUE(closed(box)) << "key " << closeKey;
-    EXPECT_TRUE(waitFor([&] { return isTopmost(ruler); }));
+    ASSERT_NO_FATAL_FAILURE(closeWith(closeKey));
     EXPECT_TRUE(waitFor([&] { return ::GetForegroundWindow() == ruler; }));
     EXPECT_TRUE(::IsWindowEnabled(ruler));
   }
   EXPECT_TRUE(program.running());
 }
 
-TEST_F(AboutE2E, WithoutTheRegistryValuesSysInfoSaysItIsNotAvailable) {
+TEST_F(AboutE2E, WithoutTheRegistryValuesSystemInfoSaysItIsNotAvailable) {
   MachineValue path(kInfoKey, L"PATH"), folder(kLocationKey, L"MSINFO");
-  ASSERT_TRUE(path.opened() && folder.opened());
-  path.remove();
-  folder.remove();
-  HWND box = openAbout();
-  ASSERT_NE(box, nullptr);
-  settle(300);
+  ASSERT_TRUE(path.remove() && folder.remove());
+  ASSERT_NO_FATAL_FAILURE(openAbout());
   {
-    MessageBoxWatcher boxes;
-    pressSysInfo(box);
-    ASSERT_TRUE(waitFor([&] { return !boxes.texts().empty(); }));
-    EXPECT_EQ(boxes.texts(), std::vector<std::wstring>{L"此时系统信息不可用"});
+    MessageBoxWatcher messages;
+    clickOn(child(box, L"BUTTON", 1));  // system information
+    ASSERT_TRUE(waitFor([&] { return !messages.texts().empty(); }));
+    EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"此时系统信息不可用"});
   }
   settle(300);
   EXPECT_TRUE(::IsWindow(box));  // the box stays up, with the keyboard
   EXPECT_EQ(::GetForegroundWindow(), box);
   EXPECT_FALSE(isTopmost(ruler));
-  key(VK_ESCAPE);
-  EXPECT_TRUE(closed(box));
-  EXPECT_TRUE(waitFor([&] { return isTopmost(ruler); }));
+  closeWith(VK_ESCAPE);
 }
 
-TEST_F(AboutE2E, SysInfoStartsTheProgramOfThePathValueWithoutWaitingForIt) {
+TEST_F(AboutE2E, SystemInfoStartsTheProgramOfThePathValueWithoutWaitingForIt) {
   wchar_t system[MAX_PATH] = {};
   ::GetSystemDirectoryW(system, MAX_PATH);
   MachineValue path(kInfoKey, L"PATH");
-  ASSERT_TRUE(path.opened());
-  path.set(std::wstring(system) + L"\\notepad.exe");
-  const std::vector<HWND> before = windowsOfClass(L"Notepad");
+  ASSERT_TRUE(path.set(std::wstring(system) + L"\\notepad.exe"));
+  const std::vector<HWND> before = visibleWindows(0, L"Notepad");
 
-  HWND box = openAbout();
-  ASSERT_NE(box, nullptr);
-  settle(300);
-  MessageBoxWatcher boxes;
-  pressSysInfo(box);
+  ASSERT_NO_FATAL_FAILURE(openAbout());
+  MessageBoxWatcher messages;
+  clickOn(child(box, L"BUTTON", 1));  // system information
   HWND notepad = nullptr;
   ASSERT_TRUE(waitFor([&] {
-    for (HWND h : windowsOfClass(L"Notepad")) {
-      if (std::find(before.begin(), before.end(), h) == before.end() && ::IsWindowVisible(h)) notepad = h;
+    for (HWND h : visibleWindows(0, L"Notepad")) {
+      if (std::find(before.begin(), before.end(), h) == before.end()) notepad = h;
     }
     return notepad != nullptr;
   }, 10000));
-  DWORD pid = 0;
-  ::GetWindowThreadProcessId(notepad, &pid);
-  const platform::win32::KernelHandle started(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
   EXPECT_EQ(textOf(child(box, L"EDIT")), kUsage);  // not waited for: the box answers while it runs
-  EXPECT_TRUE(boxes.texts().empty());
+  EXPECT_TRUE(messages.texts().empty());
   // Shown first, then activated: the activation may come a moment later.
   EXPECT_TRUE(waitFor([&] { return ::GetForegroundWindow() == notepad; }));
-  ::TerminateProcess(started.get(), 0);
-  ::WaitForSingleObject(started.get(), 5000);
+  ::PostMessageW(notepad, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(waitFor([&] { return !::IsWindow(notepad); }));
   settle(300);
 
   EXPECT_FALSE(isTopmost(ruler));
   // Back to the box, on a bare spot of it: without a window manager it shows no caption.
   POINT spot{20, 200};
   ::ClientToScreen(box, &spot);
-  click(spot.x, spot.y);
-  key(VK_ESCAPE);
-  EXPECT_TRUE(closed(box));
-  EXPECT_TRUE(waitFor([&] { return isTopmost(ruler); }));
+  click(spot);
+  closeWith(VK_ESCAPE);
 }
 
 }  // namespace

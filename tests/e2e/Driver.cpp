@@ -1,34 +1,49 @@
 #include "tests/e2e/Driver.h"
 
-#include <atomic>
 #include <cstring>
-#include <mutex>
+#include <initializer_list>
 #include <stdexcept>
-#include <thread>
+#include <utility>
 
 namespace lindrel::e2e {
 namespace {
 
-void send(INPUT* inputs, UINT count) { ::SendInput(count, inputs, sizeof(INPUT)); }
+long sent = 0;
 
-INPUT mouseInput(DWORD flags, int x, int y) {
+// Input events sent together, then a moment for the program to take them.
+void send(std::vector<INPUT> in, DWORD settleMs) {
+  sent += static_cast<long>(in.size());
+  ::SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+  settle(settleMs);
+}
+
+INPUT mouseInput(DWORD flags, POINT p) {
   // Absolute coordinates over the primary screen, 0..65535.
   const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
   INPUT in{};
   in.type = INPUT_MOUSE;
-  in.mi.dx = static_cast<LONG>((x * 65536 + w / 2) / w);
-  in.mi.dy = static_cast<LONG>((y * 65536 + h / 2) / h);
+  in.mi.dx = (p.x * 65536 + w / 2) / w;
+  in.mi.dy = (p.y * 65536 + h / 2) / h;
   in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
   return in;
 }
 
-INPUT keyInput(WORD vk, bool up) {
+// A virtual key, or with vk 0 a character typed as itself.
+INPUT keyInput(WORD vk, bool up, wchar_t character = 0) {
   INPUT in{};
   in.type = INPUT_KEYBOARD;
   in.ki.wVk = vk;
-  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  in.ki.wScan = character;
+  in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (vk == 0 ? KEYEVENTF_UNICODE : 0);
   if (vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN) in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
   return in;
+}
+
+// Mouse events at one point.
+void mouseAt(POINT p, std::initializer_list<DWORD> flags, DWORD settleMs = 30) {
+  std::vector<INPUT> in;
+  for (const DWORD flag : flags) in.push_back(mouseInput(flag, p));
+  send(in, settleMs);
 }
 
 }  // namespace
@@ -36,9 +51,8 @@ INPUT keyInput(WORD vk, bool up) {
 std::wstring besideThisProgram(const wchar_t* name) {
   wchar_t path[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder + name;
+  const std::wstring self(path);
+  return self.substr(0, self.find_last_of(L"\\/") + 1) + name;
 }
 
 Program::Program() {
@@ -72,17 +86,21 @@ DWORD Program::waitForExit(DWORD ms) const {
   return code;
 }
 
-std::vector<HWND> Program::windows() const {
+std::vector<HWND> visibleWindows(DWORD pid, const wchar_t* className) {
   struct Search {
     DWORD pid;
+    const wchar_t* className;
     std::vector<HWND> found;
-  } search{process_.dwProcessId, {}};
+  } search{pid, className, {}};
   ::EnumWindows(
       [](HWND hwnd, LPARAM data) -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         DWORD pid = 0;
+        wchar_t name[64] = {};
         ::GetWindowThreadProcessId(hwnd, &pid);
-        if (pid == s->pid && ::IsWindowVisible(hwnd)) s->found.push_back(hwnd);
+        ::GetClassNameW(hwnd, name, 64);
+        const bool ofClass = s->className == nullptr || std::wcscmp(name, s->className) == 0;
+        if ((s->pid == 0 || pid == s->pid) && ofClass && ::IsWindowVisible(hwnd)) s->found.push_back(hwnd);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
@@ -90,21 +108,9 @@ std::vector<HWND> Program::windows() const {
 }
 
 HWND Program::window(const wchar_t* className, DWORD ms) const {
-  HWND found = nullptr;
-  waitFor(
-      [&] {
-        for (HWND h : windows()) {
-          wchar_t name[64] = {};
-          ::GetClassNameW(h, name, 64);
-          if (std::wstring(name) == className) {
-            found = h;
-            return true;
-          }
-        }
-        return false;
-      },
-      ms);
-  return found;
+  std::vector<HWND> found;
+  waitFor([&] { return !(found = windows(className)).empty(); }, ms);
+  return found.empty() ? nullptr : found.front();
 }
 
 Box rectOf(HWND hwnd) {
@@ -122,11 +128,8 @@ std::wstring textOf(HWND hwnd) {
 }
 
 HWND child(HWND parent, const wchar_t* className, int index) {
-  HWND h = nullptr;
-  for (int i = 0; i <= index; ++i) {
-    h = ::FindWindowExW(parent, h, className, nullptr);
-    if (h == nullptr) return nullptr;
-  }
+  HWND h = ::FindWindowExW(parent, nullptr, className, nullptr);
+  while (h != nullptr && index-- > 0) h = ::FindWindowExW(parent, h, className, nullptr);
   return h;
 }
 
@@ -135,6 +138,11 @@ COLORREF screenPixel(int x, int y) {
   const COLORREF c = ::GetPixel(screen, x, y);
   ::ReleaseDC(nullptr, screen);
   return c;
+}
+
+COLORREF centrePixel(HWND hwnd) {
+  const POINT p = rectOf(hwnd).centre();
+  return screenPixel(p.x, p.y);
 }
 
 void settle(DWORD ms) { ::Sleep(ms); }
@@ -148,148 +156,76 @@ bool waitFor(const std::function<bool()>& condition, DWORD ms) {
   return true;
 }
 
-void moveTo(int x, int y) {
-  INPUT in = mouseInput(MOUSEEVENTF_MOVE, x, y);
-  send(&in, 1);
-  settle(30);
+long inputEventsSent() { return sent; }
+
+void moveTo(POINT p) { mouseAt(p, {MOUSEEVENTF_MOVE}); }
+
+void mouseButton(DWORD flag, POINT p) { mouseAt(p, {MOUSEEVENTF_MOVE, flag}); }
+
+void click(POINT p, bool right) {
+  mouseButton(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, p);
+  mouseButton(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, p);
 }
 
-void press(DWORD downFlag, int x, int y) {
-  INPUT in[2] = {mouseInput(MOUSEEVENTF_MOVE, x, y), mouseInput(downFlag, x, y)};
-  send(in, 2);
-  settle(30);
+bool clickOn(HWND control) {
+  if (control != nullptr) click(rectOf(control).centre());
+  return control != nullptr;
 }
 
-void release(DWORD upFlag, int x, int y) {
-  INPUT in[2] = {mouseInput(MOUSEEVENTF_MOVE, x, y), mouseInput(upFlag, x, y)};
-  send(in, 2);
-  settle(30);
+void doubleClick(POINT p) {
+  const DWORD down = MOUSEEVENTF_LEFTDOWN, up = MOUSEEVENTF_LEFTUP;
+  mouseAt(p, {MOUSEEVENTF_MOVE, down, up, down, up}, 100);
 }
 
-void click(int x, int y, bool right) {
-  press(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, x, y);
-  release(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, x, y);
-}
-
-void doubleClick(int x, int y) {
-  INPUT in[5] = {mouseInput(MOUSEEVENTF_MOVE, x, y), mouseInput(MOUSEEVENTF_LEFTDOWN, x, y),
-                 mouseInput(MOUSEEVENTF_LEFTUP, x, y), mouseInput(MOUSEEVENTF_LEFTDOWN, x, y),
-                 mouseInput(MOUSEEVENTF_LEFTUP, x, y)};
-  send(in, 5);
-  settle(100);
-}
-
-void drag(int fromX, int fromY, int toX, int toY, int steps) {
-  press(MOUSEEVENTF_LEFTDOWN, fromX, fromY);
+void drag(POINT from, POINT to, int steps, DWORD restMs) {
+  mouseButton(MOUSEEVENTF_LEFTDOWN, from);
   for (int i = 1; i <= steps; ++i) {
-    moveTo(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
+    moveTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
   }
-  release(MOUSEEVENTF_LEFTUP, toX, toY);
+  settle(restMs);
+  mouseButton(MOUSEEVENTF_LEFTUP, to);
 }
 
 void key(WORD vk, bool shift, bool ctrl, bool alt) {
-  std::vector<INPUT> in;
-  if (shift) in.push_back(keyInput(VK_SHIFT, false));
-  if (ctrl) in.push_back(keyInput(VK_CONTROL, false));
-  if (alt) in.push_back(keyInput(VK_MENU, false));
-  in.push_back(keyInput(vk, false));
-  in.push_back(keyInput(vk, true));
-  if (alt) in.push_back(keyInput(VK_MENU, true));
-  if (ctrl) in.push_back(keyInput(VK_CONTROL, true));
-  if (shift) in.push_back(keyInput(VK_SHIFT, true));
-  send(in.data(), static_cast<UINT>(in.size()));
-  settle(60);
+  // Shift, Ctrl and Alt go down in that order round the key and come up in the reverse.
+  const std::pair<bool, WORD> modifiers[] = {{alt, VK_MENU}, {ctrl, VK_CONTROL}, {shift, VK_SHIFT}};
+  std::vector<INPUT> in{keyInput(vk, false), keyInput(vk, true)};
+  for (const auto& [held, modifier] : modifiers) {
+    if (!held) continue;
+    in.insert(in.begin(), keyInput(modifier, false));
+    in.push_back(keyInput(modifier, true));
+  }
+  send(in, 60);
 }
 
 void typeText(const std::wstring& text) {
-  for (wchar_t c : text) {
-    INPUT in[2]{};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wScan = in[1].ki.wScan = c;
-    in[0].ki.dwFlags = KEYEVENTF_UNICODE;
-    in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-    send(in, 2);
-    settle(40);
-  }
+  for (const wchar_t c : text) send({keyInput(0, false, c), keyInput(0, true, c)}, 40);
 }
 
 bool clipboardText(std::wstring& text) {
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    if (::OpenClipboard(nullptr)) {
-      bool got = false;
-      if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* p = static_cast<const wchar_t*>(::GlobalLock(data))) {
-          // Exactly the text: the block may not hold more than the text and its zero.
-          text.assign(p, ::wcsnlen(p, ::GlobalSize(data) / sizeof(wchar_t)));
-          got = true;
-          ::GlobalUnlock(data);
-        }
-      }
-      ::CloseClipboard();
-      return got;
-    }
-    ::Sleep(20);
-  }
-  return false;
+  // The program may still hold the clipboard for a moment.
+  if (!waitFor([] { return ::OpenClipboard(nullptr) != FALSE; }, 1000)) return false;
+  const HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+  const auto* p = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
+  // Exactly the text: the block may not hold more than the text and its zero.
+  if (p != nullptr) text.assign(p, ::wcsnlen(p, ::GlobalSize(data) / sizeof(wchar_t)));
+  if (p != nullptr) ::GlobalUnlock(data);
+  ::CloseClipboard();
+  return p != nullptr;
 }
 
 bool setClipboardText(const std::wstring& text) {
-  if (!::OpenClipboard(nullptr)) return false;
-  ::EmptyClipboard();
-  bool put = false;
   const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    if (void* p = ::GlobalLock(block)) {
-      std::memcpy(p, text.c_str(), bytes);
-      ::GlobalUnlock(block);
-      put = ::SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-    }
-    if (!put) ::GlobalFree(block);  // the clipboard owns it only once it is set
-  }
-  ::CloseClipboard();
+  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  void* p = block != nullptr ? ::GlobalLock(block) : nullptr;
+  if (p == nullptr) return false;
+  std::memcpy(p, text.c_str(), bytes);
+  ::GlobalUnlock(block);
+  const bool opened = ::OpenClipboard(nullptr) != FALSE;
+  const bool put = opened && ::EmptyClipboard() && ::SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+  if (opened) ::CloseClipboard();
+  if (!put) ::GlobalFree(block);  // the clipboard owns it only once it is set
   return put;
 }
-
-struct MessageBoxWatcher::State {
-  std::atomic<bool> stop{false};
-  std::atomic<bool> paused{false};
-  std::atomic<bool> up{false};
-  mutable std::mutex mutex;
-  std::vector<std::wstring> texts;
-  std::thread thread;
-};
-
-MessageBoxWatcher::MessageBoxWatcher() : state_(std::make_unique<State>()) {
-  state_->thread = std::thread([s = state_.get()] {
-    while (!s->stop) {
-      HWND box = ::FindWindowW(L"#32770", L"Lindrel");
-      s->up = box != nullptr && ::IsWindowVisible(box);
-      if (s->up && !s->paused) {
-        wchar_t text[1024] = {};
-        ::GetDlgItemTextW(box, 0xFFFF, text, 1024);
-        {
-          std::lock_guard lock(s->mutex);
-          s->texts.push_back(text);
-        }
-        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-        for (int i = 0; i < 300 && ::IsWindow(box); ++i) ::Sleep(10);
-      }
-      ::Sleep(20);
-    }
-  });
-}
-
-MessageBoxWatcher::~MessageBoxWatcher() {
-  state_->stop = true;
-  state_->thread.join();
-}
-
-std::vector<std::wstring> MessageBoxWatcher::texts() const {
-  std::lock_guard lock(state_->mutex);
-  return state_->texts;
-}
-
-bool MessageBoxWatcher::boxUp() const { return state_->up; }
-void MessageBoxWatcher::pause(bool paused) { state_->paused = paused; }
 
 }  // namespace lindrel::e2e

@@ -1,6 +1,8 @@
 // The ruler worked with real input events: the context menu, the orientation switch, edge
 // drags and moves, the arrow keys and the exit command.
 
+#include <initializer_list>
+
 #include "tests/e2e/RulerProgram.h"
 
 namespace lindrel::e2e {
@@ -8,20 +10,19 @@ namespace {
 
 class Interaction : public RulerProgram {
  protected:
-  // Rests the pointer over a point long enough for the zone timer to see it.
-  void hover(int x, int y) {
-    moveTo(x, y);
+  // Rests the pointer on the start long enough for the zone timer to see it, then drags.
+  void hoverAndDrag(POINT from, POINT to) {
+    moveTo(from);
     settle(250);
+    drag(from, to);
+    settle(200);
   }
 };
 
 TEST_F(Interaction, TheMenuByKeysRedrawsTheScaleAt300Dpi) {
   openMenu();
-  key('W');
-  key('C');
-  key(VK_DOWN);
-  key(VK_DOWN);
-  key(VK_RETURN);
+  // The unit submenu, centimetres, two down to 300 DPI.
+  for (const WORD k : std::initializer_list<WORD>{'W', 'C', VK_DOWN, VK_DOWN, VK_RETURN}) key(k);
   ASSERT_TRUE(waitFor([&] { return screenPixel(rectOf(ruler).left + 59, rectOf(ruler).top + 8) == kBlack; }));
   settle(300);
   const Box r = rectOf(ruler);
@@ -34,7 +35,7 @@ TEST_F(Interaction, TheMenuByKeysRedrawsTheScaleAt300Dpi) {
 }
 
 TEST_F(Interaction, ADoubleClickTurnsTheStripVerticalAndBack) {
-  doubleClick(400, 400);
+  doubleClick({400, 400});
   ASSERT_TRUE(waitFor([&] { return rectOf(ruler).width() == 67; }));
   EXPECT_EQ(rectOf(ruler), (Box{320, 366, 387, 766}));
   settle(300);
@@ -42,27 +43,23 @@ TEST_F(Interaction, ADoubleClickTurnsTheStripVerticalAndBack) {
   // The pixel scale now runs down the left edge.
   EXPECT_EQ(screenPixel(r.left + 4, r.top + 2), kBlack);
   EXPECT_EQ(screenPixel(r.left + 4, r.top + 3), kYellow);
-  doubleClick(340, 600);
+  doubleClick({340, 600});
   ASSERT_TRUE(waitFor([&] { return rectOf(ruler).width() == 640; }));
   EXPECT_EQ(rectOf(ruler), (Box{320, 366, 960, 433}));
 }
 
 TEST_F(Interaction, ARightEdgeDragOf50PixelsLeavesTheEdge48PixelsFurtherRight) {
-  hover(958, 400);
-  drag(958, 400, 1008, 400);
-  settle(200);
+  hoverAndDrag({958, 400}, {1008, 400});
   EXPECT_EQ(rectOf(ruler), (Box{320, 366, 1008, 433}));
 }
 
 TEST_F(Interaction, ADragInTheMiddleMovesTheStripByThePointersTravel) {
-  hover(500, 400);
-  drag(500, 400, 560, 330);
-  settle(200);
+  hoverAndDrag({500, 400}, {560, 330});
   EXPECT_EQ(rectOf(ruler), (Box{380, 296, 1020, 363}));
 }
 
 TEST_F(Interaction, ArrowKeysMoveAndShiftDownMakesTheStripTaller) {
-  click(500, 400);  // the ruler takes the keys
+  click({500, 400});  // the ruler takes the keys
   settle(200);
   key(VK_RIGHT);
   EXPECT_TRUE(waitFor([&] { return rectOf(ruler).left == 321; }));

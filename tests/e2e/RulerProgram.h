@@ -27,8 +27,14 @@ class RulerProgram : public ::testing::Test {
   // Opens the ruler's menu with a right-click on a bare spot of the strip.
   void openMenu() {
     const Box r = rectOf(ruler);
-    click(r.left + 60, r.top + 40, true);
+    click({r.left + 60, r.top + 40}, true);
     settle(300);
+  }
+  // The window a menu item opens, chosen by its access key; null when none comes up.
+  HWND openFromMenu(WORD accessKey, const wchar_t* className) {
+    openMenu();
+    key(accessKey);
+    return program.window(className);
   }
 
   Program program;

@@ -1,6 +1,7 @@
 // Any number through the display formats: the texts keep their shape and read back as the
 // number they show, within the digits they show.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -11,17 +12,10 @@
 
 namespace {
 
+// Digits and at most one point, after a leading minus sign if there is one.
 bool onlyDigitsAndOnePoint(const std::string& s) {
-  int points = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const char c = s[i];
-    if (c == '.') {
-      ++points;
-    } else if (!(c >= '0' && c <= '9') && !(c == '-' && i == 0)) {
-      return false;
-    }
-  }
-  return points <= 1;
+  const std::size_t from = !s.empty() && s[0] == '-' ? 1 : 0;
+  return s.find_first_not_of("0123456789.", from) == std::string::npos && std::count(s.begin(), s.end(), '.') <= 1;
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 #pragma once
 // One program with its magnifier open on a simulated desktop, made once per fuzzing process.
 
+#include <cstdlib>
 #include <string>
 
 #include "app/Application.h"
-#include "picker/frmZoomOut.h"
+#include "picker/MagnifierWindow.h"
 #include "platform/sim/SimPlatform.h"
 
 namespace lindrel::fuzz {
@@ -12,12 +13,10 @@ namespace lindrel::fuzz {
 struct PickerWorld {
   platform::sim::SimPlatform sim;
   Application app{sim};
-  frmZoomOut* picker = nullptr;
 
   PickerWorld() {
     app.start();
-    app.zoomOut().open();
-    picker = &app.zoomOut();
+    app.openMagnifier();
   }
 
   static PickerWorld& get() {
@@ -25,14 +24,16 @@ struct PickerWorld {
     return world;
   }
 
-  // The message shown since the records were last forgotten, or empty.
-  std::string lastMessage() const {
-    return sim.messageBoxes().empty() ? std::string{} : sim.messageBoxes().back().text;
+  MagnifierWindow& magnifier() { return app.magnifier(); }
+
+  // Whether a message came up since the records were last forgotten. Reading a code or a
+  // channel box can only fail with the standard description of a conversion error.
+  bool messageShown() const {
+    for (const auto& box : sim.messageBoxes()) {
+      if (box.text != "Type mismatch" && box.text != "Overflow" && box.text != "Subscript out of range") std::abort();
+    }
+    return !sim.messageBoxes().empty();
   }
 };
-
-inline bool isStandardDescription(const std::string& text) {
-  return text == "Type mismatch" || text == "Overflow" || text == "Subscript out of range";
-}
 
 }  // namespace lindrel::fuzz

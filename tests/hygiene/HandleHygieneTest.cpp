@@ -4,16 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
+#include <functional>
 
-#include "about/frmAbout.h"
+#include "about/AboutBox.h"
 #include "app/Application.h"
-#include "menu/frmMenu.h"
-#include "picker/frmZoomOut.h"
+#include "picker/MagnifierWindow.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Platform.h"
-#include "ruler/frmMain.h"
+#include "ruler/RulerWindow.h"
+#include "tests/e2e/Driver.h"
 
 namespace lindrel {
 namespace {
@@ -21,26 +20,6 @@ namespace {
 namespace win32 = platform::win32;
 
 Application* theApp = nullptr;
-
-// Presses OK on the program's message boxes from another thread, as a user would.
-class BoxAnswerer {
- public:
-  BoxAnswerer()
-      : thread_([this] {
-          while (!stop_) {
-            if (HWND box = ::FindWindowW(L"#32770", L"Lindrel")) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-            ::Sleep(5);
-          }
-        }) {}
-  ~BoxAnswerer() {
-    stop_ = true;
-    thread_.join();
-  }
-
- private:
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
-};
 
 class HandleHygiene : public ::testing::Test {
  protected:
@@ -51,77 +30,63 @@ class HandleHygiene : public ::testing::Test {
   }
   ~HandleHygiene() override { theApp = nullptr; }
 
-  // The about box from the menu, closed again a moment after it is up.
-  void openAndCloseAbout() {
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
-      if (theApp != nullptr) theApp->about().unload();
-    });
-    app.menu().menuAbout_Click();
-    ::KillTimer(nullptr, timer);
-  }
-  void openAndCloseMagnifier() {
-    app.menu().menuZoomOut_Click();
-    platform.pump(10);
-    app.zoomOut().window()->close();
-  }
-  void unitChange(int i) {
-    if (i % 7 == 0) {
-      app.ruler().chgHorV();
-    } else if (i % 7 == 1) {
-      app.menu().menuXs_Click();
-    } else {
-      app.menu().menuDpi_Click(static_cast<std::int16_t>(i % 7 - 2));
+  // n steps, with what is waiting delivered every 50 of them.
+  void repeat(int n, const std::function<void(int)>& step) {
+    for (int i = 0; i < n; ++i) {
+      step(i);
+      if (i % 50 == 0) platform.pump(0);
     }
   }
-  // One of everything, so that what the program keeps for its whole life (fonts, the pen
-  // pointer, the menu) is already made when the counting starts.
-  void warmUp() {
-    unitChange(0);
-    unitChange(1);
-    openAndCloseAbout();
-    app.menu().menuZoomOut_Click();
-    app.zoomOut().Timer1_Timer();
-    app.zoomOut().btnCopy_Click();
-    app.zoomOut().window()->close();
-    app.about().StartSysInfo();
-    platform.pump(100);
+  // Every seventh a turn of the strip, the others pixels and each resolution in turn.
+  void unitChange(int i) {
+    if (i % 7 == 0) app.ruler().toggleOrientation();
+    else app.ruler().setUnit(i % 7 == 1 ? Unit::pixels() : Unit::centimetres(kResolutions[i % 7 - 2]));
+  }
+  // The magnifier opened, ticked and copied from as often as asked, and closed.
+  void useMagnifier(int ticks, int copies) {
+    app.openMagnifier();
+    platform.pump(10);
+    repeat(ticks, [&](int) { app.magnifier().sampleTick(); });
+    for (int i = 0; i < copies; ++i) app.magnifier().copyCode();
+    app.magnifier().window()->close();
+  }
+  // The about box as the menu opens it, closed again a moment after it is up.
+  void openAndCloseAbout() {
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+      if (theApp != nullptr) theApp->about().close();
+    });
+    app.showAbout();
+    ::KillTimer(nullptr, timer);
   }
 
   win32::Win32Platform platform;
   Application app;
-  BoxAnswerer answerer;
+  e2e::MessageBoxWatcher answerer;  // presses OK on the program's message boxes, as a user would
 };
 
 TEST_F(HandleHygiene, EveryHandleTakenIsGivenBack) {
-  warmUp();
+  // One of everything first, so that what the program keeps for its whole life (fonts, the
+  // pen pointer) is already made when the counting starts.
+  for (const int i : {0, 1}) unitChange(i);
+  openAndCloseAbout();
+  useMagnifier(1, 1);
+  app.about().startSystemInfo();
+  platform.pump(100);
   const long start = win32::liveHandles();
+  EXPECT_GT(start, 0);
 
-  for (int i = 0; i < 1000; ++i) {
-    unitChange(i);
-    if (i % 50 == 0) platform.pump(0);
-  }
+  repeat(1000, [&](int i) { unitChange(i); });
   EXPECT_EQ(win32::liveHandles(), start) << "after 1000 unit changes";
-
-  app.menu().menuZoomOut_Click();
-  frmZoomOut& picker = app.zoomOut();
-  for (int i = 0; i < 1000; ++i) {
-    picker.Timer1_Timer();
-    if (i % 50 == 0) platform.pump(0);
-  }
-  for (int i = 0; i < 100; ++i) picker.btnCopy_Click();
-  picker.window()->close();
+  useMagnifier(1000, 100);
   EXPECT_EQ(win32::liveHandles(), start) << "after 1000 magnifier ticks and 100 copies";
-
-  for (int i = 0; i < 100; ++i) openAndCloseMagnifier();
+  for (int i = 0; i < 100; ++i) useMagnifier(0, 0);
   EXPECT_EQ(win32::liveHandles(), start) << "after 100 openings of the magnifier";
-
   for (int i = 0; i < 100; ++i) {
     openAndCloseAbout();
-    if (i % 10 == 0) app.about().StartSysInfo();  // the registry look-ups, and their message
+    if (i % 10 == 0) app.about().startSystemInfo();  // the registry look-ups, and their message
   }
   platform.pump(100);
   EXPECT_EQ(win32::liveHandles(), start) << "after 100 openings of the about box";
-  EXPECT_GT(start, 0);
 }
 
 }  // namespace

@@ -6,11 +6,12 @@
 //
 // soak_driver.exe [events=10000] [seconds=1200] [seed=1]
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "tests/e2e/Driver.h"
 
@@ -19,20 +20,18 @@ namespace {
 
 class Soak {
  public:
-  Soak(unsigned seed) : random_(seed) {}
+  explicit Soak(unsigned seed) : random_(seed) {}
 
   int run(long events, double seconds) {
     const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     int burst = 0, failures = 0;
-    while (sent_ < events && ::GetTickCount64() < end && failures == 0) {
-      ++burst;
-      const int actions = pick(15, 40);
-      for (int i = 0; i < actions && program_.running(); ++i) act();
-      failures += checkAtRest(burst);
-      if (burst % 10 == 0) std::printf("burst %d: %ld events\n", burst, sent_), std::fflush(stdout);
+    while (inputEventsSent() < events && ::GetTickCount64() < end && failures == 0) {
+      for (int i = pick(15, 40); i > 0 && program_.running(); --i) act();
+      failures += checkAtRest(++burst);
+      if (burst % 10 == 0) std::printf("burst %d: %ld events\n", burst, inputEventsSent()), std::fflush(stdout);
     }
-    std::printf("soak: %ld events in %d bursts, %d failure(s), %zu message boxes answered\n", sent_, burst, failures,
-                boxes_.texts().size());
+    std::printf("soak: %ld events in %d bursts, %d failure(s), %zu message boxes answered\n", inputEventsSent(), burst,
+                failures, messages_.texts().size());
     return failures == 0 ? 0 : 1;
   }
 
@@ -50,111 +49,69 @@ class Soak {
                  pick(b.top + margin, std::max(b.top + margin, b.bottom - margin - 1))};
   }
 
-  void count(long n) { sent_ += n; }
+  // Rests over the start long enough for the zone timer (every 100 ms) to see it, then drags.
+  void dragFrom(POINT from, POINT to, int steps) {
+    moveTo(from);
+    settle(200);
+    drag(from, to, steps);
+  }
+  // Opens the ruler's menu somewhere on the strip and presses an item's access key.
+  void chooseFromMenu(const Box& ruler, WORD accessKey) {
+    click(inside(ruler), true);
+    settle(250);
+    key(accessKey);
+  }
 
   void act() {
     HWND r = ruler();
     if (r == nullptr) return;
     const Box b = rectOf(r);
     switch (pick(0, 14)) {
-      case 0: {  // a click somewhere on the strip
-        const POINT p = inside(b);
-        click(p.x, p.y);
-        count(4);
-        break;
-      }
-      case 1: {  // move the whole strip
-        const POINT p = inside(b, 8), q = somewhere();
-        moveTo(p.x, p.y);
-        settle(150);
-        drag(p.x, p.y, q.x, q.y, pick(2, 12));
-        count(20);
-        break;
-      }
+      case 0: click(inside(b)); break;  // somewhere on the strip
+      case 1: dragFrom(inside(b, 8), somewhere(), pick(2, 12)); break;  // the whole strip moved
       case 2:
-      case 3: {  // an edge or the corner, sometimes far past the opposite edge
+      case 3: {  // the right edge, the bottom edge or the corner, sometimes far past the opposite edge
         const int which = pick(0, 2);
-        POINT from{which == 1 ? (b.left + b.right) / 2 : b.right - 2, which == 0 ? (b.top + b.bottom) / 2 : b.bottom - 2};
-        POINT to = chance(30) ? POINT{b.left - pick(1, 300), b.top - pick(1, 300)} : somewhere();
-        moveTo(from.x, from.y);
-        settle(200);  // the zone timer looks every 100 ms
-        drag(from.x, from.y, to.x, to.y, pick(1, 10));
-        count(25);
+        const POINT from{which == 1 ? b.centre().x : b.right - 2, which == 0 ? b.centre().y : b.bottom - 2};
+        const POINT to = chance(30) ? POINT{b.left - pick(1, 300), b.top - pick(1, 300)} : somewhere();
+        dragFrom(from, to, pick(1, 10));
         break;
       }
-      case 4: {
-        const POINT p = inside(b);
-        doubleClick(p.x, p.y);
+      case 4:
+        doubleClick(inside(b));
         settle(200);
-        count(5);
         break;
-      }
-      case 5: {  // arrow keys with any modifiers
-        const POINT p = inside(b);
-        click(p.x, p.y);
+      case 5:  // arrow keys with any modifiers
+        click(inside(b));
         for (int i = pick(1, 8); i > 0; --i) {
           key(static_cast<WORD>(VK_LEFT + pick(0, 3)), chance(40), chance(25), chance(15));
-          count(8);
         }
         break;
-      }
       case 6:
-      case 7: menuUnit(b); break;
-      case 8: menuItem(b, 'Z'); break;
-      case 9: {
-        menuItem(b, 'A');
-        settle(400);
-        if (HWND a = about()) {
-          if (chance(40)) {  // the system information button: no tool here, so a message
-            const Box s = rectOf(child(a, L"Button", 1));
-            click((s.left + s.right) / 2, (s.top + s.bottom) / 2);
-            settle(400);
-            count(4);
-          }
-          key(chance(50) ? VK_ESCAPE : VK_RETURN);
-          count(2);
-          waitFor([&] { return about() == nullptr; }, 4000);
-        }
-        break;
-      }
+      case 7: chooseUnit(b); break;
+      case 8: chooseFromMenu(b, 'Z'); break;
+      case 9: aboutAction(b); break;
       case 10:
       case 11:
       case 12: magnifierAction(); break;
-      case 13: {  // anywhere on the screen
-        const POINT p = somewhere();
-        click(p.x, p.y, chance(20));
-        count(4);
+      case 13:  // anywhere on the screen, then Esc for whatever that opened
+        click(somewhere(), chance(20));
         key(VK_ESCAPE);
-        count(2);
         break;
-      }
-      case 14: {
+      default:
         if (HWND m = magnifier()) {  // its close box
           const Box mb = rectOf(m);
-          const int frame = ::GetSystemMetrics(SM_CXFIXEDFRAME);
-          const int caption = ::GetSystemMetrics(SM_CYSMCAPTION);
-          click(mb.right - frame - caption / 2 - 1, mb.top + frame + caption / 2);
-          count(4);
+          const int frame = ::GetSystemMetrics(SM_CXFIXEDFRAME), caption = ::GetSystemMetrics(SM_CYSMCAPTION);
+          click(POINT{mb.right - frame - caption / 2 - 1, mb.top + frame + caption / 2});
           waitFor([&] { return magnifier() == nullptr; }, 4000);
         }
         break;
-      }
     }
   }
 
-  void menuItem(const Box& b, WORD accessKey) {
-    const POINT p = inside(b);
-    click(p.x, p.y, true);
-    settle(250);
-    key(accessKey);
-    count(6);
-  }
-
-  void menuUnit(const Box& b) {
-    const POINT p = inside(b);
-    click(p.x, p.y, true);
-    settle(250);
-    key('W');
+  // Pixels, or centimetres at any of the resolutions.
+  void chooseUnit(const Box& b) {
+    chooseFromMenu(b, 'W');
     if (chance(20)) {
       key('P');
     } else {
@@ -162,8 +119,20 @@ class Soak {
       for (int i = pick(0, 4); i > 0; --i) key(VK_DOWN);
       key(VK_RETURN);
     }
-    count(14);
     settle(150);
+  }
+
+  void aboutAction(const Box& b) {
+    chooseFromMenu(b, 'A');
+    settle(400);
+    if (HWND a = about()) {
+      if (chance(40)) {  // the system information button: no tool here, so a message
+        clickOn(child(a, L"Button", 1));
+        settle(400);
+      }
+      key(chance(50) ? VK_ESCAPE : VK_RETURN);
+      waitFor([&] { return about() == nullptr; }, 4000);
+    }
   }
 
   void magnifierAction() {
@@ -172,58 +141,33 @@ class Soak {
     HWND pen = child(m, L"Button", 0);
     const int what = pick(0, 5);
     if (what == 0 && pen != nullptr) {  // a pen drag with any button, over anything
-      const Box pb = rectOf(pen);
       const DWORD downs[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_MIDDLEDOWN};
       const DWORD ups[] = {MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTUP, MOUSEEVENTF_MIDDLEUP};
       const int button = pick(0, 2);
-      press(downs[button], (pb.left + pb.right) / 2, (pb.top + pb.bottom) / 2);
+      mouseButton(downs[button], rectOf(pen).centre());
       for (int i = pick(2, 10); i > 0; --i) {
-        const POINT p = somewhere();
-        moveTo(p.x, p.y);
+        moveTo(somewhere());
         settle(60);  // a tick or so of sampling
       }
-      const POINT p = somewhere();
-      release(ups[button], p.x, p.y);
-      count(14);
-      return;
-    }
-    if (what <= 2) {  // type into a box: the code box or a component box
-      HWND box = child(m, L"Edit", pick(0, 3));
-      if (box == nullptr) return;
-      const Box eb = rectOf(box);
-      click((eb.left + eb.right) / 2, (eb.top + eb.bottom) / 2);
+      mouseButton(ups[button], somewhere());
+    } else if (what <= 2) {  // typing into the code box or a channel box
+      if (!clickOn(child(m, L"Edit", pick(0, 3)))) return;
       static const wchar_t kChars[] = L"0123456789\b\b,,#&hx$ aFf-.9";
       std::wstring text;
       for (int i = pick(1, 6); i > 0; --i) text += kChars[pick(0, static_cast<int>(std::size(kChars)) - 2)];
       typeText(text);
-      count(4 + 2 * static_cast<long>(text.size()));
-      return;
-    }
-    if (what == 3) {  // Set or Copy
-      HWND button = child(m, L"Button", pick(1, 2));
-      if (button == nullptr) return;
-      const Box bb = rectOf(button);
-      click((bb.left + bb.right) / 2, (bb.top + bb.bottom) / 2);
-      count(4);
-      return;
-    }
-    if (what == 4) {  // another notation
-      HWND list = child(m, L"ComboBox", 0);
-      if (list == nullptr) return;
-      const Box lb = rectOf(list);
-      click((lb.left + lb.right) / 2, (lb.top + lb.bottom) / 2);
+    } else if (what == 3) {
+      clickOn(child(m, L"Button", pick(1, 2)));  // Set or Copy
+    } else if (what == 4) {  // another notation
+      if (!clickOn(child(m, L"ComboBox", 0))) return;
       settle(150);
       for (int i = pick(0, 4); i > 0; --i) key(chance(50) ? VK_DOWN : VK_UP);
       key(VK_RETURN);
-      count(10);
-      return;
+    } else if (HWND bar = child(m, L"ScrollBar", pick(0, 2))) {  // a drag along a bar, or a click on it
+      const Box sb = rectOf(bar);
+      const LONG y = sb.centre().y;
+      drag({pick(sb.left + 2, sb.right - 3), y}, {pick(sb.left - 40, sb.right + 40), y}, pick(2, 8));
     }
-    HWND bar = child(m, L"ScrollBar", pick(0, 2));  // a bar: drag along it or click it
-    if (bar == nullptr) return;
-    const Box sb = rectOf(bar);
-    const int y = (sb.top + sb.bottom) / 2;
-    drag(pick(sb.left + 2, sb.right - 3), y, pick(sb.left - 40, sb.right + 40), y, pick(2, 8));
-    count(16);
   }
 
   // Lets everything come to rest, then looks.
@@ -231,41 +175,33 @@ class Soak {
     int failures = 0;
     const auto fail = [&](const char* what) {
       std::printf("burst %d: %s\n", burst, what);
-      ++failures;
+      return ++failures;
     };
     key(VK_ESCAPE);  // an open menu or list
-    if (HWND a = about()) {
+    if (about() != nullptr) {
       key(VK_ESCAPE);
       waitFor([&] { return about() == nullptr; }, 4000);
-      (void)a;
     }
     settle(400);
-    waitFor([&] { return !boxes_.boxUp(); }, 4000);
-    if (!program_.running()) {
-      fail("the process ended");
-      return failures;
-    }
+    waitFor([&] { return !messages_.boxUp(); }, 4000);
+    if (!program_.running()) return fail("the process ended");
     for (HWND w : program_.windows()) {
       DWORD_PTR result = 0;
       if (!::SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &result)) fail("a window does not answer");
     }
     HWND r = ruler();
-    if (r == nullptr) {
-      fail("the ruler is gone");
-      return failures;
-    }
+    if (r == nullptr) return fail("the ruler is gone");
     const Box b = rectOf(r);
     if (b.width() < 34 || b.height() < 34) fail("the ruler is smaller than 500 twips");
     if (!isTopmost(r)) fail("the ruler is not topmost at rest");
     if (about() != nullptr) fail("the about box stays open");
-    if (boxes_.boxUp()) fail("a message box stays open");
+    if (messages_.boxUp()) fail("a message box stays open");
     return failures;
   }
 
   Program program_;
-  MessageBoxWatcher boxes_;
+  MessageBoxWatcher messages_;
   std::mt19937 random_;
-  long sent_ = 0;
 };
 
 }  // namespace

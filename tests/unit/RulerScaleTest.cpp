@@ -1,59 +1,72 @@
-// The ruler's scales as a user reads them: tick columns and lengths on the surface, and
-// where each number is written.
+// The ruler's scales as a user reads them: tick lengths on the surface, and where each
+// number is written, in every unit and both orientations.
 
 #include "tests/unit/SimApp.h"
 
 namespace lindrel::testing {
 namespace {
 
-using platform::kBlack;
+using platform::sim::TextRecord;
 
-class PixelScale : public SimApp {};
+struct ScaleCase {
+  const char* name;
+  Unit unit;
+  Orientation orientation;
+  std::vector<std::pair<int, int>> ticks;  // column (row, when vertical) and length in pixels
+  std::vector<TextRecord> numbers;
+  const char* lastNumber;  // on a desktop narrower than 2000 pixels the scale reaches 30000 twips
+};
 
-TEST_F(PixelScale, TicksAlongTheTopEdgeEveryTwoPixelsWithLongerOnesAtFourTenAndThirty) {
-  EXPECT_EQ(tickLengthAt(0), 19);   // 280 twips: every 30th pixel
-  EXPECT_EQ(tickLengthAt(2), 5);    // 70 twips
-  EXPECT_EQ(tickLengthAt(4), 9);    // 140 twips: every 4th pixel
-  EXPECT_EQ(tickLengthAt(10), 14);  // 210 twips: every 10th pixel
-  EXPECT_EQ(tickLengthAt(30), 19);
-  EXPECT_EQ(tickLengthAt(1), 0);
-  EXPECT_EQ(tickLengthAt(3), 0);
-  EXPECT_EQ(surfacePixel(30, 19), kYellow);
-}
+void PrintTo(const ScaleCase& c, std::ostream* os) { *os << c.name; }
 
-TEST_F(PixelScale, NumbersAreCentredOnEveryThirtiethPixel) {
-  EXPECT_TRUE(wroteText("0", {2, 18}));
-  EXPECT_TRUE(wroteText("30", {24, 18}));
-  EXPECT_TRUE(wroteText("60", {54, 18}));
-  EXPECT_TRUE(wroteText("120", {111, 18}));
-  EXPECT_TRUE(wroteText("1980", {1968, 18}));
-  // On a desktop narrower than 2000 pixels the scale still reaches 30000 twips.
-  EXPECT_EQ(rulerSurface().texts().size(), 67u);
-  EXPECT_EQ(rulerSurface().texts().back().text, "1980");
-}
+class Scale : public SimApp, public ::testing::WithParamInterface<ScaleCase> {};
 
-TEST_F(PixelScale, VerticalScaleRunsDownTheLeftEdge) {
-  frmMain& r = ruler();
-  r.window().cls();
-  r.window().setWidth(1000);
-  r.window().setHeight(r.stretchedHeight());
-  r.Pixel_V();
-  EXPECT_EQ(tickLengthAtRow(0), 19);
-  EXPECT_EQ(tickLengthAtRow(2), 5);
-  EXPECT_EQ(tickLengthAtRow(4), 9);
-  EXPECT_EQ(tickLengthAtRow(10), 14);
-  EXPECT_TRUE(wroteText("0", {23, 0}));
-  EXPECT_TRUE(wroteText("30", {23, 25}));
-  EXPECT_TRUE(wroteText("1980", {23, 1975}));
-}
-
-TEST_F(PixelScale, DrawingAgainWithoutClearingChangesNothing) {
-  const auto before = rulerSurface();
-  ruler().Pixel_H();
-  for (int x = 0; x < 200; ++x) {
-    for (int y = 0; y < 30; ++y) ASSERT_EQ(rulerSurface().at({x, y}), before.at({x, y})) << x << "," << y;
+TEST_P(Scale, TicksAndNumbersStandWhereTheUnitPutsThem) {
+  const ScaleCase& c = GetParam();
+  if (c.orientation == Orientation::Vertical) ruler().toggleOrientation();
+  ruler().setUnit(c.unit);
+  for (const auto& [at, length] : c.ticks) {
+    EXPECT_EQ(tickLengthAt(at, c.orientation), length) << "tick at " << at;
+  }
+  for (const TextRecord& n : c.numbers) {
+    EXPECT_TRUE(wroteText(n.text, n.at)) << n.text << " at " << n.at.x << "," << n.at.y;
+  }
+  if (c.lastNumber != nullptr) {
+    EXPECT_EQ(rulerSurface().texts().back().text, c.lastNumber);
   }
 }
+
+constexpr auto H = Orientation::Horizontal;
+constexpr auto V = Orientation::Vertical;
+Unit cm(Resolution r) { return Unit::centimetres(r); }
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryUnit, Scale,
+    ::testing::Values(
+        // A tick every 2 pixels; longer every 4, 10 and 30; numbers centred on every 30th.
+        ScaleCase{"Pixels", Unit::pixels(), H, {{0, 19}, {2, 5}, {4, 9}, {10, 14}, {30, 19}, {1, 0}, {3, 0}},
+                  {{{2, 18}, "0"}, {{24, 18}, "30"}, {{54, 18}, "60"}, {{111, 18}, "120"}, {{1968, 18}, "1980"}},
+                  "1980"},
+        ScaleCase{"PixelsVertical", Unit::pixels(), V, {{0, 19}, {2, 5}, {4, 9}, {10, 14}},
+                  {{{23, 0}, "0"}, {{23, 25}, "30"}, {{23, 1975}, "1980"}}, nullptr},
+        // Tick 10 at 420 twips, tick 20 at 855: 15 twips of drift correction; odd ticks draw nothing.
+        ScaleCase{"Cm72", cm(Resolution::Dpi72), H, {{28, 16}, {34, 12}, {40, 7}, {31, 0}},
+                  {{{2, 18}, "0"}, {{26, 18}, "1"}, {{54, 18}, "2"}}, "70"},
+        ScaleCase{"Cm72Vertical", cm(Resolution::Dpi72), V, {{34, 12}},
+                  {{{23, -2}, "0"}, {{23, 26}, "1"}, {{23, 55}, "2"}}, nullptr},
+        // The correction pulls ticks back: tick 11 at 1302 twips, tick 15 (5 mm) at 1770.
+        ScaleCase{"Cm200", cm(Resolution::Dpi200Fax), H, {{87, 7}, {95, 7}, {118, 12}}, {{{76, 18}, "1"}}, "25"},
+        ScaleCase{"Cm300", cm(Resolution::Dpi300), H, {{12, 7}, {59, 12}}, {{{116, 18}, "1"}}, "16"},
+        // 50 steps of 35.4 twips come to 1770.0000000000016 (rounds up), 150 to
+        // 5309.9999999999945 (rounds down).
+        ScaleCase{"Cm600", cm(Resolution::Dpi600), H, {{12, 7}, {59, 12}, {2, 0}},
+                  {{{111, 18}, "0.5"}, {{234, 18}, "1"}, {{346, 18}, "1.5"}, {{469, 18}, "2"}}, "8"},
+        // Extra numbers every 2 mm between the centimetres.
+        ScaleCase{"Cm1200", cm(Resolution::Dpi1200), H, {{472, 16}, {47, 16}, {19, 12}, {9, 7}},
+                  {{{2, 18}, "0"}, {{87, 18}, "0.2"}, {{469, 18}, "1"}, {{1975, 18}, "4.2"}}, "4.2"},
+        ScaleCase{"Cm1200Vertical", cm(Resolution::Dpi1200), V, {},
+                  {{{23, -2}, "0"}, {{23, 88}, "0.2"}, {{23, 470}, "1"}}, nullptr}),
+    [](const ::testing::TestParamInfo<ScaleCase>& info) { return std::string(info.param.name); });
 
 class WideDesktop : public SimApp {
  protected:
@@ -61,117 +74,18 @@ class WideDesktop : public SimApp {
       : SimApp(platform::sim::SimConfig{{{Rect{0, 0, 1280, 800}, true}, {Rect{1280, -600, 3840, 2280}, false}}}) {}
 };
 
-TEST_F(WideDesktop, TheScaleReachesPastPixel2000ToTheEndOfTheDesktop) {
-  // 3840 pixels of desktop plus 500 twips: ticks up to pixel 3872.
-  EXPECT_EQ(tickLengthAt(2000), 14);  // where a 30000-twip scale would end: 210 twips
-  EXPECT_EQ(tickLengthAt(3002), 5);
+TEST_F(WideDesktop, TheScaleReachesTheEndOfTheDesktopEitherWay) {
+  // 3840 pixels of desktop plus 500 twips: ticks up to pixel 3872, past where a 30000-twip
+  // scale would end.
+  EXPECT_EQ(tickLengthAt(2000), 14);
   EXPECT_EQ(tickLengthAt(3840), 19);
   EXPECT_EQ(tickLengthAt(3872), 9);
-  EXPECT_TRUE(wroteText("2010", {1998, 18}));
   EXPECT_TRUE(wroteText("3870", {3858, 18}));
   EXPECT_EQ(rulerSurface().texts().back().text, "3870");
-}
-
-TEST_F(WideDesktop, AVerticalScaleReachesTheTallestMonitor) {
-  frmMain& r = ruler();
-  r.window().cls();
-  r.window().setWidth(1000);
-  r.window().setHeight(r.stretchedHeight());
-  r.Pixel_V();
-  // 2880 pixels of desktop from top to bottom.
-  EXPECT_EQ(tickLengthAtRow(2880), 19);
-  EXPECT_TRUE(wroteText("1980", {23, 1975}));  // a 30000-twip scale would stop here
+  // 2880 pixels from top to bottom.
+  ruler().toggleOrientation();
+  EXPECT_EQ(tickLengthAt(2880, V), 19);
   EXPECT_TRUE(wroteText("2880", {23, 2875}));
-}
-
-class CentimetreScale : public SimApp {
- protected:
-  void draw(std::int16_t dpi, bool horizontal = true) {
-    frmMain& r = ruler();
-    r.window().cls();
-    if (horizontal) {
-      r.window().setWidth(r.stretchedWidth());
-      r.cm_H(dpi);
-    } else {
-      r.window().setHeight(r.stretchedHeight());
-      r.window().setWidth(1000);
-      r.cm_V(dpi);
-    }
-  }
-  std::string lastNumber() { return rulerSurface().texts().back().text; }
-};
-
-TEST_F(CentimetreScale, At72DpiTheDriftCorrectionAccumulates) {
-  draw(72);
-  EXPECT_TRUE(wroteText("0", {2, 18}));
-  EXPECT_TRUE(wroteText("1", {26, 18}));  // tick 10 at 420 twips
-  EXPECT_TRUE(wroteText("2", {54, 18}));  // tick 20 at 855 twips: 15 twips of correction
-  EXPECT_EQ(tickLengthAt(28), 16);        // the number's tick, 245 twips
-  EXPECT_EQ(tickLengthAt(34), 12);        // tick 12 at 507 twips, a 4 mm tick of 175 twips
-  EXPECT_EQ(tickLengthAt(40), 7);         // tick 14 at 594 twips: 105 twips
-  EXPECT_EQ(tickLengthAt(31), 0);         // tick 11 at 463.5: odd ticks draw nothing
-  EXPECT_EQ(lastNumber(), "70");
-  draw(72, false);
-  EXPECT_TRUE(wroteText("0", {23, -2}));
-  EXPECT_TRUE(wroteText("1", {23, 26}));
-  EXPECT_TRUE(wroteText("2", {23, 55}));
-  EXPECT_EQ(tickLengthAtRow(34), 12);
-}
-
-TEST_F(CentimetreScale, At200DpiTheCorrectionPullsTicksBack) {
-  draw(200);
-  EXPECT_TRUE(wroteText("1", {76, 18}));  // tick 10 at 1185 twips
-  EXPECT_EQ(tickLengthAt(87), 7);         // tick 11 at 1302 twips
-  EXPECT_EQ(tickLengthAt(95), 7);         // tick 12 at 1419 twips
-  EXPECT_EQ(tickLengthAt(118), 12);       // tick 15 at 1770 twips, a 5 mm tick
-  EXPECT_EQ(lastNumber(), "25");
-}
-
-TEST_F(CentimetreScale, At300DpiEveryMillimetreHasATick) {
-  draw(300);
-  EXPECT_TRUE(wroteText("1", {116, 18}));  // 1770 twips
-  EXPECT_EQ(tickLengthAt(12), 7);          // 177 twips, 1 mm
-  EXPECT_EQ(tickLengthAt(59), 12);         // 885 twips, 5 mm
-  EXPECT_EQ(lastNumber(), "16");
-}
-
-TEST_F(CentimetreScale, At600DpiNumberColumnsFollowTheAccumulatedStep) {
-  draw(600);
-  // 50 additions of 35.4 come to 1770.0000000000016: 110.50000000000010 rounds up...
-  EXPECT_TRUE(wroteText("0.5", {111, 18}));
-  // ...while 150 come to 5309.9999999999945: 346.4999 rounds down, and 200 to 469.4999.
-  EXPECT_TRUE(wroteText("1.5", {346, 18}));
-  EXPECT_TRUE(wroteText("2", {469, 18}));
-  EXPECT_TRUE(wroteText("1", {234, 18}));
-  EXPECT_EQ(lastNumber(), "8");
-  EXPECT_EQ(tickLengthAt(12), 7);   // tick 5 at 177 twips: 0.5 mm
-  EXPECT_EQ(tickLengthAt(59), 12);  // tick 25 at 885 twips: 2.5 mm
-  EXPECT_EQ(tickLengthAt(2), 0);    // tick 1 draws nothing
-}
-
-TEST_F(CentimetreScale, At1200DpiExtraNumbersEveryTwoMillimetres) {
-  draw(1200);
-  EXPECT_TRUE(wroteText("0", {2, 18}));
-  EXPECT_TRUE(wroteText("0.2", {87, 18}));    // tick 100 at 1416.0000000000016
-  EXPECT_TRUE(wroteText("1", {469, 18}));     // tick 500 at 7079.99999999995: 469.49999
-  EXPECT_TRUE(wroteText("4.2", {1975, 18}));  // the last number
-  EXPECT_EQ(lastNumber(), "4.2");
-  EXPECT_EQ(tickLengthAt(472), 16);  // 1 cm
-  EXPECT_EQ(tickLengthAt(47), 16);   // tick 50: 1 mm, 245 twips
-  EXPECT_EQ(tickLengthAt(19), 12);   // tick 20: 0.4 mm, 175 twips
-  EXPECT_EQ(tickLengthAt(9), 7);     // tick 10: 0.2 mm, 105 twips
-  draw(1200, false);
-  EXPECT_TRUE(wroteText("0", {23, -2}));
-  EXPECT_TRUE(wroteText("0.2", {23, 88}));
-  EXPECT_TRUE(wroteText("1", {23, 470}));
-}
-
-TEST_F(CentimetreScale, AnUnknownResolutionDrawsNothing) {
-  ruler().window().cls();
-  std::int16_t dpi = 150;
-  ruler().cm_H(dpi);
-  EXPECT_TRUE(rulerSurface().texts().empty());
-  EXPECT_EQ(tickLengthAt(0), 0);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "app/Application.h"
 #include "platform/sim/SimPlatform.h"
 #include "platform/sim/SimWindow.h"
-#include "ruler/frmMain.h"
+#include "ruler/RulerWindow.h"
 
 namespace lindrel::testing {
 
@@ -26,26 +26,29 @@ class SimApp : public ::testing::Test {
  protected:
   explicit SimApp(platform::sim::SimConfig config = {}) : sim(std::move(config)), app(sim) { app.start(); }
 
-  frmMain& ruler() { return app.ruler(); }
+  RulerWindow& ruler() { return app.ruler(); }
   SimWindow& rulerWindow() { return dynamic_cast<SimWindow&>(ruler().window()); }
   const platform::sim::SimSurface& rulerSurface() { return rulerWindow().surface(); }
   // Where the ruler is on the screen.
   Rect rulerRect() { return rulerWindow().screenRect(); }
   platform::Colour surfacePixel(int x, int y) { return rulerSurface().at(Point{x, y}); }
   // How many pixels from the top (or left) edge a tick at the given column (or row) reaches.
-  int tickLengthAt(int column) {
+  // How many pixels from the top edge a tick at a column reaches (from the left edge at a
+  // row, on a vertical strip).
+  int tickLengthAt(int column, Orientation orientation = Orientation::Horizontal) {
     int n = 0;
-    while (surfacePixel(column, n) == platform::kBlack) ++n;
-    return n;
-  }
-  int tickLengthAtRow(int row) {
-    int n = 0;
-    while (surfacePixel(n, row) == platform::kBlack) ++n;
+    const bool horizontal = orientation == Orientation::Horizontal;
+    while (surfacePixel(horizontal ? column : n, horizontal ? n : column) == platform::kBlack) ++n;
     return n;
   }
   bool wroteText(const std::string& text, Point at) {
     const auto& texts = rulerSurface().texts();
     return std::find(texts.begin(), texts.end(), platform::sim::TextRecord{at, text}) != texts.end();
+  }
+  std::vector<std::string> messages() const {
+    std::vector<std::string> out;
+    for (const auto& box : sim.messageBoxes()) out.push_back(box.text);
+    return out;
   }
 
   SimPlatform sim;

@@ -15,72 +15,42 @@ namespace {
 
 using lindrel::testing::errorOf;
 
-TEST(Rounding, TiesGoToTheEvenNeighbour) {
-  EXPECT_EQ(roundHalfEven(2.5), 2);
-  EXPECT_EQ(roundHalfEven(3.5), 4);
-  EXPECT_EQ(roundHalfEven(-2.5), -2);
-  EXPECT_EQ(roundHalfEven(-0.6667), -1);
-  EXPECT_EQ(roundHalfEven(17.5), 18);  // the label row of a horizontal scale
-  EXPECT_EQ(roundHalfEven(0.49999999999999994), 0);
-}
-
-TEST(Rounding, TwipsBecomeWholePixels) {
-  EXPECT_EQ(pixelsFromTwips(1000), 67);  // 66.67
-  EXPECT_EQ(pixelsFromTwips(7.5), 0);    // 0.5 ties to 0
-  EXPECT_EQ(pixelsFromTwips(22.5), 2);   // 1.5 ties to 2
-  EXPECT_EQ(pixelsFromTwips(-10), -1);
+TEST(Rounding, TiesGoToTheEvenNeighbourAndTwipsBecomeWholePixels) {
+  const std::pair<double, double> ties[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-0.6667, -1}, {17.5, 18},
+                                            {0.49999999999999994, 0}};
+  for (const auto& [value, rounded] : ties) EXPECT_EQ(roundHalfEven(value), rounded) << value;
+  // 1000 twips are 66.67 pixels; 7.5 and 22.5 are the ties 0.5 and 1.5.
+  const std::pair<double, int> twips[] = {{1000, 67}, {7.5, 0}, {22.5, 2}, {-10, -1}};
+  for (const auto& [value, pixels] : twips) EXPECT_EQ(pixelsFromTwips(value), pixels) << value;
   EXPECT_EQ(errorOf([] { pixelsFromTwips(1e12); }), ErrorNumber::Overflow);
 }
 
-TEST(ShortestDecimal, WholeNumbersHaveNoPointAndFractionsNoLeadingZero) {
-  EXPECT_EQ(text::shortestDecimal(0), "0");
-  EXPECT_EQ(text::shortestDecimal(70), "70");
-  EXPECT_EQ(text::shortestDecimal(0.5), ".5");
-  EXPECT_EQ(text::shortestDecimal(4.2), "4.2");
-  EXPECT_EQ(text::shortestDecimal(-0.25), "-.25");
-  EXPECT_EQ(text::shortestDecimal(1.0 / 3), ".333333333333333");
-  // 15 significant digits hide the binary error of an accumulated step.
-  EXPECT_EQ(text::shortestDecimal(0.1 + 0.2), ".3");
-  EXPECT_EQ(text::shortestDecimal(123456789012345.0), "123456789012345");
-  EXPECT_EQ(text::shortestDecimal(1e20), "1E+20");
+TEST(NumberText, ShortestDecimalAndDisplayPatterns) {
+  const std::pair<double, const char*> shortest[] = {
+      {0, "0"}, {70, "70"}, {0.5, ".5"}, {4.2, "4.2"}, {-0.25, "-.25"}, {1.0 / 3, ".333333333333333"},
+      {0.1 + 0.2, ".3"},  // 15 significant digits hide the binary error of an accumulated step
+      {123456789012345.0, "123456789012345"}, {1e20, "1E+20"},
+  };
+  for (const auto& [value, expected] : shortest) EXPECT_EQ(text::shortestDecimal(value), expected);
+  struct Case {
+    double value;
+    const char* pattern;
+    const char* expected;
+  };
+  const Case patterns[] = {
+      {960, "#.00", "960.00"}, {1005.0 / 7080, "#.00", ".14"}, {123456.789, "#.00", "123456.79"}, {0, "#.00", ".00"},
+      // Halves round away from zero on the decimal form, as a reader expects.
+      {0.125, "#.00", ".13"}, {2.675, "#.00", "2.68"}, {0.995, "#.00", "1.00"}, {-1.5, "#.00", "-1.50"},
+      {0.5, "0.#", "0.5"}, {3, "0.#", "3"}, {0.04, "0.#", "0"}, {0.96, "0.#", "1"},
+  };
+  for (const Case& c : patterns) EXPECT_EQ(text::format(c.value, c.pattern), c.expected) << c.value << c.pattern;
 }
 
-TEST(Format, TwoDecimalsWithoutLeadingZeroOrSeparator) {
-  EXPECT_EQ(text::format(960, "#.00"), "960.00");
-  EXPECT_EQ(text::format(67, "#.00"), "67.00");
-  EXPECT_EQ(text::format(1005.0 / 7080, "#.00"), ".14");
-  EXPECT_EQ(text::format(1920, "#.00"), "1920.00");
-  EXPECT_EQ(text::format(123456.789, "#.00"), "123456.79");
-  EXPECT_EQ(text::format(0, "#.00"), ".00");
-  // Halves round away from zero on the decimal form, as a reader expects.
-  EXPECT_EQ(text::format(0.125, "#.00"), ".13");
-  EXPECT_EQ(text::format(2.675, "#.00"), "2.68");
-  EXPECT_EQ(text::format(0.995, "#.00"), "1.00");
-  EXPECT_EQ(text::format(-1.5, "#.00"), "-1.50");
-}
-
-TEST(Format, OneOptionalDecimalWithLeadingZero) {
-  EXPECT_EQ(text::format(0.5, "0.#"), "0.5");
-  EXPECT_EQ(text::format(0.2, "0.#"), "0.2");
-  EXPECT_EQ(text::format(3, "0.#"), "3");
-  EXPECT_EQ(text::format(0.04, "0.#"), "0");
-  EXPECT_EQ(text::format(0.96, "0.#"), "1");
-}
-
-TEST(ToInteger16, ReadsNumbersWithBlanksAndRoundsHalfToEven) {
-  EXPECT_EQ(text::toInteger16("255"), 255);
-  EXPECT_EQ(text::toInteger16(" 18 "), 18);
-  EXPECT_EQ(text::toInteger16("\t-7"), -7);
-  EXPECT_EQ(text::toInteger16("+3"), 3);
-  EXPECT_EQ(text::toInteger16("2.5"), 2);
-  EXPECT_EQ(text::toInteger16("3.5"), 4);
-  EXPECT_EQ(text::toInteger16(".5"), 0);
-  EXPECT_EQ(text::toInteger16("1e2"), 100);
-  EXPECT_EQ(text::toInteger16("032767"), 32767);
-  EXPECT_EQ(text::toInteger16("-32768"), -32768);
-}
-
-TEST(ToInteger16, RejectsWhatIsNotANumberAndWhatDoesNotFit) {
+TEST(ToInteger16, ReadsNumbersWithBlanksRoundsHalfToEvenAndRejectsTheRest) {
+  const std::pair<const char*, int> good[] = {{"255", 255},  {" 18 ", 18}, {"\t-7", -7},  {"+3", 3},
+                                              {"2.5", 2},     {"3.5", 4},    {".5", 0},     {"1e2", 100},
+                                              {"032767", 32767}, {"-32768", -32768}};
+  for (const auto& [typed, value] : good) EXPECT_EQ(text::toInteger16(typed), value) << typed;
   for (const char* bad : {"", " ", "abc", "12a", "1 2", "-", ".", "e5", "&hFF", "1,000"}) {
     EXPECT_EQ(errorOf([&] { text::toInteger16(bad); }), ErrorNumber::TypeMismatch) << '"' << bad << '"';
   }

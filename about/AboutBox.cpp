@@ -1,11 +1,10 @@
-#include "about/frmAbout.h"
+#include "about/AboutBox.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
 
-#include "app/Application.h"
 #include "platform/Errors.h"
 #include "platform/Handles.h"
 #include "platform/Text.h"
@@ -15,13 +14,13 @@ namespace {
 
 using platform::AppInfo;
 
-constexpr std::string_view kSysInfoUnavailable = "此时系统信息不可用";
+constexpr std::string_view kSystemInfoUnavailable = "此时系统信息不可用";
 
-constexpr std::string_view kSysInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr std::string_view kSysInfoValue = "PATH";
-constexpr std::string_view kSysInfoLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-constexpr std::string_view kSysInfoLocationValue = "MSINFO";
-constexpr std::string_view kSysInfoProgram = "\\MSINFO32.EXE";
+constexpr std::string_view kSystemInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr std::string_view kSystemInfoValue = "PATH";
+constexpr std::string_view kSystemInfoLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr std::string_view kSystemInfoLocationValue = "MSINFO";
+constexpr std::string_view kSystemInfoProgram = "\\MSINFO32.EXE";
 
 constexpr std::string_view kBanner = "免费软件，按原样提供，不附带任何担保。";
 constexpr std::string_view kAuthor = "Lindrel";
@@ -55,22 +54,22 @@ std::string numberText(const std::uint8_t* data, std::uint32_t size) {
 
 }  // namespace
 
-frmAbout::frmAbout(Application& app) : app_(app) {}
+AboutBox::AboutBox(platform::Platform& platform) : platform_(platform) {}
 
-frmAbout::~frmAbout() = default;
+AboutBox::~AboutBox() = default;
 
-void frmAbout::showModal() {
+void AboutBox::showModal() {
   // It is modal: while it is up nothing else of the program can ask for it again.
   if (window_ != nullptr && window_->isOpen()) return;
   load();
   window_->showModal();
 }
 
-void frmAbout::unload() {
+void AboutBox::close() {
   if (window_ != nullptr) window_->close();
 }
 
-void frmAbout::load() {
+void AboutBox::load() {
   platform::WindowSpec design;
   design.className = "LindrelAbout";
   // The window takes its caption when it is made, before anything is displayed.
@@ -79,16 +78,16 @@ void frmAbout::load() {
   design.width = 5730;
   design.height = 4575;
   // The last window is closed by now; its controls go with it.
-  window_ = app_.platform().createWindow(design);
+  window_ = platform_.createWindow(design);
   platform::Window& w = *window_;
 
-  cmdOK = &w.addButton(platform::ButtonSpec{4125, 3705, 1500, 345, "确定", platform::Picture::None, true, true});
-  picIcon = &w.addPictureBox(platform::PictureBoxSpec{240, 240, 480, 480, false, w.backColor(),
-                                                      platform::Picture::AppIcon});
-  cmdSysInfo = &w.addButton(platform::ButtonSpec{4140, 4155, 1485, 345, "系统信息(&S)...", platform::Picture::None});
-  lblDisclaimer = &w.addLabel(platform::LabelSpec{255, 3705, 3630, 825, {}, {}, false, platform::kBlack});
-  lblTitle = &w.addLabel(platform::LabelSpec{1050, 240, 3885, 240, {}, {}, false, platform::kBlack});
-  lblVersion = &w.addLabel(platform::LabelSpec{1050, 600, 3885, 225, {}, {}, false, platform::kBlack});
+  okButton_ = &w.addButton(platform::ButtonSpec{4125, 3705, 1500, 345, "确定", platform::Picture::None, true, true});
+  w.addPictureBox(platform::PictureBoxSpec{240, 240, 480, 480, false, w.backColor(), platform::Picture::AppIcon});
+  systemInfoButton_ =
+      &w.addButton(platform::ButtonSpec{4140, 4155, 1485, 345, "系统信息(&S)...", platform::Picture::None});
+  disclaimerLabel_ = &w.addLabel(platform::LabelSpec{255, 3705, 3630, 825, {}, {}, false, platform::kBlack});
+  titleLabel_ = &w.addLabel(platform::LabelSpec{1050, 240, 3885, 240, {}, {}, false, platform::kBlack});
+  versionLabel_ = &w.addLabel(platform::LabelSpec{1050, 600, 3885, 225, {}, {}, false, platform::kBlack});
   platform::TextBoxSpec help;
   help.left = 1080;
   help.top = 960;
@@ -97,24 +96,24 @@ void frmAbout::load() {
   help.multiLine = true;
   help.readOnly = true;
   help.verticalScrollBar = true;
-  txtHelp = &w.addTextBox(help);
+  helpBox_ = &w.addTextBox(help);
   // An etched rule: the white line first, so the grey one stays whole above it.
   w.addLine(platform::LineSpec{105, 3540, 5654, 3540, platform::kWhite, 2});
   w.addLine(platform::LineSpec{90, 3525, 5654, 3525, platform::rgb(128, 128, 128), 1});
 
-  cmdOK->onClick = [this] { cmdOK_Click(); };
-  cmdSysInfo->onClick = [this] { cmdSysInfo_Click(); };
+  okButton_->onClick = [this] { close(); };
+  systemInfoButton_->onClick = [this] { startSystemInfo(); };
 
-  Form_Load();
+  writeTexts();
 }
 
-void frmAbout::Form_Load() {
-  lblVersion->setCaption(versionText());
-  lblTitle->setCaption(AppInfo::kTitle);
-  lblDisclaimer->setCaption(kBanner);
+void AboutBox::writeTexts() {
+  versionLabel_->setCaption(versionText());
+  titleLabel_->setCaption(AppInfo::kTitle);
+  disclaimerLabel_->setCaption(kBanner);
 
   const std::array<std::string, 7> lines{
-      "    " + lblTitle->caption() + " " + lblVersion->caption(),
+      "    " + titleLabel_->caption() + " " + versionLabel_->caption(),
       std::string(15, ' ') + std::string(kAuthor),
       "   ===================================",
       "             使用帮助与技巧",
@@ -124,20 +123,16 @@ void frmAbout::Form_Load() {
   };
   std::string help;
   for (const std::string& line : lines) help += line + "\r\n";
-  txtHelp->setText(help);
+  helpBox_->setText(help);
 }
 
-void frmAbout::cmdOK_Click() { window_->close(); }
-
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
-
-void frmAbout::StartSysInfo() {
-  platform::Platform& platform = app_.platform();
+void AboutBox::startSystemInfo() {
+  platform::Platform& platform = platform_;
   try {
     std::string path;
-    bool found = GetKeyValue(platform::kHkeyLocalMachine, kSysInfoKey, kSysInfoValue, path);
-    if (!found && GetKeyValue(platform::kHkeyLocalMachine, kSysInfoLocationKey, kSysInfoLocationValue, path)) {
-      path += kSysInfoProgram;
+    bool found = readRegistryValue(platform::kHkeyLocalMachine, kSystemInfoKey, kSystemInfoValue, path);
+    if (!found && readRegistryValue(platform::kHkeyLocalMachine, kSystemInfoLocationKey, kSystemInfoLocationValue, path)) {
+      path += kSystemInfoProgram;
       found = platform.fileExists(path);
     }
     if (found) {
@@ -147,12 +142,12 @@ void frmAbout::StartSysInfo() {
   } catch (const platform::PlatformError&) {
     // A program that cannot be started is as unavailable as one that is not there.
   }
-  platform.msgBox(kSysInfoUnavailable);
+  platform.msgBox(kSystemInfoUnavailable);
 }
 
-bool frmAbout::GetKeyValue(platform::Hkey root, std::string_view keyPath, std::string_view valueName,
-                           std::string& value) {
-  platform::Api& api = app_.platform().api();
+bool AboutBox::readRegistryValue(platform::Hkey root, std::string_view keyPath, std::string_view valueName,
+                                 std::string& value) {
+  platform::Api& api = platform_.api();
   // Read rights only: a standard user may not open these keys for writing.
   const platform::RegistryKey key = platform::openRegistryKey(api, root, keyPath, platform::kKeyRead);
   if (!key) {

@@ -1,0 +1,32 @@
+#pragma once
+// The ruler's context menu: the unit submenus, the magnifier, the about box and exit. It
+// only says which command was chosen; the application decides what each one does.
+
+#include <functional>
+#include <memory>
+
+#include "platform/Platform.h"
+#include "ruler/RulerState.h"
+
+namespace lindrel {
+
+class RulerMenu {
+ public:
+  struct Commands {
+    std::function<void(Unit)> setUnit;
+    std::function<void()> openMagnifier;
+    std::function<void()> showAbout;
+    std::function<void()> exit;
+  };
+
+  RulerMenu(platform::Platform& platform, Commands commands);
+
+  // Pops the tree up at the pointer on a window; returns after the chosen command ran.
+  void popupOn(platform::Window& window);
+
+ private:
+  Commands commands_;
+  std::unique_ptr<platform::Menu> menu_;
+};
+
+}  // namespace lindrel

@@ -1,0 +1,43 @@
+#pragma once
+// Colours written as codes in five notations, and read back from typed codes.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/Units.h"
+
+namespace lindrel::colour_code {
+
+// In the order of the magnifier's list.
+enum class Notation { Html, Vb, Delphi, Rgb, Cpp };
+
+inline constexpr std::array<Notation, 5> kNotations{Notation::Html, Notation::Vb, Notation::Delphi, Notation::Rgb,
+                                                    Notation::Cpp};
+
+// The list's caption for a notation ("HTML 模式", ...).
+const char* captionOf(Notation notation);
+
+// The code of a colour: "#RRGGBB" for HTML, "&hBBGGRR", "$00BBGGRR", "R,G,B", "0x00BBGGRR".
+std::string format(Notation notation, platform::Colour colour);
+
+// Reads a typed code in a notation. In the hexadecimal notations the last six characters
+// count and anything that is not a hexadecimal digit counts as 0. In RGB the first three
+// comma-separated parts count, each held to 0..255; fewer parts raise SubscriptOutOfRange
+// and a part that is no number raises TypeMismatch.
+platform::Colour parse(Notation notation, std::string_view typed);
+
+// Six upper-case hexadecimal digits, BBGGRR.
+std::string bgrHex(platform::Colour colour);
+
+// The value of a text of hexadecimal digits. A character that is not a hexadecimal digit
+// counts as 0 at its place, so this never fails on bad characters; a text longer than
+// 32767 characters, or one whose value is beyond a double, raises Overflow.
+double hexValue(const std::string& digits);
+
+// One character's digit value: "a".."f" and "A".."F" give 10..15; any other text gives its
+// leading decimal number as a 16-bit integer (a digit's own value, 0 for anything else).
+std::int16_t hexDigitValue(const std::string& character);
+
+}  // namespace lindrel::colour_code

@@ -1,0 +1,93 @@
+#pragma once
+// The magnifier and colour picker: a small always-on-top tool window that enlarges the
+// screen round the pointer five times and reads the colour under it, shows that colour as
+// numbers and as a code in one of five notations, copies the code, and lets the colour be
+// edited with the bars, the channel boxes or a typed code.
+
+#include <array>
+#include <memory>
+
+#include "picker/ColourCode.h"
+#include "platform/Platform.h"
+
+namespace lindrel {
+
+enum class Channel { Red, Green, Blue };
+inline constexpr std::array<Channel, 3> kChannels{Channel::Red, Channel::Green, Channel::Blue};
+
+class MagnifierWindow {
+ public:
+  explicit MagnifierWindow(platform::Platform& platform);
+  ~MagnifierWindow();
+  MagnifierWindow(const MagnifierWindow&) = delete;
+  MagnifierWindow& operator=(const MagnifierWindow&) = delete;
+
+  // Loads the window with its design values if it is not open, shows it, returns at once.
+  // The colour survives closing.
+  void open();
+  // Null before the first opening; a closed window keeps its object until the next opening.
+  platform::Window* window() { return window_.get(); }
+
+  // Reads the pixel under the pointer and brings every control up to date with it.
+  void sampleUnderPointer();
+  // The 100 x 100 pixels round the last sample, five times enlarged, into the view.
+  void paintMagnifiedView();
+  // One tick of picking (20 a second while the pen is held): a sample, then the view.
+  void sampleTick();
+  // Reads the code box in the selected notation into the colour and the swatch; a code that
+  // cannot be read brings a message and changes nothing.
+  void applyTypedCode();
+  void copyCode();
+
+  platform::Colour colour() const { return colour_; }
+
+  // The controls of the open window (valid after the first opening).
+  platform::PictureBox& magnifierView() { return *controls_.magnifierView; }
+  platform::Button& penButton() { return *controls_.penButton; }
+  platform::PictureBox& swatch() { return *controls_.swatch; }
+  platform::TextBox& codeBox() { return *controls_.codeBox; }
+  platform::ComboBox& notationList() { return *controls_.notationList; }
+  platform::Button& copyButton() { return *controls_.copyButton; }
+  platform::Button& setButton() { return *controls_.setButton; }
+  platform::ScrollBar& channelBar(Channel c) { return *controls_.bars[index(c)]; }
+  platform::TextBox& channelBox(Channel c) { return *controls_.boxes[index(c)]; }
+  platform::Timer& sampleTimer() { return *controls_.sampleTimer; }
+
+ private:
+  struct Controls {
+    platform::PictureBox* magnifierView = nullptr;
+    platform::Button* penButton = nullptr;
+    platform::PictureBox* swatch = nullptr;
+    platform::TextBox* codeBox = nullptr;
+    platform::ComboBox* notationList = nullptr;
+    platform::Button* copyButton = nullptr;
+    platform::Button* setButton = nullptr;
+    std::array<platform::ScrollBar*, 3> bars{};
+    std::array<platform::TextBox*, 3> boxes{};
+    platform::Timer* sampleTimer = nullptr;
+  };
+  static constexpr std::size_t index(Channel c) { return static_cast<std::size_t>(c); }
+
+  void load();
+  // Pressing the pen starts sampling 20 times a second; releasing it stops.
+  void startPicking();
+  void stopPicking();
+  // Code, channels and swatch from the colour just sampled.
+  void showSample();
+  // The colour's code in the selected notation into the code box.
+  void showCode();
+  // Recolours from the channel boxes after the user changed one; text that is no number
+  // brings a message and changes nothing.
+  void recolourFromBoxes();
+  void channelScrolled(Channel channel);
+
+  platform::Platform& platform_;
+  std::unique_ptr<platform::Window> window_;
+  Controls controls_;
+  platform::Image penImage_{platform::Picture::Pen};
+
+  platform::Colour colour_ = 0;
+  platform::Point lastSample_{};  // the pointer at the last sample, in screen pixels
+};
+
+}  // namespace lindrel

@@ -1,0 +1,163 @@
+// The ruler's scales: ticks placed in twips with set-point and line-to on the persistent
+// surface, numbers written in pixels (position / 15) on its device context.
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "platform/Text.h"
+#include "ruler/RulerWindow.h"
+
+namespace lindrel {
+namespace {
+
+using platform::roundHalfEven;
+
+// The base tick length; every tick length and number offset derives from it.
+constexpr double kTickUnitTwips = 70;
+// Where numbers go: the row under a horizontal scale, the column beside a vertical one.
+const int kNumberRowPixels = static_cast<int>(roundHalfEven(kTickUnitTwips / 4));     // 18
+const int kNumberColumnPixels = static_cast<int>(roundHalfEven(kTickUnitTwips / 3));  // 23
+// Ticks start 10 twips outside the window, so they run right from its edge.
+constexpr double kTickStartTwips = -10;
+// The scales reach at least this far, whatever the desktop.
+constexpr double kMinimumScaleEndTwips = 30000;
+// The pixel scale: a tick every 2 pixels.
+constexpr double kPixelTickStepTwips = 30;
+
+double pixelTickLength(int n) {
+  if (n % 15 == 0) return 4 * kTickUnitTwips;
+  if (n % 5 == 0) return 3 * kTickUnitTwips;
+  if (n % 2 == 0) return 2 * kTickUnitTwips;
+  return kTickUnitTwips;
+}
+
+// One centimetre scale: the step between ticks (twips), how many ticks between numbers, the
+// number's divisor, and the drift correction that keeps 72 and 200 DPI on their mean step.
+struct CentimetreScale {
+  double step;
+  int numberEvery;
+  double divisor;
+  double correction;  // twips added to p on each corrected tick
+  int markAdvance;    // how far the correction mark moves after each run of ten
+  int extraNumberEvery;  // an unshifted number between the main ones (0: none)
+  // Length of a tick that carries no number (twips), or none.
+  std::optional<double> (*tickLength)(int n);
+};
+
+std::optional<double> tick72(int n) {
+  if (n % 2 != 0) return std::nullopt;
+  return n % 4 == 0 ? 2.5 * kTickUnitTwips : 1.5 * kTickUnitTwips;
+}
+std::optional<double> tickMillimetre(int n) { return n % 5 == 0 ? 2.5 * kTickUnitTwips : 1.5 * kTickUnitTwips; }
+std::optional<double> tick600(int n) {
+  if (n % 25 == 0) return 2.5 * kTickUnitTwips;
+  if (n % 5 == 0) return 1.5 * kTickUnitTwips;
+  return std::nullopt;
+}
+std::optional<double> tick1200(int n) {
+  if (n % 50 == 0) return 3.5 * kTickUnitTwips;
+  if (n % 20 == 0) return 2.5 * kTickUnitTwips;
+  if (n % 10 == 0) return 1.5 * kTickUnitTwips;
+  return std::nullopt;
+}
+
+CentimetreScale centimetreScale(Resolution resolution) {
+  switch (resolution) {
+    case Resolution::Dpi72: return CentimetreScale{42, 10, 10, 1.5, 30, 0, tick72};
+    case Resolution::Dpi200Fax: return CentimetreScale{118.5, 10, 10, -1.5, 40, 0, tickMillimetre};
+    case Resolution::Dpi300: return CentimetreScale{177, 10, 10, 0, 0, 0, tickMillimetre};
+    case Resolution::Dpi600: return CentimetreScale{35.4, 50, 100, 0, 0, 0, tick600};
+    case Resolution::Dpi1200: break;
+  }
+  return CentimetreScale{14.16, 500, 500, 0, 0, 100, tick1200};
+}
+
+// A number as the scale writes it: shortest decimal text, with a leading zero below 1.
+std::string numberText(double value) {
+  const std::string text = platform::text::shortestDecimal(value);
+  return text.front() == '.' ? platform::text::format(value, "0.#") : text;
+}
+
+int rounded(double v) { return static_cast<int>(roundHalfEven(v)); }
+
+}  // namespace
+
+double RulerWindow::scaleEnd(Orientation orientation) const {
+  return std::max(kMinimumScaleEndTwips, orientation == Orientation::Horizontal ? stretchedWidth() : stretchedHeight());
+}
+
+void RulerWindow::drawTick(Orientation orientation, double p, std::optional<double> length) {
+  const bool horizontal = orientation == Orientation::Horizontal;
+  horizontal ? window_->pset(p, kTickStartTwips) : window_->pset(kTickStartTwips, p);
+  if (!length) return;
+  horizontal ? window_->lineTo(p, *length) : window_->lineTo(*length, p);
+}
+
+void RulerWindow::drawNumber(int x, int y, const std::string& text) {
+  platform_.api().TextOut(window_->hdc(), x, y, text);
+}
+
+void RulerWindow::drawScale(Orientation orientation, Unit unit) {
+  if (unit.centimetresAt) {
+    drawCentimetreScale(orientation, *unit.centimetresAt);
+  } else {
+    drawPixelScale(orientation);
+  }
+}
+
+void RulerWindow::drawPixelScale(Orientation orientation) {
+  const bool horizontal = orientation == Orientation::Horizontal;
+  const double end = scaleEnd(orientation);
+  int n = 0;
+  for (double p = 0; p <= end; p += kPixelTickStepTwips) {
+    drawTick(orientation, p, pixelTickLength(n));
+    if (n % 15 == 0) {
+      const int v = 2 * n;
+      const std::string text = std::to_string(v);
+      const int len = static_cast<int>(text.size());
+      if (horizontal) {
+        drawNumber(rounded(p / 15) - 3 * len + (v == 0 ? 5 : 0), kNumberRowPixels, text);
+      } else {
+        drawNumber(kNumberColumnPixels, v == 0 ? 0 : v - 5, text);
+      }
+    }
+    ++n;
+  }
+}
+
+void RulerWindow::drawCentimetreScale(Orientation orientation, Resolution resolution) {
+  const CentimetreScale scale = centimetreScale(resolution);
+  const bool horizontal = orientation == Orientation::Horizontal;
+  const double end = scaleEnd(orientation);
+  // Writes a number centred (horizontal) or starting (vertical) at its tick.
+  const auto write = [&](double p, const std::string& text, int shift) {
+    const double len = static_cast<double>(text.size());
+    if (horizontal) {
+      drawNumber(rounded(p / 15 - 2.5 * len + shift), kNumberRowPixels, text);
+    } else {
+      drawNumber(kNumberColumnPixels, rounded(p / 15 - 2 * len), text);
+    }
+  };
+  int n = 0;
+  int mark = 10;
+  for (double p = 0; p <= end; p += scale.step) {
+    if (scale.correction != 0 && mark < n && n <= mark + 10) {
+      p += scale.correction;
+      if (n == mark + 10) mark += scale.markAdvance;
+    }
+    if (n % scale.numberEvery == 0) {
+      drawTick(orientation, p, 3.5 * kTickUnitTwips);
+      const double value = n / scale.divisor;
+      write(p, numberText(value), value == 0 ? 5 : 0);
+    } else {
+      if (scale.extraNumberEvery != 0 && n % scale.extraNumberEvery == 0) {
+        write(p, numberText(n / scale.divisor), 0);
+      }
+      drawTick(orientation, p, scale.tickLength(n));
+    }
+    ++n;
+  }
+}
+
+}  // namespace lindrel

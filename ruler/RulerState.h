@@ -1,0 +1,53 @@
+#pragma once
+// What the ruler measures in and which way it lies.
+
+#include <array>
+#include <optional>
+
+namespace lindrel {
+
+enum class Orientation { Horizontal, Vertical };
+
+constexpr Orientation turned(Orientation o) {
+  return o == Orientation::Horizontal ? Orientation::Vertical : Orientation::Horizontal;
+}
+
+// The print resolutions a centimetre scale can be drawn at, in menu order.
+enum class Resolution { Dpi72, Dpi200Fax, Dpi300, Dpi600, Dpi1200 };
+
+inline constexpr std::array<Resolution, 5> kResolutions{Resolution::Dpi72, Resolution::Dpi200Fax, Resolution::Dpi300,
+                                                        Resolution::Dpi600, Resolution::Dpi1200};
+
+struct ResolutionInfo {
+  int dotsPerInch;
+  const char* menuCaption;
+  const char* readoutCaption;
+  double twipsPerCentimetre;  // the scale's own, so an edge on a numbered mark reads its number
+};
+
+constexpr ResolutionInfo infoOf(Resolution resolution) {
+  switch (resolution) {
+    case Resolution::Dpi72: return {72, "72 DPI", "单位: 厘米 72 DPI", 425};
+    case Resolution::Dpi200Fax: return {200, "200 DPI(FAX)", "单位:厘米 200 DPI(FAX)", 1181.25};
+    case Resolution::Dpi300: return {300, "300 DPI", "单位:厘米 300 DPI", 1770};
+    case Resolution::Dpi600: return {600, "600 DPI", "单位:厘米 600 DPI", 3540};
+    case Resolution::Dpi1200: break;
+  }
+  return {1200, "1200 DPI", "单位:厘米 1200 DPI", 7080};
+}
+
+// Pixels, or centimetres at a print resolution.
+struct Unit {
+  std::optional<Resolution> centimetresAt;  // none: pixels
+
+  static constexpr Unit pixels() { return Unit{}; }
+  static constexpr Unit centimetres(Resolution resolution) { return Unit{resolution}; }
+  friend constexpr bool operator==(const Unit&, const Unit&) = default;
+};
+
+struct RulerState {
+  Orientation orientation = Orientation::Horizontal;
+  Unit unit = Unit::pixels();
+};
+
+}  // namespace lindrel
