@@ -19,8 +19,7 @@ class Harness {
   virtual void pump(int ms) = 0;
   // Whether a window is in the topmost band, as the system sees it.
   virtual bool isTopmost(platform::Hwnd hwnd) = 0;
-  // From now on every message box is answered with OK as soon as it is up; returns the
-  // texts of those answered so far.
+  // Every message box is answered with OK as soon as it is up; the texts of those answered so far.
   virtual std::vector<std::string> answeredMessageBoxes() = 0;
 };
 

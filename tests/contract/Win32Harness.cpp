@@ -1,7 +1,4 @@
-#include <optional>
-
 #include "platform/win32/Win32Platform.h"
-#include "platform/win32/Windows.h"
 #include "tests/contract/Harness.h"
 #include "tests/e2e/Driver.h"
 
@@ -10,8 +7,6 @@ namespace {
 
 class Win32Harness final : public Harness {
  public:
-  Win32Harness() : platform_(::GetModuleHandleW(nullptr)) {}
-
   platform::Platform& platform() override { return platform_; }
   void pump(int ms) override { platform_.pump(ms); }
 
@@ -21,15 +16,14 @@ class Win32Harness final : public Harness {
   }
 
   std::vector<std::string> answeredMessageBoxes() override {
-    if (!answerer_) answerer_.emplace();
     std::vector<std::string> texts;
-    for (const std::wstring& text : answerer_->texts()) texts.push_back(platform::win32::narrow(text));
+    for (const std::wstring& text : answerer_.texts()) texts.push_back(platform::win32::narrow(text));
     return texts;
   }
 
  private:
-  platform::win32::Win32Platform platform_;
-  std::optional<e2e::MessageBoxWatcher> answerer_;
+  platform::win32::Win32Platform platform_{::GetModuleHandleW(nullptr)};
+  e2e::MessageBoxWatcher answerer_;
 };
 
 }  // namespace

@@ -39,7 +39,6 @@ INPUT keyInput(WORD vk, bool up, wchar_t character = 0) {
   return in;
 }
 
-// Mouse events at one point.
 void mouseAt(POINT p, std::initializer_list<DWORD> flags, DWORD settleMs = 30) {
   std::vector<INPUT> in;
   for (const DWORD flag : flags) in.push_back(mouseInput(flag, p));
@@ -56,28 +55,22 @@ std::wstring besideThisProgram(const wchar_t* name) {
 }
 
 Program::Program() {
-  const std::wstring exe = besideThisProgram(L"lindrel.exe");
-  std::wstring commandLine = L"\"" + exe + L"\"";
+  std::wstring commandLine = L"\"" + besideThisProgram(L"lindrel.exe") + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process_)) {
-    throw std::runtime_error("cannot start lindrel.exe");
-  }
+  const BOOL started =
+      ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_);
+  if (!started) throw std::runtime_error("cannot start lindrel.exe");
   ::WaitForInputIdle(process_.hProcess, 10000);
 }
 
 Program::~Program() {
-  if (running()) {
-    ::TerminateProcess(process_.hProcess, 1);
-    ::WaitForSingleObject(process_.hProcess, 5000);
-  }
+  ::TerminateProcess(process_.hProcess, 1);  // refused, harmlessly, when it has ended already
+  ::WaitForSingleObject(process_.hProcess, 5000);
   ::CloseHandle(process_.hThread);
   ::CloseHandle(process_.hProcess);
   settle(200);
 }
-
-bool Program::running() const { return ::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
 
 DWORD Program::waitForExit(DWORD ms) const {
   ::WaitForSingleObject(process_.hProcess, ms);
@@ -87,24 +80,13 @@ DWORD Program::waitForExit(DWORD ms) const {
 }
 
 std::vector<HWND> visibleWindows(DWORD pid, const wchar_t* className) {
-  struct Search {
-    DWORD pid;
-    const wchar_t* className;
-    std::vector<HWND> found;
-  } search{pid, className, {}};
-  ::EnumWindows(
-      [](HWND hwnd, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD pid = 0;
-        wchar_t name[64] = {};
-        ::GetWindowThreadProcessId(hwnd, &pid);
-        ::GetClassNameW(hwnd, name, 64);
-        const bool ofClass = s->className == nullptr || std::wcscmp(name, s->className) == 0;
-        if ((s->pid == 0 || pid == s->pid) && ofClass && ::IsWindowVisible(hwnd)) s->found.push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> found;
+  for (HWND h = nullptr; (h = ::FindWindowExW(nullptr, h, className, nullptr)) != nullptr;) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(h, &owner);
+    if ((pid == 0 || owner == pid) && ::IsWindowVisible(h)) found.push_back(h);
+  }
+  return found;
 }
 
 HWND Program::window(const wchar_t* className, DWORD ms) const {
@@ -145,13 +127,9 @@ COLORREF centrePixel(HWND hwnd) {
   return screenPixel(p.x, p.y);
 }
 
-void settle(DWORD ms) { ::Sleep(ms); }
-
 bool waitFor(const std::function<bool()>& condition, DWORD ms) {
-  const ULONGLONG end = ::GetTickCount64() + ms;
-  while (!condition()) {
+  for (const ULONGLONG end = ::GetTickCount64() + ms; !condition(); ::Sleep(20)) {
     if (::GetTickCount64() > end) return false;
-    ::Sleep(20);
   }
   return true;
 }
@@ -179,11 +157,15 @@ void doubleClick(POINT p) {
 
 void drag(POINT from, POINT to, int steps, DWORD restMs) {
   mouseButton(MOUSEEVENTF_LEFTDOWN, from);
-  for (int i = 1; i <= steps; ++i) {
-    moveTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
-  }
+  for (int i = 1; i <= steps; ++i) moveTo({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
   settle(restMs);
   mouseButton(MOUSEEVENTF_LEFTUP, to);
+}
+
+void hoverAndDrag(POINT from, POINT to, int steps) {
+  moveTo(from);
+  settle(250);
+  drag(from, to, steps);
 }
 
 void key(WORD vk, bool shift, bool ctrl, bool alt) {
@@ -202,28 +184,28 @@ void typeText(const std::wstring& text) {
   for (const wchar_t c : text) send({keyInput(0, false, c), keyInput(0, true, c)}, 40);
 }
 
-bool clipboardText(std::wstring& text) {
+std::wstring clipboardText() {
+  std::wstring text;
   // The program may still hold the clipboard for a moment.
-  if (!waitFor([] { return ::OpenClipboard(nullptr) != FALSE; }, 1000)) return false;
+  if (!waitFor([] { return ::OpenClipboard(nullptr) != FALSE; }, 1000)) return text;
   const HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
-  const auto* p = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
-  // Exactly the text: the block may not hold more than the text and its zero.
-  if (p != nullptr) text.assign(p, ::wcsnlen(p, ::GlobalSize(data) / sizeof(wchar_t)));
-  if (p != nullptr) ::GlobalUnlock(data);
+  if (const auto* p = data != nullptr ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr) {
+    // Exactly the text: the block may not hold more than the text and its zero.
+    text.assign(p, ::wcsnlen(p, ::GlobalSize(data) / sizeof(wchar_t)));
+    ::GlobalUnlock(data);
+  }
   ::CloseClipboard();
-  return p != nullptr;
+  return text;
 }
 
 bool setClipboardText(const std::wstring& text) {
+  if (!::OpenClipboard(nullptr)) return false;
   const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
   HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-  void* p = block != nullptr ? ::GlobalLock(block) : nullptr;
-  if (p == nullptr) return false;
-  std::memcpy(p, text.c_str(), bytes);
+  std::memcpy(::GlobalLock(block), text.c_str(), bytes);
   ::GlobalUnlock(block);
-  const bool opened = ::OpenClipboard(nullptr) != FALSE;
-  const bool put = opened && ::EmptyClipboard() && ::SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-  if (opened) ::CloseClipboard();
+  const bool put = ::EmptyClipboard() && ::SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+  ::CloseClipboard();
   if (!put) ::GlobalFree(block);  // the clipboard owns it only once it is set
   return put;
 }

@@ -33,14 +33,13 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  bool running() const;
   DWORD waitForExit(DWORD ms) const;  // the exit code, or STILL_ACTIVE
+  bool running() const { return waitForExit(0) == STILL_ACTIVE; }
   std::vector<HWND> windows(const wchar_t* className = nullptr) const {
     return visibleWindows(process_.dwProcessId, className);
   }
   // The first of a class, waiting for it up to ms.
   HWND window(const wchar_t* className, DWORD ms = 10000) const;
-  HWND ruler() const { return window(L"LindrelRuler"); }
 
  private:
   PROCESS_INFORMATION process_{};
@@ -55,12 +54,10 @@ std::wstring textOf(HWND hwnd);
 // The first child control of a window class, in creation order (index counts from 0).
 HWND child(HWND parent, const wchar_t* className, int index = 0);
 
-// The colour of a screen pixel, as GetPixel on the screen reads it.
 COLORREF screenPixel(int x, int y);
-// The colour the screen shows in the middle of a window.
 COLORREF centrePixel(HWND hwnd);
 // Lets the program and the display catch up.
-void settle(DWORD ms = 300);
+inline void settle(DWORD ms = 300) { ::Sleep(ms); }
 // Waits until the condition holds (true) or ms pass (false).
 bool waitFor(const std::function<bool()>& condition, DWORD ms = 5000);
 
@@ -75,19 +72,20 @@ bool clickOn(HWND control);
 void doubleClick(POINT p);
 // A left drag in small steps, as a hand makes one, resting restMs at the end before letting go.
 void drag(POINT from, POINT to, int steps = 10, DWORD restMs = 0);
+// Rests the pointer on the start long enough for the ruler's zone timer (every 100 ms) to see
+// it, then drags.
+void hoverAndDrag(POINT from, POINT to, int steps = 10);
 void key(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
 void typeText(const std::wstring& text);
 
-// The plain text on the clipboard, or none.
-bool clipboardText(std::wstring& text);
-// Puts plain text on the clipboard, as another program would.
+// The plain text on the clipboard; empty when there is none.
+std::wstring clipboardText();
 bool setClipboardText(const std::wstring& text);
 
 // Answers message boxes with the title "Lindrel" in the background, keeping their texts.
 // Defined here in full, so the in-process Windows tests use it without the driver library.
 class MessageBoxWatcher {
  public:
-  MessageBoxWatcher() : thread_([this](const std::stop_token& stop) { watch(stop); }) {}
   std::vector<std::wstring> texts() const {
     std::lock_guard lock(mutex_);
     return texts_;
@@ -96,28 +94,24 @@ class MessageBoxWatcher {
   bool boxUp() const { return up_; }
 
  private:
-  void watch(const std::stop_token& stop) {
-    while (!stop.stop_requested()) {
-      HWND box = ::FindWindowW(L"#32770", L"Lindrel");
-      up_ = box != nullptr && ::IsWindowVisible(box);
-      if (up_) {
-        wchar_t text[1024] = {};
-        ::GetDlgItemTextW(box, 0xFFFF, text, 1024);
-        {
-          std::lock_guard lock(mutex_);
-          texts_.push_back(text);
-        }
-        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-        for (int i = 0; i < 300 && ::IsWindow(box); ++i) ::Sleep(10);
-      }
-      ::Sleep(20);
-    }
-  }
-
   std::atomic<bool> up_{false};
   mutable std::mutex mutex_;
   std::vector<std::wstring> texts_;
-  std::jthread thread_;  // last: stopped and joined before what it uses goes
+  // Last: stopped and joined before what it uses goes.
+  std::jthread thread_{[this](const std::stop_token& stop) {
+    for (; !stop.stop_requested(); ::Sleep(20)) {
+      HWND box = ::FindWindowW(L"#32770", L"Lindrel");
+      up_ = box != nullptr && ::IsWindowVisible(box);
+      if (!up_) continue;
+      wchar_t text[1024] = {};
+      ::GetDlgItemTextW(box, 0xFFFF, text, 1024);
+      std::unique_lock lock(mutex_);
+      texts_.push_back(text);
+      lock.unlock();
+      ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+      for (int i = 0; i < 300 && ::IsWindow(box); ++i) ::Sleep(10);
+    }
+  }};
 };
 
 }  // namespace lindrel::e2e

@@ -8,18 +8,9 @@
 namespace lindrel::e2e {
 namespace {
 
-class Interaction : public RulerProgram {
- protected:
-  // Rests the pointer on the start long enough for the zone timer to see it, then drags.
-  void hoverAndDrag(POINT from, POINT to) {
-    moveTo(from);
-    settle(250);
-    drag(from, to);
-    settle(200);
-  }
-};
+using Interaction = RulerProgram;
 
-TEST_F(Interaction, TheMenuByKeysRedrawsTheScaleAt300Dpi) {
+TEST_F(Interaction, TheMenuByKeysRedrawsTheScaleAt300DpiAndItsExitCommandEndsTheProcess) {
   openMenu();
   // The unit submenu, centimetres, two down to 300 DPI.
   for (const WORD k : std::initializer_list<WORD>{'W', 'C', VK_DOWN, VK_DOWN, VK_RETURN}) key(k);
@@ -32,9 +23,12 @@ TEST_F(Interaction, TheMenuByKeysRedrawsTheScaleAt300Dpi) {
   EXPECT_GE(tickLength(r, 118), 16); // 1 cm, down into its number
   EXPECT_EQ(tickLength(r, 2), 0);    // no pixel tick left over
   EXPECT_EQ(screenPixel(r.left + 4, r.top + 2), kYellow);
+  openMenu();
+  key('E');
+  EXPECT_EQ(program.waitForExit(5000), 0u);
 }
 
-TEST_F(Interaction, ADoubleClickTurnsTheStripVerticalAndBack) {
+TEST_F(Interaction, ADoubleClickTurnsTheStripVerticalAndBackAndArrowKeysMoveItOrWithShiftSizeIt) {
   doubleClick({400, 400});
   ASSERT_TRUE(waitFor([&] { return rectOf(ruler).width() == 67; }));
   EXPECT_EQ(rectOf(ruler), (Box{320, 366, 387, 766}));
@@ -46,19 +40,6 @@ TEST_F(Interaction, ADoubleClickTurnsTheStripVerticalAndBack) {
   doubleClick({340, 600});
   ASSERT_TRUE(waitFor([&] { return rectOf(ruler).width() == 640; }));
   EXPECT_EQ(rectOf(ruler), (Box{320, 366, 960, 433}));
-}
-
-TEST_F(Interaction, ARightEdgeDragOf50PixelsLeavesTheEdge48PixelsFurtherRight) {
-  hoverAndDrag({958, 400}, {1008, 400});
-  EXPECT_EQ(rectOf(ruler), (Box{320, 366, 1008, 433}));
-}
-
-TEST_F(Interaction, ADragInTheMiddleMovesTheStripByThePointersTravel) {
-  hoverAndDrag({500, 400}, {560, 330});
-  EXPECT_EQ(rectOf(ruler), (Box{380, 296, 1020, 363}));
-}
-
-TEST_F(Interaction, ArrowKeysMoveAndShiftDownMakesTheStripTaller) {
   click({500, 400});  // the ruler takes the keys
   settle(200);
   key(VK_RIGHT);
@@ -68,10 +49,15 @@ TEST_F(Interaction, ArrowKeysMoveAndShiftDownMakesTheStripTaller) {
   EXPECT_EQ(rectOf(ruler), (Box{321, 366, 961, 434}));
 }
 
-TEST_F(Interaction, TheExitCommandEndsTheProcess) {
-  openMenu();
-  key('E');
-  EXPECT_EQ(program.waitForExit(5000), 0u);
+TEST_F(Interaction, AnEdgeDragResizesTheStripAndADragInTheMiddleMovesIt) {
+  // The right edge dragged 50 pixels ends 48 pixels further right.
+  hoverAndDrag({958, 400}, {1008, 400});
+  settle(200);
+  EXPECT_EQ(rectOf(ruler), (Box{320, 366, 1008, 433}));
+  // The whole strip by the pointer's travel.
+  hoverAndDrag({500, 400}, {560, 330});
+  settle(200);
+  EXPECT_EQ(rectOf(ruler), (Box{380, 296, 1068, 363}));
 }
 
 }  // namespace

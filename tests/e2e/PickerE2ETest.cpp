@@ -2,6 +2,7 @@
 // yellow ruler, the code copied, another notation chosen, codes typed and set.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/e2e/RulerProgram.h"
@@ -62,21 +63,33 @@ TEST_F(PickerE2E, ThePenPicksTheRulersYellowWhichIsCopiedAndShownInAnotherNotati
   EXPECT_EQ(centrePixel(child(magnifier, L"LindrelPicture", 0)), kYellow);
 
   clickOn(child(magnifier, L"Button", 1));
-  std::wstring clip;
-  ASSERT_TRUE(clipboardText(clip));
-  EXPECT_EQ(clip, L"#FFFF00");
+  EXPECT_EQ(clipboardText(), L"#FFFF00");
 
   notationDown(1);
   EXPECT_EQ(textOf(codeBox()), L"&h00FFFF");
 }
 
-TEST_F(PickerE2E, ATypedCodePaintsTheSwatchAndABadOneIsReported) {
+TEST_F(PickerE2E, ChannelEditsAndATypedCodeRecolourAtOnceAndABadCodeIsReported) {
   MessageBoxWatcher messages;
+  ASSERT_TRUE(setClipboardText(L"77"));
+  // Everything in a box selected, then red deleted (an empty box counts as 0) and green pasted
+  // over with Shift+Insert.
+  const std::pair<WORD, std::vector<std::wstring>> edits[] = {{VK_DELETE, {L"#00FFFF", L"", L"255", L"255"}},
+                                                               {VK_INSERT, {L"#004DFF", L"", L"77", L"255"}}};
+  for (int box = 1; const auto& [edit, after] : edits) {
+    clickOn(child(magnifier, L"Edit", box++));
+    key(VK_HOME);
+    key(VK_END, true);
+    key(edit, edit == VK_INSERT);
+    settle(200);
+    EXPECT_EQ(boxes(), after);
+  }
+  EXPECT_EQ(centrePixel(swatch()), RGB(0, 77, 255));
+
   notationDown(3);  // RGB
   typeCodeAndSet(L"18,171,60");
   EXPECT_EQ(centrePixel(swatch()), RGB(18, 171, 60));
   EXPECT_TRUE(messages.texts().empty());
-
   typeCodeAndSet(L"18,171");
   ASSERT_TRUE(waitFor([&] { return !messages.texts().empty(); }));
   EXPECT_EQ(messages.texts().front(), L"Subscript out of range");
@@ -84,27 +97,6 @@ TEST_F(PickerE2E, ATypedCodePaintsTheSwatchAndABadOneIsReported) {
   EXPECT_TRUE(waitFor([&] { return isTopmost(magnifier); }));
   EXPECT_TRUE(program.running());
   EXPECT_EQ(centrePixel(swatch()), RGB(18, 171, 60));
-}
-
-TEST_F(PickerE2E, DeleteAndPasteInAChannelBoxRecolourAtOnce) {
-  MessageBoxWatcher messages;
-  // Red: everything selected, then Delete. An empty box counts as 0.
-  clickOn(child(magnifier, L"Edit", 1));
-  key(VK_HOME);
-  key(VK_END, true);
-  key(VK_DELETE);
-  settle(200);
-  EXPECT_EQ(boxes(), (std::vector<std::wstring>{L"#00FFFF", L"", L"255", L"255"}));
-  // Green: pasted over with Shift+Insert.
-  ASSERT_TRUE(setClipboardText(L"77"));
-  clickOn(child(magnifier, L"Edit", 2));
-  key(VK_HOME);
-  key(VK_END, true);
-  key(VK_INSERT, true);
-  settle(200);
-  EXPECT_EQ(boxes(), (std::vector<std::wstring>{L"#004DFF", L"", L"77", L"255"}));
-  EXPECT_EQ(centrePixel(swatch()), RGB(0, 77, 255));
-  EXPECT_TRUE(messages.texts().empty());
 }
 
 }  // namespace

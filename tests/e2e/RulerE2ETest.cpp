@@ -16,18 +16,19 @@ int inkIn(const Box& area) {
 
 using RulerE2E = RulerProgram;
 
-TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbar) {
-  EXPECT_EQ(rectOf(ruler), (Box{320, 366, 960, 433}));
+TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbarWithItsScaleAndReadout) {
+  const Box r = rectOf(ruler);
+  EXPECT_EQ(r, (Box{320, 366, 960, 433}));
   EXPECT_TRUE(isTopmost(ruler));
   const LONG ex = ::GetWindowLongW(ruler, GWL_EXSTYLE);
   EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
   EXPECT_FALSE(ex & WS_EX_APPWINDOW);
   EXPECT_EQ(::GetWindowLongW(ruler, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
-}
-
-TEST_F(RulerE2E, ThePixelScaleRunsAlongTheTopEdge) {
-  const Box r = rectOf(ruler);
-  // A tick on every even column, none on the odd ones, in the rows every tick covers.
+  // The readout and the credit, between the scale's numbers and the bottom edge, right of the middle.
+  EXPECT_GT(inkIn(Box{r.left + 400, r.top + 32, r.right - 6, r.top + 44}), 150);   // the readout
+  EXPECT_GT(inkIn(Box{r.right - 120, r.top + 45, r.right - 6, r.bottom - 6}), 40);  // "Lindrel"
+  EXPECT_EQ(inkIn(Box{r.left + 20, r.top + 40, r.left + 300, r.bottom}), 0);
+  // The pixel scale along the top: a tick on every even column, none on the odd, in the rows every tick covers.
   for (int x = 0; x < 200; ++x) {
     for (int y = 0; y < 5; ++y) {
       ASSERT_EQ(screenPixel(r.left + x, r.top + y), x % 2 == 0 ? kBlack : kYellow) << "column " << x << " row " << y;
@@ -38,14 +39,6 @@ TEST_F(RulerE2E, ThePixelScaleRunsAlongTheTopEdge) {
   EXPECT_EQ(tickLength(r, 10), 14);  // 210
   EXPECT_GE(tickLength(r, 60), 19);  // 280, down into its number
   EXPECT_EQ(tickLength(r, 638), 5);  // the last tick before the right edge
-}
-
-TEST_F(RulerE2E, TheReadoutAndTheCreditAreDrawnInTheBottomRightCorner) {
-  const Box r = rectOf(ruler);
-  // Between the numbers under the scale and the bottom edge, right of the middle.
-  EXPECT_GT(inkIn(Box{r.left + 400, r.top + 32, r.right - 6, r.top + 44}), 150);   // the readout
-  EXPECT_GT(inkIn(Box{r.right - 120, r.top + 45, r.right - 6, r.bottom - 6}), 40);  // "Lindrel"
-  EXPECT_EQ(inkIn(Box{r.left + 20, r.top + 40, r.left + 300, r.bottom}), 0);
 }
 
 }  // namespace

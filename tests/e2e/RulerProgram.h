@@ -20,7 +20,7 @@ inline int tickLength(const Box& ruler, int column) {
 class RulerProgram : public ::testing::Test {
  protected:
   void SetUp() override {
-    ruler = program.ruler();
+    ruler = program.window(L"LindrelRuler");
     ASSERT_NE(ruler, nullptr);
     settle(500);
   }

@@ -38,17 +38,16 @@ void checkAgreement(MagnifierWindow& m) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   lindrel::fuzz::PickerWorld& world = lindrel::fuzz::PickerWorld::get();
   auto& sim = world.sim;
-  MagnifierWindow& m = world.magnifier();
+  MagnifierWindow& m = world.app.magnifier();
   // The same start for every input: HTML notation, all three boxes at 255.
   m.notationList().setListIndex(static_cast<int>(lindrel::colour_code::Notation::Html));
   for (const Channel c : lindrel::kChannels) m.channelBox(c).setText("255");
   sim.dragThumb(m.channelBar(Channel::Red), 255);
 
   static const char kPaste[] = "0123456789 -+.e,x#";
-  std::size_t i = 0;
-  while (i + 2 <= size) {
-    const std::uint8_t op = data[i], arg = data[i + 1];
-    i += 2;
+  for (std::size_t i = 0; i + 2 <= size;) {
+    const std::uint8_t op = data[i++];
+    const std::uint8_t arg = data[i++];
     const Channel channel = lindrel::kChannels[op / 4 % 3];
     platform::TextBox& box = m.channelBox(channel);
     const platform::Colour before = m.colour();

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace lindrel;
   if (size == 0) return 0;
   fuzz::PickerWorld& world = fuzz::PickerWorld::get();
-  MagnifierWindow& m = world.magnifier();
+  MagnifierWindow& m = world.app.magnifier();
   const int notation = data[0] % 6 - 1;  // -1: nothing selected
   m.notationList().setListIndex(notation);
   const std::string typed(reinterpret_cast<const char*>(data + 1), size - 1);

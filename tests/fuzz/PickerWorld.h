@@ -24,8 +24,6 @@ struct PickerWorld {
     return world;
   }
 
-  MagnifierWindow& magnifier() { return app.magnifier(); }
-
   // Whether a message came up since the records were last forgotten. Reading a code or a
   // channel box can only fail with the standard description of a conversion error.
   bool messageShown() const {

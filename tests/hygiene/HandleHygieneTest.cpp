@@ -19,52 +19,44 @@ namespace {
 
 namespace win32 = platform::win32;
 
-Application* theApp = nullptr;
+Application* theApp = nullptr;  // for the timer that closes the about box
 
-class HandleHygiene : public ::testing::Test {
- protected:
-  HandleHygiene() : platform(::GetModuleHandleW(nullptr)), app(platform) {
-    theApp = &app;
-    app.start();
-    platform.pump(100);
-  }
-  ~HandleHygiene() override { theApp = nullptr; }
-
+TEST(HandleHygiene, EveryHandleTakenIsGivenBack) {
+  win32::Win32Platform platform(::GetModuleHandleW(nullptr));
+  Application app(platform);
+  e2e::MessageBoxWatcher answerer;  // presses OK on the program's message boxes, as a user would
+  theApp = &app;
+  app.start();
+  platform.pump(100);
   // n steps, with what is waiting delivered every 50 of them.
-  void repeat(int n, const std::function<void(int)>& step) {
+  const auto repeat = [&](int n, const std::function<void(int)>& step) {
     for (int i = 0; i < n; ++i) {
       step(i);
       if (i % 50 == 0) platform.pump(0);
     }
-  }
+  };
   // Every seventh a turn of the strip, the others pixels and each resolution in turn.
-  void unitChange(int i) {
+  const auto unitChange = [&](int i) {
     if (i % 7 == 0) app.ruler().toggleOrientation();
     else app.ruler().setUnit(i % 7 == 1 ? Unit::pixels() : Unit::centimetres(kResolutions[i % 7 - 2]));
-  }
+  };
   // The magnifier opened, ticked and copied from as often as asked, and closed.
-  void useMagnifier(int ticks, int copies) {
+  const auto useMagnifier = [&](int ticks, int copies) {
     app.openMagnifier();
     platform.pump(10);
     repeat(ticks, [&](int) { app.magnifier().sampleTick(); });
     for (int i = 0; i < copies; ++i) app.magnifier().copyCode();
     app.magnifier().window()->close();
-  }
+  };
   // The about box as the menu opens it, closed again a moment after it is up.
-  void openAndCloseAbout() {
+  const auto openAndCloseAbout = [&] {
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
       if (theApp != nullptr) theApp->about().close();
     });
     app.showAbout();
     ::KillTimer(nullptr, timer);
-  }
+  };
 
-  win32::Win32Platform platform;
-  Application app;
-  e2e::MessageBoxWatcher answerer;  // presses OK on the program's message boxes, as a user would
-};
-
-TEST_F(HandleHygiene, EveryHandleTakenIsGivenBack) {
   // One of everything first, so that what the program keeps for its whole life (fonts, the
   // pen pointer) is already made when the counting starts.
   for (const int i : {0, 1}) unitChange(i);
@@ -75,7 +67,7 @@ TEST_F(HandleHygiene, EveryHandleTakenIsGivenBack) {
   const long start = win32::liveHandles();
   EXPECT_GT(start, 0);
 
-  repeat(1000, [&](int i) { unitChange(i); });
+  repeat(1000, unitChange);
   EXPECT_EQ(win32::liveHandles(), start) << "after 1000 unit changes";
   useMagnifier(1000, 100);
   EXPECT_EQ(win32::liveHandles(), start) << "after 1000 magnifier ticks and 100 copies";
@@ -87,6 +79,7 @@ TEST_F(HandleHygiene, EveryHandleTakenIsGivenBack) {
   }
   platform.pump(100);
   EXPECT_EQ(win32::liveHandles(), start) << "after 100 openings of the about box";
+  theApp = nullptr;
 }
 
 }  // namespace

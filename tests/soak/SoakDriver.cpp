@@ -3,8 +3,7 @@
 // the exit, the magnifier and the about box opened and closed, pen drags, typing into every
 // box — in bursts. After each burst, at rest: the process lives, every window of it answers,
 // the ruler is at least 500 twips both ways and topmost, and no message box is left open.
-//
-// soak_driver.exe [events=10000] [seconds=1200] [seed=1]
+// Usage: soak_driver.exe [events=10000] [seconds=1200] [seed=1]
 
 #include <algorithm>
 #include <cstdio>
@@ -49,12 +48,6 @@ class Soak {
                  pick(b.top + margin, std::max(b.top + margin, b.bottom - margin - 1))};
   }
 
-  // Rests over the start long enough for the zone timer (every 100 ms) to see it, then drags.
-  void dragFrom(POINT from, POINT to, int steps) {
-    moveTo(from);
-    settle(200);
-    drag(from, to, steps);
-  }
   // Opens the ruler's menu somewhere on the strip and presses an item's access key.
   void chooseFromMenu(const Box& ruler, WORD accessKey) {
     click(inside(ruler), true);
@@ -68,13 +61,12 @@ class Soak {
     const Box b = rectOf(r);
     switch (pick(0, 14)) {
       case 0: click(inside(b)); break;  // somewhere on the strip
-      case 1: dragFrom(inside(b, 8), somewhere(), pick(2, 12)); break;  // the whole strip moved
-      case 2:
-      case 3: {  // the right edge, the bottom edge or the corner, sometimes far past the opposite edge
+      case 1: hoverAndDrag(inside(b, 8), somewhere(), pick(2, 12)); break;  // the whole strip moved
+      case 2: case 3: {  // the right edge, the bottom edge or the corner, sometimes far past the opposite edge
         const int which = pick(0, 2);
         const POINT from{which == 1 ? b.centre().x : b.right - 2, which == 0 ? b.centre().y : b.bottom - 2};
         const POINT to = chance(30) ? POINT{b.left - pick(1, 300), b.top - pick(1, 300)} : somewhere();
-        dragFrom(from, to, pick(1, 10));
+        hoverAndDrag(from, to, pick(1, 10));
         break;
       }
       case 4:
@@ -87,13 +79,10 @@ class Soak {
           key(static_cast<WORD>(VK_LEFT + pick(0, 3)), chance(40), chance(25), chance(15));
         }
         break;
-      case 6:
-      case 7: chooseUnit(b); break;
+      case 6: case 7: chooseUnit(b); break;
       case 8: chooseFromMenu(b, 'Z'); break;
       case 9: aboutAction(b); break;
-      case 10:
-      case 11:
-      case 12: magnifierAction(); break;
+      case 10: case 11: case 12: magnifierAction(); break;
       case 13:  // anywhere on the screen, then Esc for whatever that opened
         click(somewhere(), chance(20));
         key(VK_ESCAPE);
@@ -112,13 +101,10 @@ class Soak {
   // Pixels, or centimetres at any of the resolutions.
   void chooseUnit(const Box& b) {
     chooseFromMenu(b, 'W');
-    if (chance(20)) {
-      key('P');
-    } else {
-      key('C');
-      for (int i = pick(0, 4); i > 0; --i) key(VK_DOWN);
-      key(VK_RETURN);
-    }
+    const bool pixels = chance(20);
+    key(pixels ? 'P' : 'C');
+    for (int i = pixels ? 0 : pick(0, 4); i > 0; --i) key(VK_DOWN);
+    if (!pixels) key(VK_RETURN);
     settle(150);
   }
 
@@ -141,21 +127,18 @@ class Soak {
     HWND pen = child(m, L"Button", 0);
     const int what = pick(0, 5);
     if (what == 0 && pen != nullptr) {  // a pen drag with any button, over anything
-      const DWORD downs[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_MIDDLEDOWN};
-      const DWORD ups[] = {MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTUP, MOUSEEVENTF_MIDDLEUP};
-      const int button = pick(0, 2);
-      mouseButton(downs[button], rectOf(pen).centre());
+      // Left, right or middle: the down flags are two bits apart, each with its up flag one bit above.
+      const DWORD down = MOUSEEVENTF_LEFTDOWN << 2 * pick(0, 2);
+      mouseButton(down, rectOf(pen).centre());
       for (int i = pick(2, 10); i > 0; --i) {
         moveTo(somewhere());
         settle(60);  // a tick or so of sampling
       }
-      mouseButton(ups[button], somewhere());
+      mouseButton(down << 1, somewhere());
     } else if (what <= 2) {  // typing into the code box or a channel box
       if (!clickOn(child(m, L"Edit", pick(0, 3)))) return;
       static const wchar_t kChars[] = L"0123456789\b\b,,#&hx$ aFf-.9";
-      std::wstring text;
-      for (int i = pick(1, 6); i > 0; --i) text += kChars[pick(0, static_cast<int>(std::size(kChars)) - 2)];
-      typeText(text);
+      for (int i = pick(1, 6); i > 0; --i) typeText({kChars[pick(0, static_cast<int>(std::size(kChars)) - 2)]});
     } else if (what == 3) {
       clickOn(child(m, L"Button", pick(1, 2)));  // Set or Copy
     } else if (what == 4) {  // another notation
@@ -178,16 +161,13 @@ class Soak {
       return ++failures;
     };
     key(VK_ESCAPE);  // an open menu or list
-    if (about() != nullptr) {
-      key(VK_ESCAPE);
-      waitFor([&] { return about() == nullptr; }, 4000);
-    }
+    if (about() != nullptr) key(VK_ESCAPE);
+    waitFor([&] { return about() == nullptr; }, 4000);
     settle(400);
     waitFor([&] { return !messages_.boxUp(); }, 4000);
     if (!program_.running()) return fail("the process ended");
     for (HWND w : program_.windows()) {
-      DWORD_PTR result = 0;
-      if (!::SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &result)) fail("a window does not answer");
+      if (!::SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, nullptr)) fail("a window does not answer");
     }
     HWND r = ruler();
     if (r == nullptr) return fail("the ruler is gone");
@@ -212,6 +192,5 @@ int main(int argc, char** argv) {
   const double seconds = argc > 2 ? std::atof(argv[2]) : 1200;
   const unsigned seed = argc > 3 ? static_cast<unsigned>(std::atoi(argv[3])) : 1u;
   lindrel::e2e::settle(500);
-  lindrel::e2e::Soak soak(seed);
-  return soak.run(events, seconds);
+  return lindrel::e2e::Soak(seed).run(events, seconds);
 }

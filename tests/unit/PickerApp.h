@@ -29,11 +29,7 @@ class PickerApp : public SimApp {
   SimWindow& window() { return dynamic_cast<SimWindow&>(*picker().window()); }
 
   // Right-click on the ruler and choose the magnifier.
-  void open() {
-    sim.onPopupMenu = [](const platform::sim::PopupRecord&) { return std::vector<std::string>{"放大取色(&Z)"}; };
-    sim.click(MouseButton::Right, Point{rulerRect().left + 41, rulerRect().top + 40});
-    sim.onPopupMenu = nullptr;
-  }
+  void open() { chooseFromMenu(Point{rulerRect().left + 41, rulerRect().top + 40}, "放大取色(&Z)"); }
   void choose(Notation notation) { sim.choose(picker().notationList(), static_cast<int>(notation)); }
 
   // The middle of a control of the magnifier, on the screen.

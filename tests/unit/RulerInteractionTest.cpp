@@ -11,12 +11,6 @@ using platform::Modifiers;
 using platform::MouseButton;
 using platform::PointerShape;
 
-std::vector<std::string> pathTo(const std::string& item) {
-  if (item == "像素(&P)") return {"单位设置(&W)", item};
-  if (item.find("DPI") != std::string::npos) return {"单位设置(&W)", "厘米(&C)", item};
-  return {item};
-}
-
 class RulerInteraction : public SimApp {
  protected:
   // Puts the pointer somewhere and lets the zone timer look at it.
@@ -24,14 +18,6 @@ class RulerInteraction : public SimApp {
     sim.moveCursor(p);
     sim.advance(100);
   }
-  // Right-clicks at a point and picks a menu item (by caption; empty: dismiss).
-  void pick(Point at, const std::string& item) {
-    sim.onPopupMenu = [item](const platform::sim::PopupRecord&) {
-      return item.empty() ? std::vector<std::string>{} : pathTo(item);
-    };
-    sim.click(MouseButton::Right, at);
-  }
-  Point middle() { return Point{(rulerRect().left + rulerRect().right) / 2, (rulerRect().top + rulerRect().bottom) / 2}; }
   Point insideReadout() {
     const Rect r = ruler().readoutLabel().pixelRect();
     return Point{rulerRect().left + r.left + 2, rulerRect().top + r.top + 2};
@@ -143,7 +129,7 @@ TEST_F(RulerInteraction, AnEdgeDraggedPastTheOtherOrBelowTheMinimumBringsTheMess
 }
 
 TEST_F(RulerInteraction, MiddleButtonsAndTwoButtonDragsChangeNothing) {
-  hover(middle());
+  hover(rulerMiddle());
   sim.mouseDown(MouseButton::Middle, Point{400, 400});
   sim.moveCursor(Point{450, 420});
   sim.mouseUp(MouseButton::Middle, Point{450, 420});
@@ -181,13 +167,13 @@ TEST_F(WideDesktopDrag, TheStripMovesOntoAMonitorLeftOfThePrimaryAndFarBeyond218
 
 TEST_F(RulerInteraction, TheMenuOpensAtThePointerFromTheStripAndFromEitherLabel) {
   const std::vector<std::string> expected = {"单位设置(&W)", "-", "放大取色(&Z)", "-", "关于软件(&A)", "-", "退出程序(&E)"};
-  pick(middle(), "");
-  pick(insideReadout(), "");
+  chooseFromMenu(rulerMiddle(), "");
+  chooseFromMenu(insideReadout(), "");
   const Rect credit = ruler().creditLabel().pixelRect();
-  pick(Point{rulerRect().left + credit.left + 3, rulerRect().top + credit.top + 3}, "");
+  chooseFromMenu(Point{rulerRect().left + credit.left + 3, rulerRect().top + credit.top + 3}, "");
   ASSERT_EQ(sim.popups().size(), 3u);
   for (const auto& popup : sim.popups()) EXPECT_EQ(popup.captions, expected);
-  EXPECT_EQ(sim.popups()[0].at, middle());
+  EXPECT_EQ(sim.popups()[0].at, rulerMiddle());
 }
 
 struct UnitCase {
@@ -209,7 +195,7 @@ TEST_P(UnitCommands, RedrawTheStripInTheUnitForEitherOrientationAtTheResetSizeIn
   ruler().window().move(1500, 3000);
   ruler().window().setWidth(12000);
   const std::size_t shownBefore = rulerWindow().shownRects().size();
-  pick(middle(), u.item);
+  chooseFromMenu(rulerMiddle(), u.item);
   EXPECT_EQ(ruler().state().unit, u.unit);
   EXPECT_EQ(rulerRect(), (Rect{100, 200, 740, 267}));
   EXPECT_EQ(readoutUnit(), u.unitText);
@@ -222,7 +208,7 @@ TEST_P(UnitCommands, RedrawTheStripInTheUnitForEitherOrientationAtTheResetSizeIn
   // Vertical: turn, then the same command again.
   ruler().toggleOrientation();
   ASSERT_EQ(ruler().state().orientation, Orientation::Vertical);
-  pick(middle(), u.item);
+  chooseFromMenu(rulerMiddle(), u.item);
   EXPECT_EQ(rulerRect(), (Rect{100, 200, 167, 600}));
   EXPECT_EQ(ruler().state().unit, u.unit);
   EXPECT_EQ(readoutUnit(), u.unitText);
@@ -247,9 +233,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<UnitCase>& info) { return std::string(info.param.name); });
 
 TEST_F(RulerInteraction, DoubleClickingTwiceBringsBackTheStripAsItWas) {
-  pick(middle(), "300 DPI");
+  chooseFromMenu(rulerMiddle(), "300 DPI");
   const auto texts = rulerSurface().texts();
-  sim.doubleClick(middle());
+  sim.doubleClick(rulerMiddle());
   EXPECT_EQ(ruler().state().orientation, Orientation::Vertical);
   EXPECT_EQ(rulerRect(), (Rect{320, 366, 387, 766}));
   EXPECT_EQ(ruler().state().unit, Unit::centimetres(Resolution::Dpi300));
@@ -264,7 +250,7 @@ TEST_F(RulerInteraction, DoubleClickingTwiceBringsBackTheStripAsItWas) {
 }
 
 TEST_F(RulerInteraction, ExitEndsTheProgramAtOnce) {
-  pick(middle(), "退出程序(&E)");
+  chooseFromMenu(rulerMiddle(), "退出程序(&E)");
   EXPECT_TRUE(sim.ended());
   EXPECT_FALSE(ruler().window().isOpen());
   EXPECT_TRUE(sim.messageBoxes().empty());

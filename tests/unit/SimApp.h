@@ -45,6 +45,21 @@ class SimApp : public ::testing::Test {
     const auto& texts = rulerSurface().texts();
     return std::find(texts.begin(), texts.end(), platform::sim::TextRecord{at, text}) != texts.end();
   }
+  // Right-clicks at a point and picks a menu item by caption (empty: dismisses the menu).
+  void chooseFromMenu(Point at, const std::string& item) {
+    sim.onPopupMenu = [item](const platform::sim::PopupRecord&) {
+      if (item.empty()) return std::vector<std::string>{};
+      if (item == "像素(&P)") return std::vector<std::string>{"单位设置(&W)", item};
+      if (item.find("DPI") != std::string::npos) return std::vector<std::string>{"单位设置(&W)", "厘米(&C)", item};
+      return std::vector<std::string>{item};
+    };
+    sim.click(platform::MouseButton::Right, at);
+    sim.onPopupMenu = nullptr;
+  }
+  Point rulerMiddle() {
+    const Rect r = rulerRect();
+    return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  }
   std::vector<std::string> messages() const {
     std::vector<std::string> out;
     for (const auto& box : sim.messageBoxes()) out.push_back(box.text);

@@ -82,18 +82,6 @@ TEST(Slicing, CountsCharactersNotBytes) {
   EXPECT_EQ(text::right(broken, 1), "\xE5");
 }
 
-TEST(Split, KeepsEmptyPartsAndBlanks) {
-  EXPECT_EQ(text::split("18,,60", ","), (std::vector<std::string>{"18", "", "60"}));
-  EXPECT_EQ(text::split(" 18 , 171 ", ","), (std::vector<std::string>{" 18 ", " 171 "}));
-  EXPECT_EQ(text::split("", ","), (std::vector<std::string>{""}));
-}
-
-TEST(Hex, UpperCaseWithoutPadding) {
-  EXPECT_EQ(text::hexUpper(0), "0");
-  EXPECT_EQ(text::hexUpper(0x3CAB12), "3CAB12");
-  EXPECT_EQ(text::hexUpper(0xFFFFFFFF), "FFFFFFFF");
-}
-
 TEST(Utf16, RoundTripsAndReplacesBrokenInput) {
   const std::string chinese = "单位:像素 😀";
   EXPECT_EQ(text::fromUtf16(text::toUtf16(chinese)), chinese);
