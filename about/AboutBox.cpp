@@ -129,11 +129,17 @@ void AboutBox::writeTexts() {
 void AboutBox::startSystemInfo() {
   platform::Platform& platform = platform_;
   try {
+    // The tool's own path, or else the program in the shared tools' folder: the first that
+    // names a program that is there.
     std::string path;
-    bool found = readRegistryValue(platform::kHkeyLocalMachine, kSystemInfoKey, kSystemInfoValue, path);
-    if (!found && readRegistryValue(platform::kHkeyLocalMachine, kSystemInfoLocationKey, kSystemInfoLocationValue, path)) {
-      path += kSystemInfoProgram;
-      found = platform.fileExists(path);
+    bool found = readRegistryValue(platform::kHkeyLocalMachine, kSystemInfoKey, kSystemInfoValue, path) &&
+                 platform.fileExists(path);
+    if (!found) {
+      path.clear();
+      if (readRegistryValue(platform::kHkeyLocalMachine, kSystemInfoLocationKey, kSystemInfoLocationValue, path)) {
+        path += kSystemInfoProgram;
+        found = platform.fileExists(path);
+      }
     }
     if (found) {
       platform.startProgram(path);
@@ -164,6 +170,8 @@ bool AboutBox::readRegistryValue(platform::Hkey root, std::string_view keyPath, 
   size = std::min<std::uint32_t>(size, kValueBufferBytes);
   if (type == platform::kRegSz) {
     value = platform::text::fromUtf16(storedText(buffer.data(), size));
+  } else if (type == platform::kRegExpandSz) {
+    value = platform_.expandEnvironment(platform::text::fromUtf16(storedText(buffer.data(), size)));
   } else if (type == platform::kRegDword) {
     value = numberText(buffer.data(), size);
   }

@@ -25,8 +25,9 @@ class AboutBox {
   // Starts the system information tool found through the registry, without waiting for it;
   // when there is none or it cannot be started, says so in a message box.
   void startSystemInfo();
-  // Reads one value of a registry key, opened read-only. Text comes back as it is, a
-  // number in the "&h" form, any other type leaves value as passed; all three give true.
+  // Reads one value of a registry key, opened read-only. Text comes back as it is (with the
+  // environment's %NAMES% expanded where the value says so), a number in the "&h" form, any
+  // other type leaves value as passed; all give true.
   // A key or value that cannot be read gives false and an empty value.
   bool readRegistryValue(platform::Hkey root, std::string_view keyPath, std::string_view valueName,
                          std::string& value);

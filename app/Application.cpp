@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include <optional>
+
 #include "about/AboutBox.h"
 #include "menu/RulerMenu.h"
 #include "picker/MagnifierWindow.h"
@@ -42,10 +44,15 @@ AboutBox& Application::about() {
   return *about_;
 }
 
-void Application::openMagnifier() { magnifier().open(); }
+void Application::openMagnifier() { magnifier().open(ruler_->window().pixelRect()); }
 
 void Application::showAbout() {
-  const platform::TopmostSuspended whileTheBoxIsUp(platform_.api(), ruler_->window().hwnd());
+  // No window of the program covers the box while it is up.
+  const platform::TopmostSuspended rulerBelow(platform_.api(), ruler_->window().hwnd());
+  std::optional<platform::TopmostSuspended> magnifierBelow;
+  if (magnifier_ != nullptr && magnifier_->window() != nullptr && magnifier_->window()->isOpen()) {
+    magnifierBelow.emplace(platform_.api(), magnifier_->window()->hwnd());
+  }
   about().showModal();
 }
 

@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
   lindrel::Application app(platform);
   app.start();
   lindrel::MagnifierWindow& magnifier = app.magnifier();
-  magnifier.open();
+  magnifier.open(app.ruler().window().pixelRect());
   platform.pump(500);
 
   // Moving: the pointer goes between the yellow ruler and the desktop, so every tick finds a

@@ -13,11 +13,13 @@ using lindrel::bench::nowMs;
 
 struct Started {
   PROCESS_INFORMATION process{};
-  double ms = -1;
+  double visibleMs = -1;  // CreateProcess to a visible window of the program
+  double ms = -1;         // CreateProcess to the strip painted on the screen
 };
 
-// Starts a program and waits until the strip's first pixels are yellow on the screen.
-Started startAndWaitForPaint(const std::wstring& exe) {
+// Starts a program and waits until it has a visible window of a class and the strip's first
+// pixels are yellow on the screen.
+Started startAndWaitForPaint(const std::wstring& exe, const wchar_t* windowClass) {
   const int w = ::GetSystemMetrics(SM_CXSCREEN) / 2, h = 67;
   const int left = (::GetSystemMetrics(SM_CXSCREEN) - w) / 2, top = (::GetSystemMetrics(SM_CYSCREEN) - h) / 2;
   HDC screen = ::GetDC(nullptr);
@@ -29,9 +31,12 @@ Started startAndWaitForPaint(const std::wstring& exe) {
   if (::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                        &s.process)) {
     while (nowMs() - t0 < 20000) {
+      if (s.visibleMs < 0 && !lindrel::e2e::visibleWindows(s.process.dwProcessId, windowClass).empty()) {
+        s.visibleMs = nowMs() - t0;
+      }
       // An odd column carries no tick: yellow as soon as the strip is painted.
       if (::GetPixel(screen, left + 1, top + 2) == RGB(255, 255, 0) &&
-          ::GetPixel(screen, left + w - 3, top + h - 3) == RGB(255, 255, 0)) {
+          ::GetPixel(screen, left + w - 3, top + h - 3) == RGB(255, 255, 0) && s.visibleMs >= 0) {
         s.ms = nowMs() - t0;
         break;
       }
@@ -56,24 +61,34 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
   const std::wstring lindrel = lindrel::e2e::besideThisProgram(L"lindrel.exe"),
                      bare = lindrel::e2e::besideThisProgram(L"bench_bare_window.exe");
-  std::vector<double> lindrelMs, bareMs;
+  std::vector<double> lindrelMs, bareMs, lindrelVisibleMs, bareVisibleMs;
   // One untimed start of each first: the first programs on a new display also pay for what
   // the system caches (fonts, the desktop window).
-  for (const std::wstring* exe : {&bare, &lindrel}) {
-    Started warm = startAndWaitForPaint(*exe);
-    end(warm);
-  }
+  Started warmBare = startAndWaitForPaint(bare, L"BareRuler");
+  end(warmBare);
+  Started warmOurs = startAndWaitForPaint(lindrel, L"LindrelRuler");
+  end(warmOurs);
   for (int i = 0; i < runs; ++i) {
-    Started b = startAndWaitForPaint(bare);
-    if (b.ms >= 0) bareMs.push_back(b.ms);
+    Started b = startAndWaitForPaint(bare, L"BareRuler");
+    if (b.ms >= 0) {
+      bareMs.push_back(b.ms);
+      bareVisibleMs.push_back(b.visibleMs);
+    }
     end(b);
-    Started l = startAndWaitForPaint(lindrel);
-    if (l.ms >= 0) lindrelMs.push_back(l.ms);
+    Started l = startAndWaitForPaint(lindrel, L"LindrelRuler");
+    if (l.ms >= 0) {
+      lindrelMs.push_back(l.ms);
+      lindrelVisibleMs.push_back(l.visibleMs);
+    }
     end(l);
   }
-  const double base = lindrel::bench::median(bareMs), ours = lindrel::bench::median(lindrelMs);
-  lindrel::bench::row("start-up to first painted ruler (median of " + std::to_string(runs) + ")", ours, "ms", base,
-                      "<= 1.2x bare window", ours > 0 && ours <= 1.2 * base);
+  namespace bench = lindrel::bench;
+  const double base = bench::median(bareMs), ours = bench::median(lindrelMs);
+  bench::row("start-up to first painted ruler (median of " + std::to_string(runs) + ")", ours, "ms", base,
+             "<= 1.2x bare window", ours > 0 && ours <= 1.2 * base);
+  const double visibleBase = bench::median(bareVisibleMs), visible = bench::median(lindrelVisibleMs);
+  bench::row("start-up to a visible window, from outside", visible, "ms", visibleBase, "<= 1.2x bare window",
+             visible > 0 && visible <= 1.2 * visibleBase);
 
   return 0;
 }

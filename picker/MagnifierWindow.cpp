@@ -79,9 +79,25 @@ MagnifierWindow::MagnifierWindow(platform::Platform& platform) : platform_(platf
 
 MagnifierWindow::~MagnifierWindow() = default;
 
-void MagnifierWindow::open() {
-  if (window_ == nullptr || !window_->isOpen()) load();
-  window_->show();
+void MagnifierWindow::open(const platform::Rect& beside) {
+  if (window_ != nullptr && window_->isOpen()) {
+    window_->show();
+    return;
+  }
+  load();
+  window_->show(placeBeside(beside));
+}
+
+platform::Point MagnifierWindow::placeBeside(const platform::Rect& area) const {
+  constexpr int kGapPixels = 4;
+  const platform::Rect monitor = platform_.monitorArea(area);
+  const int w = window_->pixelRect().width(), h = window_->pixelRect().height();
+  const auto onMonitorX = [&](int x) { return std::max(monitor.left, std::min(x, monitor.right - w)); };
+  const auto onMonitorY = [&](int y) { return std::max(monitor.top, std::min(y, monitor.bottom - h)); };
+  if (area.bottom + kGapPixels + h <= monitor.bottom) return {onMonitorX(area.left), area.bottom + kGapPixels};
+  if (area.top - kGapPixels - h >= monitor.top) return {onMonitorX(area.left), area.top - kGapPixels - h};
+  const bool right = monitor.right - area.right >= area.left - monitor.left;
+  return {onMonitorX(right ? area.right + kGapPixels : area.left - kGapPixels - w), onMonitorY(area.top)};
 }
 
 // A new window with every control at its design value; the colour stays.
@@ -126,15 +142,16 @@ void MagnifierWindow::load() {
   for (const Channel channel : kChannels) {
     c.bars[index(channel)]->onScroll = [this, channel] { channelScrolled(channel); };
     platform::TextBox& box = *c.boxes[index(channel)];
-    // Only digits and Backspace reach a box; the colour follows every change.
+    // Only digits and Backspace reach a box (the Ctrl keys of the box still work); the
+    // colour follows every change.
     box.acceptsCharacter = isChannelBoxCharacter;
     box.onUserEdit = [this] { recolourFromBoxes(); };
   }
 
   platform::setTopmost(platform_.api(), w.hwnd(), true);
   for (const Notation notation : colour_code::kNotations) c.notationList->addItem(colour_code::captionOf(notation));
-  c.notationList->setListIndex(static_cast<int>(Notation::Html));  // shows the code
-  c.codeBox->setText("#FFFFFF");
+  c.notationList->setListIndex(static_cast<int>(Notation::Html));
+  showColour();
 }
 
 // ---- Sampling and the magnifier
@@ -154,14 +171,21 @@ void MagnifierWindow::sampleUnderPointer() {
   }
   if (colour == platform::kInvalidColour) return;  // nothing came back: the last colour stays
   colour_ = colour;
-  showSample();
+  showColour();
 }
 
-void MagnifierWindow::showSample() {
+void MagnifierWindow::showColour() {
   showCode();
-  for (const Channel c : kChannels) setValueIfChanged(channelBar(c), channelOf(colour_, c));
-  for (const Channel c : kChannels) setTextIfChanged(channelBox(c), std::to_string(channelOf(colour_, c)));
+  showChannels();
   swatch().setBackColor(colour_);
+}
+
+void MagnifierWindow::showChannels() {
+  for (const Channel c : kChannels) setValueIfChanged(channelBar(c), channelOf(colour_, c));
+  for (const Channel c : kChannels) {
+    acceptedBoxTexts_[index(c)] = std::to_string(channelOf(colour_, c));
+    setTextIfChanged(channelBox(c), acceptedBoxTexts_[index(c)]);
+  }
 }
 
 void MagnifierWindow::paintMagnifiedView() {
@@ -190,13 +214,13 @@ void MagnifierWindow::sampleTick() {
 
 void MagnifierWindow::startPicking() {
   sampleTimer().setEnabled(true);
-  window_->setPointer(penImage_.picture);
+  window_->setPointer(platform::PointerShape::Pen);
   penButton().setPicture(platform::Picture::None);  // the pen is in the user's hand now
 }
 
 void MagnifierWindow::stopPicking() {
   sampleTimer().setEnabled(false);
-  window_->setPointer(platform::Picture::None);
+  window_->setPointer(platform::PointerShape::Default);
   penButton().setPicture(penImage_.picture);
 }
 
@@ -223,6 +247,7 @@ void MagnifierWindow::applyTypedCode() {
     const int selected = notationList().listIndex();
     if (selected >= 0) colour_ = colour_code::parse(static_cast<Notation>(selected), codeBox().text());
     swatch().setBackColor(colour_);
+    showChannels();
   } catch (const PlatformError& error) {
     const platform::TopmostSuspended whileTheMessageIsUp(platform_.api(), window_->hwnd());
     platform_.msgBox(error.description());
@@ -241,13 +266,16 @@ void MagnifierWindow::recolourFromBoxes() {
     // Only a colour read in full replaces the stored one.
     colour_ = platform::rgb(red, green, blue);
     showCode();
-    applyTypedCode();
+    swatch().setBackColor(colour_);
     setValueIfChanged(channelBar(Channel::Red), red);
     setValueIfChanged(channelBar(Channel::Green), green);
     setValueIfChanged(channelBar(Channel::Blue), blue);
     // Red and green keep the text as typed; blue is rewritten as its number ("007" reads "7").
     if (!blueText.empty()) setTextIfChanged(channelBox(Channel::Blue), std::to_string(blue));
+    for (const Channel c : kChannels) acceptedBoxTexts_[index(c)] = channelBox(c).text();
   } catch (const PlatformError& error) {
+    // The text that could not be read goes, so the next edit starts from a colour again.
+    for (const Channel c : kChannels) setTextIfChanged(channelBox(c), acceptedBoxTexts_[index(c)]);
     platform_.msgBox(error.description());
   }
 }

@@ -22,9 +22,10 @@ class MagnifierWindow {
   MagnifierWindow(const MagnifierWindow&) = delete;
   MagnifierWindow& operator=(const MagnifierWindow&) = delete;
 
-  // Loads the window with its design values if it is not open, shows it, returns at once.
-  // The colour survives closing.
-  void open();
+  // Loads the window if it is not open, beside an area of the screen (the ruler's) and
+  // wholly on its monitor, and shows it with the colour it holds; returns at once. The
+  // colour survives closing.
+  void open(const platform::Rect& beside);
   // Null before the first opening; a closed window keeps its object until the next opening.
   platform::Window* window() { return window_.get(); }
 
@@ -34,8 +35,8 @@ class MagnifierWindow {
   void paintMagnifiedView();
   // One tick of picking (20 a second while the pen is held): a sample, then the view.
   void sampleTick();
-  // Reads the code box in the selected notation into the colour and the swatch; a code that
-  // cannot be read brings a message and changes nothing.
+  // Reads the code box in the selected notation into the colour, the swatch, the bars and
+  // the boxes; a code that cannot be read brings a message and changes nothing.
   void applyTypedCode();
   void copyCode();
 
@@ -72,12 +73,17 @@ class MagnifierWindow {
   // Pressing the pen starts sampling 20 times a second; releasing it stops.
   void startPicking();
   void stopPicking();
-  // Code, channels and swatch from the colour just sampled.
-  void showSample();
+  // Code, channels and swatch from the colour.
+  void showColour();
+  // The bars and the boxes from the colour.
+  void showChannels();
+  // Below the area if there is room on its monitor, else above, else on the side with the
+  // most room; in screen pixels.
+  platform::Point placeBeside(const platform::Rect& area) const;
   // The colour's code in the selected notation into the code box.
   void showCode();
   // Recolours from the channel boxes after the user changed one; text that is no number
-  // brings a message and changes nothing.
+  // brings a message and puts the boxes back as they were.
   void recolourFromBoxes();
   void channelScrolled(Channel channel);
 
@@ -86,7 +92,10 @@ class MagnifierWindow {
   Controls controls_;
   platform::Image penImage_{platform::Picture::Pen};
 
-  platform::Colour colour_ = 0;
+  platform::Colour colour_ = platform::kWhite;
+  // What the boxes held after the last colour they gave or were given: a rejected edit
+  // goes back to it.
+  std::array<std::string, 3> acceptedBoxTexts_;
   platform::Point lastSample_{};  // the pointer at the last sample, in screen pixels
 };
 

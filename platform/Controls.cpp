@@ -45,7 +45,7 @@ void Label::setCaption(std::string_view caption) {
 }
 
 void Label::fitCaption() {
-  const Point extent = host_.textExtent(font_, caption_);
+  const Point extent = host_.captionSize(font_, caption_);
   const Rect r = pixelRect();
   setPixelRect(Rect{r.left, r.top, r.left + extent.x, r.top + extent.y});
 }

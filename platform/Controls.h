@@ -85,7 +85,10 @@ Rect pixelRectFromTwips(double left, double top, double width, double height);
 // What a windowless label needs from the window that draws it.
 class LabelHost {
  public:
+  // One line of text.
   virtual Point textExtent(const FontSpec& font, std::string_view text) = 0;
+  // Every line of a caption ("\n" between lines).
+  virtual Point captionSize(const FontSpec& font, std::string_view text) = 0;
   virtual void invalidateArea(const Rect& clientPixels) = 0;
 
  protected:

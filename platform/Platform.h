@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "platform/Api.h"
@@ -39,10 +40,9 @@ class Platform {
   virtual double screenHeight() const = 0;
   // Every monitor together, in screen pixels (may start left of or above the primary one).
   virtual Rect virtualDesktop() const = 0;
+  // The monitor that holds the larger part of an area (the nearest one when none does).
+  virtual Rect monitorArea(const Rect& area) const = 0;
 
-  virtual PointerShape appPointer() const = 0;
-  // While not Default, the code's pointer shows over every window of the program.
-  virtual void setAppPointer(PointerShape code) = 0;
 
   // A modal message with an OK button only and the title as caption; returns when dismissed.
   virtual void msgBox(std::string_view text) = 0;
@@ -52,6 +52,8 @@ class Platform {
   // another program keeps it.
   virtual void setClipboardText(std::string_view text) = 0;
 
+  // The text with every %NAME% of the environment replaced by its value (unknown names stay).
+  virtual std::string expandEnvironment(std::string_view text) = 0;
   // A file that exists and is neither hidden nor a system file.
   virtual bool fileExists(std::string_view path) = 0;
   // Starts the program at the path (the path alone, no command line) with a normal, focused

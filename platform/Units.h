@@ -51,7 +51,7 @@ constexpr Colour rgb(int red, int green, int blue) {
 inline constexpr Colour kBlack = rgb(0, 0, 0);
 inline constexpr Colour kWhite = rgb(255, 255, 255);
 
-// The application-wide pointer; while not Default it overrides every window's own pointer.
+// The pointer a window shows over its client area.
 enum class PointerShape {
   Default,
   SizeNS,    // vertical double arrow

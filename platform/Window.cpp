@@ -85,12 +85,17 @@ void Window::releaseHold() {
 
 void Window::initSurface() { growSurfaceToClient(); }
 
-void Window::show() {
+void Window::show(std::optional<Point> firstTopLeft) {
   if (!isOpen()) return;
   const bool first = !shownOnce_;
   if (first) {
     shownOnce_ = true;
-    centreOn(primaryScreenArea());
+    if (firstTopLeft) {
+      setRect(Rect{firstTopLeft->x, firstTopLeft->y, firstTopLeft->x + rect_.width(),
+                   firstTopLeft->y + rect_.height()});
+    } else {
+      centreOn(primaryScreenArea());
+    }
   }
   showOnScreen();
   if (first && onResize) onResize();
@@ -103,12 +108,25 @@ void Window::centreOn(const Rect& area) {
   setRect(Rect{x, y, x + rect_.width(), y + rect_.height()});
 }
 
-void Window::growSurfaceToClient() {
-  const Point client = clientSize();
-  const Point grown{std::max(surfaceSize_.x, client.x), std::max(surfaceSize_.y, client.y)};
+void Window::growSurfaceToClient() { reserveSurface(clientSize()); }
+
+void Window::reserveSurface(Point size) {
+  const Point grown{std::max(surfaceSize_.x, size.x), std::max(surfaceSize_.y, size.y)};
   if (grown == surfaceSize_) return;
   surfaceSize_ = grown;
   growSurface(grown);
+}
+
+Point Window::textSize(const FontSpec& font, std::string_view text) {
+  Point size{};
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = text.find('\n', start);
+    const Point line = textExtent(font, text.substr(start, end == std::string_view::npos ? end : end - start));
+    size = Point{std::max(size.x, line.x), size.y + line.y};
+    if (end == std::string_view::npos) return size;
+    start = end + 1;
+  }
 }
 
 void Window::cls() {

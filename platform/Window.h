@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ struct WindowSpec {
   double width = 0;
   double height = 0;
   Picture icon = Picture::None;
+  // The font of text written on the persistent surface (TextOut on hdc()).
+  FontSpec surfaceFont;
 };
 
 // The largest width or height a window may take, in pixels.
@@ -83,8 +86,15 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   virtual Hdc hdc() = 0;
   Colour backColor() const { return backColor_; }
   Colour foreColor() const { return foreColor_; }
-  // The surface's size in pixels: the largest client area the window has had.
+  // The surface's size in pixels: the largest client area the window has had, or more
+  // where reserveSurface asked for it.
   Point surfaceSize() const { return surfaceSize_; }
+  // Grows the surface to at least this size ahead of the window, so what is drawn there
+  // shows when the window grows.
+  void reserveSurface(Point size);
+  // The size in pixels a text takes in a font (an empty face: the window's own font); a
+  // text of several lines ("\n") takes its widest line and every line's height.
+  Point textSize(const FontSpec& font, std::string_view text);
 
   // ---- Windowless children.
   Label& addLabel(const LabelSpec& design);
@@ -102,24 +112,27 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
 
   // ---- Life.
   virtual Hwnd hwnd() const = 0;
-  // Shows the window without waiting. The first showing centres it on the primary screen and
-  // raises its resize handling once, as every later size change does, so the window lays
-  // itself out for the size it is shown at.
-  void show();
+  // Shows the window without waiting. The first showing puts it at a top-left corner (in
+  // screen pixels) or centres it on the primary screen, and raises its resize handling
+  // once, as every later size change does, so the window lays itself out for the size it
+  // is shown at.
+  void show(std::optional<Point> firstTopLeft = std::nullopt);
   // Shows the window centred and waits until it has been closed.
   virtual void showModal() = 0;
   // Unloads: the real window and its controls go; onUnload runs.
   virtual void close() = 0;
   virtual bool isOpen() const = 0;
   virtual bool isVisible() const = 0;
-  // The window's own pointer (None: the default arrow).
-  virtual void setPointer(Picture picture) = 0;
+  // The pointer over the window's client area, and while the window holds the mouse.
+  virtual void setPointer(PointerShape shape) = 0;
   // Pops the menu's top-level items up at the pointer; returns after the chosen item ran.
   virtual void popupMenu(Menu& menu) = 0;
 
   // ---- Events.
   std::function<void()> onResize;
   std::function<void(Key key, Modifiers modifiers)> onKeyDown;
+  // The pointer left the window after it had moved over it.
+  std::function<void()> onMouseLeave;
   std::function<void()> onUnload;
 
  protected:
@@ -140,6 +153,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   virtual void surfaceLine(Point from, Point to, Colour color) = 0;
   // The area of the client (in pixels) needs to be painted again.
   void invalidateArea(const Rect& clientPixels) override = 0;
+  Point captionSize(const FontSpec& font, std::string_view text) override { return textSize(font, text); }
 
   // For the implementation: creates the surface for the first client size.
   void initSurface();

@@ -20,8 +20,6 @@ const int kNumberRowPixels = static_cast<int>(roundHalfEven(kTickUnitTwips / 4))
 const int kNumberColumnPixels = static_cast<int>(roundHalfEven(kTickUnitTwips / 3));  // 23
 // Ticks start 10 twips outside the window, so they run right from its edge.
 constexpr double kTickStartTwips = -10;
-// The scales reach at least this far, whatever the desktop.
-constexpr double kMinimumScaleEndTwips = 30000;
 // The pixel scale: a tick every 2 pixels.
 constexpr double kPixelTickStepTwips = 30;
 
@@ -83,9 +81,7 @@ int rounded(double v) { return static_cast<int>(roundHalfEven(v)); }
 
 }  // namespace
 
-double RulerWindow::scaleEnd(Orientation orientation) const {
-  return std::max(kMinimumScaleEndTwips, orientation == Orientation::Horizontal ? stretchedWidth() : stretchedHeight());
-}
+int RulerWindow::numberColumnPixels() { return kNumberColumnPixels; }
 
 void RulerWindow::drawTick(Orientation orientation, double p, std::optional<double> length) {
   const bool horizontal = orientation == Orientation::Horizontal;
@@ -96,19 +92,27 @@ void RulerWindow::drawTick(Orientation orientation, double p, std::optional<doub
 
 void RulerWindow::drawNumber(int x, int y, const std::string& text) {
   platform_.api().TextOut(window_->hdc(), x, y, text);
+  const platform::Point size = window_->textSize(kScaleNumberFont, text);
+  numberAreas_.push_back(platform::Rect{x, y, x + size.x, y + size.y});
 }
 
-void RulerWindow::drawScale(Orientation orientation, Unit unit) {
-  if (unit.centimetresAt) {
-    drawCentimetreScale(orientation, *unit.centimetresAt);
-  } else {
-    drawPixelScale(orientation);
-  }
-}
-
-void RulerWindow::drawPixelScale(Orientation orientation) {
+void RulerWindow::drawScale(Orientation orientation, Unit unit, int reachPixels) {
   const bool horizontal = orientation == Orientation::Horizontal;
-  const double end = scaleEnd(orientation);
+  // The surface takes the whole scale with its numbers, whatever the strip's size now.
+  window_->reserveSurface(horizontal ? platform::Point{reachPixels, kNumberRowPixels + 20}
+                                     : platform::Point{kNumberColumnPixels + 40, reachPixels});
+  numberAreas_.clear();
+  const double end = platform::twipsFromPixels(reachPixels);
+  if (unit.centimetresAt) {
+    drawCentimetreScale(orientation, *unit.centimetresAt, end);
+  } else {
+    drawPixelScale(orientation, end);
+  }
+  drawnReach_ = reachPixels;
+}
+
+void RulerWindow::drawPixelScale(Orientation orientation, double end) {
+  const bool horizontal = orientation == Orientation::Horizontal;
   int n = 0;
   for (double p = 0; p <= end; p += kPixelTickStepTwips) {
     drawTick(orientation, p, pixelTickLength(n));
@@ -126,10 +130,9 @@ void RulerWindow::drawPixelScale(Orientation orientation) {
   }
 }
 
-void RulerWindow::drawCentimetreScale(Orientation orientation, Resolution resolution) {
+void RulerWindow::drawCentimetreScale(Orientation orientation, Resolution resolution, double end) {
   const CentimetreScale scale = centimetreScale(resolution);
   const bool horizontal = orientation == Orientation::Horizontal;
-  const double end = scaleEnd(orientation);
   // Writes a number centred (horizontal) or starting (vertical) at its tick.
   const auto write = [&](double p, const std::string& text, int shift) {
     const double len = static_cast<double>(text.size());

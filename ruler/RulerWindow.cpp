@@ -1,6 +1,7 @@
 #include "ruler/RulerWindow.h"
 
 #include <algorithm>
+#include <array>
 
 #include "platform/Errors.h"
 #include "platform/Text.h"
@@ -10,18 +11,25 @@ namespace lindrel {
 namespace {
 
 using platform::MouseButton;
+using platform::Point;
+using platform::Rect;
 
 constexpr platform::Colour kYellow = platform::rgb(255, 255, 0);
-// Smaller than this either way and the strip goes back to its default size.
-constexpr double kMinimumSizeTwips = 500;
-// The corner labels' distance from the right and bottom edges.
-constexpr double kCornerMarginTwips = 100;
-// How far past the desktop a stretched strip reaches.
-constexpr double kStretchMarginTwips = 500;
 // One arrow key press.
 constexpr double kKeyStepTwips = 20;
+// The resize bands reach this far into the strip from its right and bottom edges.
+constexpr int kEdgeBandPixels = 4;
+// The corner labels keep this far from the strip's edges, and this far from the numbers.
+constexpr int kLabelMarginPixels = 5;
+constexpr int kNumberGapPixels = 2;
+// Between the credit and the readout when they share a line.
+constexpr int kLabelSpacingPixels = 8;
 constexpr int kEdgeZoneIntervalMs = 100;
 constexpr const char* kSizeError = "App Size Error by:zyn";
+constexpr const char* kCredit = "Lindrel";
+const platform::FontSpec kCreditFont{"Fixedsys", 12, 400, 134};
+// The readout in the window's own font.
+const platform::FontSpec kReadoutFont{};
 
 std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
   platform::WindowSpec design;
@@ -30,18 +38,49 @@ std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
   design.border = platform::Border::None;
   design.backColor = kYellow;
   design.foreColor = platform::kBlack;
-  design.width = 10005;
-  design.height = 3270;
+  design.width = platform.screenWidth() * 0.5;
+  design.height = RulerWindow::kHorizontalThicknessTwips;
   design.icon = platform::Picture::AppIcon;
+  design.surfaceFont = kScaleNumberFont;
   return platform.createWindow(design);
 }
 
-platform::Label& addCreditLabel(platform::Window& window) {
-  return window.addLabel({8160, 2760, 1080, 240, "Lindrel", platform::FontSpec{"Fixedsys", 12, 400, 134}, true});
+double twips(int pixels) { return platform::twipsFromPixels(pixels); }
+
+// The readout in pieces: the unit (and, for a narrow corner, the unit in two parts, broken
+// before the resolution) and the two figures.
+struct ReadoutTexts {
+  std::string unit;
+  std::vector<std::string> unitParts;
+  std::string x;
+  std::string y;
+};
+
+ReadoutTexts readoutTexts(Unit unit, Point sizePixels) {
+  ReadoutTexts t;
+  double twipsPerUnit = platform::kTwipsPerPixel;
+  t.unit = "单位:像素";
+  if (unit.centimetresAt) {
+    t.unit = infoOf(*unit.centimetresAt).readoutCaption;
+    twipsPerUnit = infoOf(*unit.centimetresAt).twipsPerCentimetre;
+  }
+  const std::size_t digit = t.unit.find_first_of("0123456789");
+  if (digit == std::string::npos) {
+    t.unitParts = {t.unit};
+  } else {
+    std::string first = t.unit.substr(0, digit);
+    while (!first.empty() && first.back() == ' ') first.pop_back();
+    t.unitParts = {first, t.unit.substr(digit)};
+  }
+  t.x = "X: " + platform::text::format(twips(sizePixels.x) / twipsPerUnit, "0.00");
+  t.y = "Y: " + platform::text::format(twips(sizePixels.y) / twipsPerUnit, "0.00");
+  return t;
 }
 
-platform::Label& addReadoutLabel(platform::Window& window) {
-  return window.addLabel({7560, 2760, 450, 180, "X: Y:", {}, true});
+std::string joinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
 }
 
 }  // namespace
@@ -49,13 +88,17 @@ platform::Label& addReadoutLabel(platform::Window& window) {
 RulerWindow::RulerWindow(platform::Platform& platform)
     : platform_(platform),
       window_(createWindow(platform_)),
-      creditLabel_(addCreditLabel(*window_)),
-      readoutLabel_(addReadoutLabel(*window_)),
-      edgeZoneTimer_(window_->addTimer(kEdgeZoneIntervalMs, true)) {
+      creditLabel_(window_->addLabel({0, 0, 0, 0, kCredit, kCreditFont, true})),
+      readoutLabel_(window_->addLabel({0, 0, 0, 0, "", kReadoutFont, true})),
+      edgeZoneTimer_(window_->addTimer(kEdgeZoneIntervalMs, false)) {
   window_->onResize = [this] { layOut(); };
   window_->onKeyDown = [this](platform::Key key, platform::Modifiers modifiers) { handleKey(key, modifiers); };
+  window_->onMouseLeave = [this] {
+    edgeZoneTimer_.setEnabled(false);
+    hoverZone_ = DragZone::None;
+  };
   edgeZoneTimer_.onTimer = [this] { trackEdgeZone(); };
-  // The labels act like the strip itself; their coordinates stay their own.
+  // The labels act like the strip itself.
   takeMouseFrom(*window_);
   takeMouseFrom(creditLabel_);
   takeMouseFrom(readoutLabel_);
@@ -66,165 +109,258 @@ RulerWindow::~RulerWindow() = default;
 void RulerWindow::takeMouseFrom(platform::MouseHandlers& element) {
   element.onMouseDown = [this](const platform::MouseEvent& e) { handlePress(e); };
   element.onMouseMove = [this](const platform::MouseEvent& e) { handleMouseMove(e); };
-  element.onMouseUp = [this](const platform::MouseEvent&) { dragging_ = false; };
+  element.onMouseUp = [this](const platform::MouseEvent&) { handleRelease(); };
   element.onDblClick = [this] { toggleOrientation(); };
 }
 
-double RulerWindow::stretchedWidth() const {
-  const platform::Rect desktop = platform_.virtualDesktop();
-  return std::max(platform_.screenWidth(), platform::twipsFromPixels(desktop.width())) + kStretchMarginTwips;
-}
-
-double RulerWindow::stretchedHeight() const {
-  const platform::Rect desktop = platform_.virtualDesktop();
-  return std::max(platform_.screenHeight(), platform::twipsFromPixels(desktop.height())) + kStretchMarginTwips;
+int RulerWindow::defaultThicknessPixels(Orientation orientation) {
+  if (orientation == Orientation::Horizontal) return platform::pixelsFromTwips(kHorizontalThicknessTwips);
+  if (!verticalThickness_) {
+    // Four-digit numbers beside the ticks, then the widest line of any unit's readout.
+    int widest = window_->textSize(kCreditFont, kCredit).x;
+    for (const Unit unit : {Unit::pixels(), Unit::centimetres(Resolution::Dpi72),
+                            Unit::centimetres(Resolution::Dpi200Fax), Unit::centimetres(Resolution::Dpi1200)}) {
+      ReadoutTexts t = readoutTexts(unit, Point{9999, 9999});
+      t.unitParts.push_back(t.x);
+      for (const std::string& line : t.unitParts) widest = std::max(widest, window_->textSize(kReadoutFont, line).x);
+    }
+    verticalThickness_ = numberColumnPixels() + window_->textSize(kScaleNumberFont, "0000").x + kNumberGapPixels + widest +
+                         kLabelMarginPixels;
+  }
+  return *verticalThickness_;
 }
 
 void RulerWindow::start() {
-  platform::Window& w = *window_;
-  w.setWidth(stretchedWidth());
-  w.setHeight(stretchedHeight());
-  drawPixelScale(Orientation::Horizontal);
-  w.setWidth(platform_.screenWidth() * 0.5);
-  w.setHeight(kDefaultThicknessTwips);
-  platform::setTopmost(platform_.api(), w.hwnd(), true);
+  redrawScale();
+  platform::setTopmost(platform_.api(), window_->hwnd(), true);
 }
 
 void RulerWindow::setUnit(Unit unit) {
-  platform::Window& w = *window_;
-  {
-    // The strip is stretched only to be drawn on: the user sees the old ruler, then the new.
-    auto hold = w.holdScreenUpdates();
-    w.cls();
-    if (state_.orientation == Orientation::Horizontal) {
-      w.setHeight(kDefaultThicknessTwips);
-      w.setWidth(stretchedWidth());
-    } else {
-      w.setWidth(kDefaultThicknessTwips);
-      w.setHeight(stretchedHeight());
-    }
-    drawScale(state_.orientation, unit);
-    restoreDefaultSize();
-  }
   state_.unit = unit;
-  edgeZoneTimer_.setEnabled(true);
-  layOut();
+  redrawScale();
+  layOutCornerLabels();
 }
 
 void RulerWindow::toggleOrientation() {
-  state_.orientation = turned(state_.orientation);
-  setUnit(state_.unit);
+  const Rect before = window_->pixelRect();
+  const Orientation turnedTo = turned(state_.orientation);
+  // A strip at its orientation's default thickness takes the other one's; a thickness the
+  // user chose stays.
+  int thickness = state_.orientation == Orientation::Horizontal ? before.height() : before.width();
+  if (thickness == defaultThicknessPixels(state_.orientation)) thickness = defaultThicknessPixels(turnedTo);
+  const Rect monitor = platform_.monitorArea(before);
+  const bool horizontal = turnedTo == Orientation::Horizontal;
+  const int length = std::min(horizontal ? before.height() : before.width(),
+                              horizontal ? monitor.width() : monitor.height());
+  const int width = horizontal ? length : thickness, height = horizontal ? thickness : length;
+  // Moved up or left just enough to lie wholly on the monitor it was on.
+  const int left = std::max(monitor.left, std::min(before.left, monitor.right - width));
+  const int top = std::max(monitor.top, std::min(before.top, monitor.bottom - height));
+  state_.orientation = turnedTo;
+  drag_.reset();
+  {
+    // The strip reaches the screen once, turned and drawn.
+    auto hold = window_->holdScreenUpdates();
+    window_->move(twips(left), twips(top));
+    setSizePixels(width, height);
+    redrawScale();
+  }
+  layOutCornerLabels();
+}
+
+void RulerWindow::setSizePixels(int widthPixels, int heightPixels) {
+  window_->setWidth(twips(widthPixels));
+  window_->setHeight(twips(heightPixels));
+}
+
+int RulerWindow::lengthPixels() const {
+  const Point client = window_->clientSize();
+  return state_.orientation == Orientation::Horizontal ? client.x : client.y;
+}
+
+void RulerWindow::redrawScale() {
+  const Rect monitor = platform_.monitorArea(window_->pixelRect());
+  const bool horizontal = state_.orientation == Orientation::Horizontal;
+  // As far as the monitor is long, or further for a longer strip: growing the strip then
+  // seldom needs a redraw.
+  const int reach = std::max(lengthPixels(), horizontal ? monitor.width() : monitor.height());
+  window_->cls();
+  drawScale(state_.orientation, state_.unit, reach);
+}
+
+void RulerWindow::extendScaleToStrip() {
+  const int length = lengthPixels();
+  if (length <= drawnReach_) return;
+  const Rect monitor = platform_.monitorArea(window_->pixelRect());
+  const int slack = (state_.orientation == Orientation::Horizontal ? monitor.width() : monitor.height()) / 2;
+  window_->cls();
+  drawScale(state_.orientation, state_.unit, length + slack);
 }
 
 void RulerWindow::layOut() {
-  platform::Window& w = *window_;
-  try {
-    showReadout(w.width(), w.height());
-    if (w.width() >= kMinimumSizeTwips && w.height() >= kMinimumSizeTwips) {
-      platform::setTopmost(platform_.api(), w.hwnd(), true);
-      creditLabel_.setTop(w.height() - creditLabel_.height() - kCornerMarginTwips);
-      creditLabel_.setLeft(w.width() - creditLabel_.width() - kCornerMarginTwips);
-      readoutLabel_.setLeft(w.width() - readoutLabel_.width() - kCornerMarginTwips);
-      readoutLabel_.setTop(creditLabel_.top() - readoutLabel_.height());
-      return;
+  const Point size = window_->clientSize();
+  if (size.x < kMinimumSizePixels || size.y < kMinimumSizePixels) {
+    refuseSize(lastGoodSize_);
+    return;
+  }
+  lastGoodSize_ = size;
+  extendScaleToStrip();
+  platform::setTopmost(platform_.api(), window_->hwnd(), true);
+  layOutCornerLabels();
+}
+
+void RulerWindow::layOutCornerLabels() {
+  const Point size = window_->clientSize();
+  const bool horizontal = state_.orientation == Orientation::Horizontal;
+  // The free corner: below the numbers of a horizontal scale, right of a vertical one's.
+  Rect free{kLabelMarginPixels, kLabelMarginPixels, size.x - kLabelMarginPixels, size.y - kLabelMarginPixels};
+  for (const Rect& number : numberAreas_) {
+    if (horizontal && number.left < size.x) free.top = std::max(free.top, number.bottom + kNumberGapPixels);
+    if (!horizontal && number.top < size.y) free.left = std::max(free.left, number.right + kNumberGapPixels);
+  }
+  const ReadoutTexts t = readoutTexts(state_.unit, size);
+  const std::string oneLine = t.unit + " | " + t.x + " " + t.y;
+  std::vector<std::string> unitFigures{t.unit, t.x, t.y};
+  std::vector<std::string> partsFigures = t.unitParts;
+  partsFigures.push_back(t.x);
+  partsFigures.push_back(t.y);
+  // From the most to the least that is shown: the credit goes first, then the unit, then a
+  // figure; a vertical strip lays the readout out line under line.
+  using Lines = std::vector<std::string>;
+  const std::string& lengthFigure = horizontal ? t.x : t.y;
+  const std::string& thicknessFigure = horizontal ? t.y : t.x;
+  const std::vector<Lines> withUnit =
+      horizontal ? std::vector<Lines>{{oneLine}, {t.unit, t.x + " " + t.y}, unitFigures, partsFigures}
+                 : std::vector<Lines>{unitFigures, partsFigures, {oneLine}};
+  const std::vector<Lines> figuresOnly =
+      horizontal ? std::vector<Lines>{{t.x + " " + t.y}, {t.x, t.y}} : std::vector<Lines>{{t.x, t.y}, {t.x + " " + t.y}};
+  struct Choice {
+    Lines lines;
+    bool credit;
+    bool creditBeside;
+  };
+  std::vector<Choice> choices;
+  for (const Lines& lines : withUnit) {
+    if (horizontal) choices.push_back({lines, true, true});
+    choices.push_back({lines, true, false});
+  }
+  for (const Lines& lines : withUnit) choices.push_back({lines, false, false});
+  for (const Lines& lines : figuresOnly) choices.push_back({lines, false, false});
+  choices.push_back({{lengthFigure}, false, false});
+  choices.push_back({{thicknessFigure}, false, false});
+  choices.push_back({{}, false, false});
+
+  const Point credit = window_->textSize(kCreditFont, kCredit);
+  for (const Choice& c : choices) {
+    const std::string text = joinLines(c.lines);
+    const Point readout = c.lines.empty() ? Point{} : window_->textSize(kReadoutFont, text);
+    const Point block = !c.credit         ? readout
+                        : c.creditBeside ? Point{readout.x + kLabelSpacingPixels + credit.x, std::max(readout.y, credit.y)}
+                                          : Point{std::max(readout.x, credit.x), readout.y + credit.y};
+    if (!c.lines.empty() && (block.x > free.width() || block.y > free.height())) continue;
+    // Anchored in the bottom-right corner of the free area.
+    creditLabel_.setCaption(c.credit ? kCredit : "");
+    readoutLabel_.setCaption(text);
+    const int readoutBottom = c.credit && !c.creditBeside ? free.bottom - credit.y : free.bottom;
+    readoutLabel_.setLeft(twips(free.right - readout.x));
+    readoutLabel_.setTop(twips(readoutBottom - readout.y));
+    if (c.credit) {
+      creditLabel_.setLeft(twips(c.creditBeside ? free.right - readout.x - kLabelSpacingPixels - credit.x
+                                                : free.right - credit.x));
+      creditLabel_.setTop(twips(free.bottom - credit.y));
     }
-    // Too small: out of the topmost band so the message is not hidden, then the default size.
-    platform::setTopmost(platform_.api(), w.hwnd(), false);
+    return;
+  }
+}
+
+void RulerWindow::refuseSize(Point restoreSize) {
+  drag_.reset();
+  edgeZoneTimer_.setEnabled(false);
+  {
+    const platform::TopmostSuspended whileTheMessageIsUp(platform_.api(), window_->hwnd());
     platform_.msgBox(kSizeError);
-    restoreDefaultSize();
-  } catch (const platform::PlatformError&) {
-    // A failing property read or write ends the layout; the next resize lays out again.
+  }
+  if (restoreSize.x >= kMinimumSizePixels && restoreSize.y >= kMinimumSizePixels) {
+    setSizePixels(restoreSize.x, restoreSize.y);
   }
 }
 
-void RulerWindow::restoreDefaultSize() {
-  platform::Window& w = *window_;
-  if (state_.orientation == Orientation::Horizontal) {
-    w.setWidth(platform_.screenWidth() * 0.5);
-    w.setHeight(kDefaultThicknessTwips);
-  } else {
-    w.setWidth(kDefaultThicknessTwips);
-    w.setHeight(platform_.screenHeight() * 0.5);
+void RulerWindow::resizeInGesture(int widthPixels, int heightPixels) {
+  if (widthPixels < kMinimumSizePixels || heightPixels < kMinimumSizePixels) {
+    refuseSize(drag_ ? drag_->startSize : window_->clientSize());
+    return;
   }
+  setSizePixels(widthPixels, heightPixels);
 }
 
-void RulerWindow::showReadout(double widthTwips, double heightTwips) {
-  const char* caption = "单位:像素";
-  double twipsPerUnit = platform::kTwipsPerPixel;
-  if (const auto resolution = state_.unit.centimetresAt) {
-    caption = infoOf(*resolution).readoutCaption;
-    twipsPerUnit = infoOf(*resolution).twipsPerCentimetre;
-  }
-  readoutLabel_.setCaption(std::string(caption) + " | X: " + platform::text::format(widthTwips / twipsPerUnit, "#.00") +
-                           " Y: " + platform::text::format(heightTwips / twipsPerUnit, "#.00"));
+DragZone RulerWindow::zoneAt(Point screen) const {
+  const Rect r = window_->pixelRect();
+  if (!r.contains(screen)) return DragZone::None;
+  const bool right = screen.x >= r.right - kEdgeBandPixels;
+  const bool bottom = screen.y >= r.bottom - kEdgeBandPixels;
+  if (right && bottom) return DragZone::Corner;
+  if (right) return DragZone::RightEdge;
+  return bottom ? DragZone::BottomEdge : DragZone::Move;
 }
 
 void RulerWindow::trackEdgeZone() {
-  platform::Rect r;
-  platform::Point cursor;
-  platform_.api().GetWindowRect(window_->hwnd(), r);
+  Point cursor;
   platform_.api().GetCursorPos(cursor);
-  // right and bottom are the first column right of the strip and the first row below it.
-  // The bands are 14 pixels wide, the last 4 of the strip and 10 beyond; they run the whole
-  // length of the screen, and the corner has no outer limit.
-  platform::PointerShape pointer;
-  if (cursor.y > r.bottom - 5 && cursor.x > r.right - 5) {
-    pointer = platform::PointerShape::SizeNWSE;
-    dragZone_ = DragZone::Corner;
-  } else if (r.right - 5 < cursor.x && cursor.x < r.right + 10) {
-    pointer = platform::PointerShape::SizeWE;
-    dragZone_ = DragZone::RightEdge;
-  } else if (r.bottom - 5 < cursor.y && cursor.y < r.bottom + 10) {
-    pointer = platform::PointerShape::SizeNS;
-    dragZone_ = DragZone::BottomEdge;
-  } else {
-    pointer = platform::PointerShape::Default;
-    dragZone_ = DragZone::Move;
+  hoverZone_ = zoneAt(cursor);
+  switch (hoverZone_) {
+    case DragZone::Corner: window_->setPointer(platform::PointerShape::SizeNWSE); break;
+    case DragZone::RightEdge: window_->setPointer(platform::PointerShape::SizeWE); break;
+    case DragZone::BottomEdge: window_->setPointer(platform::PointerShape::SizeNS); break;
+    case DragZone::Move:
+    case DragZone::None: window_->setPointer(platform::PointerShape::Default); break;
   }
-  platform_.setAppPointer(pointer);
 }
 
 void RulerWindow::handlePress(const platform::MouseEvent& e) {
   if (e.buttons == MouseButton::Left) {
-    dragging_ = true;
-    pressTwips_ = {static_cast<std::int32_t>(platform::roundHalfEven(e.x)),
-                   static_cast<std::int32_t>(platform::roundHalfEven(e.y))};
+    // The zone is the one where the press happens, and holds until the release.
+    Point cursor;
+    platform_.api().GetCursorPos(cursor);
+    drag_ = Drag{zoneAt(cursor),
+                 {static_cast<std::int32_t>(platform::roundHalfEven(e.x)),
+                  static_cast<std::int32_t>(platform::roundHalfEven(e.y))},
+                 window_->clientSize()};
   } else if (e.buttons == MouseButton::Right) {
-    // The menu's own pointer, and no zone changes while it is open.
-    platform_.setAppPointer(platform::PointerShape::Default);
+    drag_.reset();
     edgeZoneTimer_.setEnabled(false);
     if (onContextMenu) onContextMenu();
   }
-  edgeZoneTimer_.setEnabled(true);
 }
 
 void RulerWindow::handleMouseMove(const platform::MouseEvent& e) {
-  if (e.buttons != MouseButton::Left) return;
-  platform::Window& w = *window_;
-  try {
-    switch (dragZone_) {
-      case DragZone::RightEdge: w.setWidth(e.x); break;
-      case DragZone::BottomEdge: w.setHeight(e.y); break;
-      case DragZone::Corner:
-        w.setWidth(e.x);
-        w.setHeight(e.y);
-        break;
-      case DragZone::Move:
-        if (dragging_) {
-          // The pressed point stays under the pointer, on any monitor of the desktop.
-          w.move(platform::roundHalfEven(w.left() - pressTwips_.x + e.x),
-                 platform::roundHalfEven(w.top() - pressTwips_.y + e.y));
-        }
-        break;
-      case DragZone::None: break;
+  if (!drag_) {
+    if (e.buttons.empty()) {
+      // The pointer is over the strip: its shape follows the bands until it leaves.
+      edgeZoneTimer_.setEnabled(true);
+      trackEdgeZone();
     }
-  } catch (const platform::PlatformError&) {
-    // What the system refuses (an edge dragged past the opposite edge): say so, and put the
-    // strip back to its default size where it is.
-    const platform::TopmostSuspended whileTheMessageIsUp(platform_.api(), w.hwnd());
-    platform_.msgBox(kSizeError);
-    restoreDefaultSize();
+    return;
   }
+  if (e.buttons != MouseButton::Left) return;
+  Point cursor;
+  platform_.api().GetCursorPos(cursor);
+  const Rect r = window_->pixelRect();
+  switch (drag_->zone) {
+    case DragZone::RightEdge: resizeInGesture(cursor.x - r.left, r.height()); break;
+    case DragZone::BottomEdge: resizeInGesture(r.width(), cursor.y - r.top); break;
+    case DragZone::Corner: resizeInGesture(cursor.x - r.left, cursor.y - r.top); break;
+    case DragZone::Move:
+      // The pressed point stays under the pointer, on any monitor of the desktop.
+      window_->move(platform::roundHalfEven(window_->left() - drag_->pressTwips.x + e.x),
+                    platform::roundHalfEven(window_->top() - drag_->pressTwips.y + e.y));
+      break;
+    case DragZone::None: break;
+  }
+}
+
+void RulerWindow::handleRelease() {
+  drag_.reset();
+  edgeZoneTimer_.setEnabled(false);
 }
 
 void RulerWindow::handleKey(platform::Key key, platform::Modifiers modifiers) {
@@ -237,11 +373,12 @@ void RulerWindow::handleKey(platform::Key key, platform::Modifiers modifiers) {
     default: return;
   }
   platform::Window& w = *window_;
-  const bool resize = modifiers == platform::kShiftOnly;
-  if (dx != 0) {
-    resize ? w.setWidth(w.width() + dx) : w.setLeft(w.left() + dx);
+  if (modifiers == platform::kShiftOnly) {
+    // One press is one gesture: a size too small is refused and the size before it stays.
+    drag_.reset();
+    resizeInGesture(platform::pixelsFromTwips(w.width() + dx), platform::pixelsFromTwips(w.height() + dy));
   } else {
-    resize ? w.setHeight(w.height() + dy) : w.setTop(w.top() + dy);
+    w.move(w.left() + dx, w.top() + dy);
   }
 }
 

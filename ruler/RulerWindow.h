@@ -3,76 +3,102 @@
 // with its size readout and credit label in the bottom-right corner. It moves and resizes
 // by mouse and keys, turns between horizontal and vertical, and redraws itself in a unit.
 
-#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "ruler/RulerState.h"
 
 namespace lindrel {
 
-// Where a left press on the ruler acts: the band it was pressed in.
+// Where a left press on the ruler acts: the strip's own bands along its right and bottom
+// edges and their corner, or anywhere else on it to move it.
 enum class DragZone { None, Move, RightEdge, BottomEdge, Corner };
+
+// Scale numbers a size below the window's font: four-digit numbers every 30 pixels keep a
+// gap between them.
+inline const platform::FontSpec kScaleNumberFont{"", 8.25};
 
 class RulerWindow {
  public:
-  // The strip's default thickness; its default length is half the screen.
-  static constexpr double kDefaultThicknessTwips = 1000;
+  // A horizontal strip's default thickness; its default length is half the screen.
+  static constexpr double kHorizontalThicknessTwips = 1000;
+  // Less than this either way, in whole pixels, and the size is refused.
+  static constexpr int kMinimumSizePixels = 34;  // 500 twips
 
   explicit RulerWindow(platform::Platform& platform);
   ~RulerWindow();
   RulerWindow(const RulerWindow&) = delete;
   RulerWindow& operator=(const RulerWindow&) = delete;
 
-  // Start-up: draws the horizontal pixel scale on a stretched strip, then shrinks it to
-  // half the screen wide and the default thickness high and makes it topmost.
+  // Start-up: a horizontal pixel strip half the screen long at the default thickness,
+  // topmost. The window shows centred.
   void start();
-  // Redraws the scale in a unit for the orientation the strip has, at its default size.
+  // Redraws the scale in a unit; position and size stay.
   void setUnit(Unit unit);
-  // Turns the strip between horizontal and vertical, in the unit it has.
+  // Turns the strip about its top-left corner, length and thickness swapped, in the unit it
+  // has; it stays on its monitor, shortened only when longer than the monitor.
   void toggleOrientation();
 
   const RulerState& state() const { return state_; }
-  DragZone dragZone() const { return dragZone_; }
+  // The band under the pointer, or the one a drag in progress took at its press.
+  DragZone dragZone() const { return drag_ ? drag_->zone : hoverZone_; }
   platform::Window& window() { return *window_; }
   const platform::Label& readoutLabel() const { return readoutLabel_; }
   const platform::Label& creditLabel() const { return creditLabel_; }
   const platform::Timer& edgeZoneTimer() const { return edgeZoneTimer_; }
+  // The thickness a strip of an orientation has by default: a vertical one is as thick as
+  // its readout needs beside the numbers.
+  int defaultThicknessPixels(Orientation orientation);
+  // The scale numbers written on the strip, in client pixels, as far as they were drawn.
+  const std::vector<platform::Rect>& numberAreas() const { return numberAreas_; }
 
   // A right-click on the strip: the application pops its menu up here.
   std::function<void()> onContextMenu;
 
-  // How long a strip is stretched before a scale is drawn on it: the whole desktop along
-  // that direction plus 500 twips, so the scale covers every place the strip can reach.
-  double stretchedWidth() const;
-  double stretchedHeight() const;
-
  private:
-  // After every size change: the readout, the size guard, topmost, the corner labels.
+  struct Drag {
+    DragZone zone;
+    platform::Point pressTwips;  // from the element pressed
+    platform::Point startSize;   // pixels, given back when the gesture is refused
+  };
+
+  // After every size change: the size guard, the scale's reach, topmost, the corner labels.
   void layOut();
-  // The unit, then width and height (twips) in that unit.
-  void showReadout(double widthTwips, double heightTwips);
-  // The size a refused drag and the size guard put the strip back to, for its orientation.
-  void restoreDefaultSize();
-  // Which edge band the pointer is in, and the pointer that goes with it (every 100 ms).
+  // The readout and the credit in the free corner beside the scale: as much of them as fits
+  // whole, never over a number.
+  void layOutCornerLabels();
+  // Says a size is too small, ends any drag and gives the strip back a size.
+  void refuseSize(platform::Point restoreSize);
+  // Resizes as one step of a gesture; a size below the minimum is refused.
+  void resizeInGesture(int widthPixels, int heightPixels);
+  void setSizePixels(int widthPixels, int heightPixels);
+  DragZone zoneAt(platform::Point screen) const;
+  // Which band the pointer is in, and the pointer that goes with it.
   void trackEdgeZone();
 
   void handlePress(const platform::MouseEvent& e);
   void handleMouseMove(const platform::MouseEvent& e);
+  void handleRelease();
   // Arrow keys move the strip by 20 twips; with Shift alone they change its width or height.
   void handleKey(platform::Key key, platform::Modifiers modifiers);
   void takeMouseFrom(platform::MouseHandlers& element);
 
-  // The scales, drawn on the persistent surface along the top (horizontal) or left edge.
-  void drawScale(Orientation orientation, Unit unit);
-  void drawPixelScale(Orientation orientation);
-  void drawCentimetreScale(Orientation orientation, Resolution resolution);
-  // The last position (twips) a scale along the orientation reaches.
-  double scaleEnd(Orientation orientation) const;
+  // Clears the surface and draws the scale far enough to cover the strip and more.
+  void redrawScale();
+  // Draws further when the strip has grown past what was drawn.
+  void extendScaleToStrip();
+  int lengthPixels() const;
+  void drawScale(Orientation orientation, Unit unit, int reachPixels);
+  void drawPixelScale(Orientation orientation, double endTwips);
+  void drawCentimetreScale(Orientation orientation, Resolution resolution, double endTwips);
   void drawTick(Orientation orientation, double atTwips, std::optional<double> lengthTwips);
   void drawNumber(int xPixels, int yPixels, const std::string& text);
+  // Where a vertical scale writes its numbers, from the strip's left edge.
+  static int numberColumnPixels();
 
   platform::Platform& platform_;
   std::unique_ptr<platform::Window> window_;
@@ -81,11 +107,12 @@ class RulerWindow {
   platform::Timer& edgeZoneTimer_;
 
   RulerState state_;
-  DragZone dragZone_ = DragZone::None;  // none before the first tick
-  bool dragging_ = false;
-  // The last left press, in twips from the element pressed. 32 bits: a desktop is wider
-  // than 32767 twips.
-  platform::Point pressTwips_;
+  DragZone hoverZone_ = DragZone::None;
+  std::optional<Drag> drag_;
+  platform::Point lastGoodSize_;  // pixels: what the size guard gives back outside a gesture
+  int drawnReach_ = 0;            // pixels along the strip the scale reaches
+  std::vector<platform::Rect> numberAreas_;
+  std::optional<int> verticalThickness_;
 };
 
 }  // namespace lindrel

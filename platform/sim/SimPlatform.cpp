@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/Errors.h"
 #include "platform/Text.h"
@@ -97,6 +98,21 @@ Rect SimPlatform::virtualDesktop() const {
   return all;
 }
 
+Rect SimPlatform::monitorArea(const Rect& area) const {
+  const auto size = [](const Rect& r) { return r.empty() ? 0LL : std::int64_t{r.width()} * r.height(); };
+  const auto gap = [&](const Rect& m) {
+    const std::int64_t dx = std::max({0, m.left - area.right, area.left - m.right});
+    const std::int64_t dy = std::max({0, m.top - area.bottom, area.top - m.bottom});
+    return dx * dx + dy * dy;
+  };
+  const Monitor* best = &config_.monitors.front();
+  for (const Monitor& m : config_.monitors) {
+    const std::int64_t shared = size(intersect(m.rect, area)), bestShared = size(intersect(best->rect, area));
+    if (shared > bestShared || (shared == 0 && bestShared == 0 && gap(m.rect) < gap(best->rect))) best = &m;
+  }
+  return best->rect;
+}
+
 void SimPlatform::msgBox(std::string_view text) {
   MessageBoxRecord record{std::string(text), std::string(AppInfo::kTitle), {}};
   for (SimWindow* w : windows_) {
@@ -133,6 +149,25 @@ void SimPlatform::setClipboardText(std::string_view text) {
 }
 
 void SimPlatform::addFile(std::string_view path, FileEntry entry) { files_[lower(path)] = entry; }
+
+std::string SimPlatform::expandEnvironment(std::string_view text) {
+  std::string out;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t open = text.find('%', at), close = open == std::string_view::npos ? open : text.find('%', open + 1);
+    if (close == std::string_view::npos) break;
+    const auto value = environment.find(std::string(text.substr(open + 1, close - open - 1)));
+    out += text.substr(at, open - at);
+    if (value == environment.end()) {
+      out += text.substr(open, close - open);  // the second % may open the next name
+      at = close;
+    } else {
+      out += value->second;
+      at = close + 1;
+    }
+  }
+  return out + std::string(text.substr(std::min(at, text.size())));
+}
 
 bool SimPlatform::fileExists(std::string_view path) {
   const auto it = files_.find(lower(path));
@@ -340,6 +375,7 @@ void SimPlatform::registerWindow(SimWindow* w) { windows_.push_back(w); }
 void SimPlatform::unregisterWindow(SimWindow* w) {
   windows_.erase(std::remove(windows_.begin(), windows_.end(), w), windows_.end());
   if (active_ == w) active_ = nullptr;
+  if (hovered_ == w) hovered_ = nullptr;
   if (capture_ != nullptr && &capture_->ownerWindow() == w) capture_ = nullptr;
   modal_.erase(std::remove(modal_.begin(), modal_.end(), w), modal_.end());
 }
@@ -450,6 +486,14 @@ void SimPlatform::routeMouse(MouseAction action, MouseButtons buttons, Modifiers
 
 void SimPlatform::moveCursor(Point screen) {
   cursor_ = screen;
+  // The window the pointer leaves hears of it, as TrackMouseEvent tells a Win32 window.
+  const Target under = targetAt(screen);
+  SimWindow* now = under.control != nullptr ? &under.control->ownerWindow() : nullptr;
+  if (hovered_ != nullptr && hovered_ != now && capture_ == nullptr) {
+    SimWindow* left = std::exchange(hovered_, nullptr);
+    input([&] { dispatch([&] { if (left->onMouseLeave) left->onMouseLeave(); }); });
+  }
+  if (now != nullptr) hovered_ = now;
   routeMouse(MouseAction::Move, held_, kNoModifiers, screen);
 }
 

@@ -81,11 +81,11 @@ class SimPlatform final : public Platform, public Api {
   double screenWidth() const override;
   double screenHeight() const override;
   Rect virtualDesktop() const override;
-  PointerShape appPointer() const override { return appPointer_; }
-  void setAppPointer(PointerShape code) override { appPointer_ = code; }
+  Rect monitorArea(const Rect& area) const override;
   void msgBox(std::string_view text) override;
   void clearClipboard() override;
   void setClipboardText(std::string_view text) override;
+  std::string expandEnvironment(std::string_view text) override;
   bool fileExists(std::string_view path) override;
   void startProgram(std::string_view path) override;
   [[noreturn]] void endProcess() override;
@@ -163,6 +163,7 @@ class SimPlatform final : public Platform, public Api {
   // Keys that only an administrator may open with write rights (a standard user here).
   bool standardUser = true;
   void addFile(std::string_view path, FileEntry entry = {});
+  std::map<std::string, std::string> environment;
   // How many opens of the clipboard fail before one succeeds (-1: never succeeds).
   int clipboardBusy = 0;
 
@@ -202,9 +203,9 @@ class SimPlatform final : public Platform, public Api {
   SimConfig config_;
   SimSurface desktop_;
   Point cursor_{};
-  PointerShape appPointer_ = PointerShape::Default;
   std::vector<SimWindow*> windows_;  // z-order, top first
   SimWindow* active_ = nullptr;
+  SimWindow* hovered_ = nullptr;  // the window the pointer last moved over
   SimControl* capture_ = nullptr;
   std::vector<SimWindow*> modal_;
   std::uintptr_t nextId_ = 0x100;

@@ -161,7 +161,7 @@ class SimWindow final : public Window, public SimControl {
   void close() override;
   bool isOpen() const override { return open_; }
   bool isVisible() const override { return open_ && visible_; }
-  void setPointer(Picture picture) override { pointer_ = picture; }
+  void setPointer(PointerShape shape) override { pointer_ = shape; }
   void popupMenu(Menu& menu) override;
 
   // ---- For tests.
@@ -170,7 +170,7 @@ class SimWindow final : public Window, public SimControl {
   Rect screenRect() const { return screenRect_; }
   const std::vector<Rect>& shownRects() const { return shownRects_; }
   bool topmost = false;
-  Picture pointer() const { return pointer_; }
+  PointerShape pointer() const { return pointer_; }
   const std::string& caption() const { return design().caption; }
   Border border() const { return design().border; }
   const std::vector<std::unique_ptr<SimTextBox>>& textBoxes() const { return textBoxes_; }
@@ -214,7 +214,7 @@ class SimWindow final : public Window, public SimControl {
   std::vector<Rect> shownRects_;
   bool open_ = true;
   bool visible_ = false;
-  Picture pointer_ = Picture::None;
+  PointerShape pointer_ = PointerShape::Default;
   std::vector<std::unique_ptr<SimTimer>> timers_;
   std::vector<std::unique_ptr<SimTextBox>> textBoxes_;
   std::vector<std::unique_ptr<SimScrollBar>> scrollBars_;

@@ -129,6 +129,20 @@ void Win32TextBox::setText(std::string_view text) {
 
 LRESULT CALLBACK Win32TextBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = Win32Child::self<Win32TextBox>(hwnd);
+  if (message == WM_CHAR) {
+    // Ctrl+A selects everything, and Ctrl+C, V, X and Z go the way of the context menu's
+    // commands, so every box has them and an edit is told once, below.
+    UINT command = 0;
+    switch (wParam) {
+      case 0x01: ::SendMessageW(hwnd, EM_SETSEL, 0, -1); return 0;
+      case 0x03: command = WM_COPY; break;
+      case 0x16: command = WM_PASTE; break;
+      case 0x18: command = WM_CUT; break;
+      case 0x1A: command = WM_UNDO; break;
+      default: break;
+    }
+    if (command != 0) return ::SendMessageW(hwnd, command, 0, 0);
+  }
   if (message == WM_CHAR && (self->acceptsCharacter || self->onUserEdit)) {
     const auto character = static_cast<char16_t>(wParam);
     bool accepted = true;

@@ -131,6 +131,16 @@ Rect Win32Platform::virtualDesktop() const {
   return Rect{x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+Rect Win32Platform::monitorArea(const Rect& area) const {
+  const RECT r{area.left, area.top, area.right, area.bottom};
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetMonitorInfoW(::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+    return Rect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  }
+  return Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
 HCURSOR Win32Platform::cursorFor(PointerShape code) {
   switch (code) {
     case PointerShape::SizeNS: return ::LoadCursorW(nullptr, IDC_SIZENS);
@@ -149,27 +159,6 @@ HICON Win32Platform::icon(Picture picture) {
     case Picture::None: break;
   }
   return nullptr;
-}
-
-void Win32Platform::setAppPointer(PointerShape code) {
-  if (code == appPointer_) return;
-  appPointer_ = code;
-  refreshPointer();
-}
-
-void Win32Platform::refreshPointer() {
-  // Only the window under the pointer (or the one holding the mouse) decides what it shows.
-  HWND capture = ::GetCapture();
-  POINT at{};
-  ::GetCursorPos(&at);
-  HWND under = capture != nullptr ? capture : ::WindowFromPoint(at);
-  while (under != nullptr) {
-    if (Win32Window* window = windowOf(under)) {
-      window->applyPointer();
-      return;
-    }
-    under = ::GetParent(under);
-  }
 }
 
 HFONT Win32Platform::font(const FontSpec& design) {
@@ -225,6 +214,9 @@ void Win32Platform::msgBox(std::string_view text) {
   // the magnifier, whatever band they are in. The program's windows stay disabled until the
   // box has gone, so the system finds none to activate then: the one that had it gets it back.
   HWND active = ::GetActiveWindow();
+  // A drag in progress ends here: a scroll bar that kept the mouse through the box would
+  // follow the pointer afterwards with no button held.
+  ::ReleaseCapture();
   ::MessageBoxW(nullptr, wide(text).c_str(), wide(AppInfo::kTitle).c_str(),
                 MB_OK | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
   if (active != nullptr && ::IsWindow(active) && ::IsWindowEnabled(active)) ::SetForegroundWindow(active);
@@ -248,6 +240,17 @@ void Win32Platform::setClipboardText(std::string_view text) {
   ::EmptyClipboard();
   if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) raise(ErrorNumber::CantOpenClipboard);
   (void)memory.release();  // the clipboard owns it now
+}
+
+std::string Win32Platform::expandEnvironment(std::string_view text) {
+  const std::wstring source = wide(text);
+  const DWORD needed = ::ExpandEnvironmentStringsW(source.c_str(), nullptr, 0);
+  if (needed == 0) return std::string(text);
+  std::wstring expanded(needed, L'\0');
+  const DWORD written = ::ExpandEnvironmentStringsW(source.c_str(), expanded.data(), needed);
+  if (written == 0 || written > needed) return std::string(text);
+  expanded.resize(written - 1);  // less the terminating zero
+  return narrow(expanded);
 }
 
 bool Win32Platform::fileExists(std::string_view path) {

@@ -31,11 +31,11 @@ class Win32Platform final : public Platform {
   double screenWidth() const override;
   double screenHeight() const override;
   Rect virtualDesktop() const override;
-  PointerShape appPointer() const override { return appPointer_; }
-  void setAppPointer(PointerShape code) override;
+  Rect monitorArea(const Rect& area) const override;
   void msgBox(std::string_view text) override;
   void clearClipboard() override;
   void setClipboardText(std::string_view text) override;
+  std::string expandEnvironment(std::string_view text) override;
   bool fileExists(std::string_view path) override;
   void startProgram(std::string_view path) override;
   [[noreturn]] void endProcess() override;
@@ -57,8 +57,6 @@ class Win32Platform final : public Platform {
   HICON icon(Picture picture);
   // The window class of picture boxes, registered before the first one is made.
   void ensureControlClasses();
-  // Sets the pointer now, when it is over one of the program's windows.
-  void refreshPointer();
   void registerWindow(Win32Window* window) { windows_.push_back(window); }
   void unregisterWindow(Win32Window* window);
   Win32Window* windowOf(HWND hwnd) const;
@@ -71,7 +69,6 @@ class Win32Platform final : public Platform {
   SurfaceRegistry surfaces_;
   Win32Api api_{surfaces_};
   HINSTANCE instance_;
-  PointerShape appPointer_ = PointerShape::Default;
   std::vector<std::pair<FontSpec, GdiObject>> fonts_;
   std::set<std::string> classes_;
   bool controlClasses_ = false;

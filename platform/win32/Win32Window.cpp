@@ -32,7 +32,8 @@ Key keyFromVirtualKey(WPARAM virtualKey) {
 Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& design, Rect rect, Rect frame, DWORD style,
                          DWORD exStyle, HWND owner)
     : Window(design, rect, frame), platform_(platform) {
-  surface_ = std::make_unique<Surface>(platform_.surfaces(), platform_.font(FontSpec{}), design.foreColor, design.backColor);
+  surface_ = std::make_unique<Surface>(platform_.surfaces(), platform_.font(design.surfaceFont), design.foreColor,
+                                       design.backColor);
   initSurface();
   platform_.registerWindow(this);
   ::CreateWindowExW(exStyle, wide(design.className).c_str(), wide(design.caption).c_str(), style, rect.left, rect.top,
@@ -82,6 +83,12 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kFlushInvalidation: flushInvalidation(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_CAPTURECHANGED: captureChanged(hwnd_, lParam, mouseRouter()); return 0;
+    case WM_MOUSELEAVE:
+      trackingLeave_ = false;
+      platform_.dispatch([&] {
+        if (onMouseLeave) onMouseLeave();
+      });
+      return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
       const Key key = keyFromVirtualKey(wParam);
@@ -142,29 +149,36 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32Window::mouse(const MouseMessage& m) {
+  if (m.action == MouseAction::Move && !trackingLeave_) {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+    trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
+  }
   // Keep the mouse from the press on, so a drag goes on wherever the pointer goes.
   routeHoldingMouse(hwnd_, m, mouseRouter(),
                     [&] { platform_.dispatch([&] { mouseInput(m.action, m.buttons, m.modifiers, m.at); }); });
 }
 
 bool Win32Window::setCursor(HWND over, UINT hitTest) {
-  if (platform_.appPointer() == PointerShape::Default && (over != hwnd_ || hitTest != HTCLIENT)) return false;
+  if (over != hwnd_ || hitTest != HTCLIENT) return false;
   applyPointer();
   return true;
 }
 
-void Win32Window::applyPointer() {
-  const PointerShape code = platform_.appPointer();
-  ::SetCursor(platform_.cursorFor(code != PointerShape::Default ? code
-                                  : pointer_ == Picture::Pen  ? PointerShape::Pen
-                                                              : PointerShape::Default));
-}
+void Win32Window::applyPointer() { ::SetCursor(platform_.cursorFor(pointer_)); }
 
-void Win32Window::setPointer(Picture picture) {
-  pointer_ = picture;
-  // While a control of this window holds the mouse no WM_SETCURSOR comes: set it now.
+void Win32Window::setPointer(PointerShape shape) {
+  if (shape == pointer_ || hwnd_ == nullptr) {
+    pointer_ = shape;
+    return;
+  }
+  pointer_ = shape;
+  // While this window or a control of it holds the mouse no WM_SETCURSOR comes, and over
+  // a still pointer none comes either: show it now.
   HWND capture = ::GetCapture();
-  if (capture != nullptr && (capture == hwnd_ || ::IsChild(hwnd_, capture))) applyPointer();
+  POINT at{};
+  ::GetCursorPos(&at);
+  const bool holding = capture != nullptr && (capture == hwnd_ || ::IsChild(hwnd_, capture));
+  if (holding || (capture == nullptr && ::WindowFromPoint(at) == hwnd_)) applyPointer();
 }
 
 void Win32Window::command(WORD id, WORD code) {

@@ -33,7 +33,7 @@ class Win32Window final : public Window {
   void close() override;
   bool isOpen() const override { return hwnd_ != nullptr; }
   bool isVisible() const override { return hwnd_ != nullptr && ::IsWindowVisible(hwnd_); }
-  void setPointer(Picture picture) override;
+  void setPointer(PointerShape shape) override;
   void popupMenu(Menu& menu) override;
 
   HWND handle() const { return hwnd_; }
@@ -78,9 +78,10 @@ class Win32Window final : public Window {
   HGDIOBJ backOriginal_ = nullptr;
   Point backSize_{};
   bool applying_ = false;
+  bool trackingLeave_ = false;  // TrackMouseEvent asked for the next WM_MOUSELEAVE
   Rect dirty_{};
   bool flushPosted_ = false;
-  Picture pointer_ = Picture::None;
+  PointerShape pointer_ = PointerShape::Default;
   std::vector<HWND> disabledForModal_;
   std::vector<std::unique_ptr<Win32Timer>> timers_;
   std::vector<std::unique_ptr<Win32Child>> children_;

@@ -135,10 +135,17 @@ class Soak {
         settle(60);  // a tick or so of sampling
       }
       mouseButton(down << 1, somewhere());
-    } else if (what <= 2) {  // typing into the code box or a channel box
+    } else if (what <= 2) {  // typing into the code box or a channel box, or its Ctrl keys
       if (!clickOn(child(m, L"Edit", pick(0, 3)))) return;
       static const wchar_t kChars[] = L"0123456789\b\b,,#&hx$ aFf-.9";
-      for (int i = pick(1, 6); i > 0; --i) typeText({kChars[pick(0, static_cast<int>(std::size(kChars)) - 2)]});
+      for (int i = pick(1, 6); i > 0; --i) {
+        if (chance(25)) {
+          if (chance(30)) setClipboardText(chance(50) ? L"128" : L"x,1");
+          key(static_cast<WORD>("ACVXZ"[pick(0, 4)]), false, true);
+        } else {
+          typeText({kChars[pick(0, static_cast<int>(std::size(kChars)) - 2)]});
+        }
+      }
     } else if (what == 3) {
       clickOn(child(m, L"Button", pick(1, 2)));  // Set or Copy
     } else if (what == 4) {  // another notation

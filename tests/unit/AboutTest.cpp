@@ -76,14 +76,13 @@ TEST_F(About, WithNoRoomForTheBoxTheUserIsToldAndTheRulerCarriesOn) {
   open();
   EXPECT_EQ(messages(), Texts{"Out of memory"});
   EXPECT_TRUE(sim.isTopmost(hwnd));
-  EXPECT_TRUE(ruler().edgeZoneTimer().enabled());  // the pointer zones still follow the pointer
   sim.refuseWindow = nullptr;
   bool shown = false;
   open([&] { shown = true; });
   EXPECT_TRUE(shown);
 }
 
-TEST_F(About, RegistryValuesAreReadAsTextNumbersOrLeftAloneAndOnlyForReading) {
+TEST_F(About, RegistryValuesAreReadAsTextExpandedTextNumbersOrLeftAloneAndOnlyForReading) {
   const auto store = [&](const char* name, RegistryValue value) {
     sim.setRegistryValue(kHkeyLocalMachine, "SOFTWARE\\Lindrel", name, std::move(value));
   };
@@ -91,7 +90,8 @@ TEST_F(About, RegistryValuesAreReadAsTextNumbersOrLeftAloneAndOnlyForReading) {
   store("Empty", RegistryValue::text(""));
   store("Full", RegistryValue::dword(0x12345678));
   store("Small", RegistryValue::dword(0x00010203));
-  store("Expand", RegistryValue::text("%x%", platform::kRegExpandSz));
+  store("Expand", RegistryValue::text("%SystemRoot%\\x", platform::kRegExpandSz));
+  sim.environment["SystemRoot"] = "C:\\Windows";
   const auto read = [&](std::string_view name, std::string_view key = "SOFTWARE\\Lindrel") {
     std::string value = "before";
     return std::make_pair(about().readRegistryValue(kHkeyLocalMachine, key, name, value), value);
@@ -102,32 +102,37 @@ TEST_F(About, RegistryValuesAreReadAsTextNumbersOrLeftAloneAndOnlyForReading) {
   EXPECT_EQ(read("Empty"), Read(true, ""));
   EXPECT_EQ(read("Full"), Read(true, "&h12345678"));
   EXPECT_EQ(read("Small"), Read(true, "&h123"));  // the last zero byte left out
-  EXPECT_EQ(read("Expand"), Read(true, "before"));
+  EXPECT_EQ(read("Expand"), Read(true, "C:\\Windows\\x"));
   EXPECT_EQ(read("Missing"), Read(false, ""));
   EXPECT_EQ(read("Text", "SOFTWARE\\Missing"), Read(false, ""));
   for (std::uint32_t access : sim.registryAccessRequested()) EXPECT_EQ(access & ~platform::kKeyRead, 0u);
   EXPECT_EQ(sim.openKeys(), 0);
 }
 
-TEST_F(About, SystemInfoStartsThePathValueAsReadWithoutLookingFurther) {
+TEST_F(About, SystemInfoStartsThePathValueOrElseTheProgramInTheFolderValue) {
+  sim.environment["ProgramFiles"] = "C:\\Program Files";
+  sim.addFile("C:\\Program Files\\Info & more\\msinfo32.exe");
   sim.addFile("C:\\Info\\MSINFO32.EXE");
   setFolder("C:\\Info");
-  sim.addFile("C:\\Program Files\\Info & more\\msinfo32.exe");
-  setPath(RegistryValue::text("C:\\Program Files\\Info & more\\msinfo32.exe"));
-  pressSystemInfo();
-  EXPECT_EQ(sim.startedPrograms(), Texts{"C:\\Program Files\\Info & more\\msinfo32.exe"});
-  EXPECT_TRUE(messages().empty());
-  // A path that leads nowhere, or a value of another type, fails at the start; the folder
-  // value is not consulted.
-  for (const RegistryValue& path : {RegistryValue::text("C:\\Gone\\msinfo32.exe"), RegistryValue::dword(7),
-                                    RegistryValue::text("C:\\Info\\MSINFO32.EXE", platform::kRegExpandSz)}) {
-    setPath(path);
-    const auto opened = sim.registryAccessRequested().size();
+  struct Case {
+    RegistryValue path;
+    const char* started;
+  };
+  const Case cases[] = {
+      {RegistryValue::text("C:\\Program Files\\Info & more\\msinfo32.exe"), "C:\\Program Files\\Info & more\\msinfo32.exe"},
+      {RegistryValue::text("%ProgramFiles%\\Info & more\\msinfo32.exe", platform::kRegExpandSz),
+       "C:\\Program Files\\Info & more\\msinfo32.exe"},
+      // A path that names no program, or no path at all: the folder value's program.
+      {RegistryValue::text("C:\\Gone\\msinfo32.exe"), "C:\\Info\\MSINFO32.EXE"},
+      {RegistryValue::dword(7), "C:\\Info\\MSINFO32.EXE"},
+  };
+  for (const Case& c : cases) {
+    setPath(c.path);
     pressSystemInfo();
-    EXPECT_EQ(sim.registryAccessRequested().size(), opened + 1);
+    EXPECT_EQ(sim.startedPrograms().back(), c.started);
   }
-  EXPECT_EQ(sim.startedPrograms().size(), 1u);
-  EXPECT_EQ(messages(), (Texts{kUnavailable, kUnavailable, kUnavailable}));
+  EXPECT_EQ(sim.startedPrograms().size(), std::size(cases));
+  EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(About, WithoutAPathSystemInfoStartsTheProgramInTheFolderValueWhenItIsThere) {

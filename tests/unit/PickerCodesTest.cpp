@@ -76,18 +76,22 @@ class PickerCodes : public PickerApp {
   }
 };
 
-TEST_F(PickerCodes, ChoosingANotationRewritesOnlyTheCodeBox) {
-  apply(Notation::Rgb, "18,171,60");
+TEST_F(PickerCodes, SetRecoloursEverythingAndTheNextEditStartsFromIt) {
+  apply(Notation::Html, "#FF0000");
+  EXPECT_EQ(picker().colour(), rgb(255, 0, 0));
+  EXPECT_EQ(swatch(), rgb(255, 0, 0));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"#FF0000", "255", "0", "0"}));
+  EXPECT_EQ(bars(), (std::vector<int>{255, 0, 0}));
+  sim.dragThumb(picker().channelBar(Channel::Green), 1);
+  EXPECT_EQ(texts(), (std::vector<std::string>{"#FF0100", "255", "1", "0"}));
+  // Choosing a notation rewrites only the code box.
   choose(Notation::Vb);
-  EXPECT_EQ(picker().codeBox().text(), "&h3CAB12");
-  EXPECT_EQ(bars(), (std::vector<int>{255, 255, 255}));
+  EXPECT_EQ(picker().codeBox().text(), "&h0001FF");
+  EXPECT_EQ(bars(), (std::vector<int>{255, 1, 0}));
 }
 
-TEST_F(PickerCodes, SetPaintsTheSwatchOrReportsOutOfTheTopmostBandAndChangesNothing) {
+TEST_F(PickerCodes, SetReportsWhatItCannotReadOutOfTheTopmostBandAndChangesNothing) {
   apply(Notation::Html, "#12AB3C");
-  EXPECT_EQ(picker().colour(), rgb(18, 171, 60));
-  EXPECT_EQ(swatch(), rgb(18, 171, 60));
-  EXPECT_EQ(texts()[1], "255");  // the channels stay as they were until the next sample or edit
   EXPECT_TRUE(messages().empty());
 
   const auto hwnd = window().hwnd();

@@ -35,19 +35,20 @@ TEST_F(PickerEditing, EachAcceptedKeyRecoloursFromWhatTheBoxesShow) {
   EXPECT_TRUE(messages().empty());
 }
 
-TEST_F(PickerEditing, ABoxHoldingNoNumberBringsTheTypeMismatchMessageAndKeepsTheColour) {
+TEST_F(PickerEditing, APasteThatIsNoNumberBringsOneMessageAndTheBoxGoesBack) {
   MagnifierWindow& p = picker();
   sim.type(p.channelBox(Channel::Red), "\b\b\b18");
   sim.edit(p.channelBox(Channel::Green), "ab");  // pasted: told at once
   EXPECT_EQ(messages(), (std::vector<std::string>{"Type mismatch"}));
+  EXPECT_TRUE(sim.messageBoxes().back().topmost.at(window().hwnd()));  // this one stays topmost
+  EXPECT_EQ(texts(), (std::vector<std::string>{"18,255,255", "18", "255", "255"}));
+  EXPECT_EQ(p.colour(), rgb(18, 255, 255));
+  // The next edits start from a colour again: no message after every one.
   sim.type(p.channelBox(Channel::Blue), "\b");
   sim.dragThumb(p.channelBar(Channel::Blue), 3);
-  EXPECT_EQ(messages(), (std::vector<std::string>{"Type mismatch", "Type mismatch", "Type mismatch"}));
-  EXPECT_TRUE(sim.messageBoxes().back().topmost.at(window().hwnd()));  // this one stays topmost
-  EXPECT_EQ(p.channelBox(Channel::Blue).text(), "3");  // the key and the drag still landed
-  EXPECT_EQ(p.colour(), rgb(18, 255, 255));
-  EXPECT_EQ(swatch(), rgb(18, 255, 255));
-  EXPECT_EQ(p.codeBox().text(), "18,255,255");
+  EXPECT_EQ(messages().size(), 1u);
+  EXPECT_EQ(p.colour(), rgb(18, 255, 3));
+  EXPECT_EQ(swatch(), rgb(18, 255, 3));
 }
 
 TEST_F(PickerEditing, DeletePasteAndUndoRecolourAsTypingDoes) {
@@ -79,7 +80,7 @@ TEST_F(PickerEditing, AThumbDragUpdatesItsBoxTheCodeTheSwatchAndTheOtherBars) {
   EXPECT_EQ(swatch(), rgb(18, 255, 60));
 }
 
-TEST_F(PickerEditing, ClosingKeepsTheColourAndTheNextOpeningShowsTheDesignValues) {
+TEST_F(PickerEditing, ClosingKeepsTheColourAndTheNextOpeningShowsItEverywhere) {
   MagnifierWindow& p = picker();
   sim.type(p.channelBox(Channel::Red), "\b\b\b18");
   penTo(Point{20, 171});
@@ -89,9 +90,9 @@ TEST_F(PickerEditing, ClosingKeepsTheColourAndTheNextOpeningShowsTheDesignValues
   open();
   EXPECT_TRUE(window().isVisible());
   EXPECT_TRUE(sim.isTopmost(window().hwnd()));
-  EXPECT_EQ(texts(), (std::vector<std::string>{"#FFFFFF", "255", "255", "255"}));
-  EXPECT_EQ(bars(), (std::vector<int>{255, 255, 255}));
-  EXPECT_EQ(p.colour(), rgb(20, 171, 77));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"#14AB4D", "20", "171", "77"}));
+  EXPECT_EQ(bars(), (std::vector<int>{20, 171, 77}));
+  EXPECT_EQ(swatch(), rgb(20, 171, 77));
   choose(Notation::Vb);
   EXPECT_EQ(p.codeBox().text(), "&h4DAB14");
   // The new window samples as the first did.

@@ -10,27 +10,49 @@ using platform::Picture;
 
 class PickerSampling : public PickerApp {};
 
-TEST_F(PickerSampling, OpensFromTheMenuCentredTopmostWithItsDesignValues) {
+TEST_F(PickerSampling, OpensBesideTheRulerTopmostAndWhiteEverywhere) {
+  // The screen has no room for it above or below the ruler in the middle: on its right.
   const Rect r = window().screenRect();
-  EXPECT_LE(std::abs(r.left + r.right - 1280), 1);
-  EXPECT_LE(std::abs(r.top + r.bottom - 800), 1);
+  EXPECT_EQ((Point{r.left, r.top}), (Point{rulerRect().right + 4, rulerRect().top}));
   EXPECT_TRUE(sim.isTopmost(window().hwnd()));
   EXPECT_EQ(texts(), (std::vector<std::string>{"#FFFFFF", "255", "255", "255"}));
   EXPECT_EQ(bars(), (std::vector<int>{255, 255, 255}));
+  EXPECT_EQ(swatch(), platform::kWhite);
+  EXPECT_EQ(picker().colour(), platform::kWhite);
   EXPECT_EQ(picker().penButton().picture(), Picture::Pen);
-  // The code box shows white while the stored colour is black: another notation tells.
-  EXPECT_EQ(picker().colour(), 0);
-  choose(Notation::Vb);
-  EXPECT_EQ(picker().codeBox().text(), "&h000000");
   // The command again leaves the one window open.
   open();
-  EXPECT_EQ(picker().codeBox().text(), "&h000000");
+  EXPECT_EQ(window().screenRect(), r);
+}
+
+TEST_F(PickerSampling, OpensBesideTheRulerWhereverItIsAndWhollyOnTheScreen) {
+  sim.closeBox(window());
+  const Rect magnifier = window().screenRect();
+  const int w = magnifier.width(), h = magnifier.height();
+  struct Case {
+    Rect ruler;
+    Point expected;  // the magnifier's top-left
+  };
+  const Case cases[] = {
+      {{320, 700, 960, 767}, {320, 700 - 4 - h}},  // no room below: above
+      {{1200, 100, 1267, 740}, {1200 - 4 - w, 100}},  // a tall strip at the right: on its left
+      {{20, 30, 87, 790}, {91, 30}},                  // ... at the left: on its right
+      {{1100, 0, 1280, 67}, {1280 - w, 71}},          // below, and kept on the screen
+  };
+  for (const Case& c : cases) {
+    ruler().window().move(c.ruler.left * 15, c.ruler.top * 15);
+    ruler().window().setWidth(c.ruler.width() * 15);
+    ruler().window().setHeight(c.ruler.height() * 15);
+    open();
+    EXPECT_EQ((Point{window().screenRect().left, window().screenRect().top}), c.expected);
+    sim.closeBox(window());
+  }
 }
 
 TEST_F(PickerSampling, ThePenSamplesTheColourUnderThePointerUntilReleased) {
   choose(Notation::Rgb);
   penTo(Point{100, 60}, MouseButton::Right);  // any button holds the pen
-  EXPECT_EQ(window().pointer(), Picture::Pen);
+  EXPECT_EQ(window().pointer(), platform::PointerShape::Pen);
   EXPECT_EQ(picker().penButton().picture(), Picture::None);
   EXPECT_EQ(picker().colour(), rgb(100, 60, 77));
   EXPECT_EQ(texts(), (std::vector<std::string>{"100,60,77", "100", "60", "77"}));
@@ -49,7 +71,7 @@ TEST_F(PickerSampling, ThePenSamplesTheColourUnderThePointerUntilReleased) {
   sim.advance(50);
   EXPECT_EQ(picker().colour(), kYellow);
   releasePen(Point{rulerRect().left + 3, rulerRect().bottom - 3}, MouseButton::Right);
-  EXPECT_EQ(window().pointer(), Picture::None);
+  EXPECT_EQ(window().pointer(), platform::PointerShape::Default);
   EXPECT_EQ(picker().penButton().picture(), Picture::Pen);
   sim.moveCursor(Point{10, 10});
   sim.advance(500);

@@ -1,5 +1,5 @@
-// The ruler under the mouse and the keyboard: edge zones, drags, the context menu with its
-// unit commands, the orientation switch and the arrow keys.
+// The ruler under the mouse and the keyboard: edge zones, drags and the size guard, the
+// context menu with its unit commands, the orientation switch and the arrow keys.
 
 #include "tests/unit/SimApp.h"
 
@@ -22,14 +22,24 @@ class RulerInteraction : public SimApp {
     const Rect r = ruler().readoutLabel().pixelRect();
     return Point{rulerRect().left + r.left + 2, rulerRect().top + r.top + 2};
   }
+  // The unit as the readout shows it, on one line or broken over two.
   std::string readoutUnit() {
-    const std::string& c = ruler().readoutLabel().caption();
-    return c.substr(0, c.find(" | "));
+    std::string c = ruler().readoutLabel().caption();
+    c = c.substr(0, std::min(c.find(" | "), c.find("\nX:")));
+    std::replace(c.begin(), c.end(), '\n', ' ');
+    return c;
+  }
+  // A left press, moves through the points, and the release at the last.
+  void gesture(Point from, std::initializer_list<Point> through) {
+    sim.mouseDown(MouseButton::Left, from);
+    Point at = from;
+    for (const Point p : through) sim.moveCursor(at = p);
+    sim.mouseUp(MouseButton::Left, at);
   }
 };
 
-TEST_F(RulerInteraction, ZonesAndPointersFollowTheBandsOfTheRightAndBottomEdges) {
-  // The strip is at (320, 366) - (960, 433): R = 960, B = 433.
+TEST_F(RulerInteraction, TheDoubleArrowsShowOnlyOverTheStripsOwnBandsAndOnlyWhileThePointerIsThere) {
+  // The strip is at (320, 366) - (960, 433); the bands are its last 4 pixels.
   struct Case {
     Point at;
     DragZone zone;
@@ -38,41 +48,34 @@ TEST_F(RulerInteraction, ZonesAndPointersFollowTheBandsOfTheRightAndBottomEdges)
   using Z = DragZone;
   using P = PointerShape;
   const Case cases[] = {
-      {{955, 400}, Z::Move, P::Default},         {{956, 400}, Z::RightEdge, P::SizeWE},
-      {{969, 400}, Z::RightEdge, P::SizeWE},     {{970, 400}, Z::Move, P::Default},
-      {{958, 5}, Z::RightEdge, P::SizeWE},       // far above: the band has no end
-      {{500, 428}, Z::Move, P::Default},         {{500, 429}, Z::BottomEdge, P::SizeNS},
-      {{500, 442}, Z::BottomEdge, P::SizeNS},    {{500, 443}, Z::Move, P::Default},
-      {{10, 435}, Z::BottomEdge, P::SizeNS},     {{956, 429}, Z::Corner, P::SizeNWSE},
-      {{1270, 790}, Z::Corner, P::SizeNWSE},     // the corner zone has no outer limit
-      {{955, 700}, Z::Move, P::Default},
+      {{955, 400}, Z::Move, P::Default},      {{956, 400}, Z::RightEdge, P::SizeWE},
+      {{959, 400}, Z::RightEdge, P::SizeWE},  {{500, 428}, Z::Move, P::Default},
+      {{500, 429}, Z::BottomEdge, P::SizeNS}, {{956, 429}, Z::Corner, P::SizeNWSE},
+      {{959, 432}, Z::Corner, P::SizeNWSE},
   };
   for (const Case& c : cases) {
     hover(c.at);
     EXPECT_EQ(ruler().dragZone(), c.zone) << c.at.x << "," << c.at.y;
-    EXPECT_EQ(sim.appPointer(), c.pointer) << c.at.x << "," << c.at.y;
+    EXPECT_EQ(rulerWindow().pointer(), c.pointer) << c.at.x << "," << c.at.y;
+    EXPECT_TRUE(ruler().edgeZoneTimer().enabled());
+  }
+  // Off the strip (beside a band, or far along it) nothing follows the pointer any more.
+  for (const Point away : {Point{965, 400}, Point{500, 440}, Point{958, 5}}) {
+    hover(away);
+    EXPECT_EQ(ruler().dragZone(), DragZone::None);
+    EXPECT_FALSE(ruler().edgeZoneTimer().enabled());
   }
 }
 
-TEST_F(RulerInteraction, TheZoneStandsStillWhileTheMenuIsOpen) {
-  hover(Point{958, 400});
-  ASSERT_EQ(sim.appPointer(), PointerShape::SizeWE);
-  bool timerOff = false;
-  DragZone zoneInMenu = DragZone::None;
-  sim.onPopupMenu = [&](const platform::sim::PopupRecord&) {
-    timerOff = !ruler().edgeZoneTimer().enabled();
-    sim.moveCursor(Point{500, 430});
-    sim.advance(500);
-    zoneInMenu = ruler().dragZone();
-    EXPECT_EQ(sim.appPointer(), PointerShape::Default);
-    return std::vector<std::string>{};
-  };
-  sim.click(MouseButton::Right, Point{958, 400});
-  EXPECT_TRUE(timerOff);
-  EXPECT_EQ(zoneInMenu, DragZone::RightEdge);
-  EXPECT_TRUE(ruler().edgeZoneTimer().enabled());
-  hover(Point{500, 430});
-  EXPECT_EQ(ruler().dragZone(), DragZone::BottomEdge);
+TEST_F(RulerInteraction, ThePressDecidesTheZoneNotTheLastTick) {
+  hover(Point{940, 400});
+  sim.setCursor(Point{958, 400});  // into the band with no tick since
+  gesture(Point{958, 400}, {Point{1000, 400}});
+  EXPECT_EQ(rulerRect(), (Rect{320, 366, 1000, 433}));
+  hover(Point{998, 400});
+  sim.setCursor(Point{900, 400});  // out of the band again
+  gesture(Point{900, 400}, {Point{910, 410}});
+  EXPECT_EQ(rulerRect(), (Rect{330, 376, 1010, 443}));
 }
 
 TEST_F(RulerInteraction, DraggingAnEdgeTheCornerTheStripOrALabelFollowsThePointer) {
@@ -99,33 +102,36 @@ TEST_F(RulerInteraction, DraggingAnEdgeTheCornerTheStripOrALabelFollowsThePointe
   }
   const Point onLabel = insideReadout();
   hover(onLabel);
-  ASSERT_EQ(ruler().dragZone(), DragZone::Move);
   sim.drag(onLabel, Point{onLabel.x - 300, onLabel.y - 100}, 7);
-  EXPECT_EQ(rulerRect(), (Rect{70, 286, 750, 450}));
-  // Released: a move with no button held goes nowhere.
-  sim.moveCursor(Point{20, 20});
   EXPECT_EQ(rulerRect(), (Rect{70, 286, 750, 450}));
   EXPECT_TRUE(sim.messageBoxes().empty());
 }
 
-TEST_F(RulerInteraction, AnEdgeDraggedPastTheOtherOrBelowTheMinimumBringsTheMessageAndTheDefaultSize) {
+TEST_F(RulerInteraction, ASizeTooSmallBringsOneMessageAndTheSizeTheGestureBeganWith) {
   const auto hwnd = rulerWindow().hwnd();
   bool topmostDuringMessage = true;
   sim.onMessageBox = [&](const platform::sim::MessageBoxRecord& box) { topmostDuringMessage = box.topmost.at(hwnd); };
-  // One movement each: a negative width, then 24 pixels high.
-  const std::pair<Point, Point> drags[] = {{{958, 400}, {300, 400}}, {{500, 431}, {500, 390}}};
-  for (const auto& [from, to] : drags) {
-    hover(from);
-    sim.mouseDown(MouseButton::Left, from);
-    sim.moveCursor(to);
-    sim.mouseUp(MouseButton::Left, to);
-    ASSERT_FALSE(sim.messageBoxes().empty());
+  sim.drag(Point{958, 400}, Point{1100, 400});  // a length set on an object
+  const Rect measured{320, 366, 1100, 433};
+  // The bottom edge up past the minimum, the right edge past the left one, the corner both.
+  const std::pair<Point, std::initializer_list<Point>> gestures[] = {
+      {{500, 431}, {{500, 420}, {500, 390}, {500, 380}}},
+      {{1098, 400}, {{700, 400}, {300, 400}, {200, 400}}},
+      {{1098, 431}, {{1000, 380}, {300, 370}}},
+  };
+  for (const auto& [from, through] : gestures) {
+    const std::size_t before = sim.messageBoxes().size();
+    gesture(from, through);
+    ASSERT_EQ(sim.messageBoxes().size(), before + 1);
     EXPECT_EQ(sim.messageBoxes().back().text, "App Size Error by:zyn");
     EXPECT_FALSE(topmostDuringMessage);
-    EXPECT_EQ(rulerRect(), (Rect{320, 366, 960, 433}));
+    EXPECT_EQ(rulerRect(), measured);
     EXPECT_TRUE(sim.isTopmost(hwnd));
   }
-  EXPECT_EQ(sim.messageBoxes().size(), 2u);
+  // No drag is left behind: a later move with a button held does nothing.
+  sim.mouseDown(MouseButton::Left, Point{20, 20});
+  sim.moveCursor(Point{60, 90});
+  EXPECT_EQ(rulerRect(), measured);
 }
 
 TEST_F(RulerInteraction, MiddleButtonsAndTwoButtonDragsChangeNothing) {
@@ -148,20 +154,21 @@ class WideDesktopDrag : public SimApp {
       : SimApp(platform::sim::SimConfig{{{Rect{0, 0, 1280, 800}, true},
                                          {Rect{-1920, 0, 0, 1080}, false},
                                          {Rect{1280, 0, 5120, 2160}, false}}}) {}
-  void hoverMove(Point p) {
-    sim.moveCursor(p);
-    sim.advance(100);
-  }
 };
 
-TEST_F(WideDesktopDrag, TheStripMovesOntoAMonitorLeftOfThePrimaryAndFarBeyond2184Pixels) {
-  hoverMove(Point{400, 400});
+TEST_F(WideDesktopDrag, TheStripMovesOntoEveryMonitorAndItsScaleReachesItsEndHoweverLong) {
   sim.drag(Point{400, 400}, Point{-1500, 500}, 40);
-  EXPECT_EQ(rulerWindow().screenRect(), (Rect{-1580, 466, -940, 533}));
-  hoverMove(Point{-1500, 500});
+  EXPECT_EQ(rulerRect(), (Rect{-1580, 466, -940, 533}));
   sim.drag(Point{-1500, 500}, Point{4500, 1900}, 60);
-  EXPECT_EQ(rulerWindow().screenRect(), (Rect{4420, 1866, 5060, 1933}));
+  EXPECT_EQ(rulerRect(), (Rect{4420, 1866, 5060, 1933}));
   EXPECT_EQ(ruler().window().left(), 4420 * 15);  // 66300 twips: more than 16 bits
+  // Stretched over three monitors: ticks to the far end, drawn where nothing showed yet.
+  sim.drag(Point{4500, 1900}, Point{-1000, 500}, 200);
+  ASSERT_EQ(rulerRect(), (Rect{-1080, 466, -440, 533}));
+  sim.drag(Point{-442, 500}, Point{4900, 500}, 300);
+  EXPECT_EQ(rulerRect().width(), 5980);
+  EXPECT_EQ(tickLengthAt(5970), 19);
+  EXPECT_EQ(tickLengthAt(5974), 5);
   EXPECT_TRUE(sim.messageBoxes().empty());
 }
 
@@ -189,30 +196,25 @@ void PrintTo(const UnitCase& u, std::ostream* os) { *os << u.name; }
 
 class UnitCommands : public RulerInteraction, public ::testing::WithParamInterface<UnitCase> {};
 
-TEST_P(UnitCommands, RedrawTheStripInTheUnitForEitherOrientationAtTheResetSizeInPlace) {
+TEST_P(UnitCommands, RedrawTheScaleInTheUnitAndKeepTheStripsPlaceAndSize) {
   const UnitCase& u = GetParam();
-  // Horizontal, from a moved and widened strip.
   ruler().window().move(1500, 3000);
   ruler().window().setWidth(12000);
-  const std::size_t shownBefore = rulerWindow().shownRects().size();
-  chooseFromMenu(rulerMiddle(), u.item);
-  EXPECT_EQ(ruler().state().unit, u.unit);
-  EXPECT_EQ(rulerRect(), (Rect{100, 200, 740, 267}));
-  EXPECT_EQ(readoutUnit(), u.unitText);
-  EXPECT_TRUE(wroteText(u.horizontalMark.text, u.horizontalMark.at));
-  EXPECT_TRUE(ruler().edgeZoneTimer().enabled());
-  // Only the finished strip reached the screen: no screen-wide flash.
-  const auto& shown = rulerWindow().shownRects();
-  for (std::size_t i = shownBefore; i < shown.size(); ++i) EXPECT_EQ(shown[i], rulerRect());
-
-  // Vertical: turn, then the same command again.
-  ruler().toggleOrientation();
-  ASSERT_EQ(ruler().state().orientation, Orientation::Vertical);
-  chooseFromMenu(rulerMiddle(), u.item);
-  EXPECT_EQ(rulerRect(), (Rect{100, 200, 167, 600}));
-  EXPECT_EQ(ruler().state().unit, u.unit);
-  EXPECT_EQ(readoutUnit(), u.unitText);
-  EXPECT_TRUE(wroteText(u.verticalMark.text, u.verticalMark.at));
+  const int vertical = ruler().defaultThicknessPixels(Orientation::Vertical);
+  for (const Rect kept : {Rect{100, 200, 900, 267}, Rect{100, 0, 100 + vertical, 800}}) {
+    if (kept.height() > kept.width()) ruler().toggleOrientation();
+    const std::size_t shownBefore = rulerWindow().shownRects().size();
+    chooseFromMenu(rulerMiddle(), u.item);
+    EXPECT_EQ(ruler().state().unit, u.unit);
+    EXPECT_EQ(rulerRect(), kept);
+    EXPECT_EQ(readoutUnit(), u.unitText);
+    const auto& mark = kept.width() > kept.height() ? u.horizontalMark : u.verticalMark;
+    EXPECT_TRUE(wroteText(mark.text, mark.at));
+    // Nothing but the strip itself reached the screen: no flash of another size.
+    for (std::size_t i = shownBefore; i < rulerWindow().shownRects().size(); ++i) {
+      EXPECT_EQ(rulerWindow().shownRects()[i], kept);
+    }
+  }
   EXPECT_FALSE(wroteText(u.horizontalMark.text, u.horizontalMark.at));  // the old scale was cleared
 }
 
@@ -232,21 +234,32 @@ INSTANTIATE_TEST_SUITE_P(
                  {{87, 18}, "0.2"}, {{23, 88}, "0.2"}}),
     [](const ::testing::TestParamInfo<UnitCase>& info) { return std::string(info.param.name); });
 
-TEST_F(RulerInteraction, DoubleClickingTwiceBringsBackTheStripAsItWas) {
-  chooseFromMenu(rulerMiddle(), "300 DPI");
-  const auto texts = rulerSurface().texts();
-  sim.doubleClick(rulerMiddle());
-  EXPECT_EQ(ruler().state().orientation, Orientation::Vertical);
-  EXPECT_EQ(rulerRect(), (Rect{320, 366, 387, 766}));
-  EXPECT_EQ(ruler().state().unit, Unit::centimetres(Resolution::Dpi300));
-  sim.doubleClick(Point{340, 500});
-  EXPECT_EQ(ruler().state().orientation, Orientation::Horizontal);
-  EXPECT_EQ(rulerRect(), (Rect{320, 366, 960, 433}));
-  EXPECT_EQ(rulerSurface().texts(), texts);
-  EXPECT_EQ(readoutUnit(), "单位:厘米 300 DPI");
-  // A label turns the strip too.
-  sim.doubleClick(insideReadout());
-  EXPECT_EQ(ruler().state().orientation, Orientation::Vertical);
+TEST_F(RulerInteraction, TurningKeepsLengthAndThicknessAndTheStripOnItsMonitor) {
+  const int verticalDefault = ruler().defaultThicknessPixels(Orientation::Vertical);
+  struct Case {
+    Rect before;
+    Rect after;
+  };
+  const Case cases[] = {
+      // At the default thickness the strip takes the other orientation's, and near the
+      // bottom edge it moves up just enough; turned back, it has its first size.
+      {{320, 366, 960, 433}, {320, 160, 320 + verticalDefault, 800}},
+      {{320, 160, 320 + verticalDefault, 800}, {320, 160, 960, 227}},
+      // A thickness of its own stays; longer than the monitor is tall, the length is cut.
+      {{0, 100, 1000, 200}, {0, 0, 100, 800}},
+      // Near the right edge it moves left just enough.
+      {{1200, 100, 1270, 500}, {880, 100, 1280, 170}},
+  };
+  for (const Case& c : cases) {
+    ruler().window().move(c.before.left * 15, c.before.top * 15);
+    ruler().window().setWidth(c.before.width() * 15);
+    ruler().window().setHeight(c.before.height() * 15);
+    const Orientation before = ruler().state().orientation;
+    sim.doubleClick(Point{c.before.left + 10, c.before.top + 10});
+    EXPECT_NE(ruler().state().orientation, before);
+    EXPECT_EQ(rulerRect(), c.after);
+  }
+  EXPECT_TRUE(sim.messageBoxes().empty());
 }
 
 TEST_F(RulerInteraction, ExitEndsTheProgramAtOnce) {
@@ -281,18 +294,15 @@ TEST_F(RulerInteraction, ArrowKeysMoveTheStripAndWithShiftAloneResizeIt) {
   EXPECT_EQ(rulerRect(), before);
 }
 
-TEST_F(RulerInteraction, ShrinkingWithShiftUpStopsAtTheGuardAndResets) {
+TEST_F(RulerInteraction, ShiftUpStopsAtTheMinimumWithOneMessageAndTheSizeItHad) {
   int presses = 0;
   while (sim.messageBoxes().empty() && presses < 100) {
     sim.keyDown(Key::Up, platform::kShiftOnly);
     ++presses;
-    if (sim.messageBoxes().empty()) {
-      EXPECT_GE(rulerRect().height(), 34);
-    }
   }
-  ASSERT_EQ(sim.messageBoxes().size(), 1u);
-  EXPECT_EQ(presses, 34);  // 20 twips round to one pixel a press: from 67 pixels down to 33
-  EXPECT_EQ(rulerRect(), (Rect{320, 366, 960, 433}));
+  EXPECT_EQ(presses, 34);  // 20 twips round to one pixel a press: from 67 pixels down to 34
+  EXPECT_EQ(messages(), std::vector<std::string>{"App Size Error by:zyn"});
+  EXPECT_EQ(rulerRect(), (Rect{320, 366, 960, 400}));
 }
 
 }  // namespace
