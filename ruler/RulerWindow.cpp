@@ -304,10 +304,16 @@ DragZone RulerWindow::zoneAt(Point screen) const {
 }
 
 void RulerWindow::trackEdgeZone() {
+  // A drag keeps the zone and the pointer its press gave it.
+  if (drag_) return;
   Point cursor;
   platform_.api().GetCursorPos(cursor);
   hoverZone_ = zoneAt(cursor);
-  switch (hoverZone_) {
+  showPointerFor(hoverZone_);
+}
+
+void RulerWindow::showPointerFor(DragZone zone) {
+  switch (zone) {
     case DragZone::Corner: window_->setPointer(platform::PointerShape::SizeNWSE); break;
     case DragZone::RightEdge: window_->setPointer(platform::PointerShape::SizeWE); break;
     case DragZone::BottomEdge: window_->setPointer(platform::PointerShape::SizeNS); break;
@@ -325,6 +331,8 @@ void RulerWindow::handlePress(const platform::MouseEvent& e) {
                  {static_cast<std::int32_t>(platform::roundHalfEven(e.x)),
                   static_cast<std::int32_t>(platform::roundHalfEven(e.y))},
                  window_->clientSize()};
+    edgeZoneTimer_.setEnabled(false);
+    showPointerFor(drag_->zone);
   } else if (e.buttons == MouseButton::Right) {
     drag_.reset();
     edgeZoneTimer_.setEnabled(false);

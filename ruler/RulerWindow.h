@@ -79,6 +79,7 @@ class RulerWindow {
   DragZone zoneAt(platform::Point screen) const;
   // Which band the pointer is in, and the pointer that goes with it.
   void trackEdgeZone();
+  void showPointerFor(DragZone zone);
 
   void handlePress(const platform::MouseEvent& e);
   void handleMouseMove(const platform::MouseEvent& e);

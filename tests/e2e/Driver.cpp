@@ -18,12 +18,13 @@ void send(std::vector<INPUT> in, DWORD settleMs) {
 }
 
 INPUT mouseInput(DWORD flags, POINT p) {
-  // Absolute coordinates over the primary screen, 0..65535.
+  // Absolute coordinates over the primary screen, 0..65535, rounded up: the system takes
+  // the pixel by rounding down.
   const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
   INPUT in{};
   in.type = INPUT_MOUSE;
-  in.mi.dx = (p.x * 65536 + w / 2) / w;
-  in.mi.dy = (p.y * 65536 + h / 2) / h;
+  in.mi.dx = (p.x * 65536 + w - 1) / w;
+  in.mi.dy = (p.y * 65536 + h - 1) / h;
   in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
   return in;
 }
@@ -95,6 +96,26 @@ HWND Program::window(const wchar_t* className, DWORD ms) const {
   return found.empty() ? nullptr : found.front();
 }
 
+HCURSOR Program::systemCursor(const wchar_t* id) const {
+  // LoadCursorW(nullptr, id) for x64, id coming as the thread's parameter:
+  // mov rdx, rcx; xor ecx, ecx; mov rax, LoadCursorW; sub rsp, 40; call rax; add rsp, 40; ret.
+  // user32 lies at the same address in every process.
+  unsigned char code[] = {0x48, 0x89, 0xCA, 0x31, 0xC9, 0x48, 0xB8, 0, 0, 0, 0, 0, 0, 0, 0,
+                          0x48, 0x83, 0xEC, 0x28, 0xFF, 0xD0, 0x48, 0x83, 0xC4, 0x28, 0xC3};
+  const auto load = reinterpret_cast<ULONG_PTR>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "LoadCursorW"));
+  std::memcpy(code + 7, &load, sizeof load);
+  void* at = ::VirtualAllocEx(process_.hProcess, nullptr, sizeof code, MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE);
+  ::WriteProcessMemory(process_.hProcess, at, code, sizeof code, nullptr);
+  const HANDLE thread = ::CreateRemoteThread(process_.hProcess, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(at),
+                                             const_cast<wchar_t*>(id), 0, nullptr);
+  DWORD handle = 0;  // user handles fit in 32 bits
+  ::WaitForSingleObject(thread, 5000);
+  ::GetExitCodeThread(thread, &handle);
+  ::CloseHandle(thread);
+  ::VirtualFreeEx(process_.hProcess, at, 0, MEM_RELEASE);
+  return reinterpret_cast<HCURSOR>(static_cast<ULONG_PTR>(handle));
+}
+
 Box rectOf(HWND hwnd) {
   RECT r{};
   ::GetWindowRect(hwnd, &r);
@@ -120,6 +141,37 @@ COLORREF screenPixel(int x, int y) {
   const COLORREF c = ::GetPixel(screen, x, y);
   ::ReleaseDC(nullptr, screen);
   return c;
+}
+
+Shot::Shot(const Box& area) : width_(area.width()), height_(area.height()), bits_(std::size_t(width_) * height_) {
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width_, height_);
+  const HGDIOBJ before = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, width_, height_, screen, area.left, area.top, SRCCOPY);
+  ::SelectObject(memory, before);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width_;
+  info.bmiHeader.biHeight = -height_;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  ::GetDIBits(memory, bitmap, 0, height_, bits_.data(), &info, DIB_RGB_COLORS);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+}
+
+COLORREF Shot::at(int x, int y) const {
+  const DWORD p = bits_[std::size_t(y) * width_ + x];  // 0x00RRGGBB
+  return RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF);
+}
+
+HCURSOR pointerShape() {
+  CURSORINFO info{};
+  info.cbSize = sizeof info;
+  ::GetCursorInfo(&info);
+  return info.hCursor;
 }
 
 COLORREF centrePixel(HWND hwnd) {

@@ -40,6 +40,9 @@ class Program {
   }
   // The first of a class, waiting for it up to ms.
   HWND window(const wchar_t* className, DWORD ms = 10000) const;
+  // The handle the program itself holds for a system pointer (IDC_...): under Wine each
+  // process has its own, so the program is asked by a call run in it.
+  HCURSOR systemCursor(const wchar_t* id) const;
 
  private:
   PROCESS_INFORMATION process_{};
@@ -55,6 +58,20 @@ std::wstring textOf(HWND hwnd);
 HWND child(HWND parent, const wchar_t* className, int index = 0);
 
 COLORREF screenPixel(int x, int y);
+// Part of the screen copied in one go; at() counts from its top-left corner.
+class Shot {
+ public:
+  explicit Shot(const Box& area);
+  int width() const { return width_; }
+  int height() const { return height_; }
+  COLORREF at(int x, int y) const;
+
+ private:
+  int width_, height_;
+  std::vector<DWORD> bits_;
+};
+// The pointer shape now, as the program with the keyboard last set it.
+HCURSOR pointerShape();
 COLORREF centrePixel(HWND hwnd);
 // Lets the program and the display catch up.
 inline void settle(DWORD ms = 300) { ::Sleep(ms); }

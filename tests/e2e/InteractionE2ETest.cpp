@@ -1,7 +1,7 @@
 // The ruler worked with real input events: the context menu, the orientation switch, edge
-// drags and moves, the arrow keys and the exit command.
+// drags and moves, the arrow keys, the pointer over the edges and the exit command.
 
-#include <initializer_list>
+#include <utility>
 
 #include "tests/e2e/RulerProgram.h"
 
@@ -11,9 +11,7 @@ namespace {
 using Interaction = RulerProgram;
 
 TEST_F(Interaction, TheMenuByKeysRedrawsTheScaleAt300DpiAndItsExitCommandEndsTheProcess) {
-  openMenu();
-  // The unit submenu, centimetres, two down to 300 DPI.
-  for (const WORD k : std::initializer_list<WORD>{'W', 'C', VK_DOWN, VK_DOWN, VK_RETURN}) key(k);
+  chooseUnit(3);  // 300 DPI
   ASSERT_TRUE(waitFor([&] { return screenPixel(rectOf(ruler).left + 59, rectOf(ruler).top + 8) == kBlack; }));
   settle(300);
   const Box r = rectOf(ruler);
@@ -28,10 +26,13 @@ TEST_F(Interaction, TheMenuByKeysRedrawsTheScaleAt300DpiAndItsExitCommandEndsThe
   EXPECT_EQ(program.waitForExit(5000), 0u);
 }
 
-TEST_F(Interaction, ADoubleClickTurnsTheStripVerticalAndBackAndArrowKeysMoveItOrWithShiftSizeIt) {
+TEST_F(Interaction, ADoubleClickTurnsTheStripAboutItsCornerOntoTheScreenAndArrowKeysMoveItOrWithShiftSizeIt) {
+  // At its default thickness it takes the other orientation's, moved up just enough to fit.
   doubleClick({400, 400});
-  ASSERT_TRUE(waitFor([&] { return rectOf(ruler).width() == 67; }));
-  EXPECT_EQ(rectOf(ruler), (Box{320, 366, 387, 766}));
+  ASSERT_TRUE(waitFor([&] { return rectOf(ruler).height() == 640; }));
+  const LONG thickness = rectOf(ruler).width();
+  EXPECT_GT(thickness, 67);
+  EXPECT_EQ(rectOf(ruler), (Box{320, 160, 320 + thickness, 800}));
   settle(300);
   const Box r = rectOf(ruler);
   // The pixel scale now runs down the left edge.
@@ -39,14 +40,18 @@ TEST_F(Interaction, ADoubleClickTurnsTheStripVerticalAndBackAndArrowKeysMoveItOr
   EXPECT_EQ(screenPixel(r.left + 4, r.top + 3), kYellow);
   doubleClick({340, 600});
   ASSERT_TRUE(waitFor([&] { return rectOf(ruler).width() == 640; }));
-  EXPECT_EQ(rectOf(ruler), (Box{320, 366, 960, 433}));
-  click({500, 400});  // the ruler takes the keys
+  EXPECT_EQ(rectOf(ruler), (Box{320, 160, 960, 227}));
+  click({500, 200});  // the ruler takes the keys
   settle(200);
   key(VK_RIGHT);
   EXPECT_TRUE(waitFor([&] { return rectOf(ruler).left == 321; }));
   key(VK_DOWN, true);
   EXPECT_TRUE(waitFor([&] { return rectOf(ruler).height() == 68; }));
-  EXPECT_EQ(rectOf(ruler), (Box{321, 366, 961, 434}));
+  EXPECT_EQ(rectOf(ruler), (Box{321, 160, 961, 228}));
+  // A thickness of the user's own stays through a turn.
+  doubleClick({500, 200});
+  ASSERT_TRUE(waitFor([&] { return rectOf(ruler).height() == 640; }));
+  EXPECT_EQ(rectOf(ruler), (Box{321, 160, 389, 800}));
 }
 
 TEST_F(Interaction, AnEdgeDragResizesTheStripAndADragInTheMiddleMovesIt) {
@@ -58,6 +63,65 @@ TEST_F(Interaction, AnEdgeDragResizesTheStripAndADragInTheMiddleMovesIt) {
   hoverAndDrag({500, 400}, {560, 330});
   settle(200);
   EXPECT_EQ(rectOf(ruler), (Box{380, 296, 1068, 363}));
+}
+
+TEST_F(Interaction, ThePointerShowsTheResizeBandsOnlyOverTheStripsOwnEdgesOrInAResizeDrag) {
+  const HCURSOR arrow = program.systemCursor(IDC_ARROW), we = program.systemCursor(IDC_SIZEWE),
+                ns = program.systemCursor(IDC_SIZENS), nwse = program.systemCursor(IDC_SIZENWSE);
+  const auto shows = [](POINT p, HCURSOR shape) {
+    moveTo(p);
+    return waitFor([&] { return pointerShape() == shape; }, 1000);
+  };
+  Box r = rectOf(ruler);
+  // The bands are the strip's last 4 pixels along its right and bottom edges.
+  const std::pair<POINT, HCURSOR> spots[] = {
+      {{r.right - 1, r.top + 30}, we},     {{r.right - 4, r.top + 30}, we},   {{r.right - 5, r.top + 30}, arrow},
+      {{r.left + 300, r.bottom - 1}, ns},  {{r.left + 300, r.bottom - 4}, ns}, {{r.left + 300, r.bottom - 5}, arrow},
+      {{r.right - 4, r.bottom - 4}, nwse}, {{r.left + 1, r.top + 1}, arrow}};
+  for (const auto& [spot, shape] : spots) EXPECT_TRUE(shows(spot, shape)) << spot.x << "," << spot.y;
+
+  // A resize drag keeps its pointer wherever the pointer goes.
+  mouseButton(MOUSEEVENTF_LEFTDOWN, {r.right - 2, r.top + 30});
+  for (const POINT p : {POINT{r.right + 20, r.top + 30}, POINT{r.right + 40, r.bottom + 60}}) {
+    moveTo(p);
+    settle(250);
+    EXPECT_EQ(pointerShape(), we);
+  }
+  mouseButton(MOUSEEVENTF_LEFTUP, {r.right + 40, r.bottom + 60});
+  EXPECT_EQ(rectOf(ruler).right, r.right + 40);
+
+  // Not over the magnifier, opened beside the strip's right edge, even straight from the band.
+  HWND magnifier = openFromMenu('Z', L"LindrelZoomOut");
+  ASSERT_NE(magnifier, nullptr);
+  settle(300);
+  r = rectOf(ruler);
+  ASSERT_TRUE(shows({r.right - 2, r.top + 30}, we));
+  EXPECT_TRUE(shows(rectOf(child(magnifier, L"LindrelPicture", 0)).centre(), arrow));
+  settle(300);
+  EXPECT_EQ(pointerShape(), arrow);
+
+  // Nor while the magnifier's pen is held, over the band.
+  const POINT pen = rectOf(child(magnifier, L"Button", 0)).centre();
+  mouseButton(MOUSEEVENTF_LEFTDOWN, pen);
+  moveTo({pen.x - 2, pen.y});
+  settle(200);
+  const HCURSOR penShape = pointerShape();
+  EXPECT_NE(penShape, arrow);
+  const POINT band{r.right - 2, r.top + 30};
+  moveTo(band);
+  settle(400);
+  EXPECT_EQ(pointerShape(), penShape);
+  mouseButton(MOUSEEVENTF_LEFTUP, band);
+
+  // Nor over the about box, above the strip's bottom band.
+  HWND about = openFromMenu('A', L"LindrelAbout");
+  ASSERT_NE(about, nullptr);
+  settle(300);
+  EXPECT_TRUE(shows({rectOf(about).left + 20, r.bottom - 2}, arrow));
+  settle(300);
+  EXPECT_EQ(pointerShape(), arrow);
+  key(VK_ESCAPE);
+  EXPECT_TRUE(waitFor([&] { return !::IsWindow(about); }));
 }
 
 }  // namespace

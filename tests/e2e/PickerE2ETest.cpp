@@ -1,6 +1,8 @@
 // The magnifier as a user works it: opened from the ruler's menu, the pen dragged over the
 // yellow ruler, the code copied, another notation chosen, codes typed and set.
 
+#include <algorithm>
+#include <cwchar>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,11 +25,35 @@ class PickerE2E : public RulerProgram {
   }
   HWND codeBox() { return child(magnifier, L"Edit", 0); }
   HWND swatch() { return child(magnifier, L"LindrelPicture", 1); }
-  // The code box, then the red, green and blue boxes.
-  std::vector<std::wstring> boxes() {
+  HWND bar(int channel) { return child(magnifier, L"ScrollBar", channel); }
+  // The code box, the red, green and blue boxes, then the red, green and blue bars.
+  std::vector<std::wstring> shown() {
     std::vector<std::wstring> texts;
     for (int i = 0; i < 4; ++i) texts.push_back(textOf(child(magnifier, L"Edit", i)));
+    for (int i = 0; i < 3; ++i) texts.push_back(std::to_wstring(::SendMessageW(bar(i), SBM_GETPOS, 0, 0)));
     return texts;
+  }
+  // The middle of a bar's thumb, which is as wide as the bar is high, like its arrows.
+  POINT thumb(int channel) {
+    const Box b = rectOf(bar(channel));
+    const LONG value = static_cast<LONG>(::SendMessageW(bar(channel), SBM_GETPOS, 0, 0));
+    return {b.left + b.height() + (b.width() - 3 * b.height()) * value / 255 + b.height() / 2, b.centre().y};
+  }
+  // What shown() gives for a code and the boxes' texts: each bar at its box's number.
+  static std::vector<std::wstring> everywhere(const std::wstring& code, const std::vector<std::wstring>& boxes) {
+    std::vector<std::wstring> texts{code};
+    texts.insert(texts.end(), boxes.begin(), boxes.end());
+    for (const std::wstring& box : boxes) texts.push_back(box.empty() ? L"0" : box);
+    return texts;
+  }
+  // Closes the magnifier by keys and opens it again from the ruler's menu.
+  void reopen() {
+    click({rectOf(magnifier).left + 40, rectOf(magnifier).top + 8});  // its caption, for the keys
+    key(VK_F4, false, false, true);
+    ASSERT_TRUE(waitFor([&] { return !::IsWindowVisible(magnifier); }));
+    magnifier = openFromMenu('Z', L"LindrelZoomOut");
+    ASSERT_NE(magnifier, nullptr);
+    settle(500);
   }
   // Opens the drop-down list and moves down to another notation.
   void notationDown(int steps) {
@@ -51,14 +77,16 @@ class PickerE2E : public RulerProgram {
 
 TEST_F(PickerE2E, ThePenPicksTheRulersYellowWhichIsCopiedAndShownInAnotherNotation) {
   EXPECT_TRUE(isTopmost(magnifier));
-  EXPECT_EQ(textOf(codeBox()), L"#FFFFFF");
+  // The first opening of a run shows white, everywhere.
+  EXPECT_EQ(shown(), everywhere(L"#FFFFFF", {L"255", L"255", L"255"}));
+  EXPECT_EQ(centrePixel(swatch()), RGB(255, 255, 255));
   const Box r = rectOf(ruler);
   const POINT target{r.left + 101, r.bottom - 8};  // clear of the scale, left of the magnifier
   ASSERT_EQ(screenPixel(target.x, target.y), kYellow);
   // The pen from its button to the ruler, held there for several ticks.
   drag(rectOf(child(magnifier, L"Button", 0)).centre(), target, 10, 300);
   settle(200);
-  EXPECT_EQ(boxes(), (std::vector<std::wstring>{L"#FFFF00", L"255", L"255", L"0"}));
+  EXPECT_EQ(shown(), everywhere(L"#FFFF00", {L"255", L"255", L"0"}));
   // The enlarged image round the pointer is the ruler's yellow too.
   EXPECT_EQ(centrePixel(child(magnifier, L"LindrelPicture", 0)), kYellow);
 
@@ -69,34 +97,105 @@ TEST_F(PickerE2E, ThePenPicksTheRulersYellowWhichIsCopiedAndShownInAnotherNotati
   EXPECT_EQ(textOf(codeBox()), L"&h00FFFF");
 }
 
-TEST_F(PickerE2E, ChannelEditsAndATypedCodeRecolourAtOnceAndABadCodeIsReported) {
+TEST_F(PickerE2E, BoxEditsByKeysAndTheClipboardAndATypedCodeRecolourAtOnceAndBadTextIsReportedOnce) {
   MessageBoxWatcher messages;
-  ASSERT_TRUE(setClipboardText(L"77"));
-  // Everything in a box selected, then red deleted (an empty box counts as 0) and green pasted
-  // over with Shift+Insert.
-  const std::pair<WORD, std::vector<std::wstring>> edits[] = {{VK_DELETE, {L"#00FFFF", L"", L"255", L"255"}},
-                                                               {VK_INSERT, {L"#004DFF", L"", L"77", L"255"}}};
-  for (int box = 1; const auto& [edit, after] : edits) {
-    clickOn(child(magnifier, L"Edit", box++));
-    key(VK_HOME);
-    key(VK_END, true);
-    key(edit, edit == VK_INSERT);
-    settle(200);
-    EXPECT_EQ(boxes(), after);
+  struct Edit {
+    int box;  // 0 the code, 1 to 3 red, green and blue
+    std::wstring clipboard;
+    std::vector<WORD> keys;  // letters with Ctrl, Insert with Shift
+    std::wstring code;
+    std::vector<std::wstring> boxes;
+    std::wstring clipboardAfter;
+  };
+  const Edit edits[] = {
+      // Everything selected, then red deleted (an empty box counts as 0) and green pasted over
+      // with Shift+Insert; then the Ctrl keys: copy, cut, undo and paste.
+      {1, L"77", {'A', VK_DELETE}, L"#00FFFF", {L"", L"255", L"255"}, L"77"},
+      {2, L"", {'A', VK_INSERT}, L"#004DFF", {L"", L"77", L"255"}, L"77"},
+      {0, L"", {'A', 'C'}, L"#004DFF", {L"", L"77", L"255"}, L"#004DFF"},
+      {3, L"", {'A', 'X'}, L"#004D00", {L"", L"77", L""}, L"255"},
+      {3, L"", {'Z'}, L"#004DFF", {L"", L"77", L"255"}, L"255"},
+      {1, L"18", {'A', 'V'}, L"#124DFF", {L"18", L"77", L"255"}, L"18"},
+      // Text that is no number: told once, and the box has its number back.
+      {2, L"abc", {'A', 'V'}, L"#124DFF", {L"18", L"77", L"255"}, L"abc"},
+  };
+  for (int row = 0; const Edit& e : edits) {
+    SCOPED_TRACE(testing::Message() << "edit " << row++);
+    if (!e.clipboard.empty()) {
+      ASSERT_TRUE(setClipboardText(e.clipboard));
+    }
+    clickOn(child(magnifier, L"Edit", e.box));
+    for (const WORD k : e.keys) key(k, k == VK_INSERT, k >= 'A' && k <= 'Z');
+    settle(300);
+    EXPECT_EQ(shown(), everywhere(e.code, e.boxes));
+    EXPECT_EQ(clipboardText(), e.clipboardAfter);
   }
-  EXPECT_EQ(centrePixel(swatch()), RGB(0, 77, 255));
+  EXPECT_EQ(centrePixel(swatch()), RGB(18, 77, 255));
+  const std::vector<std::wstring> typeMismatch{L"Type mismatch"};
+  EXPECT_EQ(messages.texts(), typeMismatch);
+
+  // A drag of the green bar's thumb brings no further message, and the thumb stays behind
+  // once the button is up.
+  const POINT from = thumb(1);
+  drag(from, {from.x + 40, from.y});
+  settle(300);
+  const std::wstring green = shown()[5];
+  EXPECT_NE(green, L"77");
+  EXPECT_EQ(shown()[2], green);
+  moveTo({from.x + 80, from.y});
+  settle(300);
+  EXPECT_EQ(shown()[5], green);
+  EXPECT_EQ(messages.texts(), typeMismatch);
 
   notationDown(3);  // RGB
   typeCodeAndSet(L"18,171,60");
   EXPECT_EQ(centrePixel(swatch()), RGB(18, 171, 60));
-  EXPECT_TRUE(messages.texts().empty());
+  EXPECT_EQ(messages.texts(), typeMismatch);
   typeCodeAndSet(L"18,171");
-  ASSERT_TRUE(waitFor([&] { return !messages.texts().empty(); }));
-  EXPECT_EQ(messages.texts().front(), L"Subscript out of range");
+  ASSERT_TRUE(waitFor([&] { return messages.texts().size() == 2; }));
+  EXPECT_EQ(messages.texts().back(), L"Subscript out of range");
   // Back in the topmost band once the box has gone (Wine takes a moment to drop it).
   EXPECT_TRUE(waitFor([&] { return isTopmost(magnifier); }));
   EXPECT_TRUE(program.running());
   EXPECT_EQ(centrePixel(swatch()), RGB(18, 171, 60));
+}
+
+TEST_F(PickerE2E, ASetCodeReachesTheBarsAndBoxesWhichGoOnFromItAndTheNextOpeningShowsItEverywhere) {
+  typeCodeAndSet(L"#FF0000");
+  EXPECT_EQ(shown(), everywhere(L"#FF0000", {L"255", L"0", L"0"}));
+  // The green bar's thumb dragged a little: red and blue stay as set.
+  const POINT from = thumb(1);
+  drag(from, {from.x + 10, from.y});
+  settle(300);
+  const int green = static_cast<int>(::SendMessageW(bar(1), SBM_GETPOS, 0, 0));
+  ASSERT_GT(green, 0);
+  wchar_t code[8];
+  ::swprintf(code, 8, L"#FF%02X00", green);
+  const std::vector<std::wstring> expected = everywhere(code, {L"255", std::to_wstring(green), L"0"});
+  EXPECT_EQ(shown(), expected);
+  ASSERT_NO_FATAL_FAILURE(reopen());
+  EXPECT_EQ(shown(), expected);
+  EXPECT_EQ(centrePixel(swatch()), RGB(255, green, 0));
+}
+
+TEST_F(PickerE2E, OpensBesideTheRulerWhollyOnTheScreenBelowElseAboveElseOnTheRoomierSide) {
+  enum Side { Right, Below, Above, Left };
+  const std::pair<POINT, Side> cases[] = {
+      {{320, 366}, Right}, {{320, 10}, Below}, {{1100, 10}, Below}, {{320, 700}, Above}, {{620, 366}, Left}};
+  for (const auto& [at, side] : cases) {
+    SCOPED_TRACE(testing::Message() << "ruler at " << at.x << "," << at.y);
+    const Box before = rectOf(ruler);
+    drag({before.left + 40, before.top + 30}, {at.x + 40, at.y + 30});
+    settle(200);
+    const Box r = rectOf(ruler);
+    ASSERT_EQ(std::make_pair(r.left, r.top), std::make_pair(at.x, at.y));
+    ASSERT_NO_FATAL_FAILURE(reopen());
+    const Box m = rectOf(magnifier);
+    const LONG onScreen = std::clamp(r.left, 0L, 1280 - m.width());
+    const POINT expected[] = {
+        {r.right + 4, r.top}, {onScreen, r.bottom + 4}, {onScreen, r.top - 4 - m.height()}, {r.left - 4 - m.width(), r.top}};
+    EXPECT_EQ(std::make_pair(m.left, m.top), std::make_pair(expected[side].x, expected[side].y));
+  }
 }
 
 }  // namespace

@@ -1,17 +1,93 @@
 // The ruler as a user sees it on a 1280 x 800 screen, from another process.
 
+#include <algorithm>
+#include <climits>
+#include <vector>
+
 #include "tests/e2e/RulerProgram.h"
 
 namespace lindrel::e2e {
 namespace {
 
+// No tick reaches further from the scale's edge than this: past it, static ink is a number.
+constexpr int kTickReach = 19;
+// Horizontal numbers are written from row 18 in an 11-pixel font.
+constexpr int kNumberBandEnd = 30;
+
 // Pixels of an area that are not the ruler's yellow: text, smoothed or not.
 int inkIn(const Box& area) {
+  const Shot shot(area);
   int n = 0;
-  for (LONG y = area.top; y < area.bottom; ++y) {
-    for (LONG x = area.left; x < area.right; ++x) n += screenPixel(x, y) != kYellow;
+  for (int y = 0; y < shot.height(); ++y) {
+    for (int x = 0; x < shot.width(); ++x) n += isInk(shot.at(x, y));
   }
   return n;
+}
+
+// A shot of the strip read along its scale: `along` follows the scale, `across` runs from
+// the edge the ticks stand on.
+struct Strip {
+  const Shot& shot;
+  bool vertical;
+  int length() const { return vertical ? shot.height() : shot.width(); }
+  int thickness() const { return vertical ? shot.width() : shot.height(); }
+  COLORREF at(int along, int across) const { return vertical ? shot.at(across, along) : shot.at(along, across); }
+  bool ink(int along, int across) const { return isInk(at(along, across)); }
+  // Ink past the ticks, from `from` up to `to` across.
+  bool numberInk(int along, int from, int to) const {
+    for (int across = std::max(from, kTickReach); across < std::min(to, thickness()); ++across) {
+      if (ink(along, across)) return true;
+    }
+    return false;
+  }
+};
+
+// The narrowest blank run in the number band between two neighbouring longest (numbered) ticks.
+int narrowestNumberGap(const Strip& s, int acrossEnd) {
+  std::vector<int> tick(s.length());
+  for (int along = 0; along < s.length(); ++along) {
+    while (tick[along] < kTickReach - 1 && s.at(along, tick[along]) == kBlack) ++tick[along];
+  }
+  const int longest = *std::max_element(tick.begin(), tick.end());
+  int narrowest = INT_MAX, previous = -1, run = 0, widest = 0;
+  for (int along = 0; along < s.length(); ++along) {
+    if (tick[along] == longest) {
+      if (previous >= 0 && along > previous + 1) narrowest = std::min(narrowest, widest);
+      previous = along;
+      run = widest = 0;
+    } else {
+      run = s.numberInk(along, kTickReach, acrossEnd) ? 0 : run + 1;
+      widest = std::max(widest, run);
+    }
+  }
+  return narrowest;
+}
+
+// The readout and credit of `labelled` against the scale alone in `bare`: the same strip
+// grown so far that its own labels lie past `labelled`'s end. Ink in `labelled` alone is
+// label ink; ink in `bare` past the ticks is number ink.
+void expectLabelsClearOfTheNumbers(const Strip& labelled, const Strip& bare) {
+  Box labels{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+  int count = 0, besideNumbers = 0;
+  for (int along = 0; along < labelled.length(); ++along) {
+    for (int across = 0; across < labelled.thickness(); ++across) {
+      if (!labelled.ink(along, across) || bare.ink(along, across)) continue;
+      ++count;
+      labels = {std::min<LONG>(labels.left, along), std::min<LONG>(labels.top, across),
+                std::max<LONG>(labels.right, along), std::max<LONG>(labels.bottom, across)};
+      // Number ink on it or next to it.
+      for (int a = std::max(along - 1, 0); a <= std::min(along + 1, labelled.length() - 1); ++a) {
+        besideNumbers += bare.numberInk(a, across - 1, across + 2);
+      }
+    }
+  }
+  EXPECT_GT(count, 150) << "the readout and the credit are shown";
+  EXPECT_EQ(besideNumbers, 0) << "label pixels on or next to a number's";
+  // Clear of the ticks and whole on the strip: a label cut by an edge would touch it.
+  EXPECT_GT(labels.left, 0);
+  EXPECT_GE(labels.top, kTickReach);
+  EXPECT_LT(labels.right, labelled.length() - 1);
+  EXPECT_LT(labels.bottom, labelled.thickness() - 1);
 }
 
 using RulerE2E = RulerProgram;
@@ -24,14 +100,15 @@ TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbarWith
   EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
   EXPECT_FALSE(ex & WS_EX_APPWINDOW);
   EXPECT_EQ(::GetWindowLongW(ruler, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
-  // The readout and the credit, between the scale's numbers and the bottom edge, right of the middle.
-  EXPECT_GT(inkIn(Box{r.left + 400, r.top + 32, r.right - 6, r.top + 44}), 150);   // the readout
-  EXPECT_GT(inkIn(Box{r.right - 120, r.top + 45, r.right - 6, r.bottom - 6}), 40);  // "Lindrel"
-  EXPECT_EQ(inkIn(Box{r.left + 20, r.top + 40, r.left + 300, r.bottom}), 0);
+  // Below the scale's numbers, on one line in the bottom-right corner: "Lindrel", then the readout.
+  EXPECT_GT(inkIn(Box{r.right - 160, r.top + 40, r.right - 5, r.bottom - 5}), 150);  // the readout
+  EXPECT_GT(inkIn(Box{r.right - 225, r.top + 40, r.right - 170, r.bottom - 5}), 40);  // "Lindrel"
+  EXPECT_EQ(inkIn(Box{r.left + 20, r.top + kNumberBandEnd + 1, r.left + 300, r.bottom}), 0);
   // The pixel scale along the top: a tick on every even column, none on the odd, in the rows every tick covers.
+  const Shot top(Box{r.left, r.top, r.left + 200, r.top + 5});
   for (int x = 0; x < 200; ++x) {
     for (int y = 0; y < 5; ++y) {
-      ASSERT_EQ(screenPixel(r.left + x, r.top + y), x % 2 == 0 ? kBlack : kYellow) << "column " << x << " row " << y;
+      ASSERT_EQ(top.at(x, y), x % 2 == 0 ? kBlack : kYellow) << "column " << x << " row " << y;
     }
   }
   EXPECT_EQ(tickLength(r, 2), 5);    // 70 twips
@@ -39,6 +116,65 @@ TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbarWith
   EXPECT_EQ(tickLength(r, 10), 14);  // 210
   EXPECT_GE(tickLength(r, 60), 19);  // 280, down into its number
   EXPECT_EQ(tickLength(r, 638), 5);  // the last tick before the right edge
+}
+
+TEST_F(RulerE2E, InEveryUnitEitherWayTheReadoutKeepsClearOfTheNumbersOnTheStripAndTheNumbersApart) {
+  for (const bool vertical : {false, true}) {
+    if (vertical) {
+      // Turned, then moved to the top of the screen so its bottom edge has room to grow.
+      doubleClick({400, 400});
+      ASSERT_TRUE(waitFor([&] { return rectOf(ruler).height() == 640; }));
+      const Box turned = rectOf(ruler);
+      drag({turned.left + 60, turned.top + 300}, {turned.left + 60, 300});
+      settle(200);
+    }
+    const Box r = rectOf(ruler);
+    ASSERT_EQ(vertical ? r.height() : r.width(), 640);
+    for (int unit = 0; unit < kUnits; ++unit) {
+      SCOPED_TRACE(testing::Message() << (vertical ? "vertical" : "horizontal") << ", unit " << unit);
+      chooseUnit(unit);
+      EXPECT_EQ(rectOf(ruler), r);  // a unit keeps the strip where it is, at its size
+      const Shot labelled(r);
+      // The far edge dragged to the screen's edge and back: the labels go with it, far enough.
+      const POINT edge = vertical ? POINT{r.left + 60, r.bottom - 2} : POINT{r.right - 2, r.top + 30};
+      const POINT screenEdge = vertical ? POINT{edge.x, 799} : POINT{1279, edge.y};
+      drag(edge, screenEdge);
+      settle(200);
+      const Shot bare(r);
+      const POINT grown = vertical ? POINT{screenEdge.x, screenEdge.y - 2} : POINT{screenEdge.x - 2, screenEdge.y};
+      drag(grown, vertical ? POINT{edge.x, r.bottom} : POINT{r.right, edge.y});
+      settle(200);
+      expectLabelsClearOfTheNumbers({labelled, vertical}, {bare, vertical});
+      EXPECT_GE(narrowestNumberGap({bare, vertical}, vertical ? r.width() : r.height()), 3);
+    }
+  }
+}
+
+TEST_F(RulerE2E, AStripLongerThanTheScreenHasItsScaleToTheEndAndTurnsShortenedOntoTheScreen) {
+  // Moved left past the screen's edge, then stretched to the screen's right edge.
+  drag({900, 400}, {100, 400});
+  settle(200);
+  EXPECT_EQ(rectOf(ruler), (Box{-480, 366, 160, 433}));
+  drag({158, 400}, {1279, 400});
+  ASSERT_TRUE(waitFor([&] { return rectOf(ruler) == Box{-480, 366, 1279, 433}; }));
+  settle(300);
+  const Box r = rectOf(ruler);
+  const Shot shot(Box{0, r.top, r.right, r.bottom});
+  int wrong = 0;
+  for (int x = 0; x < shot.width(); ++x) wrong += (shot.at(x, 2) == kBlack) != ((x - r.left) % 2 == 0);
+  EXPECT_EQ(wrong, 0) << "columns off the pixel scale's tick on every even column, up to the strip's end";
+  // Four-digit numbers, every 30 pixels from 1020 at x = 540, keep apart.
+  EXPECT_GE(narrowestNumberGap({shot, false}, kNumberBandEnd), 3);
+
+  // Turned: longer than the screen is high, so shortened to it and moved onto it.
+  doubleClick({600, 400});
+  ASSERT_TRUE(waitFor([&] { return rectOf(ruler).height() == 800; }));
+  const LONG thickness = rectOf(ruler).width();
+  EXPECT_EQ(rectOf(ruler), (Box{0, 0, thickness, 800}));
+  EXPECT_GT(thickness, 67);  // the vertical default, for the readout's lines beside the numbers
+  doubleClick({thickness / 2, 400});
+  ASSERT_TRUE(waitFor([&] { return rectOf(ruler).width() == 800; }));
+  EXPECT_EQ(rectOf(ruler), (Box{0, 0, 800, 67}));
 }
 
 }  // namespace

@@ -9,6 +9,11 @@ namespace lindrel::e2e {
 
 inline constexpr COLORREF kYellow = RGB(255, 255, 0);
 inline constexpr COLORREF kBlack = RGB(0, 0, 0);
+// The units in menu order: pixels, then centimetres at 72, 200, 300, 600 and 1200 DPI.
+inline constexpr int kUnits = 6;
+
+// Text is smoothed: ink is anything but the ruler's yellow.
+inline bool isInk(COLORREF c) { return c != kYellow; }
 
 // How far down from the top edge the black tick at a column of the ruler reaches.
 inline int tickLength(const Box& ruler, int column) {
@@ -29,6 +34,15 @@ class RulerProgram : public ::testing::Test {
     const Box r = rectOf(ruler);
     click({r.left + 60, r.top + 40}, true);
     settle(300);
+  }
+  // A unit from the menu by keys, by its place in menu order.
+  void chooseUnit(int unit) {
+    openMenu();
+    key('W');
+    key(unit == 0 ? 'P' : 'C');
+    for (int i = 1; i < unit; ++i) key(VK_DOWN);
+    if (unit > 0) key(VK_RETURN);
+    settle(400);
   }
   // The window a menu item opens, chosen by its access key; null when none comes up.
   HWND openFromMenu(WORD accessKey, const wchar_t* className) {

@@ -30,7 +30,7 @@ class RulerInteraction : public SimApp {
     return c;
   }
   // A left press, moves through the points, and the release at the last.
-  void gesture(Point from, std::initializer_list<Point> through) {
+  void gesture(Point from, const std::vector<Point>& through) {
     sim.mouseDown(MouseButton::Left, from);
     Point at = from;
     for (const Point p : through) sim.moveCursor(at = p);
@@ -68,9 +68,14 @@ TEST_F(RulerInteraction, TheDoubleArrowsShowOnlyOverTheStripsOwnBandsAndOnlyWhil
 }
 
 TEST_F(RulerInteraction, ThePressDecidesTheZoneNotTheLastTick) {
+  hover(Point{958, 400});
   hover(Point{940, 400});
   sim.setCursor(Point{958, 400});  // into the band with no tick since
-  gesture(Point{958, 400}, {Point{1000, 400}});
+  sim.mouseDown(MouseButton::Left, Point{958, 400});
+  sim.moveCursor(Point{1000, 400});
+  sim.advance(300);
+  EXPECT_EQ(rulerWindow().pointer(), PointerShape::SizeWE);  // the drag keeps its double arrow
+  sim.mouseUp(MouseButton::Left, Point{1000, 400});
   EXPECT_EQ(rulerRect(), (Rect{320, 366, 1000, 433}));
   hover(Point{998, 400});
   sim.setCursor(Point{900, 400});  // out of the band again
@@ -114,7 +119,7 @@ TEST_F(RulerInteraction, ASizeTooSmallBringsOneMessageAndTheSizeTheGestureBeganW
   sim.drag(Point{958, 400}, Point{1100, 400});  // a length set on an object
   const Rect measured{320, 366, 1100, 433};
   // The bottom edge up past the minimum, the right edge past the left one, the corner both.
-  const std::pair<Point, std::initializer_list<Point>> gestures[] = {
+  const std::pair<Point, std::vector<Point>> gestures[] = {
       {{500, 431}, {{500, 420}, {500, 390}, {500, 380}}},
       {{1098, 400}, {{700, 400}, {300, 400}, {200, 400}}},
       {{1098, 431}, {{1000, 380}, {300, 370}}},
