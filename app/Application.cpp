@@ -17,12 +17,7 @@ Application::~Application() = default;
 void Application::start() {
   ruler_ = std::make_unique<RulerWindow>(platform_);
   ruler_->onContextMenu = [this] { menu().popupOn(ruler_->window()); };
-  {
-    // Not on the screen yet: the sizes of start-up reach the system once, not one by one.
-    auto hold = ruler_->window().holdScreenUpdates();
-    ruler_->start();
-  }
-  ruler_->window().show();
+  ruler_->start();
 }
 
 RulerMenu& Application::menu() {

@@ -1,5 +1,6 @@
 #include "picker/MagnifierWindow.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -15,7 +16,7 @@ namespace text = platform::text;
 using colour_code::Notation;
 using platform::PlatformError;
 
-constexpr int kZoom = 5;
+constexpr int kZoom = 5;  // at the design DPI; in physical pixels it grows with the DPI
 constexpr int kViewSourcePixels = 100;  // screen pixels each way
 constexpr int kPointerInsetPixels = 20;  // the pointer's place in the square, from its top-left
 constexpr int kSampleIntervalMs = 50;
@@ -84,7 +85,7 @@ void MagnifierWindow::open(const platform::Rect& beside) {
     window_->show();
     return;
   }
-  load();
+  load(beside);
   window_->show(placeBeside(beside));
 }
 
@@ -100,9 +101,11 @@ platform::Point MagnifierWindow::placeBeside(const platform::Rect& area) const {
   return {onMonitorX(right ? area.right + kGapPixels : area.left - kGapPixels - w), onMonitorY(area.top)};
 }
 
-// A new window with every control at its design value; the colour stays.
-void MagnifierWindow::load() {
+// A new window with every control at its design value, on the monitor of an area; the
+// colour stays.
+void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
   platform::WindowSpec design;
+  design.startNear = onMonitorOf;
   design.className = "LindrelZoomOut";
   design.caption = " 屏幕放大取色器 by:zyn";
   design.border = platform::Border::FixedToolWindow;
@@ -196,14 +199,19 @@ void MagnifierWindow::paintMagnifiedView() {
   // What lies outside the desktop shows black; only the rest is read from the screen.
   const platform::Rect onDesktop = platform::intersect(square, platform_.virtualDesktop());
   const platform::Hdc target = magnifierView().hdc();
+  // Each source pixel becomes a block as large as the zoom at the window's DPI; at 150 %
+  // blocks of 7 and 8 pixels alternate, so the view still shows the whole square.
+  const double zoom = kZoom * window_->dpi() / double{platform::kDesignDpi};
+  const auto inView = [zoom](int sourcePixels) { return static_cast<int>(std::lround(sourcePixels * zoom)); };
   if (onDesktop != square) {
-    api.BitBlt(target, 0, 0, kViewSourcePixels * kZoom, kViewSourcePixels * kZoom, platform::kNoDc, 0, 0,
+    api.BitBlt(target, 0, 0, inView(kViewSourcePixels), inView(kViewSourcePixels), platform::kNoDc, 0, 0,
                platform::kBlackness);
   }
   if (onDesktop.empty()) return;
   const platform::ScreenDc screen = platform::getScreenDc(api);
-  api.StretchBlt(target, (onDesktop.left - square.left) * kZoom, (onDesktop.top - square.top) * kZoom,
-                 onDesktop.width() * kZoom, onDesktop.height() * kZoom, screen.get(), onDesktop.left, onDesktop.top,
+  const int left = inView(onDesktop.left - square.left), top = inView(onDesktop.top - square.top);
+  api.StretchBlt(target, left, top, inView(onDesktop.right - square.left) - left,
+                 inView(onDesktop.bottom - square.top) - top, screen.get(), onDesktop.left, onDesktop.top,
                  onDesktop.width(), onDesktop.height(), platform::kSrcCopy);
 }
 

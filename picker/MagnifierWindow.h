@@ -69,7 +69,7 @@ class MagnifierWindow {
   };
   static constexpr std::size_t index(Channel c) { return static_cast<std::size_t>(c); }
 
-  void load();
+  void load(const platform::Rect& onMonitorOf);
   // Pressing the pen starts sampling 20 times a second; releasing it stops.
   void startPicking();
   void stopPicking();

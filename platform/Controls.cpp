@@ -50,6 +50,15 @@ void Label::fitCaption() {
   setPixelRect(Rect{r.left, r.top, r.left + extent.x, r.top + extent.y});
 }
 
+void Label::rescale(int fromDpi, int toDpi) {
+  const auto scaled = [&](std::int32_t v) {
+    return static_cast<std::int32_t>(roundHalfEven(static_cast<double>(v) * toDpi / fromDpi));
+  };
+  const Rect r = pixelRect();
+  setPixelRect(Rect{scaled(r.left), scaled(r.top), scaled(r.right), scaled(r.bottom)});
+  if (autoSize_) fitCaption();
+}
+
 void Label::placed(const Rect& before) {
   host_.invalidateArea(before);
   host_.invalidateArea(pixelRect());

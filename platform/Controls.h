@@ -82,6 +82,12 @@ class Placed {
 
 Rect pixelRectFromTwips(double left, double top, double width, double height);
 
+// Where a control's design puts it, at the design DPI.
+template <class Spec>
+DesignRect designRectOf(const Spec& design) {
+  return DesignRect{design.left, design.top, design.width, design.height};
+}
+
 // What a windowless label needs from the window that draws it.
 class LabelHost {
  public:
@@ -113,6 +119,9 @@ class Label final : public Placed, public MouseHandlers, public MouseElement {
   void setCaption(std::string_view caption);
   const FontSpec& font() const { return font_; }
   Colour foreColor() const { return foreColor_; }
+  // The window went to another DPI: the label keeps its place in proportion and fits its
+  // caption in the font at the new size.
+  void rescale(int fromDpi, int toDpi);
 
   MouseHandlers& mouseHandlers() override { return *this; }
   Point mouseOrigin() const override { return Point{pixelRect().left, pixelRect().top}; }

@@ -42,6 +42,8 @@ class Platform {
   virtual Rect virtualDesktop() const = 0;
   // The monitor that holds the larger part of an area (the nearest one when none does).
   virtual Rect monitorArea(const Rect& area) const = 0;
+  // The DPI of that monitor (96 at 100 %).
+  virtual int monitorDpi(const Rect& area) const = 0;
 
 
   // A modal message with an OK button only and the title as caption; returns when dismissed.

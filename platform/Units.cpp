@@ -32,4 +32,11 @@ Rect intersect(const Rect& a, const Rect& b) {
   return r;
 }
 
+std::int32_t pixelsAtDpi(double designTwips, int dpi) { return pixelsFromTwips(designTwips * dpi / kDesignDpi); }
+
+Rect DesignRect::at(int dpi) const {
+  const std::int32_t x = pixelsAtDpi(left, dpi), y = pixelsAtDpi(top, dpi);
+  return Rect{x, y, x + pixelsAtDpi(width, dpi), y + pixelsAtDpi(height, dpi)};
+}
+
 }  // namespace lindrel::platform

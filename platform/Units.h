@@ -17,6 +17,10 @@ std::int32_t pixelsFromTwips(double twips);
 
 constexpr double twipsFromPixels(std::int32_t pixels) { return pixels * double{kTwipsPerPixel}; }
 
+// Designs (window and control sizes, font sizes) are drawn up at this DPI and laid out at
+// the DPI of the monitor a window is on; the scales and every measurement stay physical.
+inline constexpr int kDesignDpi = 96;
+
 struct Point {
   std::int32_t x = 0;
   std::int32_t y = 0;
@@ -38,6 +42,16 @@ struct Rect {
 };
 
 Rect intersect(const Rect& a, const Rect& b);
+
+// A rectangle of a design: twips at the design DPI.
+struct DesignRect {
+  double left = 0, top = 0, width = 0, height = 0;
+  // In whole pixels at a DPI (at the design DPI: the twips as pixels).
+  Rect at(int dpi) const;
+};
+
+// A design length in whole pixels at a DPI, rounded as any length is.
+std::int32_t pixelsAtDpi(double designTwips, int dpi);
 
 // A colour reference: red + 256 * green + 65536 * blue (0x00BBGGRR).
 using Colour = std::uint32_t;

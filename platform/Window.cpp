@@ -16,12 +16,13 @@ std::int32_t checkedSize(double twips) {
 
 }  // namespace
 
-Window::Window(const WindowSpec& design, Rect windowRect, Rect frame)
+Window::Window(const WindowSpec& design, Rect windowRect, Rect frame, int dpi)
     : design_(design),
       backColor_(design.backColor),
       foreColor_(design.foreColor),
       rect_(windowRect),
       frame_(frame),
+      dpi_(dpi),
       shownRect_(windowRect) {}
 
 Window::~Window() = default;
@@ -38,6 +39,11 @@ void Window::move(double left, double top) {
   const std::int32_t x = pixelsFromTwips(left);
   const std::int32_t y = pixelsFromTwips(top);
   setRect(Rect{x, y, x + rect_.width(), y + rect_.height()});
+}
+
+void Window::resize(double width, double height) {
+  const std::int32_t w = checkedSize(width), h = checkedSize(height);
+  setRect(Rect{rect_.left, rect_.top, rect_.left + w, rect_.top + h});
 }
 
 void Window::setWidth(double twips) {
@@ -69,6 +75,21 @@ void Window::systemRect(const Rect& rect) {
   if (resized) {
     growSurfaceToClient();
     if (onResize) onResize();
+  }
+}
+
+void Window::changeDpi(int dpi, const Rect& suggested, Rect frame) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  const int before = dpi_;
+  dpi_ = dpi;
+  frame_ = frame;
+  layOutChildrenAt(dpi);
+  for (const auto& label : labels_) label->rescale(before, dpi);
+  layOutLines();
+  if (onDpiChange) {
+    onDpiChange(suggested);
+  } else {
+    setRect(suggested);
   }
 }
 
@@ -152,13 +173,28 @@ void Window::lineTo(double x, double y) {
 }
 
 Label& Window::addLabel(const LabelSpec& design) {
-  labels_.push_back(std::make_unique<Label>(static_cast<LabelHost&>(*this), design));
+  LabelSpec atDpi = design;
+  const Rect r = designRectOf(design).at(dpi_);
+  atDpi.left = twipsFromPixels(r.left);
+  atDpi.top = twipsFromPixels(r.top);
+  atDpi.width = twipsFromPixels(r.width());
+  atDpi.height = twipsFromPixels(r.height());
+  labels_.push_back(std::make_unique<Label>(static_cast<LabelHost&>(*this), atDpi));
   return *labels_.back();
 }
 
 void Window::addLine(const LineSpec& design) {
-  lines_.push_back(Line{Point{pixelsFromTwips(design.x1), pixelsFromTwips(design.y1)},
-                        Point{pixelsFromTwips(design.x2), pixelsFromTwips(design.y2)}, design.color, design.widthPixels});
+  lineDesigns_.push_back(design);
+  layOutLines();
+}
+
+void Window::layOutLines() {
+  lines_.clear();
+  for (const LineSpec& d : lineDesigns_) {
+    const int width = std::max(1, static_cast<int>(roundHalfEven(d.widthPixels * static_cast<double>(dpi_) / kDesignDpi)));
+    lines_.push_back(Line{Point{designPixels(d.x1), designPixels(d.y1)}, Point{designPixels(d.x2), designPixels(d.y2)},
+                          d.color, width});
+  }
   invalidateArea(Rect{0, 0, surfaceSize_.x, surfaceSize_.y});
 }
 

@@ -29,9 +29,12 @@ struct WindowSpec {
   Border border = Border::None;
   Colour backColor = rgb(0xF0, 0xF0, 0xF0);
   Colour foreColor = kBlack;
-  // Twips: the whole window when it has no border, else its client area.
+  // Twips at the design DPI: the whole window when it has no border, else its client area.
   double width = 0;
   double height = 0;
+  // The window is made on the monitor that holds the larger part of this area (screen
+  // pixels), at that monitor's DPI; none: on the primary monitor.
+  std::optional<Rect> startNear;
   Picture icon = Picture::None;
   // The font of text written on the persistent surface (TextOut on hdc()).
   FontSpec surfaceFont;
@@ -58,9 +61,16 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   void setHeight(double twips);
   // Moves to a new left and top in one step, size unchanged.
   void move(double left, double top);
+  // A new width and height in one step (one run of onResize), top-left unchanged.
+  void resize(double width, double height);
   // The window's rectangle in screen pixels, as the program holds it.
   const Rect& pixelRect() const { return rect_; }
   Point clientSize() const;
+  // The DPI the window is laid out at: its monitor's. Control designs, label designs and
+  // font sizes are scaled from the design DPI to it; window geometry stays in pixels.
+  int dpi() const { return dpi_; }
+  // A length of the design at the window's DPI, in whole pixels.
+  std::int32_t designPixels(double designTwips) const { return pixelsAtDpi(designTwips, dpi_); }
 
   // Geometry writes go on while a hold lives (sizes, resize handling, drawing), but the
   // window on the screen keeps its place and size until the last hold ends.
@@ -133,11 +143,15 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   std::function<void(Key key, Modifiers modifiers)> onKeyDown;
   // The pointer left the window after it had moved over it.
   std::function<void()> onMouseLeave;
+  // The window is on a monitor of another DPI now; its controls, labels and fonts follow
+  // already. The system suggests a rectangle (the old one scaled); without a handler the
+  // window takes it.
+  std::function<void(const Rect& suggested)> onDpiChange;
   std::function<void()> onUnload;
 
  protected:
   // frame: the border's thickness on each side (zero for a borderless window).
-  Window(const WindowSpec& design, Rect windowRect, Rect frame);
+  Window(const WindowSpec& design, Rect windowRect, Rect frame, int dpi);
 
   // Pushes the program's rectangle to the real window.
   virtual void applyRect(const Rect& rect) = 0;
@@ -161,6 +175,12 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   void centreOn(const Rect& area);
   // The system moved or sized the window (not the program): runs onResize on a new size.
   void systemRect(const Rect& rect);
+  // The window is on a monitor of another DPI: lays its children out again, then lets the
+  // form place the window (or takes the suggested rectangle).
+  // frame: the border at the new DPI.
+  void changeDpi(int dpi, const Rect& suggested, Rect frame);
+  // Real children and the surface's font, at a new DPI.
+  virtual void layOutChildrenAt(int dpi) = 0;
   // Mouse input from the system, in client pixels.
   void mouseInput(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point client);
   MouseRouter& mouseRouter() { return router_; }
@@ -174,18 +194,21 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   void setRect(const Rect& rect);
   void releaseHold();
   void growSurfaceToClient();
+  void layOutLines();
 
   WindowSpec design_;
   Colour backColor_;
   Colour foreColor_;
   Rect rect_;
   Rect frame_;
+  int dpi_;
   Rect shownRect_;  // what the real window was last given
   int holds_ = 0;
   bool shownOnce_ = false;
   Point surfaceSize_{};
   Point drawPosition_{};
   std::vector<std::unique_ptr<Label>> labels_;
+  std::vector<LineSpec> lineDesigns_;
   std::vector<Line> lines_;
   MouseRouter router_;
 };

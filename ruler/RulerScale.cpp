@@ -1,5 +1,7 @@
 // The ruler's scales: ticks placed in twips with set-point and line-to on the persistent
-// surface, numbers written in pixels (position / 15) on its device context.
+// surface, numbers written in pixels (position / 15) on its device context. Ticks measure
+// physical pixels on any monitor; the numbers are written in the strip's DPI's font, so
+// their offsets from their ticks grow with it.
 
 #include <algorithm>
 #include <optional>
@@ -22,6 +24,8 @@ const int kNumberColumnPixels = static_cast<int>(roundHalfEven(kTickUnitTwips / 
 constexpr double kTickStartTwips = -10;
 // The pixel scale: a tick every 2 pixels.
 constexpr double kPixelTickStepTwips = 30;
+// Neighbouring numbers keep at least this gap (design pixels).
+constexpr int kNumberNeighbourGapPixels = 2;
 
 double pixelTickLength(int n) {
   if (n % 15 == 0) return 4 * kTickUnitTwips;
@@ -81,7 +85,17 @@ int rounded(double v) { return static_cast<int>(roundHalfEven(v)); }
 
 }  // namespace
 
+int RulerWindow::numberRowPixels() { return kNumberRowPixels; }
 int RulerWindow::numberColumnPixels() { return kNumberColumnPixels; }
+
+int RulerWindow::numberStride(const std::vector<std::string>& texts, double spacingPixels) {
+  int widest = 0;
+  for (const std::string& text : texts) {
+    const platform::Point size = window_->textSize(kScaleNumberFont, text);
+    widest = std::max(widest, state_.orientation == Orientation::Horizontal ? size.x : size.y);
+  }
+  return widest + atDpi(kNumberNeighbourGapPixels) > spacingPixels ? 2 : 1;
+}
 
 void RulerWindow::drawTick(Orientation orientation, double p, std::optional<double> length) {
   const bool horizontal = orientation == Orientation::Horizontal;
@@ -99,8 +113,8 @@ void RulerWindow::drawNumber(int x, int y, const std::string& text) {
 void RulerWindow::drawScale(Orientation orientation, Unit unit, int reachPixels) {
   const bool horizontal = orientation == Orientation::Horizontal;
   // The surface takes the whole scale with its numbers, whatever the strip's size now.
-  window_->reserveSurface(horizontal ? platform::Point{reachPixels, kNumberRowPixels + 20}
-                                     : platform::Point{kNumberColumnPixels + 40, reachPixels});
+  window_->reserveSurface(horizontal ? platform::Point{reachPixels, kNumberRowPixels + atDpi(20)}
+                                     : platform::Point{kNumberColumnPixels + atDpi(40), reachPixels});
   numberAreas_.clear();
   const double end = platform::twipsFromPixels(reachPixels);
   if (unit.centimetresAt) {
@@ -113,17 +127,21 @@ void RulerWindow::drawScale(Orientation orientation, Unit unit, int reachPixels)
 
 void RulerWindow::drawPixelScale(Orientation orientation, double end) {
   const bool horizontal = orientation == Orientation::Horizontal;
+  const double scale = window_->dpi() / double{platform::kDesignDpi};
+  // A number every 30 pixels, or every 60 where the largest would touch the next.
+  constexpr int kTicksPerNumber = 15;
+  const int stride = numberStride({std::to_string(static_cast<int>(end / kPixelTickStepTwips) * 2)}, 30);
   int n = 0;
   for (double p = 0; p <= end; p += kPixelTickStepTwips) {
     drawTick(orientation, p, pixelTickLength(n));
-    if (n % 15 == 0) {
+    if (n % (kTicksPerNumber * stride) == 0) {
       const int v = 2 * n;
       const std::string text = std::to_string(v);
-      const int len = static_cast<int>(text.size());
+      const double len = static_cast<double>(text.size());
       if (horizontal) {
-        drawNumber(rounded(p / 15) - 3 * len + (v == 0 ? 5 : 0), kNumberRowPixels, text);
+        drawNumber(rounded(p / 15 - 3 * len * scale + (v == 0 ? 5 * scale : 0)), kNumberRowPixels, text);
       } else {
-        drawNumber(kNumberColumnPixels, v == 0 ? 0 : v - 5, text);
+        drawNumber(kNumberColumnPixels, v == 0 ? 0 : rounded(v - 5 * scale), text);
       }
     }
     ++n;
@@ -133,15 +151,23 @@ void RulerWindow::drawPixelScale(Orientation orientation, double end) {
 void RulerWindow::drawCentimetreScale(Orientation orientation, Resolution resolution, double end) {
   const CentimetreScale scale = centimetreScale(resolution);
   const bool horizontal = orientation == Orientation::Horizontal;
+  const double dpiScale = window_->dpi() / double{platform::kDesignDpi};
   // Writes a number centred (horizontal) or starting (vertical) at its tick.
   const auto write = [&](double p, const std::string& text, int shift) {
     const double len = static_cast<double>(text.size());
     if (horizontal) {
-      drawNumber(rounded(p / 15 - 2.5 * len + shift), kNumberRowPixels, text);
+      drawNumber(rounded(p / 15 + (shift - 2.5 * len) * dpiScale), kNumberRowPixels, text);
     } else {
-      drawNumber(kNumberColumnPixels, rounded(p / 15 - 2 * len), text);
+      drawNumber(kNumberColumnPixels, rounded(p / 15 - 2 * len * dpiScale), text);
     }
   };
+  // Every numbered mark carries its number, or every second one where the widest would
+  // touch the next.
+  const int marksPerNumber = scale.extraNumberEvery != 0 ? scale.extraNumberEvery : scale.numberEvery;
+  std::vector<std::string> texts;
+  for (int n = 0; n * scale.step <= end; n += marksPerNumber) texts.push_back(numberText(n / scale.divisor));
+  const int stride = numberStride(texts, marksPerNumber * scale.step / 15);
+  const auto numbered = [&](int n) { return n % (marksPerNumber * stride) == 0; };
   int n = 0;
   int mark = 10;
   for (double p = 0; p <= end; p += scale.step) {
@@ -152,11 +178,9 @@ void RulerWindow::drawCentimetreScale(Orientation orientation, Resolution resolu
     if (n % scale.numberEvery == 0) {
       drawTick(orientation, p, 3.5 * kTickUnitTwips);
       const double value = n / scale.divisor;
-      write(p, numberText(value), value == 0 ? 5 : 0);
+      if (numbered(n)) write(p, numberText(value), value == 0 ? 5 : 0);
     } else {
-      if (scale.extraNumberEvery != 0 && n % scale.extraNumberEvery == 0) {
-        write(p, numberText(n / scale.divisor), 0);
-      }
+      if (scale.extraNumberEvery != 0 && numbered(n)) write(p, numberText(n / scale.divisor), 0);
       drawTick(orientation, p, scale.tickLength(n));
     }
     ++n;

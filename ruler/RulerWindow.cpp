@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "platform/Errors.h"
 #include "platform/Text.h"
@@ -15,8 +16,9 @@ using platform::Point;
 using platform::Rect;
 
 constexpr platform::Colour kYellow = platform::rgb(255, 255, 0);
-// One arrow key press.
+// One arrow key press: one physical pixel on any monitor.
 constexpr double kKeyStepTwips = 20;
+// Lengths of the design below grow with the DPI.
 // The resize bands reach this far into the strip from its right and bottom edges.
 constexpr int kEdgeBandPixels = 4;
 // The corner labels keep this far from the strip's edges, and this far from the numbers.
@@ -31,21 +33,33 @@ const platform::FontSpec kCreditFont{"Fixedsys", 12, 400, 134};
 // The readout in the window's own font.
 const platform::FontSpec kReadoutFont{};
 
+double twips(int pixels) { return platform::twipsFromPixels(pixels); }
+
+Rect monitorUnderPointer(platform::Platform& platform) {
+  Point pointer;
+  platform.api().GetCursorPos(pointer);
+  return platform.monitorArea(Rect{pointer.x, pointer.y, pointer.x + 1, pointer.y + 1});
+}
+
+// Made on the monitor that holds the pointer, half as long as that monitor.
 std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
+  const Rect monitor = monitorUnderPointer(platform);
+  const int dpi = platform.monitorDpi(monitor);
+  const int length = platform::pixelsFromTwips(twips(monitor.width()) * 0.5);
   platform::WindowSpec design;
   design.className = "LindrelRuler";
   design.caption = "Form1";
   design.border = platform::Border::None;
   design.backColor = kYellow;
   design.foreColor = platform::kBlack;
-  design.width = platform.screenWidth() * 0.5;
+  design.startNear = monitor;
+  // The design is scaled to the monitor's DPI; the length is physical.
+  design.width = twips(length) * platform::kDesignDpi / dpi;
   design.height = RulerWindow::kHorizontalThicknessTwips;
   design.icon = platform::Picture::AppIcon;
   design.surfaceFont = kScaleNumberFont;
   return platform.createWindow(design);
 }
-
-double twips(int pixels) { return platform::twipsFromPixels(pixels); }
 
 // The readout in pieces: the unit (and, for a narrow corner, the unit in two parts, broken
 // before the resolution) and the two figures.
@@ -56,7 +70,17 @@ struct ReadoutTexts {
   std::string y;
 };
 
-ReadoutTexts readoutTexts(Unit unit, Point sizePixels) {
+// A size in pixels; on a scaled monitor also in the pixels applications and web pages use
+// there, with the scale: "1280.00 (640.00 @200%)".
+std::string pixelFigure(int pixels, int dpi) {
+  std::string figure = platform::text::format(pixels, "0.00");
+  if (dpi == platform::kDesignDpi) return figure;
+  const double logical = static_cast<double>(pixels) * platform::kDesignDpi / dpi;
+  const double percent = 100.0 * dpi / platform::kDesignDpi;
+  return figure + " (" + platform::text::format(logical, "0.00") + " @" + platform::text::format(percent, "0") + "%)";
+}
+
+ReadoutTexts readoutTexts(Unit unit, Point sizePixels, int dpi) {
   ReadoutTexts t;
   double twipsPerUnit = platform::kTwipsPerPixel;
   t.unit = "单位:像素";
@@ -72,8 +96,13 @@ ReadoutTexts readoutTexts(Unit unit, Point sizePixels) {
     while (!first.empty() && first.back() == ' ') first.pop_back();
     t.unitParts = {first, t.unit.substr(digit)};
   }
-  t.x = "X: " + platform::text::format(twips(sizePixels.x) / twipsPerUnit, "0.00");
-  t.y = "Y: " + platform::text::format(twips(sizePixels.y) / twipsPerUnit, "0.00");
+  if (unit.centimetresAt) {
+    t.x = "X: " + platform::text::format(twips(sizePixels.x) / twipsPerUnit, "0.00");
+    t.y = "Y: " + platform::text::format(twips(sizePixels.y) / twipsPerUnit, "0.00");
+  } else {
+    t.x = "X: " + pixelFigure(sizePixels.x, dpi);
+    t.y = "Y: " + pixelFigure(sizePixels.y, dpi);
+  }
   return t;
 }
 
@@ -92,6 +121,7 @@ RulerWindow::RulerWindow(platform::Platform& platform)
       readoutLabel_(window_->addLabel({0, 0, 0, 0, "", kReadoutFont, true})),
       edgeZoneTimer_(window_->addTimer(kEdgeZoneIntervalMs, false)) {
   window_->onResize = [this] { layOut(); };
+  window_->onDpiChange = [this](const Rect& suggested) { followDpi(suggested); };
   window_->onKeyDown = [this](platform::Key key, platform::Modifiers modifiers) { handleKey(key, modifiers); };
   window_->onMouseLeave = [this] {
     edgeZoneTimer_.setEnabled(false);
@@ -113,26 +143,70 @@ void RulerWindow::takeMouseFrom(platform::MouseHandlers& element) {
   element.onDblClick = [this] { toggleOrientation(); };
 }
 
+int RulerWindow::atDpi(int designPixels) const { return window_->designPixels(twips(designPixels)); }
+
+int RulerWindow::minimumSizePixels() const {
+  const double pixels = kMinimumSizeTwips * window_->dpi() / platform::kDesignDpi / platform::kTwipsPerPixel;
+  return static_cast<int>(std::ceil(pixels - 1e-9));
+}
+
 int RulerWindow::defaultThicknessPixels(Orientation orientation) {
-  if (orientation == Orientation::Horizontal) return platform::pixelsFromTwips(kHorizontalThicknessTwips);
-  if (!verticalThickness_) {
-    // Four-digit numbers beside the ticks, then the widest line of any unit's readout.
+  const int dpi = window_->dpi();
+  if (!defaultThickness_ || defaultThickness_->dpi != dpi) {
+    // Beside a vertical scale: four-digit numbers, then the widest line of any unit's readout.
     int widest = window_->textSize(kCreditFont, kCredit).x;
     for (const Unit unit : {Unit::pixels(), Unit::centimetres(Resolution::Dpi72),
                             Unit::centimetres(Resolution::Dpi200Fax), Unit::centimetres(Resolution::Dpi1200)}) {
-      ReadoutTexts t = readoutTexts(unit, Point{9999, 9999});
+      ReadoutTexts t = readoutTexts(unit, Point{9999, 9999}, dpi);
       t.unitParts.push_back(t.x);
       for (const std::string& line : t.unitParts) widest = std::max(widest, window_->textSize(kReadoutFont, line).x);
     }
-    verticalThickness_ = numberColumnPixels() + window_->textSize(kScaleNumberFont, "0000").x + kNumberGapPixels + widest +
-                         kLabelMarginPixels;
+    const int vertical = numberColumnPixels() + window_->textSize(kScaleNumberFont, "0000").x + atDpi(kNumberGapPixels) +
+                         widest + atDpi(kLabelMarginPixels);
+    // Below a horizontal scale: the numbers, then the readout on one line beside the credit.
+    const int lineHeight = std::max(window_->textSize(kReadoutFont, "X").y, window_->textSize(kCreditFont, kCredit).y);
+    const int horizontal = std::max(window_->designPixels(kHorizontalThicknessTwips),
+                                    numberRowPixels() + window_->textSize(kScaleNumberFont, "0").y +
+                                        atDpi(kNumberGapPixels) + lineHeight + atDpi(kLabelMarginPixels));
+    defaultThickness_ = DefaultThickness{dpi, horizontal, vertical};
   }
-  return *verticalThickness_;
+  return orientation == Orientation::Horizontal ? defaultThickness_->horizontal : defaultThickness_->vertical;
 }
 
 void RulerWindow::start() {
-  redrawScale();
-  platform::setTopmost(platform_.api(), window_->hwnd(), true);
+  const Rect monitor = platform_.monitorArea(window_->pixelRect());
+  {
+    // Not on the screen yet: the sizes of start-up reach the system once, not one by one.
+    auto hold = window_->holdScreenUpdates();
+    setSizePixels(window_->clientSize().x, defaultThicknessPixels(Orientation::Horizontal));
+    redrawScale();
+    platform::setTopmost(platform_.api(), window_->hwnd(), true);
+  }
+  const Rect r = window_->pixelRect();
+  window_->show(Point{monitor.left + (monitor.width() - r.width()) / 2, monitor.top + (monitor.height() - r.height()) / 2});
+}
+
+void RulerWindow::followDpi(const Rect& suggested) {
+  const Rect before = window_->pixelRect();
+  const bool horizontal = state_.orientation == Orientation::Horizontal;
+  int thickness = horizontal ? before.height() : before.width();
+  // A strip at the old DPI's default thickness takes the new one's; a thickness the user
+  // chose stays, grown to the least size if it is below it now.
+  if (defaultThickness_ && defaultThickness_->dpi != window_->dpi() &&
+      thickness == (horizontal ? defaultThickness_->horizontal : defaultThickness_->vertical)) {
+    thickness = defaultThicknessPixels(state_.orientation);
+  }
+  const int minimum = minimumSizePixels();
+  thickness = std::max(thickness, minimum);
+  const int length = std::max(horizontal ? before.width() : before.height(), minimum);
+  {
+    auto hold = window_->holdScreenUpdates();
+    window_->move(twips(suggested.left), twips(suggested.top));
+    setSizePixels(horizontal ? length : thickness, horizontal ? thickness : length);
+    // The numbers are written in the new DPI's font.
+    redrawScale();
+  }
+  layOutCornerLabels();
 }
 
 void RulerWindow::setUnit(Unit unit) {
@@ -168,10 +242,7 @@ void RulerWindow::toggleOrientation() {
   layOutCornerLabels();
 }
 
-void RulerWindow::setSizePixels(int widthPixels, int heightPixels) {
-  window_->setWidth(twips(widthPixels));
-  window_->setHeight(twips(heightPixels));
-}
+void RulerWindow::setSizePixels(int widthPixels, int heightPixels) { window_->resize(twips(widthPixels), twips(heightPixels)); }
 
 int RulerWindow::lengthPixels() const {
   const Point client = window_->clientSize();
@@ -199,7 +270,7 @@ void RulerWindow::extendScaleToStrip() {
 
 void RulerWindow::layOut() {
   const Point size = window_->clientSize();
-  if (size.x < kMinimumSizePixels || size.y < kMinimumSizePixels) {
+  if (size.x < minimumSizePixels() || size.y < minimumSizePixels()) {
     refuseSize(lastGoodSize_);
     return;
   }
@@ -213,12 +284,13 @@ void RulerWindow::layOutCornerLabels() {
   const Point size = window_->clientSize();
   const bool horizontal = state_.orientation == Orientation::Horizontal;
   // The free corner: below the numbers of a horizontal scale, right of a vertical one's.
-  Rect free{kLabelMarginPixels, kLabelMarginPixels, size.x - kLabelMarginPixels, size.y - kLabelMarginPixels};
+  const int margin = atDpi(kLabelMarginPixels), gap = atDpi(kNumberGapPixels), spacing = atDpi(kLabelSpacingPixels);
+  Rect free{margin, margin, size.x - margin, size.y - margin};
   for (const Rect& number : numberAreas_) {
-    if (horizontal && number.left < size.x) free.top = std::max(free.top, number.bottom + kNumberGapPixels);
-    if (!horizontal && number.top < size.y) free.left = std::max(free.left, number.right + kNumberGapPixels);
+    if (horizontal && number.left < size.x) free.top = std::max(free.top, number.bottom + gap);
+    if (!horizontal && number.top < size.y) free.left = std::max(free.left, number.right + gap);
   }
-  const ReadoutTexts t = readoutTexts(state_.unit, size);
+  const ReadoutTexts t = readoutTexts(state_.unit, size, window_->dpi());
   const std::string oneLine = t.unit + " | " + t.x + " " + t.y;
   std::vector<std::string> unitFigures{t.unit, t.x, t.y};
   std::vector<std::string> partsFigures = t.unitParts;
@@ -255,7 +327,7 @@ void RulerWindow::layOutCornerLabels() {
     const std::string text = joinLines(c.lines);
     const Point readout = c.lines.empty() ? Point{} : window_->textSize(kReadoutFont, text);
     const Point block = !c.credit         ? readout
-                        : c.creditBeside ? Point{readout.x + kLabelSpacingPixels + credit.x, std::max(readout.y, credit.y)}
+                        : c.creditBeside ? Point{readout.x + spacing + credit.x, std::max(readout.y, credit.y)}
                                           : Point{std::max(readout.x, credit.x), readout.y + credit.y};
     if (!c.lines.empty() && (block.x > free.width() || block.y > free.height())) continue;
     // Anchored in the bottom-right corner of the free area.
@@ -265,7 +337,7 @@ void RulerWindow::layOutCornerLabels() {
     readoutLabel_.setLeft(twips(free.right - readout.x));
     readoutLabel_.setTop(twips(readoutBottom - readout.y));
     if (c.credit) {
-      creditLabel_.setLeft(twips(c.creditBeside ? free.right - readout.x - kLabelSpacingPixels - credit.x
+      creditLabel_.setLeft(twips(c.creditBeside ? free.right - readout.x - spacing - credit.x
                                                 : free.right - credit.x));
       creditLabel_.setTop(twips(free.bottom - credit.y));
     }
@@ -280,13 +352,13 @@ void RulerWindow::refuseSize(Point restoreSize) {
     const platform::TopmostSuspended whileTheMessageIsUp(platform_.api(), window_->hwnd());
     platform_.msgBox(kSizeError);
   }
-  if (restoreSize.x >= kMinimumSizePixels && restoreSize.y >= kMinimumSizePixels) {
+  if (restoreSize.x >= minimumSizePixels() && restoreSize.y >= minimumSizePixels()) {
     setSizePixels(restoreSize.x, restoreSize.y);
   }
 }
 
 void RulerWindow::resizeInGesture(int widthPixels, int heightPixels) {
-  if (widthPixels < kMinimumSizePixels || heightPixels < kMinimumSizePixels) {
+  if (widthPixels < minimumSizePixels() || heightPixels < minimumSizePixels()) {
     refuseSize(drag_ ? drag_->startSize : window_->clientSize());
     return;
   }
@@ -296,8 +368,8 @@ void RulerWindow::resizeInGesture(int widthPixels, int heightPixels) {
 DragZone RulerWindow::zoneAt(Point screen) const {
   const Rect r = window_->pixelRect();
   if (!r.contains(screen)) return DragZone::None;
-  const bool right = screen.x >= r.right - kEdgeBandPixels;
-  const bool bottom = screen.y >= r.bottom - kEdgeBandPixels;
+  const bool right = screen.x >= r.right - atDpi(kEdgeBandPixels);
+  const bool bottom = screen.y >= r.bottom - atDpi(kEdgeBandPixels);
   if (right && bottom) return DragZone::Corner;
   if (right) return DragZone::RightEdge;
   return bottom ? DragZone::BottomEdge : DragZone::Move;

@@ -24,18 +24,19 @@ inline const platform::FontSpec kScaleNumberFont{"", 8.25};
 
 class RulerWindow {
  public:
-  // A horizontal strip's default thickness; its default length is half the screen.
+  // A horizontal strip's least default thickness, at the design DPI; its default length is
+  // half the monitor.
   static constexpr double kHorizontalThicknessTwips = 1000;
-  // Less than this either way, in whole pixels, and the size is refused.
-  static constexpr int kMinimumSizePixels = 34;  // 500 twips
+  // Less than this either way, at the design DPI, and the size is refused.
+  static constexpr double kMinimumSizeTwips = 500;
 
   explicit RulerWindow(platform::Platform& platform);
   ~RulerWindow();
   RulerWindow(const RulerWindow&) = delete;
   RulerWindow& operator=(const RulerWindow&) = delete;
 
-  // Start-up: a horizontal pixel strip half the screen long at the default thickness,
-  // topmost. The window shows centred.
+  // Start-up: a horizontal pixel strip half as long as the monitor that holds the pointer, at
+  // the default thickness, topmost, shown centred on that monitor.
   void start();
   // Redraws the scale in a unit; position and size stay.
   void setUnit(Unit unit);
@@ -50,9 +51,11 @@ class RulerWindow {
   const platform::Label& readoutLabel() const { return readoutLabel_; }
   const platform::Label& creditLabel() const { return creditLabel_; }
   const platform::Timer& edgeZoneTimer() const { return edgeZoneTimer_; }
-  // The thickness a strip of an orientation has by default: a vertical one is as thick as
-  // its readout needs beside the numbers.
+  // The thickness a strip of an orientation has by default at its DPI: as thick as its
+  // numbers and readout need, a horizontal one at least the design's thickness.
   int defaultThicknessPixels(Orientation orientation);
+  // The least width and height, in whole pixels at the strip's DPI.
+  int minimumSizePixels() const;
   // The scale numbers written on the strip, in client pixels, as far as they were drawn.
   const std::vector<platform::Rect>& numberAreas() const { return numberAreas_; }
 
@@ -81,6 +84,12 @@ class RulerWindow {
   void trackEdgeZone();
   void showPointerFor(DragZone zone);
 
+  // On a monitor of another DPI: the suggested place, the same physical length, and the
+  // thickness its texts need there.
+  void followDpi(const platform::Rect& suggested);
+  // A length of the design in whole pixels at the strip's DPI.
+  int atDpi(int designPixels) const;
+
   void handlePress(const platform::MouseEvent& e);
   void handleMouseMove(const platform::MouseEvent& e);
   void handleRelease();
@@ -98,7 +107,12 @@ class RulerWindow {
   void drawCentimetreScale(Orientation orientation, Resolution resolution, double endTwips);
   void drawTick(Orientation orientation, double atTwips, std::optional<double> lengthTwips);
   void drawNumber(int xPixels, int yPixels, const std::string& text);
-  // Where a vertical scale writes its numbers, from the strip's left edge.
+  // 1 where every numbered mark can carry its number with a gap to the next, else 2: the
+  // widest of the texts would touch its neighbour spacingPixels away.
+  int numberStride(const std::vector<std::string>& texts, double spacingPixels);
+  // Where the numbers go, below the longest ticks: a horizontal scale's row from the strip's
+  // top, a vertical scale's column from its left edge.
+  static int numberRowPixels();
   static int numberColumnPixels();
 
   platform::Platform& platform_;
@@ -113,7 +127,12 @@ class RulerWindow {
   platform::Point lastGoodSize_;  // pixels: what the size guard gives back outside a gesture
   int drawnReach_ = 0;            // pixels along the strip the scale reaches
   std::vector<platform::Rect> numberAreas_;
-  std::optional<int> verticalThickness_;
+  struct DefaultThickness {
+    int dpi;
+    int horizontal;
+    int vertical;
+  };
+  std::optional<DefaultThickness> defaultThickness_;
 };
 
 }  // namespace lindrel

@@ -72,9 +72,11 @@ SimPlatform::~SimPlatform() = default;
 std::unique_ptr<Window> SimPlatform::createWindow(const WindowSpec& design) {
   if (refuseWindow && refuseWindow(design)) raise(ErrorNumber::OutOfMemory);
   const Rect frame = frameFor(design.border);
-  const std::int32_t w = pixelsFromTwips(design.width) + frame.left + frame.right;
-  const std::int32_t h = pixelsFromTwips(design.height) + frame.top + frame.bottom;
-  return std::make_unique<SimWindow>(*this, design, Rect{0, 0, w, h}, frame);
+  const Monitor& monitor = design.startNear ? monitorOf(*design.startNear) : monitorOf(primaryScreen());
+  const std::int32_t w = pixelsAtDpi(design.width, monitor.dpi) + frame.left + frame.right;
+  const std::int32_t h = pixelsAtDpi(design.height, monitor.dpi) + frame.top + frame.bottom;
+  const Point at{monitor.rect.left, monitor.rect.top};
+  return std::make_unique<SimWindow>(*this, design, Rect{at.x, at.y, at.x + w, at.y + h}, frame, monitor.dpi);
 }
 
 std::unique_ptr<Menu> SimPlatform::createMenu(const MenuItemSpec& top) { return std::make_unique<SimMenu>(top); }
@@ -98,7 +100,11 @@ Rect SimPlatform::virtualDesktop() const {
   return all;
 }
 
-Rect SimPlatform::monitorArea(const Rect& area) const {
+Rect SimPlatform::monitorArea(const Rect& area) const { return monitorOf(area).rect; }
+
+int SimPlatform::monitorDpi(const Rect& area) const { return monitorOf(area).dpi; }
+
+const Monitor& SimPlatform::monitorOf(const Rect& area) const {
   const auto size = [](const Rect& r) { return r.empty() ? 0LL : std::int64_t{r.width()} * r.height(); };
   const auto gap = [&](const Rect& m) {
     const std::int64_t dx = std::max({0, m.left - area.right, area.left - m.right});
@@ -110,7 +116,7 @@ Rect SimPlatform::monitorArea(const Rect& area) const {
     const std::int64_t shared = size(intersect(m.rect, area)), bestShared = size(intersect(best->rect, area));
     if (shared > bestShared || (shared == 0 && bestShared == 0 && gap(m.rect) < gap(best->rect))) best = &m;
   }
-  return best->rect;
+  return *best;
 }
 
 void SimPlatform::msgBox(std::string_view text) {

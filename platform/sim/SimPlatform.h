@@ -27,6 +27,7 @@ struct ProcessEnded {};
 struct Monitor {
   Rect rect;
   bool primary = false;
+  int dpi = kDesignDpi;
 };
 
 struct SimConfig {
@@ -82,6 +83,7 @@ class SimPlatform final : public Platform, public Api {
   double screenHeight() const override;
   Rect virtualDesktop() const override;
   Rect monitorArea(const Rect& area) const override;
+  int monitorDpi(const Rect& area) const override;
   void msgBox(std::string_view text) override;
   void clearClipboard() override;
   void setClipboardText(std::string_view text) override;
@@ -197,6 +199,7 @@ class SimPlatform final : public Platform, public Api {
   template <class F>
   void input(F&& f);
   SimSurface* surfaceOf(Hdc hdc) const;
+  const Monitor& monitorOf(const Rect& area) const;
   bool isScreenDc(Hdc hdc) const;
   Colour readPixel(Hdc hdc, Point p) const;
 

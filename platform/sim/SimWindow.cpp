@@ -72,6 +72,9 @@ void SimComboBox::setListIndex(int index) {
 
 // ---- Child controls that take the mouse
 
+SimChild::SimChild(SimWindow& owner, DesignRect design, MouseHandlers& handlers)
+    : SimPlacement(design, owner.dpi()), owner_(owner), handlers_(handlers) {}
+
 void SimChild::mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) {
   const Point client = toClient(owner_, screen);
   const Rect area = inputArea();
@@ -81,7 +84,7 @@ void SimChild::mouse(MouseAction action, MouseButtons buttons, Modifiers modifie
 }
 
 SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& design)
-    : SimChild(owner, pixelRectFromTwips(design.left, design.top, design.width, design.height), *this),
+    : SimChild(owner, designRectOf(design), *this),
       sim_(sim),
       border_(design.border),
       backColor_(design.backColor),
@@ -92,6 +95,12 @@ SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBo
 }
 
 SimPictureBox::~SimPictureBox() { sim_.unregisterSurface(hdc_); }
+
+void SimPictureBox::layOutAt(int dpi) {
+  SimChild::layOutAt(dpi);
+  const Rect in = inner();
+  surface_.grow(Point{in.width(), in.height()}, backColor_);
+}
 
 Rect SimPictureBox::inner() const {
   const Rect r = clientRect();
@@ -107,7 +116,7 @@ void SimPictureBox::setBackColor(Colour color) {
 }
 
 SimButton::SimButton(SimWindow& owner, const ButtonSpec& design)
-    : SimChild(owner, pixelRectFromTwips(design.left, design.top, design.width, design.height), *this),
+    : SimChild(owner, designRectOf(design), *this),
       design_(design),
       picture_(design.picture) {}
 
@@ -117,8 +126,8 @@ void SimButton::routed(MouseAction action, MouseButtons buttons, Point client) {
 
 // ---- Window
 
-SimWindow::SimWindow(SimPlatform& sim, const WindowSpec& design, Rect rect, Rect frame)
-    : Window(design, rect, frame),
+SimWindow::SimWindow(SimPlatform& sim, const WindowSpec& design, Rect rect, Rect frame, int dpi)
+    : Window(design, rect, frame, dpi),
       sim_(sim),
       hwnd_(Hwnd{sim.nextId()}),
       hdc_(sim.registerSurface(&surface_)),
@@ -141,17 +150,17 @@ Timer& SimWindow::addTimer(int intervalMs, bool enabled) {
 }
 
 TextBox& SimWindow::addTextBox(const TextBoxSpec& design) {
-  textBoxes_.push_back(std::make_unique<SimTextBox>(design));
+  textBoxes_.push_back(std::make_unique<SimTextBox>(design, dpi()));
   return *textBoxes_.back();
 }
 
 ScrollBar& SimWindow::addScrollBar(const ScrollBarSpec& design) {
-  scrollBars_.push_back(std::make_unique<SimScrollBar>(design));
+  scrollBars_.push_back(std::make_unique<SimScrollBar>(design, dpi()));
   return *scrollBars_.back();
 }
 
-ComboBox& SimWindow::addComboBox(const ComboBoxSpec&) {
-  comboBoxes_.push_back(std::make_unique<SimComboBox>());
+ComboBox& SimWindow::addComboBox(const ComboBoxSpec& design) {
+  comboBoxes_.push_back(std::make_unique<SimComboBox>(design, dpi()));
   return *comboBoxes_.back();
 }
 
@@ -259,6 +268,34 @@ void SimWindow::keyDown(Key key, Modifiers modifiers) {
 void SimWindow::applyRect(const Rect& rect) {
   screenRect_ = rect;
   if (visible_) shownRects_.push_back(rect);
+  // As on Windows, a window that lands on a monitor of another DPI is told at once, with
+  // its rectangle scaled about its top-left corner as the suggestion.
+  const int monitorDpi = sim_.monitorDpi(rect);
+  if (changingDpi_ || monitorDpi == dpi()) return;
+  changingDpi_ = true;
+  const auto scaled = [&](std::int32_t v) {
+    return static_cast<std::int32_t>(std::lround(static_cast<double>(v) * monitorDpi / dpi()));
+  };
+  changeDpi(monitorDpi, Rect{rect.left, rect.top, rect.left + scaled(rect.width()), rect.top + scaled(rect.height())}, frame());
+  changingDpi_ = false;
+}
+
+void SimWindow::layOutChildrenAt(int dpi) {
+  for (auto& c : textBoxes_) c->layOutAt(dpi);
+  for (auto& c : scrollBars_) c->layOutAt(dpi);
+  for (auto& c : comboBoxes_) c->layOutAt(dpi);
+  for (auto& c : pictureBoxes_) c->layOutAt(dpi);
+  for (auto& c : buttons_) c->layOutAt(dpi);
+}
+
+std::vector<Rect> SimWindow::controlRects() const {
+  std::vector<Rect> rects;
+  for (auto& c : textBoxes_) rects.push_back(c->placement());
+  for (auto& c : scrollBars_) rects.push_back(c->placement());
+  for (auto& c : comboBoxes_) rects.push_back(c->placement());
+  for (auto& c : pictureBoxes_) rects.push_back(c->placement());
+  for (auto& c : buttons_) rects.push_back(c->placement());
+  return rects;
 }
 
 void SimWindow::growSurface(Point size) { surface_.grow(size, backColor()); }
@@ -268,9 +305,10 @@ void SimWindow::surfaceLine(Point from, Point to, Colour color) {
 }
 
 Point SimWindow::textExtent(const FontSpec& font, std::string_view text) {
-  // A fixed metric: every character of the default 9-point font is 6 by 12 pixels,
-  // scaled with the point size; characters beyond ASCII are twice as wide.
-  const double points = font.points > 0 ? font.points : 9.0;
+  // A fixed metric: every character of the default 9-point font is 6 by 12 pixels at the
+  // design DPI, scaled with the point size and the DPI; characters beyond ASCII are twice
+  // as wide.
+  const double points = (font.points > 0 ? font.points : 9.0) * dpi() / kDesignDpi;
   const int cell = static_cast<int>(std::lround(points * 2.0 / 3.0));
   int width = 0;
   for (std::size_t i = 1; i <= text::charCount(text); ++i) {

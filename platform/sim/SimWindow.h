@@ -37,9 +37,23 @@ class SimTimer final : public Timer {
   SimPlatform& sim_;
 };
 
-class SimTextBox final : public TextBox {
+// Where a control stands in its window: its design, and its rectangle at the window's DPI.
+class SimPlacement {
  public:
-  explicit SimTextBox(const TextBoxSpec& design) : design_(design), text_(design.text) {}
+  SimPlacement(DesignRect design, int dpi) : design_(design), rect_(design.at(dpi)) {}
+  virtual ~SimPlacement() = default;
+  Rect placement() const { return rect_; }
+  virtual void layOutAt(int dpi) { rect_ = design_.at(dpi); }
+
+ private:
+  DesignRect design_;
+  Rect rect_;
+};
+
+class SimTextBox final : public TextBox, public SimPlacement {
+ public:
+  SimTextBox(const TextBoxSpec& design, int dpi)
+      : SimPlacement(designRectOf(design), dpi), design_(design), text_(design.text) {}
   std::string text() const override { return text_; }
   void setText(std::string_view text) override;
   // The box takes a character as an edit control does: Backspace removes the last one,
@@ -52,9 +66,10 @@ class SimTextBox final : public TextBox {
   std::string text_;
 };
 
-class SimScrollBar final : public ScrollBar {
+class SimScrollBar final : public ScrollBar, public SimPlacement {
  public:
-  explicit SimScrollBar(const ScrollBarSpec& design) : design_(design), value_(design.value) {}
+  SimScrollBar(const ScrollBarSpec& design, int dpi)
+      : SimPlacement(designRectOf(design), dpi), design_(design), value_(design.value) {}
   int value() const override { return value_; }
   void setValue(int value) override;
   int clamp(int value) const;
@@ -64,8 +79,9 @@ class SimScrollBar final : public ScrollBar {
   int value_;
 };
 
-class SimComboBox final : public ComboBox {
+class SimComboBox final : public ComboBox, public SimPlacement {
  public:
+  SimComboBox(const ComboBoxSpec& design, int dpi) : SimPlacement(designRectOf(design), dpi) {}
   void addItem(std::string_view text) override { items_.emplace_back(text); }
   int listCount() const override { return static_cast<int>(items_.size()); }
   std::string item(int index) const override;
@@ -79,26 +95,25 @@ class SimComboBox final : public ComboBox {
 
 // A child control that takes the mouse: its events go to its own handlers, with coordinates
 // from the top-left of its input area, and it keeps the mouse while a button is held.
-class SimChild : public SimControl, public MouseElement {
+class SimChild : public SimControl, public MouseElement, public SimPlacement {
  public:
-  SimChild(SimWindow& owner, Rect rect, MouseHandlers& handlers) : owner_(owner), rect_(rect), handlers_(handlers) {}
+  SimChild(SimWindow& owner, DesignRect design, MouseHandlers& handlers);
   void mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) override;
   bool holdsMouse() const override { return router_.captured() != nullptr; }
   void loseMouse() override { router_.cancelCapture(); }
   SimWindow& ownerWindow() override { return owner_; }
-  Rect clientRect() const override { return rect_; }
+  Rect clientRect() const override { return placement(); }
   MouseHandlers& mouseHandlers() override { return handlers_; }
   Point mouseOrigin() const override { return Point{}; }
 
  protected:
   // Where the control's own coordinates start, in the owner's client pixels.
-  virtual Rect inputArea() const { return rect_; }
+  virtual Rect inputArea() const { return placement(); }
   // After the handlers have had a mouse event, at a point of the owner's client area.
   virtual void routed(MouseAction, MouseButtons, Point) {}
 
  private:
   SimWindow& owner_;
-  Rect rect_;
   MouseHandlers& handlers_;
   MouseRouter router_;
 };
@@ -116,6 +131,7 @@ class SimPictureBox final : public PictureBox, public SimChild {
   const SimSurface& surface() const { return surface_; }
   // The drawing area inside the border, in the owner's client pixels.
   Rect inner() const;
+  void layOutAt(int dpi) override;
 
  private:
   Rect inputArea() const override { return inner(); }
@@ -146,7 +162,7 @@ class SimButton final : public Button, public SimChild {
 
 class SimWindow final : public Window, public SimControl {
  public:
-  SimWindow(SimPlatform& sim, const WindowSpec& design, Rect rect, Rect frame);
+  SimWindow(SimPlatform& sim, const WindowSpec& design, Rect rect, Rect frame, int dpi);
   ~SimWindow() override;
 
   Hdc hdc() override { return hdc_; }
@@ -176,6 +192,8 @@ class SimWindow final : public Window, public SimControl {
   const std::vector<std::unique_ptr<SimTextBox>>& textBoxes() const { return textBoxes_; }
   const std::vector<std::unique_ptr<SimButton>>& buttons() const { return buttons_; }
   const std::vector<std::unique_ptr<SimPictureBox>>& pictureBoxes() const { return pictureBoxes_; }
+  // Every real control's rectangle in client pixels, in tab order of their kinds.
+  std::vector<Rect> controlRects() const;
   // The client area's top-left corner on the screen.
   Point clientOrigin() const;
   // The child control under a client point, or the window itself.
@@ -204,6 +222,7 @@ class SimWindow final : public Window, public SimControl {
   void surfaceLine(Point from, Point to, Colour color) override;
   void invalidateArea(const Rect&) override {}
   Point textExtent(const FontSpec& font, std::string_view text) override;
+  void layOutChildrenAt(int dpi) override;
 
  private:
   SimPlatform& sim_;
@@ -214,6 +233,7 @@ class SimWindow final : public Window, public SimControl {
   std::vector<Rect> shownRects_;
   bool open_ = true;
   bool visible_ = false;
+  bool changingDpi_ = false;
   PointerShape pointer_ = PointerShape::Default;
   std::vector<std::unique_ptr<SimTimer>> timers_;
   std::vector<std::unique_ptr<SimTextBox>> textBoxes_;

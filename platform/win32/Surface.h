@@ -37,6 +37,8 @@ class Surface {
   Surface& operator=(const Surface&) = delete;
 
   HDC dc() const { return dc_.get(); }
+  // Text written from now on takes this font (the platform owns it).
+  void setFont(HFONT font) { ::SelectObject(dc_.get(), font); }
   Point size() const { return size_; }
   // All the fill colour: nothing drawn since the last clear.
   bool plain() const { return bitmapSize_.x == 0 && bitmapSize_.y == 0; }

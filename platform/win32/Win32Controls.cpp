@@ -11,12 +11,6 @@ namespace {
 constexpr wchar_t kPictureClass[] = L"LindrelPicture";
 constexpr int kComboListHeight = 160;  // pixels the open list of a drop-down takes
 
-// Where a control's design puts it, in the window's client pixels.
-template <class Spec>
-Rect designRect(const Spec& design) {
-  return pixelRectFromTwips(design.left, design.top, design.width, design.height);
-}
-
 std::wstring windowText(HWND hwnd) {
   const int length = ::GetWindowTextLengthW(hwnd);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -28,12 +22,22 @@ std::wstring windowText(HWND hwnd) {
 }  // namespace
 
 void Win32Child::create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-                        const Rect& rect, const FontSpec& font) {
+                        const DesignRect& design, const FontSpec& font) {
+  design_ = design;
+  font_ = font;
+  const Rect rect = design.at(owner_.dpi());
   hwnd_ = ::CreateWindowExW(exStyle, className, text.c_str(), style | WS_CHILD | WS_VISIBLE, rect.left, rect.top,
                             rect.width(), rect.height(), owner_.handle(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), owner_.platform().instance(), this);
-  // Set once: each WM_SETFONT makes the control measure its font again.
-  ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.platform().font(font)), FALSE);
+  // Set once a DPI: each WM_SETFONT makes the control measure its font again.
+  ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.platform().font(font, owner_.dpi())), FALSE);
+}
+
+void Win32Child::layOutAt(int dpi) {
+  if (hwnd_ == nullptr) return;
+  const Rect rect = design_.at(dpi);
+  ::SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.width(), rect.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.platform().font(font_, dpi)), TRUE);
 }
 
 void Win32Child::subclass(WNDPROC procedure) {
@@ -111,7 +115,7 @@ Win32TextBox::Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& design
   if (design.readOnly) style |= ES_READONLY;
   if (design.verticalScrollBar) style |= WS_VSCROLL;
   create(L"EDIT", wide(design.text), style, WS_EX_CLIENTEDGE,
-         designRect(design), design.font);
+         designRectOf(design), design.font);
   if (design.noMargins) ::SendMessageW(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
   if (design.maxLength > 0) ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(design.maxLength), 0);
   subclass(procedure);
@@ -176,7 +180,7 @@ LRESULT CALLBACK Win32TextBox::procedure(HWND hwnd, UINT message, WPARAM wParam,
 
 Win32ScrollBar::Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& design)
     : Win32Child(owner, id), min_(design.min), max_(design.max) {
-  create(L"SCROLLBAR", L"", SBS_HORZ | WS_TABSTOP, 0, designRect(design));
+  create(L"SCROLLBAR", L"", SBS_HORZ | WS_TABSTOP, 0, designRectOf(design));
   SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, design.min, design.max, 0, design.value, 0};
   ::SetScrollInfo(hwnd_, SB_CTL, &info, TRUE);
   // Drawn plain, without the visual style: Wine draws a themed bar in milliseconds, and the
@@ -222,9 +226,9 @@ void Win32ScrollBar::scroll(WORD code) {
 // ---- Drop-down list
 
 Win32ComboBox::Win32ComboBox(Win32Window& owner, int id, const ComboBoxSpec& design) : Win32Child(owner, id) {
-  Rect r = designRect(design);
-  r.bottom += kComboListHeight;
-  create(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, r);
+  DesignRect withList = designRectOf(design);
+  withList.height += twipsFromPixels(kComboListHeight);
+  create(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, withList);
 }
 
 void Win32ComboBox::addItem(std::string_view text) {
@@ -270,13 +274,25 @@ void Win32PictureBox::registerClass(HINSTANCE instance) {
 Win32PictureBox::Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& design)
     : Win32Child(owner, id), backColor_(design.backColor), picture_(design.picture) {
   owner.platform().ensureControlClasses();
-  surface_ = std::make_unique<Surface>(owner.platform().surfaces(), owner.platform().font(FontSpec{}), kBlack, backColor_);
-  create(kPictureClass, L"", 0, design.border ? WS_EX_CLIENTEDGE : 0,
-         designRect(design));
+  surface_ = std::make_unique<Surface>(owner.platform().surfaces(), owner.platform().font(FontSpec{}, owner.dpi()),
+                                       kBlack, backColor_);
+  create(kPictureClass, L"", 0, design.border ? WS_EX_CLIENTEDGE : 0, designRectOf(design));
+  growToClient();
+  drawPicture();
+}
+
+void Win32PictureBox::layOutAt(int dpi) {
+  Win32Child::layOutAt(dpi);
+  surface_->setFont(owner_.platform().font(FontSpec{}, dpi));
+  growToClient();
+  surface_->clear(backColor_);
+  drawPicture();
+}
+
+void Win32PictureBox::growToClient() {
   RECT client{};
   ::GetClientRect(hwnd_, &client);
   surface_->grow(Point{client.right, client.bottom}, backColor_);
-  drawPicture();
 }
 
 LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -330,8 +346,9 @@ void Win32PictureBox::setPicture(Picture picture) {
 
 void Win32PictureBox::drawPicture() {
   if (HICON icon = owner_.platform().icon(picture_)) {
-    surface_->cover(Rect{0, 0, 32, 32});
-    ::DrawIconEx(surface_->dc(), 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    const int size = ::MulDiv(32, owner_.dpi(), kDesignDpi);
+    surface_->cover(Rect{0, 0, size, size});
+    ::DrawIconEx(surface_->dc(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
   }
 }
 
@@ -341,7 +358,7 @@ Win32Button::Win32Button(Win32Window& owner, int id, const ButtonSpec& design)
     : Win32Child(owner, id), picture_(design.picture), isDefault_(design.isDefault), isCancel_(design.isCancel) {
   DWORD style = WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   if (design.picture != Picture::None) style |= BS_ICON;
-  create(L"BUTTON", wide(design.caption), style, 0, designRect(design));
+  create(L"BUTTON", wide(design.caption), style, 0, designRectOf(design));
   setPicture(design.picture);
   subclass(procedure);
 }

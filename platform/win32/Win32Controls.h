@@ -26,11 +26,13 @@ class Win32Child {
   virtual bool isDefaultButton() const { return false; }
   virtual bool isCancelButton() const { return false; }
   virtual void click() {}
+  // Places the control and sets its font at a DPI, from its design.
+  virtual void layOutAt(int dpi);
 
  protected:
   // Creates the control in the window's font, or in `font` where it names one.
-  void create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, const Rect& rect,
-              const FontSpec& font = {});
+  void create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
+              const DesignRect& design, const FontSpec& font = {});
   // Puts our procedure in front of the control's own (user32 only: comctl32 stays unloaded
   // until a window with controls opens, which keeps the start-up quick).
   void subclass(WNDPROC procedure);
@@ -44,6 +46,8 @@ class Win32Child {
   WNDPROC originalProcedure_ = nullptr;
   int id_;
   HWND hwnd_ = nullptr;
+  DesignRect design_;
+  FontSpec font_;
 };
 
 class Win32Timer final : public Timer {
@@ -102,9 +106,11 @@ class Win32PictureBox final : public PictureBox, public Win32Child, public Mouse
   Point mouseOrigin() const override { return Point{}; }
 
   static void registerClass(HINSTANCE instance);
+  void layOutAt(int dpi) override;
 
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+  void growToClient();
   void drawPicture();
   Colour backColor_;
   Picture picture_;

@@ -48,6 +48,29 @@ ClipboardOpen openClipboard(HWND owner) {
   raise(ErrorNumber::CantOpenClipboard);
 }
 
+int dpiOfMonitor(HMONITOR monitor) {
+  // Windows 8.1 and later tell each monitor's DPI; before that every monitor has the system's.
+  using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  static const auto getDpiForMonitor = [] {
+    HMODULE shcore = ::LoadLibraryW(L"shcore.dll");
+    return shcore == nullptr ? nullptr
+                             : reinterpret_cast<GetDpiForMonitorFn>(
+                                   reinterpret_cast<void (*)()>(::GetProcAddress(shcore, "GetDpiForMonitor")));
+  }();
+  UINT x = 0, y = 0;
+  if (getDpiForMonitor != nullptr && getDpiForMonitor(monitor, /*MDT_EFFECTIVE_DPI*/ 0, &x, &y) == S_OK && x > 0) {
+    return static_cast<int>(x);
+  }
+  const WindowDc screen(::GetDC(nullptr));
+  const int dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSX);
+  return dpi > 0 ? dpi : kDesignDpi;
+}
+
+HMONITOR monitorOf(const Rect& area) {
+  const RECT r{area.left, area.top, area.right, area.bottom};
+  return ::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST);
+}
+
 }  // namespace
 
 long liveHandles() {
@@ -112,13 +135,15 @@ void Win32Platform::registerClass(const std::string& name, Picture icon) {
 std::unique_ptr<Window> Win32Platform::createWindow(const WindowSpec& design) {
   registerClass(design.className, design.icon);
   const Styles styles = stylesFor(design.border);
-  RECT adjust{0, 0, 0, 0};
-  ::AdjustWindowRectEx(&adjust, styles.style, FALSE, styles.exStyle);
-  const Rect frame{-adjust.left, -adjust.top, adjust.right, adjust.bottom};
-  const std::int32_t w = pixelsFromTwips(design.width) + (design.border == Border::None ? 0 : frame.left + frame.right);
-  const std::int32_t h = pixelsFromTwips(design.height) + (design.border == Border::None ? 0 : frame.top + frame.bottom);
-  return std::make_unique<Win32Window>(*this, design, Rect{0, 0, w, h}, design.border == Border::None ? Rect{} : frame,
-                                       styles.style, styles.exStyle, styles.owned ? ownerWindow() : nullptr);
+  const Rect place = design.startNear.value_or(Rect{0, 0, 1, 1});
+  const Rect monitor = monitorArea(place);
+  const int dpi = monitorDpi(place);
+  const Rect frame = design.border == Border::None ? Rect{} : frameAt(styles.style, styles.exStyle, dpi);
+  const std::int32_t w = pixelsAtDpi(design.width, dpi) + frame.left + frame.right;
+  const std::int32_t h = pixelsAtDpi(design.height, dpi) + frame.top + frame.bottom;
+  return std::make_unique<Win32Window>(*this, design, Rect{monitor.left, monitor.top, monitor.left + w, monitor.top + h},
+                                       frame, dpi, styles.style, styles.exStyle,
+                                       styles.owned ? ownerWindow() : nullptr);
 }
 
 std::unique_ptr<Menu> Win32Platform::createMenu(const MenuItemSpec& top) { return std::make_unique<Win32Menu>(top); }
@@ -131,11 +156,24 @@ Rect Win32Platform::virtualDesktop() const {
   return Rect{x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+int Win32Platform::monitorDpi(const Rect& area) const { return dpiOfMonitor(monitorOf(area)); }
+
+Rect frameAt(DWORD style, DWORD exStyle, int dpi) {
+  // Windows 10 sizes a frame for a DPI; elsewhere the frame has the system's size.
+  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void (*)()>(
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  RECT adjust{0, 0, 0, 0};
+  if (adjustForDpi == nullptr || !adjustForDpi(&adjust, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
+    ::AdjustWindowRectEx(&adjust, style, FALSE, exStyle);
+  }
+  return Rect{-adjust.left, -adjust.top, adjust.right, adjust.bottom};
+}
+
 Rect Win32Platform::monitorArea(const Rect& area) const {
-  const RECT r{area.left, area.top, area.right, area.bottom};
   MONITORINFO info{};
   info.cbSize = sizeof info;
-  if (!::GetMonitorInfoW(::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+  if (!::GetMonitorInfoW(monitorOf(area), &info)) {
     return Rect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   }
   return Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
@@ -161,29 +199,29 @@ HICON Win32Platform::icon(Picture picture) {
   return nullptr;
 }
 
-HFONT Win32Platform::font(const FontSpec& design) {
-  for (const auto& [key, handle] : fonts_) {
-    if (key == design) return static_cast<HFONT>(handle.get());
+HFONT Win32Platform::font(const FontSpec& design, int dpi) {
+  for (const MadeFont& made : fonts_) {
+    if (made.design == design && made.dpi == dpi) return static_cast<HFONT>(made.handle.get());
   }
   LOGFONTW lf{};
   if (design.face.empty()) {
-    // The window font: the system's message face at 9 points of 96 DPI, so numbers placed by
-    // pixel fit the scale at any scaling. A size of its own gives that face at that size.
+    // The window font: the system's message face at 9 points (or the design's size), at the
+    // window's DPI.
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     lf = metrics.lfMessageFont;
-    lf.lfHeight = design.points > 0 ? -static_cast<LONG>(design.points * 96 / 72 + 0.5) : -12;
+    lf.lfHeight = -static_cast<LONG>((design.points > 0 ? design.points : 9) * dpi / 72 + 0.5);
     lf.lfWidth = 0;
   } else {
-    lf.lfHeight = -static_cast<LONG>(design.points * 96 / 72 + 0.5);
+    lf.lfHeight = -static_cast<LONG>(design.points * dpi / 72 + 0.5);
     lf.lfWeight = design.weight;
     lf.lfCharSet = static_cast<BYTE>(design.charset);
     const std::wstring face = wide(design.face);
     face.copy(lf.lfFaceName, LF_FACESIZE - 1);
   }
-  fonts_.emplace_back(design, GdiObject(::CreateFontIndirectW(&lf)));
-  return static_cast<HFONT>(fonts_.back().second.get());
+  fonts_.push_back(MadeFont{design, dpi, GdiObject(::CreateFontIndirectW(&lf))});
+  return static_cast<HFONT>(fonts_.back().handle.get());
 }
 
 void Win32Platform::unregisterWindow(Win32Window* window) {

@@ -21,6 +21,9 @@ class Win32Window;
 inline constexpr int kAppIconId = 1;
 inline constexpr int kPenCursorId = 2;
 
+// The border of a window of these styles at a DPI.
+Rect frameAt(DWORD style, DWORD exStyle, int dpi);
+
 class Win32Platform final : public Platform {
  public:
   explicit Win32Platform(HINSTANCE instance);
@@ -32,6 +35,7 @@ class Win32Platform final : public Platform {
   double screenHeight() const override;
   Rect virtualDesktop() const override;
   Rect monitorArea(const Rect& area) const override;
+  int monitorDpi(const Rect& area) const override;
   void msgBox(std::string_view text) override;
   void clearClipboard() override;
   void setClipboardText(std::string_view text) override;
@@ -51,7 +55,8 @@ class Win32Platform final : public Platform {
   HINSTANCE instance() const { return instance_; }
   HWND ownerWindow();
   SurfaceRegistry& surfaces() { return surfaces_; }
-  HFONT font(const FontSpec& design);
+  // A font of the design at a DPI, made once and kept for the life of the platform.
+  HFONT font(const FontSpec& design, int dpi);
   HCURSOR cursorFor(PointerShape code);
   HCURSOR penCursor();
   HICON icon(Picture picture);
@@ -69,7 +74,12 @@ class Win32Platform final : public Platform {
   SurfaceRegistry surfaces_;
   Win32Api api_{surfaces_};
   HINSTANCE instance_;
-  std::vector<std::pair<FontSpec, GdiObject>> fonts_;
+  struct MadeFont {
+    FontSpec design;
+    int dpi;
+    GdiObject handle;
+  };
+  std::vector<MadeFont> fonts_;
   std::set<std::string> classes_;
   bool controlClasses_ = false;
   IconHandle appIcon_;

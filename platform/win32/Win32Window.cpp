@@ -29,10 +29,10 @@ Key keyFromVirtualKey(WPARAM virtualKey) {
 
 }  // namespace
 
-Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& design, Rect rect, Rect frame, DWORD style,
-                         DWORD exStyle, HWND owner)
-    : Window(design, rect, frame), platform_(platform) {
-  surface_ = std::make_unique<Surface>(platform_.surfaces(), platform_.font(design.surfaceFont), design.foreColor,
+Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& design, Rect rect, Rect frame, int dpi,
+                         DWORD style, DWORD exStyle, HWND owner)
+    : Window(design, rect, frame, dpi), platform_(platform), style_(style), exStyle_(exStyle) {
+  surface_ = std::make_unique<Surface>(platform_.surfaces(), platform_.font(design.surfaceFont, dpi), design.foreColor,
                                        design.backColor);
   initSurface();
   platform_.registerWindow(this);
@@ -136,6 +136,7 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     }
+    case WM_DPICHANGED: dpiChanged(wParam, lParam); return 0;
     case WM_CLOSE:
       platform_.dispatch([&] { close(); });
       return 0;
@@ -156,6 +157,24 @@ void Win32Window::mouse(const MouseMessage& m) {
   // Keep the mouse from the press on, so a drag goes on wherever the pointer goes.
   routeHoldingMouse(hwnd_, m, mouseRouter(),
                     [&] { platform_.dispatch([&] { mouseInput(m.action, m.buttons, m.modifiers, m.at); }); });
+}
+
+void Win32Window::dpiChanged(WPARAM wParam, LPARAM lParam) {
+  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+  const int dpi = LOWORD(wParam);
+  const Rect frame = design().border == Border::None ? Rect{} : frameAt(style_, exStyle_, dpi);
+  const Rect rect = suggested != nullptr ? Rect{suggested->left, suggested->top, suggested->right, suggested->bottom}
+                                         : pixelRect();
+  // May arrive inside our own SetWindowPos: what the form does now is applied on its own.
+  const bool wasApplying = applying_;
+  applying_ = false;
+  platform_.dispatch([&] { changeDpi(dpi, rect, frame); });
+  applying_ = wasApplying;
+}
+
+void Win32Window::layOutChildrenAt(int dpi) {
+  surface_->setFont(platform_.font(design().surfaceFont, dpi));
+  for (auto& child : children_) child->layOutAt(dpi);
 }
 
 bool Win32Window::setCursor(HWND over, UINT hitTest) {
@@ -233,7 +252,7 @@ void Win32Window::paint() {
     RECT box{r.left, r.top, r.right, r.bottom};
     RECT overlap{};
     if (!::IntersectRect(&overlap, &box, &area)) continue;
-    SelectGuard select(back, platform_.font(label->font()));
+    SelectGuard select(back, platform_.font(label->font(), dpi()));
     ::SetTextColor(back, label->foreColor());
     const std::wstring caption = wide(label->caption());
     ::DrawTextW(back, caption.c_str(), static_cast<int>(caption.size()), &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
@@ -250,10 +269,11 @@ Hdc Win32Window::hdc() {
 
 void Win32Window::applyRect(const Rect& rect) {
   if (hwnd_ == nullptr) return;
+  const bool wasApplying = applying_;
   applying_ = true;
   ::SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.width(), rect.height(),
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-  applying_ = false;
+  applying_ = wasApplying;
 }
 
 void Win32Window::growSurface(Point size) { surface_->grow(size, backColor()); }
@@ -281,7 +301,7 @@ void Win32Window::flushInvalidation() {
 
 Point Win32Window::textExtent(const FontSpec& font, std::string_view text) {
   HDC dc = surface_->dc();
-  SelectGuard select(dc, platform_.font(font));
+  SelectGuard select(dc, platform_.font(font, dpi()));
   const std::wstring w = wide(text);
   SIZE size{};
   ::GetTextExtentPoint32W(dc, w.c_str(), static_cast<int>(w.size()), &size);

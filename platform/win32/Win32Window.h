@@ -17,8 +17,8 @@ struct MouseMessage;
 
 class Win32Window final : public Window {
  public:
-  Win32Window(Win32Platform& platform, const WindowSpec& design, Rect rect, Rect frame, DWORD style, DWORD exStyle,
-              HWND owner);
+  Win32Window(Win32Platform& platform, const WindowSpec& design, Rect rect, Rect frame, int dpi, DWORD style,
+              DWORD exStyle, HWND owner);
   ~Win32Window() override;
 
   Hdc hdc() override;
@@ -55,6 +55,7 @@ class Win32Window final : public Window {
   void surfaceLine(Point from, Point to, Colour color) override;
   void invalidateArea(const Rect& clientPixels) override;
   Point textExtent(const FontSpec& font, std::string_view text) override;
+  void layOutChildrenAt(int dpi) override;
 
 
  private:
@@ -63,6 +64,7 @@ class Win32Window final : public Window {
   void flushInvalidation();
   static constexpr UINT kFlushInvalidation = WM_APP + 1;
   void mouse(const MouseMessage& m);
+  void dpiChanged(WPARAM wParam, LPARAM lParam);
   bool setCursor(HWND over, UINT hitTest);
   void command(WORD id, WORD code);
   void clickButtonFlagged(bool isDefault);
@@ -78,6 +80,8 @@ class Win32Window final : public Window {
   HGDIOBJ backOriginal_ = nullptr;
   Point backSize_{};
   bool applying_ = false;
+  DWORD style_;
+  DWORD exStyle_;
   bool trackingLeave_ = false;  // TrackMouseEvent asked for the next WM_MOUSELEAVE
   Rect dirty_{};
   bool flushPosted_ = false;
