@@ -25,7 +25,7 @@ constexpr double kTickStartTwips = -10;
 // The pixel scale: a tick every 2 pixels.
 constexpr double kPixelTickStepTwips = 30;
 // Neighbouring numbers keep at least this gap (design pixels).
-constexpr int kNumberNeighbourGapPixels = 2;
+constexpr int kNumberNeighbourGapPixels = 3;
 
 double pixelTickLength(int n) {
   if (n % 15 == 0) return 4 * kTickUnitTwips;
@@ -94,7 +94,11 @@ int RulerWindow::numberStride(const std::vector<std::string>& texts, double spac
     const platform::Point size = window_->textSize(kScaleNumberFont, text);
     widest = std::max(widest, state_.orientation == Orientation::Horizontal ? size.x : size.y);
   }
-  return widest + atDpi(kNumberNeighbourGapPixels) > spacingPixels ? 2 : 1;
+  // Round steps keep the numbers easy to read: every mark, every second, fifth or tenth.
+  for (const int stride : {1, 2, 5}) {
+    if (widest + atDpi(kNumberNeighbourGapPixels) <= stride * spacingPixels) return stride;
+  }
+  return 10;
 }
 
 void RulerWindow::drawTick(Orientation orientation, double p, std::optional<double> length) {
@@ -137,9 +141,10 @@ void RulerWindow::drawPixelScale(Orientation orientation, double end) {
     if (n % (kTicksPerNumber * stride) == 0) {
       const int v = 2 * n;
       const std::string text = std::to_string(v);
-      const double len = static_cast<double>(text.size());
       if (horizontal) {
-        drawNumber(rounded(p / 15 - 3 * len * scale + (v == 0 ? 5 * scale : 0)), kNumberRowPixels, text);
+        // Centred on its tick; the first one starts right of the strip's edge.
+        const double halfWidth = window_->textSize(kScaleNumberFont, text).x / 2.0;
+        drawNumber(rounded(p / 15 - halfWidth + (v == 0 ? 5 * scale : 0)), kNumberRowPixels, text);
       } else {
         drawNumber(kNumberColumnPixels, v == 0 ? 0 : rounded(v - 5 * scale), text);
       }

@@ -106,6 +106,40 @@ ReadoutTexts readoutTexts(Unit unit, Point sizePixels, int dpi) {
   return t;
 }
 
+using Lines = std::vector<std::string>;
+
+// The corner labels' layouts, from the most to the least that is shown: the credit goes
+// first, then the unit, then a figure; a vertical strip lays the readout out line under line.
+std::vector<CornerLayout> cornerLayouts(const ReadoutTexts& t, bool horizontal) {
+  const std::string oneLine = t.unit + " | " + t.x + " " + t.y;
+  const Lines unitFigures{t.unit, t.x, t.y};
+  Lines partsFigures = t.unitParts;
+  partsFigures.push_back(t.x);
+  partsFigures.push_back(t.y);
+  const std::vector<Lines> withUnit =
+      horizontal ? std::vector<Lines>{{oneLine}, {t.unit, t.x + " " + t.y}, unitFigures, partsFigures}
+                 : std::vector<Lines>{unitFigures, partsFigures, {oneLine}};
+  const std::vector<Lines> figuresOnly =
+      horizontal ? std::vector<Lines>{{t.x + " " + t.y}, {t.x, t.y}} : std::vector<Lines>{{t.x, t.y}, {t.x + " " + t.y}};
+  std::vector<CornerLayout> layouts;
+  for (const Lines& lines : withUnit) {
+    if (horizontal) layouts.push_back({lines, true, true});
+    layouts.push_back({lines, true, false});
+  }
+  for (const Lines& lines : withUnit) layouts.push_back({lines, false, false});
+  for (const Lines& lines : figuresOnly) layouts.push_back({lines, false, false});
+  layouts.push_back({{horizontal ? t.x : t.y}, false, false});
+  layouts.push_back({{horizontal ? t.y : t.x}, false, false});
+  layouts.push_back({{}, false, false});
+  return layouts;
+}
+
+std::vector<Unit> allUnits() {
+  std::vector<Unit> units{Unit::pixels()};
+  for (const Resolution r : kResolutions) units.push_back(Unit::centimetres(r));
+  return units;
+}
+
 std::string joinLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
@@ -150,25 +184,44 @@ int RulerWindow::minimumSizePixels() const {
   return static_cast<int>(std::ceil(pixels - 1e-9));
 }
 
+Point RulerWindow::cornerBlockSize(const CornerLayout& layout) {
+  const Point readout = layout.lines.empty() ? Point{} : window_->textSize(kReadoutFont, joinLines(layout.lines));
+  if (!layout.credit) return readout;
+  const Point credit = window_->textSize(kCreditFont, kCredit);
+  return layout.creditBeside ? Point{readout.x + atDpi(kLabelSpacingPixels) + credit.x, std::max(readout.y, credit.y)}
+                             : Point{std::max(readout.x, credit.x), readout.y + credit.y};
+}
+
 int RulerWindow::defaultThicknessPixels(Orientation orientation) {
   const int dpi = window_->dpi();
-  if (!defaultThickness_ || defaultThickness_->dpi != dpi) {
+  const int monitorLength = platform_.monitorArea(window_->pixelRect()).width();
+  if (!defaultThickness_ || defaultThickness_->dpi != dpi || defaultThickness_->monitorLength != monitorLength) {
     // Beside a vertical scale: four-digit numbers, then the widest line of any unit's readout.
     int widest = window_->textSize(kCreditFont, kCredit).x;
-    for (const Unit unit : {Unit::pixels(), Unit::centimetres(Resolution::Dpi72),
-                            Unit::centimetres(Resolution::Dpi200Fax), Unit::centimetres(Resolution::Dpi1200)}) {
+    for (const Unit unit : allUnits()) {
       ReadoutTexts t = readoutTexts(unit, Point{9999, 9999}, dpi);
       t.unitParts.push_back(t.x);
       for (const std::string& line : t.unitParts) widest = std::max(widest, window_->textSize(kReadoutFont, line).x);
     }
     const int vertical = numberColumnPixels() + window_->textSize(kScaleNumberFont, "0000").x + atDpi(kNumberGapPixels) +
                          widest + atDpi(kLabelMarginPixels);
-    // Below a horizontal scale: the numbers, then the readout on one line beside the credit.
-    const int lineHeight = std::max(window_->textSize(kReadoutFont, "X").y, window_->textSize(kCreditFont, kCredit).y);
+    // Below a horizontal scale half the monitor long: the numbers, then every unit's whole
+    // readout with the credit, in the flattest layout that fits the length.
+    const int width = monitorLength / 2 - 2 * atDpi(kLabelMarginPixels);
+    int labels = 0;
+    for (const Unit unit : allUnits()) {
+      int flattest = 0;
+      for (const CornerLayout& layout : cornerLayouts(readoutTexts(unit, Point{monitorLength, 9999}, dpi), true)) {
+        if (!layout.credit) continue;
+        const Point block = cornerBlockSize(layout);
+        if (block.x <= width && (flattest == 0 || block.y < flattest)) flattest = block.y;
+      }
+      labels = std::max(labels, flattest);
+    }
     const int horizontal = std::max(window_->designPixels(kHorizontalThicknessTwips),
                                     numberRowPixels() + window_->textSize(kScaleNumberFont, "0").y +
-                                        atDpi(kNumberGapPixels) + lineHeight + atDpi(kLabelMarginPixels));
-    defaultThickness_ = DefaultThickness{dpi, horizontal, vertical};
+                                        atDpi(kNumberGapPixels) + labels + atDpi(kLabelMarginPixels));
+    defaultThickness_ = DefaultThickness{dpi, monitorLength, horizontal, vertical};
   }
   return orientation == Orientation::Horizontal ? defaultThickness_->horizontal : defaultThickness_->vertical;
 }
@@ -190,18 +243,17 @@ void RulerWindow::followDpi(const Rect& suggested) {
   const Rect before = window_->pixelRect();
   const bool horizontal = state_.orientation == Orientation::Horizontal;
   int thickness = horizontal ? before.height() : before.width();
-  // A strip at the old DPI's default thickness takes the new one's; a thickness the user
-  // chose stays, grown to the least size if it is below it now.
-  if (defaultThickness_ && defaultThickness_->dpi != window_->dpi() &&
-      thickness == (horizontal ? defaultThickness_->horizontal : defaultThickness_->vertical)) {
-    thickness = defaultThicknessPixels(state_.orientation);
-  }
-  const int minimum = minimumSizePixels();
-  thickness = std::max(thickness, minimum);
-  const int length = std::max(horizontal ? before.width() : before.height(), minimum);
+  const bool atDefault = defaultThickness_ && defaultThickness_->dpi != window_->dpi() &&
+                         thickness == (horizontal ? defaultThickness_->horizontal : defaultThickness_->vertical);
   {
     auto hold = window_->holdScreenUpdates();
     window_->move(twips(suggested.left), twips(suggested.top));
+    // A strip at the old DPI's default thickness takes the new one's; a thickness the user
+    // chose stays, grown to the least size if it is below it now.
+    if (atDefault) thickness = defaultThicknessPixels(state_.orientation);
+    const int minimum = minimumSizePixels();
+    thickness = std::max(thickness, minimum);
+    const int length = std::max(horizontal ? before.width() : before.height(), minimum);
     setSizePixels(horizontal ? length : thickness, horizontal ? thickness : length);
     // The numbers are written in the new DPI's font.
     redrawScale();
@@ -290,45 +342,11 @@ void RulerWindow::layOutCornerLabels() {
     if (horizontal && number.left < size.x) free.top = std::max(free.top, number.bottom + gap);
     if (!horizontal && number.top < size.y) free.left = std::max(free.left, number.right + gap);
   }
-  const ReadoutTexts t = readoutTexts(state_.unit, size, window_->dpi());
-  const std::string oneLine = t.unit + " | " + t.x + " " + t.y;
-  std::vector<std::string> unitFigures{t.unit, t.x, t.y};
-  std::vector<std::string> partsFigures = t.unitParts;
-  partsFigures.push_back(t.x);
-  partsFigures.push_back(t.y);
-  // From the most to the least that is shown: the credit goes first, then the unit, then a
-  // figure; a vertical strip lays the readout out line under line.
-  using Lines = std::vector<std::string>;
-  const std::string& lengthFigure = horizontal ? t.x : t.y;
-  const std::string& thicknessFigure = horizontal ? t.y : t.x;
-  const std::vector<Lines> withUnit =
-      horizontal ? std::vector<Lines>{{oneLine}, {t.unit, t.x + " " + t.y}, unitFigures, partsFigures}
-                 : std::vector<Lines>{unitFigures, partsFigures, {oneLine}};
-  const std::vector<Lines> figuresOnly =
-      horizontal ? std::vector<Lines>{{t.x + " " + t.y}, {t.x, t.y}} : std::vector<Lines>{{t.x, t.y}, {t.x + " " + t.y}};
-  struct Choice {
-    Lines lines;
-    bool credit;
-    bool creditBeside;
-  };
-  std::vector<Choice> choices;
-  for (const Lines& lines : withUnit) {
-    if (horizontal) choices.push_back({lines, true, true});
-    choices.push_back({lines, true, false});
-  }
-  for (const Lines& lines : withUnit) choices.push_back({lines, false, false});
-  for (const Lines& lines : figuresOnly) choices.push_back({lines, false, false});
-  choices.push_back({{lengthFigure}, false, false});
-  choices.push_back({{thicknessFigure}, false, false});
-  choices.push_back({{}, false, false});
-
   const Point credit = window_->textSize(kCreditFont, kCredit);
-  for (const Choice& c : choices) {
+  for (const CornerLayout& c : cornerLayouts(readoutTexts(state_.unit, size, window_->dpi()), horizontal)) {
     const std::string text = joinLines(c.lines);
     const Point readout = c.lines.empty() ? Point{} : window_->textSize(kReadoutFont, text);
-    const Point block = !c.credit         ? readout
-                        : c.creditBeside ? Point{readout.x + spacing + credit.x, std::max(readout.y, credit.y)}
-                                          : Point{std::max(readout.x, credit.x), readout.y + credit.y};
+    const Point block = cornerBlockSize(c);
     if (!c.lines.empty() && (block.x > free.width() || block.y > free.height())) continue;
     // Anchored in the bottom-right corner of the free area.
     creditLabel_.setCaption(c.credit ? kCredit : "");

@@ -14,6 +14,14 @@
 
 namespace lindrel {
 
+// One way to lay the corner labels out: the readout's lines, with the credit beside them,
+// below them, or not at all.
+struct CornerLayout {
+  std::vector<std::string> lines;
+  bool credit;
+  bool creditBeside;
+};
+
 // Where a left press on the ruler acts: the strip's own bands along its right and bottom
 // edges and their corner, or anywhere else on it to move it.
 enum class DragZone { None, Move, RightEdge, BottomEdge, Corner };
@@ -74,6 +82,8 @@ class RulerWindow {
   // The readout and the credit in the free corner beside the scale: as much of them as fits
   // whole, never over a number.
   void layOutCornerLabels();
+  // The size of the readout's lines and the credit together.
+  platform::Point cornerBlockSize(const CornerLayout& layout);
   // Says a size is too small, ends any drag and gives the strip back a size.
   void refuseSize(platform::Point restoreSize);
   // Resizes as one step of a gesture; a size below the minimum is refused.
@@ -107,8 +117,8 @@ class RulerWindow {
   void drawCentimetreScale(Orientation orientation, Resolution resolution, double endTwips);
   void drawTick(Orientation orientation, double atTwips, std::optional<double> lengthTwips);
   void drawNumber(int xPixels, int yPixels, const std::string& text);
-  // 1 where every numbered mark can carry its number with a gap to the next, else 2: the
-  // widest of the texts would touch its neighbour spacingPixels away.
+  // How many marks, spacingPixels apart, there are from one number to the next: 1 where the
+  // widest of the texts keeps a gap to its neighbour, else 2 (on large scalings 5 or 10).
   int numberStride(const std::vector<std::string>& texts, double spacingPixels);
   // Where the numbers go, below the longest ticks: a horizontal scale's row from the strip's
   // top, a vertical scale's column from its left edge.
@@ -129,6 +139,7 @@ class RulerWindow {
   std::vector<platform::Rect> numberAreas_;
   struct DefaultThickness {
     int dpi;
+    int monitorLength;
     int horizontal;
     int vertical;
   };

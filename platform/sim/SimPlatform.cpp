@@ -59,7 +59,7 @@ struct SimPlatform::Target {
   SimControl* control = nullptr;
 };
 
-SimPlatform::SimPlatform(SimConfig config) : config_(std::move(config)) {
+SimPlatform::SimPlatform(SimConfig config) : config_(std::move(config)), cursor_(config_.pointer) {
   if (config_.monitors.empty()) throw std::invalid_argument("a desktop needs a monitor");
   const Rect all = virtualDesktop();
   desktop_.grow(Point{all.width(), all.height()}, config_.desktopColour);

@@ -33,6 +33,7 @@ struct Monitor {
 struct SimConfig {
   std::vector<Monitor> monitors{Monitor{Rect{0, 0, 1280, 800}, true}};
   Colour desktopColour = rgb(0, 128, 128);
+  Point pointer{};  // where the pointer is when the program starts
 };
 
 // One message box as the program showed it.
