@@ -86,6 +86,33 @@ int main(int argc, char** argv) {
           median(bare), "< 16 ms", m < 16);
     }
   }
+  // A move to a monitor of 200 %, as Windows tells it, and back: the strip lays itself out
+  // and redraws its scale in the other DPI's font.
+  {
+    if (ruler.state().orientation != lindrel::Orientation::Horizontal) ruler.toggleOrientation();
+    settle(platform, hwnd);
+    std::vector<double> ours, bare;
+    for (int i = 0; i < runs; ++i) {
+      double t = nowMs();
+      ::InvalidateRect(hwnd, nullptr, FALSE);
+      settle(platform, hwnd);
+      bare.push_back(nowMs() - t);
+      RECT r{};
+      ::GetWindowRect(hwnd, &r);
+      RECT suggested{r.left, r.top, r.left + 2 * (r.right - r.left), r.top + 2 * (r.bottom - r.top)};
+      t = nowMs();
+      ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+      settle(platform, hwnd);
+      ours.push_back(nowMs() - t);
+      ::GetWindowRect(hwnd, &r);
+      RECT back{r.left, r.top, r.left + (r.right - r.left) / 2, r.top + (r.bottom - r.top) / 2};
+      ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
+      settle(platform, hwnd);
+    }
+    const double m = median(ours);
+    row("DPI change 96 -> 192, laid out and redrawn", m, "ms", median(bare), "< 16 ms", m < 16);
+  }
+
   // A thousand unit changes, orientation switches among them: nothing may pile up.
   const long before = ownedGdiObjects();
   for (int i = 0; i < 1000; ++i) {

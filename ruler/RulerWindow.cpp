@@ -195,7 +195,13 @@ Point RulerWindow::cornerBlockSize(const CornerLayout& layout) {
 int RulerWindow::defaultThicknessPixels(Orientation orientation) {
   const int dpi = window_->dpi();
   const int monitorLength = platform_.monitorArea(window_->pixelRect()).width();
-  if (!defaultThickness_ || defaultThickness_->dpi != dpi || defaultThickness_->monitorLength != monitorLength) {
+  const auto known = std::find_if(defaultThicknesses_.begin(), defaultThicknesses_.end(), [&](const DefaultThickness& d) {
+    return d.dpi == dpi && d.monitorLength == monitorLength;
+  });
+  if (known != defaultThicknesses_.end()) {
+    lastDefaultThickness_ = *known;
+  } else {
+    // Measured once for each DPI and monitor size the strip meets.
     // Beside a vertical scale: four-digit numbers, then the widest line of any unit's readout.
     int widest = window_->textSize(kCreditFont, kCredit).x;
     for (const Unit unit : allUnits()) {
@@ -221,9 +227,10 @@ int RulerWindow::defaultThicknessPixels(Orientation orientation) {
     const int horizontal = std::max(window_->designPixels(kHorizontalThicknessTwips),
                                     numberRowPixels() + window_->textSize(kScaleNumberFont, "0").y +
                                         atDpi(kNumberGapPixels) + labels + atDpi(kLabelMarginPixels));
-    defaultThickness_ = DefaultThickness{dpi, monitorLength, horizontal, vertical};
+    lastDefaultThickness_ = DefaultThickness{dpi, monitorLength, horizontal, vertical};
+    defaultThicknesses_.push_back(*lastDefaultThickness_);
   }
-  return orientation == Orientation::Horizontal ? defaultThickness_->horizontal : defaultThickness_->vertical;
+  return orientation == Orientation::Horizontal ? lastDefaultThickness_->horizontal : lastDefaultThickness_->vertical;
 }
 
 void RulerWindow::start() {
@@ -243,8 +250,8 @@ void RulerWindow::followDpi(const Rect& suggested) {
   const Rect before = window_->pixelRect();
   const bool horizontal = state_.orientation == Orientation::Horizontal;
   int thickness = horizontal ? before.height() : before.width();
-  const bool atDefault = defaultThickness_ && defaultThickness_->dpi != window_->dpi() &&
-                         thickness == (horizontal ? defaultThickness_->horizontal : defaultThickness_->vertical);
+  const std::optional<DefaultThickness> old = lastDefaultThickness_;
+  const bool atDefault = old && old->dpi != window_->dpi() && thickness == (horizontal ? old->horizontal : old->vertical);
   {
     auto hold = window_->holdScreenUpdates();
     window_->move(twips(suggested.left), twips(suggested.top));

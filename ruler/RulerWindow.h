@@ -143,7 +143,8 @@ class RulerWindow {
     int horizontal;
     int vertical;
   };
-  std::optional<DefaultThickness> defaultThickness_;
+  std::vector<DefaultThickness> defaultThicknesses_;
+  std::optional<DefaultThickness> lastDefaultThickness_;  // the one the strip had last
 };
 
 }  // namespace lindrel

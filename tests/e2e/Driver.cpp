@@ -8,6 +8,9 @@
 namespace lindrel::e2e {
 namespace {
 
+// The driver reads the screen in physical pixels at any DPI, as the program does.
+const bool dpiAware = ::SetProcessDPIAware() != FALSE;
+
 long sent = 0;
 
 // Input events sent together, then a moment for the program to take them.
