@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "picker/HueModels.h"
@@ -125,6 +126,23 @@ int redOf(Colour colour) { return static_cast<int>(colour & 0xFF); }
 int greenOf(Colour colour) { return static_cast<int>(colour >> 8 & 0xFF); }
 int blueOf(Colour colour) { return static_cast<int>(colour >> 16 & 0xFF); }
 
+// The notation a code's start names, if any.
+std::optional<Notation> notationNamedBy(std::string_view typed) {
+  struct Prefix {
+    std::string_view opening;
+    Notation notation;
+  };
+  static constexpr Prefix kPrefixes[] = {
+      {"#", Notation::Html},      {"&h", Notation::Vb},       {"$", Notation::Delphi}, {"0x", Notation::Cpp},
+      {"rgb(", Notation::CssRgb}, {"hsl(", Notation::CssHsl}, {"hsv(", Notation::Hsv},
+  };
+  const std::string_view code = withoutLeadingBlanks(typed);
+  for (const Prefix& prefix : kPrefixes) {
+    if (startsWithAnyCase(code, prefix.opening)) return prefix.notation;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 const char* captionOf(Notation notation) {
@@ -191,6 +209,10 @@ Colour parse(Notation notation, std::string_view typed) {
   const int green = rgbPart(parts[1]);
   const int red = rgbPart(parts[0]);
   return platform::rgb(red, green, blue);
+}
+
+Colour parseTyped(Notation selected, std::string_view typed) {
+  return parse(notationNamedBy(typed).value_or(selected), typed);
 }
 
 double hexValue(const std::string& s) {

@@ -38,6 +38,11 @@ std::string format(Notation notation, platform::Colour colour);
 // those of RGB; a decimal part beyond what a double holds raises Overflow.
 platform::Colour parse(Notation notation, std::string_view typed);
 
+// Reads a typed code in the notation its start names, whatever notation is selected: "#"
+// (HTML), "&h" (VB), "$" (Delphi), "0x" (C++), "rgb(", "hsl(" or "hsv(", in any case and
+// after any blanks. A code without one of these is read in the selected notation.
+platform::Colour parseTyped(Notation selected, std::string_view typed);
+
 // Six upper-case hexadecimal digits, BBGGRR.
 std::string bgrHex(platform::Colour colour);
 

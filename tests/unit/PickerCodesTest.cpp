@@ -137,6 +137,28 @@ TEST(ColourCode, WhatCannotBeReadRaisesTheMatchingError) {
   for (const auto& c : cases) EXPECT_EQ(errorOf([&] { colour_code::parse(c.notation, c.code); }), c.error) << c.code;
 }
 
+TEST(ColourCode, ACodeNamingItsNotationIsReadInItWhateverIsSelected) {
+  const struct {
+    Notation selected;
+    const char* code;
+  } cases[] = {
+      {Notation::Rgb, "#12AB3C"},
+      {Notation::Float, "  #12ab3c"},
+      {Notation::Html, "&H3CAB12"},
+      {Notation::Rgb, "$003CAB12"},
+      {Notation::Html, "0X003CAB12"},
+      {Notation::Html, "RGB(18 171 60)"},
+      {Notation::Hsv, "hsl(136.5 81% 37.1%)"},
+      {Notation::CssHsl, "\tHsv(136.5, 89.5%, 67.1%)"},
+      // No prefix: the selected notation reads it.
+      {Notation::CssHsl, "136.5 81% 37.1%"},
+      {Notation::Hsv, "136.5 89.5 67.1"},
+      {Notation::Float, "0.071 0.671 0.235"},
+      {Notation::Vb, "3CAB12"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(colour_code::parseTyped(c.selected, c.code), rgb(18, 171, 60)) << c.code;
+}
+
 TEST(ColourCode, HexDigitsCountAndAnythingElseIsZero) {
   EXPECT_EQ(colour_code::hexValue(""), 0);
   EXPECT_EQ(colour_code::hexValue("fFfFfF"), 16777215);
@@ -160,13 +182,13 @@ class PickerCodes : public PickerApp {
 };
 
 TEST_F(PickerCodes, SetRecoloursEverythingAndTheNextEditStartsFromIt) {
-  apply(Notation::Html, "#FF0000");
+  apply(Notation::Rgb, "#FF0000");  // read as HTML, as its "#" says
   EXPECT_EQ(picker().colour(), rgb(255, 0, 0));
   EXPECT_EQ(swatch(), rgb(255, 0, 0));
   EXPECT_EQ(texts(), (std::vector<std::string>{"#FF0000", "255", "0", "0"}));
   EXPECT_EQ(bars(), (std::vector<int>{255, 0, 0}));
   sim.dragThumb(picker().channelBar(Channel::Green), 1);
-  EXPECT_EQ(texts(), (std::vector<std::string>{"#FF0100", "255", "1", "0"}));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"255,1,0", "255", "1", "0"}));
   // Choosing a notation rewrites only the code box.
   choose(Notation::Vb);
   EXPECT_EQ(picker().codeBox().text(), "&h0001FF");
