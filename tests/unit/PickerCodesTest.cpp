@@ -25,25 +25,17 @@ TEST(ColourCode, EveryNotationWritesItsByteOrder) {
     std::array<const char*, 10> codes;  // in the list's order
   };
   const Case cases[] = {
-      {rgb(0, 0, 0),
-       {"#000000", "&h000000", "$00000000", "0,0,0", "0x00000000", "rgb(0 0 0)", "hsl(0 0% 0%)", "hsv(0, 0%, 0%)",
-        "#000000", "0.000, 0.000, 0.000"}},
-      {rgb(255, 255, 255),
-       {"#FFFFFF", "&hFFFFFF", "$00FFFFFF", "255,255,255", "0x00FFFFFF", "rgb(255 255 255)", "hsl(0 0% 100%)",
-        "hsv(0, 0%, 100%)", "#ffffff", "1.000, 1.000, 1.000"}},
-      {rgb(255, 0, 0),
-       {"#FF0000", "&h0000FF", "$000000FF", "255,0,0", "0x000000FF", "rgb(255 0 0)", "hsl(0 100% 50%)",
-        "hsv(0, 100%, 100%)", "#ff0000", "1.000, 0.000, 0.000"}},
-      {rgb(18, 171, 60),
-       {"#12AB3C", "&h3CAB12", "$003CAB12", "18,171,60", "0x003CAB12", "rgb(18 171 60)", "hsl(136.5 81% 37.1%)",
-        "hsv(136.5, 89.5%, 67.1%)", "#12ab3c", "0.071, 0.671, 0.235"}},
-      // Hue 360 - 60/255 degrees; lightness and value 128/255.
-      {rgb(255, 0, 1),
-       {"#FF0001", "&h0100FF", "$000100FF", "255,0,1", "0x000100FF", "rgb(255 0 1)", "hsl(359.8 100% 50%)",
-        "hsv(359.8, 100%, 100%)", "#ff0001", "1.000, 0.000, 0.004"}},
-      {rgb(128, 128, 128),
-       {"#808080", "&h808080", "$00808080", "128,128,128", "0x00808080", "rgb(128 128 128)", "hsl(0 0% 50.2%)",
-        "hsv(0, 0%, 50.2%)", "#808080", "0.502, 0.502, 0.502"}},
+      {rgb(0, 0, 0), {"#000000", "&h000000", "$00000000", "0,0,0", "0x00000000", "rgb(0 0 0)", "hsl(0 0% 0%)",
+                      "hsv(0, 0%, 0%)", "#000000", "0.000, 0.000, 0.000"}},
+      {rgb(255, 255, 255), {"#FFFFFF", "&hFFFFFF", "$00FFFFFF", "255,255,255", "0x00FFFFFF", "rgb(255 255 255)",
+                            "hsl(0 0% 100%)", "hsv(0, 0%, 100%)", "#ffffff", "1.000, 1.000, 1.000"}},
+      {rgb(255, 0, 0), {"#FF0000", "&h0000FF", "$000000FF", "255,0,0", "0x000000FF", "rgb(255 0 0)",
+                        "hsl(0 100% 50%)", "hsv(0, 100%, 100%)", "#ff0000", "1.000, 0.000, 0.000"}},
+      {rgb(18, 171, 60), {"#12AB3C", "&h3CAB12", "$003CAB12", "18,171,60", "0x003CAB12", "rgb(18 171 60)",
+                          "hsl(136.5 81% 37.1%)", "hsv(136.5, 89.5%, 67.1%)", "#12ab3c", "0.071, 0.671, 0.235"}},
+      // The hue nearest 360 degrees: 360 - 60/255.
+      {rgb(255, 0, 1), {"#FF0001", "&h0100FF", "$000100FF", "255,0,1", "0x000100FF", "rgb(255 0 1)",
+                        "hsl(359.8 100% 50%)", "hsv(359.8, 100%, 100%)", "#ff0001", "1.000, 0.000, 0.004"}},
   };
   for (const Case& c : cases) {
     for (const Notation n : colour_code::kNotations) {
@@ -59,7 +51,7 @@ TEST(ColourCode, EveryNotationWritesItsByteOrder) {
 // double 1365 / 10.0 exactly). The texts themselves are checked on samples below.
 void expectEveryColourReadsBack(HueModel model) {
   Colour failures = 0, firstFailure = 0;
-  for (Colour colour = 0; colour <= 0xFFFFFF; colour += kSanitized ? 4099 : 1) {
+  for (Colour colour = 0; colour <= 0xFFFFFF; colour += kSanitized ? 257 : 1) {
     const HueTenths parts = colour_code::hueTenthsOf(model, colour);
     const Colour read = colour_code::fromHueModel(model, parts.hue / 10.0, parts.saturation / 10.0, parts.level / 10.0);
     if (read != colour && failures++ == 0) firstFailure = colour;
@@ -80,83 +72,56 @@ TEST(ColourCode, SampledColoursReadBackFromTheirCodes) {
 }
 
 TEST(ColourCode, TypedCodesAreReadByTheirLastSixDigitsOrTheirFirstThreeParts) {
+  using enum Notation;
   struct Case {
     Notation notation;
     const char* code;
     Colour expected;
   };
   const Case cases[] = {
-      {Notation::Html, "#12ab3c", rgb(18, 171, 60)},       {Notation::Html, "#F00", rgb(15, 0, 0)},
-      {Notation::Html, "#12AB3Q", rgb(18, 171, 48)},       {Notation::Vb, "&hFF", rgb(255, 0, 0)},
-      {Notation::Vb, "3CAB12", rgb(18, 171, 60)},          {Notation::Cpp, "0x003cab12", rgb(18, 171, 60)},
-      {Notation::Rgb, " 18 , 171 , 60 ", rgb(18, 171, 60)}, {Notation::Rgb, "300,0,0", rgb(255, 0, 0)},
-      {Notation::Rgb, "18,-4,60,99", rgb(18, 0, 60)},
-      {Notation::HtmlLower, "#12AB3C", rgb(18, 171, 60)},
-      // Commas or blanks, with or without the form, anything after ")" ignored.
-      {Notation::CssRgb, " RGB( 18 , 171 , 60 );", rgb(18, 171, 60)},
-      {Notation::CssRgb, "18 171\t60 / 50%", rgb(18, 171, 60)},
-      {Notation::CssRgb, "rgb(300 -5 60", rgb(255, 0, 60)},
-      {Notation::CssHsl, "hsl(136.5, 81%, 37.1%)", rgb(18, 171, 60)},
-      {Notation::CssHsl, "hsl(-120 100% 50%)", rgb(0, 0, 255)},  // 240 degrees
-      {Notation::CssHsl, "hsl(480 100% 50%)", rgb(0, 255, 0)},   // 120 degrees
-      {Notation::CssHsl, "hsl(0 150% 120%)", rgb(255, 255, 255)},
-      {Notation::CssHsl, "0 50 50", rgb(191, 64, 64)},  // 0.75 and 0.25 of 255
-      {Notation::CssHsl, "hsl(120.000 100.00% 20%)", rgb(0, 102, 0)},
-      {Notation::Hsv, "hsv(136.5 89.5% 67.1%)", rgb(18, 171, 60)},
-      {Notation::Hsv, "240, 100, 40", rgb(0, 0, 102)},
-      {Notation::Float, "0.071,0.671,0.235", rgb(18, 171, 60)},
-      {Notation::Float, "1.5 -0.2 .2", rgb(255, 0, 51)},
+      {Html, "#12ab3c", rgb(18, 171, 60)},       {Html, "#F00", rgb(15, 0, 0)},
+      {Html, "#12AB3Q", rgb(18, 171, 48)},       {Vb, "&hFF", rgb(255, 0, 0)},
+      {Vb, "3CAB12", rgb(18, 171, 60)},          {Cpp, "0x003cab12", rgb(18, 171, 60)},
+      {Rgb, " 18 , 171 , 60 ", rgb(18, 171, 60)}, {Rgb, "300,0,0", rgb(255, 0, 0)},
+      {Rgb, "18,-4,60,99", rgb(18, 0, 60)},
+      // Commas or blanks, with or without the form; anything after ")" or a third part is ignored.
+      {CssRgb, " RGB( 18 , 171 , 60 );", rgb(18, 171, 60)}, {CssRgb, "18 171\t60 / 5", rgb(18, 171, 60)},
+      {CssRgb, "rgb(300 -5 60", rgb(255, 0, 60)},           {CssHsl, "hsl(-120,100,50)", rgb(0, 0, 255)},
+      {CssHsl, "hsl(480 150% 20%)", rgb(0, 102, 0)},  // 120 degrees, 100%: 0.4 of 255 green
+      {Hsv, "hsv(136.5 89.5% 67.1%)", rgb(18, 171, 60)},    {Float, "1.5 -0.2 .2", rgb(255, 0, 51)},
   };
   for (const Case& c : cases) EXPECT_EQ(colour_code::parse(c.notation, c.code), c.expected) << c.code;
 }
 
 TEST(ColourCode, WhatCannotBeReadRaisesTheMatchingError) {
+  using enum Notation;
+  using enum ErrorNumber;
   const struct {
     Notation notation;
     const char* code;
     ErrorNumber error;
   } cases[] = {
-      {Notation::Rgb, "18,171", ErrorNumber::SubscriptOutOfRange},
-      {Notation::Rgb, "18,,60", ErrorNumber::TypeMismatch},
-      {Notation::Rgb, "18,171,red", ErrorNumber::TypeMismatch},
-      {Notation::Rgb, "40000,0,0", ErrorNumber::Overflow},
-      {Notation::CssRgb, "rgb(18 171)", ErrorNumber::SubscriptOutOfRange},
-      {Notation::CssRgb, "rgb(18, , 60)", ErrorNumber::TypeMismatch},
-      {Notation::CssRgb, "rgb(18 171, 60, 5)", ErrorNumber::TypeMismatch},  // blanks and commas mixed
-      {Notation::CssRgb, "rgb(0 0 40000)", ErrorNumber::Overflow},
-      {Notation::CssHsl, "hsl(136.5 81%)", ErrorNumber::SubscriptOutOfRange},
-      {Notation::CssHsl, "hsl(0deg 81% 37%)", ErrorNumber::TypeMismatch},
-      {Notation::CssHsl, "hsl(0 81%% 37%)", ErrorNumber::TypeMismatch},
-      {Notation::CssHsl, "hsl(1e999 0% 0%)", ErrorNumber::Overflow},
-      {Notation::Hsv, "hsv()", ErrorNumber::SubscriptOutOfRange},
-      {Notation::Hsv, "hsv(0, 0%, 1e400%)", ErrorNumber::Overflow},
-      {Notation::Float, "0.5, 0.5", ErrorNumber::SubscriptOutOfRange},
-      {Notation::Float, "0.5, half, 0.5", ErrorNumber::TypeMismatch},
-      {Notation::Float, "0.5 0.5 -1e309", ErrorNumber::Overflow},
+      {Rgb, "18,171", SubscriptOutOfRange},         {Rgb, "18,,60", TypeMismatch},
+      {Rgb, "18,171,red", TypeMismatch},            {Rgb, "40000,0,0", Overflow},
+      {CssRgb, "rgb(18 171)", SubscriptOutOfRange}, {CssRgb, "rgb(18 171, 60, 5)", TypeMismatch},  // mixed
+      {CssRgb, "rgb(0 0 40000)", Overflow},         {CssHsl, "hsl(0deg 81% 37%)", TypeMismatch},
+      {CssHsl, "hsl(1e999 0% 0%)", Overflow},       {Hsv, "hsv()", SubscriptOutOfRange},
+      {Hsv, "0 0% 1e400%", Overflow},               {Float, "0.5, 0.5", SubscriptOutOfRange},
+      {Float, "1,a,1", TypeMismatch},               {Float, "0.5 0.5 -1e309", Overflow},
   };
   for (const auto& c : cases) EXPECT_EQ(errorOf([&] { colour_code::parse(c.notation, c.code); }), c.error) << c.code;
 }
 
 TEST(ColourCode, ACodeNamingItsNotationIsReadInItWhateverIsSelected) {
-  const struct {
-    Notation selected;
-    const char* code;
-  } cases[] = {
-      {Notation::Rgb, "#12AB3C"},
-      {Notation::Float, "  #12ab3c"},
-      {Notation::Html, "&H3CAB12"},
-      {Notation::Rgb, "$003CAB12"},
-      {Notation::Html, "0X003CAB12"},
-      {Notation::Html, "RGB(18 171 60)"},
-      {Notation::Hsv, "hsl(136.5 81% 37.1%)"},
-      {Notation::CssHsl, "\tHsv(136.5, 89.5%, 67.1%)"},
-      // No prefix: the selected notation reads it.
-      {Notation::CssHsl, "136.5 81% 37.1%"},
-      {Notation::Hsv, "136.5 89.5 67.1"},
-      {Notation::Float, "0.071 0.671 0.235"},
-      {Notation::Vb, "3CAB12"},
+  using enum Notation;
+  const std::pair<Notation, const char*> cases[] = {
+      {Rgb, "#12AB3C"},   {Float, "  #12ab3c"}, {Html, "&H3CAB12"},     {Rgb, "$003CAB12"},
+      {Html, "0X003CAB12"}, {Html, "RGB(18 171 60)"}, {Hsv, "hsl(136.5 81% 37.1%)"}, {CssHsl, "\tHsv(136.5 89.5 67.1)"},
+      {Hsv, "136.5 89.5 67.1"}, {Float, "0.071 0.671 0.235"},  // no prefix: the selected notation reads it
   };
-  for (const auto& c : cases) EXPECT_EQ(colour_code::parseTyped(c.selected, c.code), rgb(18, 171, 60)) << c.code;
+  for (const auto& [selected, code] : cases) {
+    EXPECT_EQ(colour_code::parseTyped(selected, code), rgb(18, 171, 60)) << code;
+  }
 }
 
 TEST(ColourCode, HexDigitsCountAndAnythingElseIsZero) {
