@@ -253,7 +253,7 @@ void MagnifierWindow::copyCode() {
 void MagnifierWindow::applyTypedCode() {
   try {
     const int selected = notationList().listIndex();
-    if (selected >= 0) colour_ = colour_code::parse(static_cast<Notation>(selected), codeBox().text());
+    if (selected >= 0) colour_ = colour_code::parseTyped(static_cast<Notation>(selected), codeBox().text());
     swatch().setBackColor(colour_);
     showChannels();
   } catch (const PlatformError& error) {

@@ -199,11 +199,15 @@ std::int16_t toInteger16(double value) {
   return static_cast<std::int16_t>(rounded);
 }
 
-std::int16_t toInteger16(std::string_view text) {
+std::int16_t toInteger16(std::string_view text) { return toInteger16(toDouble(text)); }
+
+double toDouble(std::string_view text) {
   const std::string_view number = trimBlanks(text);
   const std::size_t length = numberPrefix(number);
   if (length == 0 || length != number.size()) raise(ErrorNumber::TypeMismatch);
-  return toInteger16(parseNumber(number));
+  const double value = parseNumber(number);
+  if (!std::isfinite(value)) raise(ErrorNumber::Overflow);
+  return value;
 }
 
 double leadingNumber(std::string_view text) {

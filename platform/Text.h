@@ -26,6 +26,10 @@ std::string format(double value, std::string_view pattern);
 std::int16_t toInteger16(std::string_view text);
 std::int16_t toInteger16(double value);
 
+// Text to a number in the same form: blanks around it are ignored; empty text or text that
+// is not a number raises TypeMismatch, and a number beyond what a double holds Overflow.
+double toDouble(std::string_view text);
+
 // The leading decimal number of a text (0 when it starts with none); never fails.
 double leadingNumber(std::string_view text);
 

@@ -2,24 +2,40 @@
 // and Copy buttons around them.
 
 #include "picker/ColourCode.h"
+#include "picker/HueModels.h"
 #include "tests/common/ErrorOf.h"
 #include "tests/unit/PickerApp.h"
 
 namespace lindrel::testing {
 namespace {
 
+using colour_code::HueModel;
+using colour_code::HueTenths;
 using platform::ErrorNumber;
+
+#ifdef LINDREL_SANITIZED
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
 
 TEST(ColourCode, EveryNotationWritesItsByteOrder) {
   struct Case {
     Colour colour;
-    std::array<const char*, 5> codes;  // HTML, VB, Delphi, RGB, C++
+    std::array<const char*, 10> codes;  // in the list's order
   };
   const Case cases[] = {
-      {rgb(0, 0, 0), {"#000000", "&h000000", "$00000000", "0,0,0", "0x00000000"}},
-      {rgb(255, 255, 255), {"#FFFFFF", "&hFFFFFF", "$00FFFFFF", "255,255,255", "0x00FFFFFF"}},
-      {rgb(255, 0, 0), {"#FF0000", "&h0000FF", "$000000FF", "255,0,0", "0x000000FF"}},
-      {rgb(18, 171, 60), {"#12AB3C", "&h3CAB12", "$003CAB12", "18,171,60", "0x003CAB12"}},
+      {rgb(0, 0, 0), {"#000000", "&h000000", "$00000000", "0,0,0", "0x00000000", "rgb(0 0 0)", "hsl(0 0% 0%)",
+                      "hsv(0, 0%, 0%)", "#000000", "0.000, 0.000, 0.000"}},
+      {rgb(255, 255, 255), {"#FFFFFF", "&hFFFFFF", "$00FFFFFF", "255,255,255", "0x00FFFFFF", "rgb(255 255 255)",
+                            "hsl(0 0% 100%)", "hsv(0, 0%, 100%)", "#ffffff", "1.000, 1.000, 1.000"}},
+      {rgb(255, 0, 0), {"#FF0000", "&h0000FF", "$000000FF", "255,0,0", "0x000000FF", "rgb(255 0 0)",
+                        "hsl(0 100% 50%)", "hsv(0, 100%, 100%)", "#ff0000", "1.000, 0.000, 0.000"}},
+      {rgb(18, 171, 60), {"#12AB3C", "&h3CAB12", "$003CAB12", "18,171,60", "0x003CAB12", "rgb(18 171 60)",
+                          "hsl(136.5 81% 37.1%)", "hsv(136.5, 89.5%, 67.1%)", "#12ab3c", "0.071, 0.671, 0.235"}},
+      // The hue nearest 360 degrees: 360 - 60/255.
+      {rgb(255, 0, 1), {"#FF0001", "&h0100FF", "$000100FF", "255,0,1", "0x000100FF", "rgb(255 0 1)",
+                        "hsl(359.8 100% 50%)", "hsv(359.8, 100%, 100%)", "#ff0001", "1.000, 0.000, 0.004"}},
   };
   for (const Case& c : cases) {
     for (const Notation n : colour_code::kNotations) {
@@ -30,28 +46,82 @@ TEST(ColourCode, EveryNotationWritesItsByteOrder) {
   }
 }
 
+// The hsl() and hsv() parts are rounded to a tenth, so every colour is checked: its written
+// tenths read back through the conversion a typed code goes through (a typed "136.5" is the
+// double 1365 / 10.0 exactly). The texts themselves are checked on samples below.
+void expectEveryColourReadsBack(HueModel model) {
+  Colour failures = 0, firstFailure = 0;
+  for (Colour colour = 0; colour <= 0xFFFFFF; colour += kSanitized ? 257 : 1) {
+    const HueTenths parts = colour_code::hueTenthsOf(model, colour);
+    const Colour read = colour_code::fromHueModel(model, parts.hue / 10.0, parts.saturation / 10.0, parts.level / 10.0);
+    if (read != colour && failures++ == 0) firstFailure = colour;
+  }
+  EXPECT_EQ(failures, 0u) << "first: " << std::hex << firstFailure;
+}
+TEST(ColourCode, EveryColourReadsBackFromItsRoundedHslParts) { expectEveryColourReadsBack(HueModel::Hsl); }
+TEST(ColourCode, EveryColourReadsBackFromItsRoundedHsvParts) { expectEveryColourReadsBack(HueModel::Hsv); }
+
+// Every 4099th colour (every value of each channel) written in each notation reads back.
+TEST(ColourCode, SampledColoursReadBackFromTheirCodes) {
+  for (const Notation n : colour_code::kNotations) {
+    for (Colour colour = 0; colour <= 0xFFFFFF; colour += 4099) {
+      const std::string code = colour_code::format(n, colour);
+      if (colour_code::parse(n, code) != colour) FAIL() << code;
+    }
+  }
+}
+
 TEST(ColourCode, TypedCodesAreReadByTheirLastSixDigitsOrTheirFirstThreeParts) {
+  using enum Notation;
   struct Case {
     Notation notation;
     const char* code;
     Colour expected;
   };
   const Case cases[] = {
-      {Notation::Html, "#12ab3c", rgb(18, 171, 60)},       {Notation::Html, "#F00", rgb(15, 0, 0)},
-      {Notation::Html, "#12AB3Q", rgb(18, 171, 48)},       {Notation::Vb, "&hFF", rgb(255, 0, 0)},
-      {Notation::Vb, "3CAB12", rgb(18, 171, 60)},          {Notation::Cpp, "0x003cab12", rgb(18, 171, 60)},
-      {Notation::Rgb, " 18 , 171 , 60 ", rgb(18, 171, 60)}, {Notation::Rgb, "300,0,0", rgb(255, 0, 0)},
-      {Notation::Rgb, "18,-4,60,99", rgb(18, 0, 60)},
+      {Html, "#12ab3c", rgb(18, 171, 60)},       {Html, "#F00", rgb(15, 0, 0)},
+      {Html, "#12AB3Q", rgb(18, 171, 48)},       {Vb, "&hFF", rgb(255, 0, 0)},
+      {Vb, "3CAB12", rgb(18, 171, 60)},          {Cpp, "0x003cab12", rgb(18, 171, 60)},
+      {Rgb, " 18 , 171 , 60 ", rgb(18, 171, 60)}, {Rgb, "300,0,0", rgb(255, 0, 0)},
+      {Rgb, "18,-4,60,99", rgb(18, 0, 60)},
+      // Commas or blanks, with or without the form; anything after ")" or a third part is ignored.
+      {CssRgb, " RGB( 18 , 171 , 60 );", rgb(18, 171, 60)}, {CssRgb, "18 171\t60 / 5", rgb(18, 171, 60)},
+      {CssRgb, "rgb(300 -5 60", rgb(255, 0, 60)},           {CssHsl, "hsl(-120,100,50)", rgb(0, 0, 255)},
+      {CssHsl, "hsl(480 150% 20%)", rgb(0, 102, 0)},  // 120 degrees, 100%: 0.4 of 255 green
+      {Hsv, "hsv(136.5 89.5% 67.1%)", rgb(18, 171, 60)},    {Float, "1.5 -0.2 .2", rgb(255, 0, 51)},
   };
   for (const Case& c : cases) EXPECT_EQ(colour_code::parse(c.notation, c.code), c.expected) << c.code;
 }
 
 TEST(ColourCode, WhatCannotBeReadRaisesTheMatchingError) {
-  const std::pair<const char*, ErrorNumber> cases[] = {
-      {"18,171", ErrorNumber::SubscriptOutOfRange}, {"18,,60", ErrorNumber::TypeMismatch},
-      {"18,171,red", ErrorNumber::TypeMismatch},    {"40000,0,0", ErrorNumber::Overflow},
+  using enum Notation;
+  using enum ErrorNumber;
+  const struct {
+    Notation notation;
+    const char* code;
+    ErrorNumber error;
+  } cases[] = {
+      {Rgb, "18,171", SubscriptOutOfRange},         {Rgb, "18,,60", TypeMismatch},
+      {Rgb, "18,171,red", TypeMismatch},            {Rgb, "40000,0,0", Overflow},
+      {CssRgb, "rgb(18 171)", SubscriptOutOfRange}, {CssRgb, "rgb(18 171, 60, 5)", TypeMismatch},  // mixed
+      {CssRgb, "rgb(0 0 40000)", Overflow},         {CssHsl, "hsl(0deg 81% 37%)", TypeMismatch},
+      {CssHsl, "hsl(1e999 0% 0%)", Overflow},       {Hsv, "hsv()", SubscriptOutOfRange},
+      {Hsv, "0 0% 1e400%", Overflow},               {Float, "0.5, 0.5", SubscriptOutOfRange},
+      {Float, "1,a,1", TypeMismatch},               {Float, "0.5 0.5 -1e309", Overflow},
   };
-  for (const auto& c : cases) EXPECT_EQ(errorOf([&] { colour_code::parse(Notation::Rgb, c.first); }), c.second);
+  for (const auto& c : cases) EXPECT_EQ(errorOf([&] { colour_code::parse(c.notation, c.code); }), c.error) << c.code;
+}
+
+TEST(ColourCode, ACodeNamingItsNotationIsReadInItWhateverIsSelected) {
+  using enum Notation;
+  const std::pair<Notation, const char*> cases[] = {
+      {Rgb, "#12AB3C"},   {Float, "  #12ab3c"}, {Html, "&H3CAB12"},     {Rgb, "$003CAB12"},
+      {Html, "0X003CAB12"}, {Html, "RGB(18 171 60)"}, {Hsv, "hsl(136.5 81% 37.1%)"}, {CssHsl, "\tHsv(136.5 89.5 67.1)"},
+      {Hsv, "136.5 89.5 67.1"}, {Float, "0.071 0.671 0.235"},  // no prefix: the selected notation reads it
+  };
+  for (const auto& [selected, code] : cases) {
+    EXPECT_EQ(colour_code::parseTyped(selected, code), rgb(18, 171, 60)) << code;
+  }
 }
 
 TEST(ColourCode, HexDigitsCountAndAnythingElseIsZero) {
@@ -77,13 +147,13 @@ class PickerCodes : public PickerApp {
 };
 
 TEST_F(PickerCodes, SetRecoloursEverythingAndTheNextEditStartsFromIt) {
-  apply(Notation::Html, "#FF0000");
+  apply(Notation::Rgb, "#FF0000");  // read as HTML, as its "#" says
   EXPECT_EQ(picker().colour(), rgb(255, 0, 0));
   EXPECT_EQ(swatch(), rgb(255, 0, 0));
   EXPECT_EQ(texts(), (std::vector<std::string>{"#FF0000", "255", "0", "0"}));
   EXPECT_EQ(bars(), (std::vector<int>{255, 0, 0}));
   sim.dragThumb(picker().channelBar(Channel::Green), 1);
-  EXPECT_EQ(texts(), (std::vector<std::string>{"#FF0100", "255", "1", "0"}));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"255,1,0", "255", "1", "0"}));
   // Choosing a notation rewrites only the code box.
   choose(Notation::Vb);
   EXPECT_EQ(picker().codeBox().text(), "&h0001FF");
