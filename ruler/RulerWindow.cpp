@@ -62,13 +62,21 @@ std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
 }
 
 // The readout in pieces: the unit (and, for a narrow corner, the unit in two parts, broken
-// before the resolution) and the two figures.
+// before the resolution) and the two figures (each also broken before its bracket, for a
+// narrow corner on a scaled monitor).
 struct ReadoutTexts {
   std::string unit;
   std::vector<std::string> unitParts;
   std::string x;
   std::string y;
+  std::vector<std::string> figureParts;
 };
+
+std::vector<std::string> brokenBeforeBracket(const std::string& figure) {
+  const std::size_t bracket = figure.find(" (");
+  if (bracket == std::string::npos) return {figure};
+  return {figure.substr(0, bracket), figure.substr(bracket + 1)};
+}
 
 // A size in pixels; on a scaled monitor also in the pixels applications and web pages use
 // there, with the scale: "1280.00 (640.00 @200%)".
@@ -103,6 +111,9 @@ ReadoutTexts readoutTexts(Unit unit, Point sizePixels, int dpi) {
     t.x = "X: " + pixelFigure(sizePixels.x, dpi);
     t.y = "Y: " + pixelFigure(sizePixels.y, dpi);
   }
+  for (const std::string* figure : {&t.x, &t.y}) {
+    for (std::string& part : brokenBeforeBracket(*figure)) t.figureParts.push_back(std::move(part));
+  }
   return t;
 }
 
@@ -116,9 +127,12 @@ std::vector<CornerLayout> cornerLayouts(const ReadoutTexts& t, bool horizontal) 
   Lines partsFigures = t.unitParts;
   partsFigures.push_back(t.x);
   partsFigures.push_back(t.y);
-  const std::vector<Lines> withUnit =
+  Lines allParts = t.unitParts;
+  allParts.insert(allParts.end(), t.figureParts.begin(), t.figureParts.end());
+  std::vector<Lines> withUnit =
       horizontal ? std::vector<Lines>{{oneLine}, {t.unit, t.x + " " + t.y}, unitFigures, partsFigures}
                  : std::vector<Lines>{unitFigures, partsFigures, {oneLine}};
+  if (!horizontal && allParts != partsFigures) withUnit.insert(withUnit.begin() + 2, allParts);
   const std::vector<Lines> figuresOnly =
       horizontal ? std::vector<Lines>{{t.x + " " + t.y}, {t.x, t.y}} : std::vector<Lines>{{t.x, t.y}, {t.x + " " + t.y}};
   std::vector<CornerLayout> layouts;
@@ -206,7 +220,7 @@ int RulerWindow::defaultThicknessPixels(Orientation orientation) {
     int widest = window_->textSize(kCreditFont, kCredit).x;
     for (const Unit unit : allUnits()) {
       ReadoutTexts t = readoutTexts(unit, Point{9999, 9999}, dpi);
-      t.unitParts.push_back(t.x);
+      t.unitParts.insert(t.unitParts.end(), t.figureParts.begin(), t.figureParts.end());
       for (const std::string& line : t.unitParts) widest = std::max(widest, window_->textSize(kReadoutFont, line).x);
     }
     const int vertical = numberColumnPixels() + window_->textSize(kScaleNumberFont, "0000").x + atDpi(kNumberGapPixels) +
