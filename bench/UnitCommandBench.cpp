@@ -29,6 +29,14 @@ void settle(win32::Win32Platform& platform, HWND hwnd) {
   ::UpdateWindow(hwnd);
 }
 
+// The baseline: the strip repainted as it is, nothing drawn anew.
+double bareRepaintMs(win32::Win32Platform& platform, HWND hwnd) {
+  const double t = nowMs();
+  ::InvalidateRect(hwnd, nullptr, FALSE);
+  settle(platform, hwnd);
+  return nowMs() - t;
+}
+
 double workingSetMb() {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
@@ -72,11 +80,8 @@ int main(int argc, char** argv) {
     for (const Command& command : commands) {
       std::vector<double> ours, bare;
       for (int i = 0; i < runs; ++i) {
-        double t = nowMs();
-        ::InvalidateRect(hwnd, nullptr, FALSE);
-        settle(platform, hwnd);
-        bare.push_back(nowMs() - t);
-        t = nowMs();
+        bare.push_back(bareRepaintMs(platform, hwnd));
+        const double t = nowMs();
         ruler.setUnit(command.unit);
         settle(platform, hwnd);
         ours.push_back(nowMs() - t);
@@ -93,14 +98,11 @@ int main(int argc, char** argv) {
     settle(platform, hwnd);
     std::vector<double> ours, bare;
     for (int i = 0; i < runs; ++i) {
-      double t = nowMs();
-      ::InvalidateRect(hwnd, nullptr, FALSE);
-      settle(platform, hwnd);
-      bare.push_back(nowMs() - t);
+      bare.push_back(bareRepaintMs(platform, hwnd));
       RECT r{};
       ::GetWindowRect(hwnd, &r);
       RECT suggested{r.left, r.top, r.left + 2 * (r.right - r.left), r.top + 2 * (r.bottom - r.top)};
-      t = nowMs();
+      const double t = nowMs();
       ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
       settle(platform, hwnd);
       ours.push_back(nowMs() - t);
