@@ -5,6 +5,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <ostream>
 #include <stop_token>
 #include <string>
 #include <thread>
@@ -20,6 +21,9 @@ struct Box {
   LONG height() const { return bottom - top; }
   POINT centre() const { return POINT{(left + right) / 2, (top + bottom) / 2}; }
   bool operator==(const Box&) const = default;
+  friend std::ostream& operator<<(std::ostream& os, const Box& b) {
+    return os << '(' << b.left << ", " << b.top << ") - (" << b.right << ", " << b.bottom << ')';
+  }
 };
 
 // The visible top-level windows, of one process and class when these are given.

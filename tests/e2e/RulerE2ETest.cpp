@@ -99,9 +99,7 @@ TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbarWith
   const Box r = rectOf(ruler);
   EXPECT_EQ(r, (Box{320, 366, 960, 433}));
   EXPECT_TRUE(isTopmost(ruler));
-  const LONG ex = ::GetWindowLongW(ruler, GWL_EXSTYLE);
-  EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
-  EXPECT_FALSE(ex & WS_EX_APPWINDOW);
+  EXPECT_EQ(::GetWindowLongW(ruler, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW), WS_EX_TOOLWINDOW);
   EXPECT_EQ(::GetWindowLongW(ruler, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
   // Below the scale's numbers, on one line in the bottom-right corner: "Lindrel", then the readout.
   EXPECT_GT(inkIn(Box{r.right - 160, r.top + 40, r.right - 5, r.bottom - 5}), 150);  // the readout

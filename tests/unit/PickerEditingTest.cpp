@@ -19,8 +19,8 @@ class PickerEditing : public PickerApp {
   };
   // After each step the bars, the colour and the swatch follow the code, with no message.
   void expectSteps(std::initializer_list<Step> steps, bool edit = false) {
-    for (const Step& s : steps) {
-      SCOPED_TRACE(::testing::Message() << '"' << s.text << '"');
+    for (int step = 0; const Step& s : steps) {
+      SCOPED_TRACE(::testing::Message() << "step " << step++);
       if (edit) sim.edit(picker().channelBox(s.box), s.text);
       else sim.type(picker().channelBox(s.box), s.text);
       EXPECT_EQ(texts(), s.shown);
