@@ -11,8 +11,7 @@ class Win32Harness final : public Harness {
   void pump(int ms) override { platform_.pump(ms); }
 
   bool isTopmost(platform::Hwnd hwnd) override {
-    const auto h = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(hwnd));
-    return (::GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    return e2e::isTopmost(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(hwnd)));
   }
 
   std::vector<std::string> answeredMessageBoxes() override {

@@ -21,7 +21,7 @@ constexpr wchar_t kUsage[] =
 constexpr wchar_t kInfoKey[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr wchar_t kLocationKey[] = L"SOFTWARE\\Microsoft\\Shared Tools Location";
 
-// One value under HKEY_LOCAL_MACHINE, set or removed for a test and put back afterwards.
+// A value under HKEY_LOCAL_MACHINE, set or removed for a test and put back afterwards.
 class MachineValue {
  public:
   MachineValue(const wchar_t* key, const wchar_t* name) : key_(key), name_(name) {
@@ -54,13 +54,8 @@ class MachineValue {
 
 class AboutE2E : public RulerProgram {
  protected:
-  // The about box from the menu, by the item's access key.
-  void openAbout() {
-    box = openFromMenu('A', L"LindrelAbout");
-    ASSERT_NE(box, nullptr) << "the about box did not open from the menu";
-    settle(300);
-  }
-  // Closes the box by a key; the ruler goes back into the topmost band.
+  void openAbout() { ASSERT_NE(box = openFromMenu('A', L"LindrelAbout"), nullptr); }
+  // The ruler goes back into the topmost band.
   void closeWith(WORD closeKey) {
     key(closeKey);
     ASSERT_TRUE(waitFor([&] { return !::IsWindow(box); }, 8000)) << "key " << closeKey;
@@ -97,9 +92,9 @@ TEST_F(AboutE2E, SystemInfoIsNotAvailableWithoutTheRegistryValuesElseStartsThePa
   clickOn(child(box, L"BUTTON", 1));  // system information
   ASSERT_TRUE(waitFor([&] { return !messages.texts().empty(); }));
   EXPECT_EQ(messages.texts(), notAvailable);
-  settle(300);
-  EXPECT_TRUE(::IsWindow(box));  // the box stays up, with the keyboard
-  EXPECT_EQ(::GetForegroundWindow(), box);
+  // The box stays up and gets the keyboard back once the message box has gone.
+  EXPECT_TRUE(waitFor([&] { return ::GetForegroundWindow() == box; }));
+  EXPECT_TRUE(::IsWindow(box));
   EXPECT_FALSE(isTopmost(ruler));
 
   wchar_t system[MAX_PATH] = {};

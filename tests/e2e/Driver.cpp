@@ -21,8 +21,7 @@ void send(std::vector<INPUT> in, DWORD settleMs) {
 }
 
 INPUT mouseInput(DWORD flags, POINT p) {
-  // Absolute coordinates over the primary screen, 0..65535, rounded up: the system takes
-  // the pixel by rounding down.
+  // Absolute over the primary screen, 0..65535, rounded up: the system rounds down to the pixel.
   const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
   INPUT in{};
   in.type = INPUT_MOUSE;
@@ -125,8 +124,6 @@ Box rectOf(HWND hwnd) {
   return Box{r.left, r.top, r.right, r.bottom};
 }
 
-bool isTopmost(HWND hwnd) { return (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-
 std::wstring textOf(HWND hwnd) {
   wchar_t buffer[4096] = {};
   ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, nullptr);
@@ -137,13 +134,6 @@ HWND child(HWND parent, const wchar_t* className, int index) {
   HWND h = ::FindWindowExW(parent, nullptr, className, nullptr);
   while (h != nullptr && index-- > 0) h = ::FindWindowExW(parent, h, className, nullptr);
   return h;
-}
-
-COLORREF screenPixel(int x, int y) {
-  HDC screen = ::GetDC(nullptr);
-  const COLORREF c = ::GetPixel(screen, x, y);
-  ::ReleaseDC(nullptr, screen);
-  return c;
 }
 
 Shot::Shot(const Box& area) : width_(area.width()), height_(area.height()), bits_(std::size_t(width_) * height_) {
@@ -175,11 +165,6 @@ HCURSOR pointerShape() {
   info.cbSize = sizeof info;
   ::GetCursorInfo(&info);
   return info.hCursor;
-}
-
-COLORREF centrePixel(HWND hwnd) {
-  const POINT p = rectOf(hwnd).centre();
-  return screenPixel(p.x, p.y);
 }
 
 bool waitFor(const std::function<bool()>& condition, DWORD ms) {

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <ostream>
 #include <stop_token>
 #include <string>
 #include <thread>
@@ -20,9 +21,12 @@ struct Box {
   LONG height() const { return bottom - top; }
   POINT centre() const { return POINT{(left + right) / 2, (top + bottom) / 2}; }
   bool operator==(const Box&) const = default;
+  friend std::ostream& operator<<(std::ostream& os, const Box& b) {
+    return os << '(' << b.left << ", " << b.top << ") - (" << b.right << ", " << b.bottom << ')';
+  }
 };
 
-// The visible top-level windows, only those of a process and of a class when these are given.
+// The visible top-level windows, of one process and class when these are given.
 std::vector<HWND> visibleWindows(DWORD pid = 0, const wchar_t* className = nullptr);
 
 // One lindrel.exe for the length of a test; it is ended when the object goes.
@@ -38,10 +42,9 @@ class Program {
   std::vector<HWND> windows(const wchar_t* className = nullptr) const {
     return visibleWindows(process_.dwProcessId, className);
   }
-  // The first of a class, waiting for it up to ms.
+  // The first of a class, waited for.
   HWND window(const wchar_t* className, DWORD ms = 10000) const;
-  // The handle the program itself holds for a system pointer (IDC_...): under Wine each
-  // process has its own, so the program is asked by a call run in it.
+  // The program's own handle for a system pointer (IDC_...): under Wine each process has its own.
   HCURSOR systemCursor(const wchar_t* id) const;
 
  private:
@@ -52,12 +55,11 @@ class Program {
 std::wstring besideThisProgram(const wchar_t* name);
 
 Box rectOf(HWND hwnd);
-bool isTopmost(HWND hwnd);
+inline bool isTopmost(HWND hwnd) { return (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 std::wstring textOf(HWND hwnd);
-// The first child control of a window class, in creation order (index counts from 0).
+// A child control of a class, counted from 0 in creation order.
 HWND child(HWND parent, const wchar_t* className, int index = 0);
 
-COLORREF screenPixel(int x, int y);
 // Part of the screen copied in one go; at() counts from its top-left corner.
 class Shot {
  public:
@@ -70,15 +72,16 @@ class Shot {
   int width_, height_;
   std::vector<DWORD> bits_;
 };
+inline COLORREF screenPixel(int x, int y) { return Shot(Box{x, y, x + 1, y + 1}).at(0, 0); }
+inline COLORREF centrePixel(HWND hwnd) { return screenPixel(rectOf(hwnd).centre().x, rectOf(hwnd).centre().y); }
 // The pointer shape now, as the program with the keyboard last set it.
 HCURSOR pointerShape();
-COLORREF centrePixel(HWND hwnd);
 // Lets the program and the display catch up.
 inline void settle(DWORD ms = 300) { ::Sleep(ms); }
-// Waits until the condition holds (true) or ms pass (false).
+// Whether the condition comes to hold within ms.
 bool waitFor(const std::function<bool()>& condition, DWORD ms = 5000);
 
-// Input, in screen pixels. Every input event sent so far, in all.
+// Input at screen pixels; inputEventsSent() counts every event so far.
 long inputEventsSent();
 void moveTo(POINT p);
 // Moves to the point, then presses or releases the button of a MOUSEEVENTF_ flag.
@@ -87,10 +90,9 @@ void click(POINT p, bool right = false);
 // A left click in the middle of a control; false, and no click, when there is none.
 bool clickOn(HWND control);
 void doubleClick(POINT p);
-// A left drag in small steps, as a hand makes one, resting restMs at the end before letting go.
+// A left drag in small steps, as a hand makes one, resting restMs before letting go.
 void drag(POINT from, POINT to, int steps = 10, DWORD restMs = 0);
-// Rests the pointer on the start long enough for the ruler's zone timer (every 100 ms) to see
-// it, then drags.
+// Rests on the start long enough for the ruler's zone timer (every 100 ms) to see it, then drags.
 void hoverAndDrag(POINT from, POINT to, int steps = 10);
 void key(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
 void typeText(const std::wstring& text);
@@ -99,16 +101,15 @@ void typeText(const std::wstring& text);
 std::wstring clipboardText();
 bool setClipboardText(const std::wstring& text);
 
-// Answers message boxes with the title "Lindrel" in the background, keeping their texts.
-// Defined here in full, so the in-process Windows tests use it without the driver library.
+// Answers message boxes titled "Lindrel" in the background, keeping their texts. Header-only,
+// so in-process Windows tests use it without the driver library.
 class MessageBoxWatcher {
  public:
   std::vector<std::wstring> texts() const {
     std::lock_guard lock(mutex_);
     return texts_;
   }
-  // Whether a box is up right now, not yet answered.
-  bool boxUp() const { return up_; }
+  bool boxUp() const { return up_; }  // not yet answered
 
  private:
   std::atomic<bool> up_{false};

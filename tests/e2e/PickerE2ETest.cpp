@@ -16,13 +16,9 @@ class PickerE2E : public RulerProgram {
  protected:
   void SetUp() override {
     RulerProgram::SetUp();
-    if (HasFatalFailure()) return;
-    magnifier = openFromMenu('Z', L"LindrelZoomOut");
-    ASSERT_NE(magnifier, nullptr);
-    settle(500);
-    ASSERT_NE(codeBox(), nullptr);
-    ASSERT_NE(child(magnifier, L"Button", 0), nullptr);  // the pen
+    if (!HasFatalFailure()) open();
   }
+  void open() { ASSERT_NE(magnifier = openFromMenu('Z', L"LindrelZoomOut"), nullptr); }
   HWND codeBox() { return child(magnifier, L"Edit", 0); }
   HWND swatch() { return child(magnifier, L"LindrelPicture", 1); }
   HWND bar(int channel) { return child(magnifier, L"ScrollBar", channel); }
@@ -51,9 +47,7 @@ class PickerE2E : public RulerProgram {
     click({rectOf(magnifier).left + 40, rectOf(magnifier).top + 8});  // its caption, for the keys
     key(VK_F4, false, false, true);
     ASSERT_TRUE(waitFor([&] { return !::IsWindowVisible(magnifier); }));
-    magnifier = openFromMenu('Z', L"LindrelZoomOut");
-    ASSERT_NE(magnifier, nullptr);
-    settle(500);
+    open();
   }
   // Opens the drop-down list and moves down to another notation.
   void notationDown(int steps) {
@@ -160,7 +154,7 @@ TEST_F(PickerE2E, BoxEditsByKeysAndTheClipboardAndATypedCodeRecolourAtOnceAndBad
   EXPECT_EQ(centrePixel(swatch()), RGB(18, 171, 60));
 }
 
-TEST_F(PickerE2E, ASetCodeReachesTheBarsAndBoxesWhichGoOnFromItAndTheNextOpeningShowsItEverywhere) {
+TEST_F(PickerE2E, EveryOpeningShowsTheSetColourAndIsBesideTheRulerWhollyOnTheScreenBelowElseAboveElseOnTheRoomierSide) {
   typeCodeAndSet(L"#FF0000");
   EXPECT_EQ(shown(), everywhere(L"#FF0000", {L"255", L"0", L"0"}));
   // The green bar's thumb dragged a little: red and blue stay as set.
@@ -173,12 +167,7 @@ TEST_F(PickerE2E, ASetCodeReachesTheBarsAndBoxesWhichGoOnFromItAndTheNextOpening
   ::swprintf(code, 8, L"#FF%02X00", green);
   const std::vector<std::wstring> expected = everywhere(code, {L"255", std::to_wstring(green), L"0"});
   EXPECT_EQ(shown(), expected);
-  ASSERT_NO_FATAL_FAILURE(reopen());
-  EXPECT_EQ(shown(), expected);
-  EXPECT_EQ(centrePixel(swatch()), RGB(255, green, 0));
-}
 
-TEST_F(PickerE2E, OpensBesideTheRulerWhollyOnTheScreenBelowElseAboveElseOnTheRoomierSide) {
   enum Side { Right, Below, Above, Left };
   const std::pair<POINT, Side> cases[] = {
       {{320, 366}, Right}, {{320, 10}, Below}, {{1100, 10}, Below}, {{320, 700}, Above}, {{620, 366}, Left}};
@@ -190,11 +179,13 @@ TEST_F(PickerE2E, OpensBesideTheRulerWhollyOnTheScreenBelowElseAboveElseOnTheRoo
     const Box r = rectOf(ruler);
     ASSERT_EQ(std::make_pair(r.left, r.top), std::make_pair(at.x, at.y));
     ASSERT_NO_FATAL_FAILURE(reopen());
+    EXPECT_EQ(shown(), expected);
+    EXPECT_EQ(centrePixel(swatch()), RGB(255, green, 0));
     const Box m = rectOf(magnifier);
     const LONG onScreen = std::clamp(r.left, 0L, 1280 - m.width());
-    const POINT expected[] = {
+    const POINT places[] = {
         {r.right + 4, r.top}, {onScreen, r.bottom + 4}, {onScreen, r.top - 4 - m.height()}, {r.left - 4 - m.width(), r.top}};
-    EXPECT_EQ(std::make_pair(m.left, m.top), std::make_pair(expected[side].x, expected[side].y));
+    EXPECT_EQ(std::make_pair(m.left, m.top), std::make_pair(places[side].x, places[side].y));
   }
 }
 

@@ -29,13 +29,12 @@ class RulerProgram : public ::testing::Test {
     ASSERT_NE(ruler, nullptr);
     settle(500);
   }
-  // Opens the ruler's menu with a right-click on a bare spot of the strip.
+  // The ruler's menu, opened on a bare spot of the strip.
   void openMenu() {
-    const Box r = rectOf(ruler);
-    click({r.left + 60, r.top + 40}, true);
+    click({rectOf(ruler).left + 60, rectOf(ruler).top + 40}, true);
     settle(300);
   }
-  // A unit from the menu by keys, by its place in menu order.
+  // A unit by its place in menu order, chosen by keys.
   void chooseUnit(int unit) {
     openMenu();
     key('W');
@@ -44,11 +43,13 @@ class RulerProgram : public ::testing::Test {
     if (unit > 0) key(VK_RETURN);
     settle(400);
   }
-  // The window a menu item opens, chosen by its access key; null when none comes up.
+  // The window a menu item opens, chosen by its access key, once it has settled; null when none comes up.
   HWND openFromMenu(WORD accessKey, const wchar_t* className) {
     openMenu();
     key(accessKey);
-    return program.window(className);
+    HWND opened = program.window(className);
+    if (opened != nullptr) settle(500);
+    return opened;
   }
 
   Program program;

@@ -1,8 +1,5 @@
-// Soak: thousands of random real input events at a running lindrel.exe — clicks, drags on
-// every edge and past it, double-clicks, arrow keys with every modifier, every menu item but
-// the exit, the magnifier and the about box opened and closed, pen drags, typing into every
-// box — in bursts. After each burst, at rest: the process lives, every window of it answers,
-// the ruler is at least 500 twips both ways and topmost, and no message box is left open.
+// Soak: random real input at a running lindrel.exe in bursts, everything a user can do but
+// exit; after each burst, at rest, the checks of checkAtRest().
 // Usage: soak_driver.exe [events=10000] [seconds=1200] [seed=1]
 
 #include <algorithm>
@@ -48,7 +45,6 @@ class Soak {
                  pick(b.top + margin, std::max(b.top + margin, b.bottom - margin - 1))};
   }
 
-  // Opens the ruler's menu somewhere on the strip and presses an item's access key.
   void chooseFromMenu(const Box& ruler, WORD accessKey) {
     click(inside(ruler), true);
     settle(250);
@@ -69,24 +65,16 @@ class Soak {
         hoverAndDrag(from, to, pick(1, 10));
         break;
       }
-      case 4:
-        doubleClick(inside(b));
-        settle(200);
-        break;
+      case 4: doubleClick(inside(b)); settle(200); break;
       case 5:  // arrow keys with any modifiers
         click(inside(b));
-        for (int i = pick(1, 8); i > 0; --i) {
-          key(static_cast<WORD>(VK_LEFT + pick(0, 3)), chance(40), chance(25), chance(15));
-        }
+        for (int i = pick(1, 8); i > 0; --i) key(static_cast<WORD>(VK_LEFT + pick(0, 3)), chance(40), chance(25), chance(15));
         break;
       case 6: case 7: chooseUnit(b); break;
       case 8: chooseFromMenu(b, 'Z'); break;
       case 9: aboutAction(b); break;
       case 10: case 11: case 12: magnifierAction(); break;
-      case 13:  // anywhere on the screen, then Esc for whatever that opened
-        click(somewhere(), chance(20));
-        key(VK_ESCAPE);
-        break;
+      case 13: click(somewhere(), chance(20)); key(VK_ESCAPE); break;  // Esc for whatever that opened
       default:
         if (HWND m = magnifier()) {  // its close box
           const Box mb = rectOf(m);
@@ -98,7 +86,6 @@ class Soak {
     }
   }
 
-  // Pixels, or centimetres at any of the resolutions.
   void chooseUnit(const Box& b) {
     chooseFromMenu(b, 'W');
     const bool pixels = chance(20);
@@ -160,7 +147,8 @@ class Soak {
     }
   }
 
-  // Lets everything come to rest, then looks.
+  // At rest: the process lives, every window of it answers, the ruler is at least 500 twips
+  // both ways and topmost, and no about box or message box is left open.
   int checkAtRest(int burst) {
     int failures = 0;
     const auto fail = [&](const char* what) {

@@ -28,12 +28,11 @@ class About : public SimApp {
   AboutBox& about() { return app.about(); }
   SimWindow& box() { return dynamic_cast<SimWindow&>(*about().window()); }
 
-  // Right-click on the ruler, choose the about item; drive runs while the box is up.
+  // From the ruler's menu; drive runs while the box is up.
   void open(const std::function<void()>& drive = [] {}) {
     sim.onModal = [&](platform::Window&) { drive(); };
     chooseFromMenu(Point{rulerRect().left + 40, rulerRect().top + 30}, "关于软件(&A)");
   }
-  // Presses the system information button of a box opened from the menu.
   void pressSystemInfo() {
     open([&] {
       sim.press(*about().systemInfoButton());

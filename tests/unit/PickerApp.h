@@ -28,7 +28,6 @@ class PickerApp : public SimApp {
   MagnifierWindow& picker() { return app.magnifier(); }
   SimWindow& window() { return dynamic_cast<SimWindow&>(*picker().window()); }
 
-  // Right-click on the ruler and choose the magnifier.
   void open() { chooseFromMenu(Point{rulerRect().left + 41, rulerRect().top + 40}, "放大取色(&Z)"); }
   void choose(Notation notation) { sim.choose(picker().notationList(), static_cast<int>(notation)); }
 

@@ -1,6 +1,8 @@
 // Editing the colour with the component boxes and the bars, and the colour state across
 // closing and opening the window.
 
+#include <cstdio>
+
 #include "tests/unit/PickerApp.h"
 
 namespace lindrel::testing {
@@ -9,30 +11,50 @@ namespace {
 class PickerEditing : public PickerApp {
  protected:
   PickerEditing() { choose(Notation::Rgb); }  // the RGB notation reads plainly
+
+  struct Step {
+    Channel box;
+    const char* text;  // typed, or when edited, the whole text after a delete, paste or undo
+    std::vector<std::string> shown;  // the code, then the red, green and blue boxes
+  };
+  // After each step the bars, the colour and the swatch follow the code, with no message.
+  void expectSteps(std::initializer_list<Step> steps, bool edit = false) {
+    for (int step = 0; const Step& s : steps) {
+      SCOPED_TRACE(::testing::Message() << "step " << step++);
+      if (edit) sim.edit(picker().channelBox(s.box), s.text);
+      else sim.type(picker().channelBox(s.box), s.text);
+      EXPECT_EQ(texts(), s.shown);
+      int r = -1, g = -1, b = -1;
+      std::sscanf(s.shown[0].c_str(), "%d,%d,%d", &r, &g, &b);
+      EXPECT_EQ(bars(), (std::vector<int>{r, g, b}));
+      EXPECT_EQ(picker().colour(), rgb(r, g, b));
+      EXPECT_EQ(swatch(), rgb(r, g, b));
+    }
+    EXPECT_TRUE(messages().empty());
+  }
 };
 
 TEST_F(PickerEditing, EachAcceptedKeyRecoloursFromWhatTheBoxesShow) {
-  MagnifierWindow& p = picker();
-  sim.type(p.channelBox(Channel::Red), "\b\b\b");  // an empty box is a step of typing: 0, no message
-  EXPECT_EQ(texts(), (std::vector<std::string>{"0,255,255", "", "255", "255"}));
-  EXPECT_EQ(bars(), (std::vector<int>{0, 255, 255}));
-  sim.type(p.channelBox(Channel::Red), "1");
-  EXPECT_EQ(texts()[0], "1,255,255");
-  sim.type(p.channelBox(Channel::Red), "2x-8 ");  // only digits land
-  EXPECT_EQ(texts(), (std::vector<std::string>{"128,255,255", "128", "255", "255"}));
-  EXPECT_EQ(p.colour(), rgb(128, 255, 255));
-  EXPECT_EQ(swatch(), rgb(128, 255, 255));
-  EXPECT_EQ(bars(), (std::vector<int>{128, 255, 255}));
+  using enum Channel;
+  expectSteps({
+      {Red, "\b\b\b", {"0,255,255", "", "255", "255"}},  // an empty box is a step of typing: 0, no message
+      {Red, "1", {"1,255,255", "1", "255", "255"}},
+      {Red, "2x-8 ", {"128,255,255", "128", "255", "255"}},  // only digits land
+      {Green, "\b\b\b30", {"128,30,255", "128", "30", "255"}},
+      {Green, "0", {"128,255,255", "128", "255", "255"}},  // 300 is held to 255 at once
+      // Red and green keep what was typed, blue is rewritten.
+      {Green, "\b\b\b05", {"128,5,255", "128", "05", "255"}},
+      {Blue, "\b\b\b007", {"128,5,7", "128", "05", "7"}},
+  });
+}
 
-  sim.type(p.channelBox(Channel::Green), "\b\b\b30");
-  EXPECT_EQ(texts()[0], "128,30,255");
-  sim.type(p.channelBox(Channel::Green), "0");  // 300 is held to 255 at once
-  EXPECT_EQ(texts(), (std::vector<std::string>{"128,255,255", "128", "255", "255"}));
-  sim.type(p.channelBox(Channel::Green), "\b\b\b05");  // red and green keep what was typed, blue is rewritten
-  sim.type(p.channelBox(Channel::Blue), "\b\b\b007");
-  EXPECT_EQ(texts(), (std::vector<std::string>{"128,5,7", "128", "05", "7"}));
-  EXPECT_EQ(bars(), (std::vector<int>{128, 5, 7}));
-  EXPECT_TRUE(messages().empty());
+TEST_F(PickerEditing, DeletePasteAndUndoRecolourAsTypingDoes) {
+  using enum Channel;
+  expectSteps({{Red, "", {"0,255,255", "", "255", "255"}},  // all selected, then Delete
+               {Green, "77", {"0,77,255", "", "77", "255"}},  // pasted over
+               {Blue, "400", {"0,77,255", "", "77", "255"}},  // held to 255 at once, as a typed value is
+               {Red, "18", {"18,77,255", "18", "77", "255"}}},  // undone back to an earlier text
+              true);
 }
 
 TEST_F(PickerEditing, APasteThatIsNoNumberBringsOneMessageAndTheBoxGoesBack) {
@@ -49,22 +71,6 @@ TEST_F(PickerEditing, APasteThatIsNoNumberBringsOneMessageAndTheBoxGoesBack) {
   EXPECT_EQ(messages().size(), 1u);
   EXPECT_EQ(p.colour(), rgb(18, 255, 3));
   EXPECT_EQ(swatch(), rgb(18, 255, 3));
-}
-
-TEST_F(PickerEditing, DeletePasteAndUndoRecolourAsTypingDoes) {
-  MagnifierWindow& p = picker();
-  sim.edit(p.channelBox(Channel::Red), "");  // all selected, then Delete
-  EXPECT_EQ(texts(), (std::vector<std::string>{"0,255,255", "", "255", "255"}));
-  EXPECT_EQ(bars(), (std::vector<int>{0, 255, 255}));
-  sim.edit(p.channelBox(Channel::Green), "77");  // pasted over
-  sim.edit(p.channelBox(Channel::Blue), "400");  // held to 255 at once, as a typed value is
-  EXPECT_EQ(texts(), (std::vector<std::string>{"0,77,255", "", "77", "255"}));
-  EXPECT_EQ(swatch(), rgb(0, 77, 255));
-  EXPECT_EQ(bars(), (std::vector<int>{0, 77, 255}));
-  sim.edit(p.channelBox(Channel::Red), "18");  // undone back to an earlier text
-  EXPECT_EQ(p.colour(), rgb(18, 77, 255));
-  EXPECT_EQ(p.codeBox().text(), "18,77,255");
-  EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(PickerEditing, AThumbDragUpdatesItsBoxTheCodeTheSwatchAndTheOtherBars) {

@@ -13,7 +13,7 @@ using platform::PointerShape;
 
 class RulerInteraction : public SimApp {
  protected:
-  // Puts the pointer somewhere and lets the zone timer look at it.
+  // Lets the zone timer see the pointer.
   void hover(Point p) {
     sim.moveCursor(p);
     sim.advance(100);
@@ -29,7 +29,6 @@ class RulerInteraction : public SimApp {
     std::replace(c.begin(), c.end(), '\n', ' ');
     return c;
   }
-  // A left press, moves through the points, and the release at the last.
   void gesture(Point from, const std::vector<Point>& through) {
     sim.mouseDown(MouseButton::Left, from);
     Point at = from;
@@ -40,23 +39,17 @@ class RulerInteraction : public SimApp {
 
 TEST_F(RulerInteraction, TheDoubleArrowsShowOnlyOverTheStripsOwnBandsAndOnlyWhileThePointerIsThere) {
   // The strip is at (320, 366) - (960, 433); the bands are its last 4 pixels.
-  struct Case {
-    Point at;
-    DragZone zone;
-    PointerShape pointer;
-  };
   using Z = DragZone;
   using P = PointerShape;
-  const Case cases[] = {
+  const std::tuple<Point, DragZone, PointerShape> cases[] = {
       {{955, 400}, Z::Move, P::Default},      {{956, 400}, Z::RightEdge, P::SizeWE},
       {{959, 400}, Z::RightEdge, P::SizeWE},  {{500, 428}, Z::Move, P::Default},
       {{500, 429}, Z::BottomEdge, P::SizeNS}, {{956, 429}, Z::Corner, P::SizeNWSE},
       {{959, 432}, Z::Corner, P::SizeNWSE},
   };
-  for (const Case& c : cases) {
-    hover(c.at);
-    EXPECT_EQ(ruler().dragZone(), c.zone) << c.at.x << "," << c.at.y;
-    EXPECT_EQ(rulerWindow().pointer(), c.pointer) << c.at.x << "," << c.at.y;
+  for (const auto& [at, zone, pointer] : cases) {
+    hover(at);
+    EXPECT_EQ(std::pair(ruler().dragZone(), rulerWindow().pointer()), std::pair(zone, pointer)) << at.x << "," << at.y;
     EXPECT_TRUE(ruler().edgeZoneTimer().enabled());
   }
   // Off the strip (beside a band, or far along it) nothing follows the pointer any more.
@@ -74,7 +67,7 @@ TEST_F(RulerInteraction, ThePressDecidesTheZoneNotTheLastTick) {
   sim.mouseDown(MouseButton::Left, Point{958, 400});
   sim.moveCursor(Point{1000, 400});
   sim.advance(300);
-  EXPECT_EQ(rulerWindow().pointer(), PointerShape::SizeWE);  // the drag keeps its double arrow
+  EXPECT_EQ(rulerWindow().pointer(), PointerShape::SizeWE);
   sim.mouseUp(MouseButton::Left, Point{1000, 400});
   EXPECT_EQ(rulerRect(), (Rect{320, 366, 1000, 433}));
   hover(Point{998, 400});
@@ -141,15 +134,12 @@ TEST_F(RulerInteraction, ASizeTooSmallBringsOneMessageAndTheSizeTheGestureBeganW
 
 TEST_F(RulerInteraction, MiddleButtonsAndTwoButtonDragsChangeNothing) {
   hover(rulerMiddle());
-  sim.mouseDown(MouseButton::Middle, Point{400, 400});
-  sim.moveCursor(Point{450, 420});
-  sim.mouseUp(MouseButton::Middle, Point{450, 420});
   sim.onPopupMenu = [](const platform::sim::PopupRecord&) { return std::vector<std::string>{}; };
-  sim.mouseDown(MouseButton::Left, Point{400, 400});
-  sim.mouseDown(MouseButton::Right, Point{400, 400});
-  sim.moveCursor(Point{450, 420});
-  sim.mouseUp(MouseButton::Right, Point{450, 420});
-  sim.mouseUp(MouseButton::Left, Point{450, 420});
+  for (const auto& held : {std::vector{MouseButton::Middle}, std::vector{MouseButton::Left, MouseButton::Right}}) {
+    for (const MouseButton b : held) sim.mouseDown(b, Point{400, 400});
+    sim.moveCursor(Point{450, 420});
+    for (auto b = held.rbegin(); b != held.rend(); ++b) sim.mouseUp(*b, Point{450, 420});
+  }
   EXPECT_EQ(rulerRect(), (Rect{320, 366, 960, 433}));
 }
 
@@ -179,10 +169,9 @@ TEST_F(WideDesktopDrag, TheStripMovesOntoEveryMonitorAndItsScaleReachesItsEndHow
 
 TEST_F(RulerInteraction, TheMenuOpensAtThePointerFromTheStripAndFromEitherLabel) {
   const std::vector<std::string> expected = {"单位设置(&W)", "-", "放大取色(&Z)", "-", "关于软件(&A)", "-", "退出程序(&E)"};
-  chooseFromMenu(rulerMiddle(), "");
-  chooseFromMenu(insideReadout(), "");
   const Rect credit = ruler().creditLabel().pixelRect();
-  chooseFromMenu(Point{rulerRect().left + credit.left + 3, rulerRect().top + credit.top + 3}, "");
+  const Point onCredit{rulerRect().left + credit.left + 3, rulerRect().top + credit.top + 3};
+  for (const Point at : {rulerMiddle(), insideReadout(), onCredit}) chooseFromMenu(at, "");
   ASSERT_EQ(sim.popups().size(), 3u);
   for (const auto& popup : sim.popups()) EXPECT_EQ(popup.captions, expected);
   EXPECT_EQ(sim.popups()[0].at, rulerMiddle());
@@ -223,29 +212,21 @@ TEST_P(UnitCommands, RedrawTheScaleInTheUnitAndKeepTheStripsPlaceAndSize) {
   EXPECT_FALSE(wroteText(u.horizontalMark.text, u.horizontalMark.at));  // the old scale was cleared
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryUnit, UnitCommands,
-    ::testing::Values(
-        UnitCase{"Pixels", "像素(&P)", Unit::pixels(), "单位:像素", {{24, 18}, "30"}, {{23, 25}, "30"}},
-        UnitCase{"Cm72Dpi", "72 DPI", Unit::centimetres(Resolution::Dpi72), "单位: 厘米 72 DPI", {{26, 18}, "1"},
-                 {{23, 26}, "1"}},
-        UnitCase{"Cm200Dpi", "200 DPI(FAX)", Unit::centimetres(Resolution::Dpi200Fax), "单位:厘米 200 DPI(FAX)",
-                 {{76, 18}, "1"}, {{23, 77}, "1"}},
-        UnitCase{"Cm300Dpi", "300 DPI", Unit::centimetres(Resolution::Dpi300), "单位:厘米 300 DPI", {{116, 18}, "1"},
-                 {{23, 116}, "1"}},
-        UnitCase{"Cm600Dpi", "600 DPI", Unit::centimetres(Resolution::Dpi600), "单位:厘米 600 DPI",
-                 {{111, 18}, "0.5"}, {{23, 112}, "0.5"}},
-        UnitCase{"Cm1200Dpi", "1200 DPI", Unit::centimetres(Resolution::Dpi1200), "单位:厘米 1200 DPI",
-                 {{87, 18}, "0.2"}, {{23, 88}, "0.2"}}),
-    [](const ::testing::TestParamInfo<UnitCase>& info) { return std::string(info.param.name); });
+using R = Resolution;
+const UnitCase kUnitCases[] = {
+    {"Pixels", "像素(&P)", Unit::pixels(), "单位:像素", {{24, 18}, "30"}, {{23, 25}, "30"}},
+    {"Cm72Dpi", "72 DPI", Unit::centimetres(R::Dpi72), "单位: 厘米 72 DPI", {{26, 18}, "1"}, {{23, 26}, "1"}},
+    {"Cm200Dpi", "200 DPI(FAX)", Unit::centimetres(R::Dpi200Fax), "单位:厘米 200 DPI(FAX)", {{76, 18}, "1"}, {{23, 77}, "1"}},
+    {"Cm300Dpi", "300 DPI", Unit::centimetres(R::Dpi300), "单位:厘米 300 DPI", {{116, 18}, "1"}, {{23, 116}, "1"}},
+    {"Cm600Dpi", "600 DPI", Unit::centimetres(R::Dpi600), "单位:厘米 600 DPI", {{111, 18}, "0.5"}, {{23, 112}, "0.5"}},
+    {"Cm1200Dpi", "1200 DPI", Unit::centimetres(R::Dpi1200), "单位:厘米 1200 DPI", {{87, 18}, "0.2"}, {{23, 88}, "0.2"}},
+};
+INSTANTIATE_TEST_SUITE_P(EveryUnit, UnitCommands, ::testing::ValuesIn(kUnitCases),
+                         [](const ::testing::TestParamInfo<UnitCase>& info) { return std::string(info.param.name); });
 
 TEST_F(RulerInteraction, TurningKeepsLengthAndThicknessAndTheStripOnItsMonitor) {
   const int verticalDefault = ruler().defaultThicknessPixels(Orientation::Vertical);
-  struct Case {
-    Rect before;
-    Rect after;
-  };
-  const Case cases[] = {
+  const std::pair<Rect, Rect> cases[] = {
       // At the default thickness the strip takes the other orientation's, and near the
       // bottom edge it moves up just enough; turned back, it has its first size.
       {{320, 366, 960, 433}, {320, 160, 320 + verticalDefault, 800}},
@@ -255,14 +236,14 @@ TEST_F(RulerInteraction, TurningKeepsLengthAndThicknessAndTheStripOnItsMonitor) 
       // Near the right edge it moves left just enough.
       {{1200, 100, 1270, 500}, {880, 100, 1280, 170}},
   };
-  for (const Case& c : cases) {
-    ruler().window().move(c.before.left * 15, c.before.top * 15);
-    ruler().window().setWidth(c.before.width() * 15);
-    ruler().window().setHeight(c.before.height() * 15);
-    const Orientation before = ruler().state().orientation;
-    sim.doubleClick(Point{c.before.left + 10, c.before.top + 10});
-    EXPECT_NE(ruler().state().orientation, before);
-    EXPECT_EQ(rulerRect(), c.after);
+  for (const auto& [before, after] : cases) {
+    ruler().window().move(before.left * 15, before.top * 15);
+    ruler().window().setWidth(before.width() * 15);
+    ruler().window().setHeight(before.height() * 15);
+    const Orientation turnedFrom = ruler().state().orientation;
+    sim.doubleClick(Point{before.left + 10, before.top + 10});
+    EXPECT_NE(ruler().state().orientation, turnedFrom);
+    EXPECT_EQ(rulerRect(), after);
   }
   EXPECT_TRUE(sim.messageBoxes().empty());
 }

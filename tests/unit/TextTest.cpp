@@ -61,11 +61,8 @@ TEST(ToInteger16, ReadsNumbersWithBlanksRoundsHalfToEvenAndRejectsTheRest) {
 }
 
 TEST(LeadingNumber, TakesTheNumberAtTheStartOrZero) {
-  EXPECT_EQ(text::leadingNumber("7"), 7);
-  EXPECT_EQ(text::leadingNumber("  12abc"), 12);
-  EXPECT_EQ(text::leadingNumber("#"), 0);
-  EXPECT_EQ(text::leadingNumber(""), 0);
-  EXPECT_EQ(text::leadingNumber("-2.5x"), -2.5);
+  const std::pair<const char*, double> cases[] = {{"7", 7}, {"  12abc", 12}, {"#", 0}, {"", 0}, {"-2.5x", -2.5}};
+  for (const auto& [typed, value] : cases) EXPECT_EQ(text::leadingNumber(typed), value) << typed;
 }
 
 TEST(Slicing, CountsCharactersNotBytes) {
