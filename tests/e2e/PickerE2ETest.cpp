@@ -44,7 +44,7 @@ class PickerE2E : public RulerProgram {
   }
   // Closes the magnifier by keys and opens it again from the ruler's menu.
   void reopen() {
-    click({rectOf(magnifier).left + 40, rectOf(magnifier).top + 8});  // its caption, for the keys
+    click(uncoveredSpot(magnifier, 8, 40));  // its caption, for the keys
     key(VK_F4, false, false, true);
     ASSERT_TRUE(waitFor([&] { return !::IsWindowVisible(magnifier); }));
     open();
@@ -71,6 +71,19 @@ class PickerE2E : public RulerProgram {
 
 TEST_F(PickerE2E, ThePenPicksTheRulersYellowWhichIsCopiedAndShownInAnotherNotation) {
   EXPECT_TRUE(isTopmost(magnifier));
+  // Laid out at the DPI: no control covers another or is cut by the window's edge.
+  RECT client{};
+  ::GetClientRect(magnifier, &client);
+  ::MapWindowPoints(magnifier, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  std::vector<RECT> controls;
+  for (HWND c = ::GetWindow(magnifier, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
+    RECT r{}, inside{};
+    ::GetWindowRect(c, &r);
+    EXPECT_TRUE(::IntersectRect(&inside, &r, &client) && ::EqualRect(&inside, &r)) << "a control cut by the window edge at " << r.left << "," << r.top;
+    for (const RECT& other : controls) EXPECT_FALSE(::IntersectRect(&inside, &r, &other));
+    controls.push_back(r);
+  }
+  EXPECT_GE(controls.size(), 11u);
   // The first opening of a run shows white, everywhere.
   EXPECT_EQ(shown(), everywhere(L"#FFFFFF", {L"255", L"255", L"255"}));
   EXPECT_EQ(centrePixel(swatch()), RGB(255, 255, 255));
@@ -182,6 +195,12 @@ TEST_F(PickerE2E, EveryOpeningShowsTheSetColourAndIsBesideTheRulerWhollyOnTheScr
     EXPECT_EQ(shown(), expected);
     EXPECT_EQ(centrePixel(swatch()), RGB(255, green, 0));
     const Box m = rectOf(magnifier);
+    if (screenDpi() != 96) {
+      // At 200 % the magnifier is taller than the room above or below the strip on this
+      // screen: only wholly on the screen.
+      EXPECT_TRUE(m.left >= 0 && m.top >= 0 && m.right <= 1280 && m.bottom <= 800) << m;
+      continue;
+    }
     const LONG onScreen = std::clamp(r.left, 0L, 1280 - m.width());
     const POINT places[] = {
         {r.right + 4, r.top}, {onScreen, r.bottom + 4}, {onScreen, r.top - 4 - m.height()}, {r.left - 4 - m.width(), r.top}};

@@ -14,8 +14,8 @@ namespace {
 
 // No tick reaches further from the scale's edge than this: past it, static ink is a number.
 constexpr int kTickReach = 19;
-// Horizontal numbers are written from row 18 in an 11-pixel font.
-constexpr int kNumberBandEnd = 30;
+// Horizontal numbers are written from row 18, in an 11-pixel font at 96 DPI.
+int numberBandEnd() { return 18 + atDpi(12); }
 
 // Pixels of an area that are not the ruler's yellow: text, smoothed or not.
 int inkIn(const Box& area) {
@@ -97,14 +97,25 @@ using RulerE2E = RulerProgram;
 
 TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbarWithItsScaleAndReadout) {
   const Box r = rectOf(ruler);
-  EXPECT_EQ(r, (Box{320, 366, 960, 433}));
+  // As thick as its texts need at the DPI: 67 pixels at 96.
+  const LONG thickness = r.height();
+  if (screenDpi() == 96) EXPECT_EQ(thickness, 67);
+  EXPECT_GE(thickness, atDpi(67));
+  EXPECT_EQ(r, (Box{320, (800 - thickness) / 2, 960, (800 - thickness) / 2 + thickness}));
   EXPECT_TRUE(isTopmost(ruler));
   EXPECT_EQ(::GetWindowLongW(ruler, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW), WS_EX_TOOLWINDOW);
   EXPECT_EQ(::GetWindowLongW(ruler, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
-  // Below the scale's numbers, on one line in the bottom-right corner: "Lindrel", then the readout.
-  EXPECT_GT(inkIn(Box{r.right - 160, r.top + 40, r.right - 5, r.bottom - 5}), 150);  // the readout
-  EXPECT_GT(inkIn(Box{r.right - 225, r.top + 40, r.right - 170, r.bottom - 5}), 40);  // "Lindrel"
-  EXPECT_EQ(inkIn(Box{r.left + 20, r.top + kNumberBandEnd + 1, r.left + 300, r.bottom}), 0);
+  // Below the scale's numbers, in the bottom-right corner: "Lindrel" and the readout.
+  if (screenDpi() == 96) {
+    EXPECT_GT(inkIn(Box{r.right - 160, r.top + 40, r.right - 5, r.bottom - 5}), 150);  // the readout
+    EXPECT_GT(inkIn(Box{r.right - 225, r.top + 40, r.right - 170, r.bottom - 5}), 40);  // "Lindrel"
+  }
+  EXPECT_GT(inkIn(Box{r.left + 200, r.top + numberBandEnd() + 1, r.right - 5, r.bottom - 5}), atDpi(190));
+  EXPECT_EQ(inkIn(Box{r.left + 20, r.top + numberBandEnd() + 1, r.left + 200, r.bottom}), 0);
+  // The texts grow with the DPI: a number's digits are 8 pixels tall at 96 DPI, the figures
+  // at the end of the readout 9.
+  EXPECT_GE(tallestInk(Box{r.left + 52, r.top + kTickReach + 1, r.left + 69, r.top + numberBandEnd()}), atDpi(8));
+  EXPECT_GE(tallestInk(Box{r.right - 100, r.top + numberBandEnd() + 2, r.right - 4, r.bottom}), atDpi(9));
   // The pixel scale along the top: a tick on every even column, none on the odd, in the rows every tick covers.
   const Shot top(Box{r.left, r.top, r.left + 200, r.top + 5});
   for (int x = 0; x < 200; ++x) {
@@ -122,15 +133,21 @@ TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbarWith
 TEST_F(RulerE2E, InEveryUnitEitherWayTheReadoutKeepsClearOfTheNumbersOnTheStripAndTheNumbersApart) {
   for (const bool vertical : {false, true}) {
     if (vertical) {
-      // Turned, then moved to the top of the screen so its bottom edge has room to grow.
-      doubleClick({400, 400});
-      ASSERT_TRUE(waitFor([&] { return rectOf(ruler).height() == 640; }));
+      // Turned, then moved to the top of the screen, so its bottom edge has that room too.
+      doubleClick({200, 400});
+      ASSERT_TRUE(waitFor([&] { return rectOf(ruler).height() == 400; }));
       const Box turned = rectOf(ruler);
-      drag({turned.left + 60, turned.top + 300}, {turned.left + 60, 300});
+      drag({turned.left + 20, turned.top + 200}, {turned.left + 20, 200});
+    } else {
+      // Moved to the screen's left edge and shortened, so its right edge has room to take
+      // the labels past where they were.
+      drag({400, 400}, {80, 400});
       settle(200);
+      drag({638, 400}, {400, 400});
     }
+    settle(200);
     const Box r = rectOf(ruler);
-    ASSERT_EQ(vertical ? r.height() : r.width(), 640);
+    ASSERT_EQ(vertical ? r.height() : r.width(), 400);
     for (int unit = 0; unit < kUnits; ++unit) {
       SCOPED_TRACE(testing::Message() << (vertical ? "vertical" : "horizontal") << ", unit " << unit);
       chooseUnit(unit);
@@ -155,9 +172,10 @@ TEST_F(RulerE2E, AStripLongerThanTheScreenHasItsScaleToTheEndAndTurnsShortenedOn
   // Moved left past the screen's edge, then stretched to the screen's right edge.
   drag({900, 400}, {100, 400});
   settle(200);
-  EXPECT_EQ(rectOf(ruler), (Box{-480, 366, 160, 433}));
+  const Box start = rectOf(ruler);
+  EXPECT_EQ(start, (Box{-480, start.top, 160, start.bottom}));
   drag({158, 400}, {1279, 400});
-  ASSERT_TRUE(waitFor([&] { return rectOf(ruler) == Box{-480, 366, 1279, 433}; }));
+  ASSERT_TRUE(waitFor([&] { return rectOf(ruler) == Box{-480, start.top, 1279, start.bottom}; }));
   settle(300);
   const Box r = rectOf(ruler);
   const Shot shot(Box{0, r.top, r.right, r.bottom});
@@ -165,17 +183,17 @@ TEST_F(RulerE2E, AStripLongerThanTheScreenHasItsScaleToTheEndAndTurnsShortenedOn
   for (int x = 0; x < shot.width(); ++x) wrong += (shot.at(x, 2) == kBlack) != ((x - r.left) % 2 == 0);
   EXPECT_EQ(wrong, 0) << "columns off the pixel scale's tick on every even column, up to the strip's end";
   // Four-digit numbers, every 30 pixels from 1020 at x = 540, keep apart.
-  EXPECT_GE(narrowestNumberGap({shot, false}, kNumberBandEnd), 3);
+  EXPECT_GE(narrowestNumberGap({shot, false}, numberBandEnd()), 3);
 
   // Turned: longer than the screen is high, so shortened to it and moved onto it.
   doubleClick({600, 400});
   ASSERT_TRUE(waitFor([&] { return rectOf(ruler).height() == 800; }));
   const LONG thickness = rectOf(ruler).width();
   EXPECT_EQ(rectOf(ruler), (Box{0, 0, thickness, 800}));
-  EXPECT_GT(thickness, 67);  // the vertical default, for the readout's lines beside the numbers
+  EXPECT_GT(thickness, atDpi(67));  // the vertical default, for the readout's lines beside the numbers
   doubleClick({thickness / 2, 400});
   ASSERT_TRUE(waitFor([&] { return rectOf(ruler).width() == 800; }));
-  EXPECT_EQ(rectOf(ruler), (Box{0, 0, 800, 67}));
+  EXPECT_EQ(rectOf(ruler), (Box{0, 0, 800, start.height()}));
 }
 
 TEST_F(RulerE2E, TheMenuByKeysRedrawsTheScaleAt300DpiAndItsExitCommandEndsTheProcess) {
@@ -202,18 +220,19 @@ TEST_F(RulerE2E, ADoubleClickTurnsTheStripAboutItsCornerOntoTheScreenAndArrowKey
   EXPECT_EQ(screenPixel(r.left + 4, r.top + 3), kYellow);
   doubleClick({340, 600});
   ASSERT_TRUE(waitFor([&] { return rectOf(ruler).width() == 640; }));
-  EXPECT_EQ(rectOf(ruler), (Box{320, 160, 960, 227}));
+  const LONG thickness = rectOf(ruler).height();  // the horizontal default again
+  EXPECT_EQ(rectOf(ruler), (Box{320, 160, 960, 160 + thickness}));
   click({500, 200});  // the ruler takes the keys
   settle(200);
-  key(VK_RIGHT);
+  key(VK_RIGHT);  // one physical pixel at any DPI
   EXPECT_TRUE(waitFor([&] { return rectOf(ruler).left == 321; }));
   key(VK_DOWN, true);
-  EXPECT_TRUE(waitFor([&] { return rectOf(ruler).height() == 68; }));
-  EXPECT_EQ(rectOf(ruler), (Box{321, 160, 961, 228}));
+  EXPECT_TRUE(waitFor([&] { return rectOf(ruler).height() == thickness + 1; }));
+  EXPECT_EQ(rectOf(ruler), (Box{321, 160, 961, 161 + thickness}));
   // A thickness of the user's own stays through a turn.
   doubleClick({500, 200});
   ASSERT_TRUE(waitFor([&] { return rectOf(ruler).height() == 640; }));
-  EXPECT_EQ(rectOf(ruler), (Box{321, 160, 389, 800}));
+  EXPECT_EQ(rectOf(ruler), (Box{321, 160, 322 + thickness, 800}));
 }
 
 TEST_F(RulerE2E, ThePointerShowsTheResizeBandsOnlyOverTheStripsOwnEdgesOrInAResizeDrag) {
@@ -226,11 +245,13 @@ TEST_F(RulerE2E, ThePointerShowsTheResizeBandsOnlyOverTheStripsOwnEdgesOrInAResi
   // Not just for a moment: the zone timer does not take it back.
   const auto keeps = [&](POINT p, HCURSOR shape) { return shows(p, shape) && (settle(300), pointerShape() == shape); };
   Box r = rectOf(ruler);
-  // The bands are the strip's last 4 pixels along its right and bottom edges.
+  // The bands are the strip's last 4 pixels at 96 DPI along its right and bottom edges.
+  const LONG band = atDpi(4);
   const std::pair<POINT, HCURSOR> spots[] = {
-      {{r.right - 1, r.top + 30}, we},     {{r.right - 4, r.top + 30}, we},   {{r.right - 5, r.top + 30}, arrow},
-      {{r.left + 300, r.bottom - 1}, ns},  {{r.left + 300, r.bottom - 4}, ns}, {{r.left + 300, r.bottom - 5}, arrow},
-      {{r.right - 4, r.bottom - 4}, nwse}, {{r.left + 1, r.top + 1}, arrow}};
+      {{r.right - 1, r.top + 30}, we},           {{r.right - band, r.top + 30}, we},
+      {{r.right - band - 1, r.top + 30}, arrow}, {{r.left + 300, r.bottom - 1}, ns},
+      {{r.left + 300, r.bottom - band}, ns},     {{r.left + 300, r.bottom - band - 1}, arrow},
+      {{r.right - band, r.bottom - band}, nwse}, {{r.left + 1, r.top + 1}, arrow}};
   for (const auto& [spot, shape] : spots) EXPECT_TRUE(shows(spot, shape)) << spot.x << "," << spot.y;
 
   // A resize drag keeps its pointer wherever the pointer goes.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "tests/e2e/Driver.h"
 
 namespace lindrel::e2e {
@@ -14,6 +16,39 @@ inline constexpr int kUnits = 6;
 
 // Text is smoothed: ink is anything but the ruler's yellow.
 inline bool isInk(COLORREF c) { return c != kYellow; }
+
+// The DPI texts and controls are laid out at (under Wine, one for every monitor).
+inline int screenDpi() {
+  HDC screen = ::GetDC(nullptr);
+  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+  ::ReleaseDC(nullptr, screen);
+  return dpi;
+}
+// A length of the design, in pixels at 96 DPI, at the screen's DPI.
+inline LONG atDpi(double pixels) { return std::lround(pixels * screenDpi() / 96.0); }
+
+// The tallest run of rows with ink in an area: the height of a line of text there.
+inline int tallestInk(const Box& area) {
+  const Shot shot(area);
+  int tallest = 0;
+  for (int y = 0, run = 0; y < shot.height(); ++y) {
+    bool ink = false;
+    for (int x = 0; x < shot.width() && !ink; ++x) ink = isInk(shot.at(x, y));
+    run = ink ? run + 1 : 0;
+    tallest = std::max(tallest, run);
+  }
+  return tallest;
+}
+
+// A point on a window at a height below its top, as far left as nothing covers it (a
+// magnifier beside a strip may lie over part of it on a small screen at 200 %).
+inline POINT uncoveredSpot(HWND window, LONG below, LONG fromLeft = 60) {
+  const Box r = rectOf(window);
+  for (LONG x = r.left + fromLeft; x < r.right - 20; x += 20) {
+    if (::WindowFromPoint(POINT{x, r.top + below}) == window) return POINT{x, r.top + below};
+  }
+  return POINT{r.left + fromLeft, r.top + below};
+}
 
 // How far down from the top edge the black tick at a column of the ruler reaches.
 inline int tickLength(const Box& ruler, int column) {
@@ -31,7 +66,7 @@ class RulerProgram : public ::testing::Test {
   }
   // The ruler's menu, opened on a bare spot of the strip.
   void openMenu() {
-    click({rectOf(ruler).left + 60, rectOf(ruler).top + 40}, true);
+    click(uncoveredSpot(ruler, 40), true);
     settle(300);
   }
   // A unit by its place in menu order, chosen by keys.
