@@ -27,8 +27,7 @@ class PickerEditing : public PickerApp {
       int r = -1, g = -1, b = -1;
       std::sscanf(s.shown[0].c_str(), "%d,%d,%d", &r, &g, &b);
       EXPECT_EQ(bars(), (std::vector<int>{r, g, b}));
-      EXPECT_EQ(picker().colour(), rgb(r, g, b));
-      EXPECT_EQ(swatch(), rgb(r, g, b));
+      for (const Colour c : {picker().colour(), swatch()}) EXPECT_EQ(c, rgb(r, g, b));
     }
     EXPECT_TRUE(messages().empty());
   }
@@ -36,16 +35,14 @@ class PickerEditing : public PickerApp {
 
 TEST_F(PickerEditing, EachAcceptedKeyRecoloursFromWhatTheBoxesShow) {
   using enum Channel;
-  expectSteps({
-      {Red, "\b\b\b", {"0,255,255", "", "255", "255"}},  // an empty box is a step of typing: 0, no message
-      {Red, "1", {"1,255,255", "1", "255", "255"}},
-      {Red, "2x-8 ", {"128,255,255", "128", "255", "255"}},  // only digits land
-      {Green, "\b\b\b30", {"128,30,255", "128", "30", "255"}},
-      {Green, "0", {"128,255,255", "128", "255", "255"}},  // 300 is held to 255 at once
-      // Red and green keep what was typed, blue is rewritten.
-      {Green, "\b\b\b05", {"128,5,255", "128", "05", "255"}},
-      {Blue, "\b\b\b007", {"128,5,7", "128", "05", "7"}},
-  });
+  expectSteps({{Red, "\b\b\b", {"0,255,255", "", "255", "255"}},  // an empty box is a step of typing: 0, no message
+               {Red, "1", {"1,255,255", "1", "255", "255"}},
+               {Red, "2x-8 ", {"128,255,255", "128", "255", "255"}},  // only digits land
+               {Green, "\b\b\b30", {"128,30,255", "128", "30", "255"}},
+               {Green, "0", {"128,255,255", "128", "255", "255"}},  // 300 is held to 255 at once
+               // Red and green keep what was typed, blue is rewritten.
+               {Green, "\b\b\b05", {"128,5,255", "128", "05", "255"}},
+               {Blue, "\b\b\b007", {"128,5,7", "128", "05", "7"}}});
 }
 
 TEST_F(PickerEditing, DeletePasteAndUndoRecolourAsTypingDoes) {
