@@ -1,6 +1,7 @@
 // Every handle the program takes is given back: the live handles counted through their
 // owners are back at their start after a thousand unit changes, a thousand magnifier ticks,
-// a hundred openings of the magnifier and of the about box, and a hundred copies.
+// a hundred openings of the magnifier and of the about box, a hundred copies, and a hundred
+// moves of the ruler and the magnifier to a monitor of 200 % and back.
 
 #include <gtest/gtest.h>
 
@@ -57,9 +58,27 @@ TEST(HandleHygiene, EveryHandleTakenIsGivenBack) {
     ::KillTimer(nullptr, timer);
   };
 
-  // One of everything first, so that what the program keeps for its whole life (fonts, the
-  // pen pointer) is already made when the counting starts.
+  // Windows tells a window that went to a monitor of another DPI; both windows go to 200 %
+  // and back, with the rectangles Windows would suggest.
+  const auto toDpiAndBack = [&] {
+    for (HWND hwnd : {reinterpret_cast<HWND>(app.ruler().window().hwnd()),
+                      reinterpret_cast<HWND>(app.magnifier().window()->hwnd())}) {
+      for (const int dpi : {192, 96}) {
+        RECT r{};
+        ::GetWindowRect(hwnd, &r);
+        const int scaled = dpi == 192 ? 2 : 1, shrunk = dpi == 192 ? 1 : 2;
+        RECT suggested{r.left, r.top, r.left + (r.right - r.left) * scaled / shrunk,
+                       r.top + (r.bottom - r.top) * scaled / shrunk};
+        ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+      }
+    }
+  };
+
+  // One of everything first, so that what the program keeps for its whole life (fonts at
+  // each DPI, the pen pointer) is already made when the counting starts.
   for (const int i : {0, 1}) unitChange(i);
+  app.openMagnifier();
+  toDpiAndBack();
   openAndCloseAbout();
   useMagnifier(1, 1);
   app.about().startSystemInfo();
@@ -79,6 +98,11 @@ TEST(HandleHygiene, EveryHandleTakenIsGivenBack) {
   }
   platform.pump(100);
   EXPECT_EQ(win32::liveHandles(), start) << "after 100 openings of the about box";
+  app.openMagnifier();
+  repeat(100, [&](int) { toDpiAndBack(); });
+  app.magnifier().window()->close();
+  platform.pump(100);
+  EXPECT_EQ(win32::liveHandles(), start) << "after 100 moves to 200 % and back";
   theApp = nullptr;
 }
 
