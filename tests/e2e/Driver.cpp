@@ -21,13 +21,14 @@ void send(std::vector<INPUT> in, DWORD settleMs) {
 }
 
 INPUT mouseInput(DWORD flags, POINT p) {
-  // Absolute over the primary screen, 0..65535, rounded up: the system rounds down to the pixel.
-  const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
+  // Absolute over every monitor together, 0..65535, rounded up: the system rounds down to the pixel.
+  const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const int w = ::GetSystemMetrics(SM_CXVIRTUALSCREEN), h = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
   INPUT in{};
   in.type = INPUT_MOUSE;
-  in.mi.dx = (p.x * 65536 + w - 1) / w;
-  in.mi.dy = (p.y * 65536 + h - 1) / h;
-  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  in.mi.dx = ((p.x - x) * 65536 + w - 1) / w;
+  in.mi.dy = ((p.y - y) * 65536 + h - 1) / h;
+  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
   return in;
 }
 

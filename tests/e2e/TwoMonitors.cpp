@@ -1,0 +1,65 @@
+// Two monitors side by side on the X dummy driver: the main one at 0..1280 and another left
+// of it at -1280..0. The ruler starts on the one under the pointer, measures on both and
+// across the boundary, and the magnifier picks on both.
+
+#include <cstdio>
+
+#include "tests/e2e/RulerProgram.h"
+
+namespace lindrel::e2e {
+namespace {
+
+// A tick on every even column of the strip and none on the odd, as far as it reaches.
+int columnsOffTheScale(const Box& r) {
+  const Shot top(Box{r.left, r.top, r.right, r.top + 3});
+  int wrong = 0;
+  for (int x = 0; x < top.width(); ++x) wrong += (top.at(x, 1) == kBlack) != (x % 2 == 0);
+  return wrong;
+}
+
+std::wstring htmlCode(COLORREF c) {
+  wchar_t code[8];
+  std::swprintf(code, 8, L"#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+  return code;
+}
+
+TEST(TwoMonitors, TheRulerStartsUnderThePointerMeasuresOnBothAndAcrossAndTheMagnifierPicksOnBoth) {
+  // Wine's desktop takes a moment after the display starts to find the second monitor.
+  ASSERT_TRUE(waitFor([] { return ::GetSystemMetrics(SM_CMONITORS) == 2; }, 15000));
+  ASSERT_EQ(::GetSystemMetrics(SM_XVIRTUALSCREEN), -1280);
+  moveTo({-640, 400});
+  Program program;
+  HWND ruler = program.window(L"LindrelRuler");
+  ASSERT_NE(ruler, nullptr);
+  settle(500);
+  // Centred on the left monitor, half as long as it.
+  EXPECT_EQ(rectOf(ruler), (Box{-960, 366, -320, 433}));
+  EXPECT_EQ(columnsOffTheScale(rectOf(ruler)), 0);
+
+  // Dragged half over the boundary: the scale runs on across it without a jump.
+  drag({-640, 400}, {0, 400});
+  settle(300);
+  const Box r = rectOf(ruler);
+  EXPECT_EQ(r, (Box{-320, 366, 320, 433}));
+  EXPECT_EQ(columnsOffTheScale(r), 0);
+
+  // The pen picks the ruler's yellow on the left monitor and the desktop on the right one.
+  click(uncoveredSpot(ruler, 40), true);
+  settle(300);
+  key('Z');
+  HWND magnifier = program.window(L"LindrelZoomOut");
+  ASSERT_NE(magnifier, nullptr);
+  settle(500);
+  const POINT pen = rectOf(child(magnifier, L"Button", 0)).centre();
+  drag(pen, {-300, r.bottom - 8}, 10, 300);
+  settle(200);
+  EXPECT_EQ(textOf(child(magnifier, L"Edit", 0)), L"#FFFF00");
+  const POINT desktop{1200, 780};
+  const std::wstring desktopCode = htmlCode(screenPixel(desktop.x, desktop.y));
+  drag(pen, desktop, 10, 300);
+  settle(200);
+  EXPECT_EQ(textOf(child(magnifier, L"Edit", 0)), desktopCode);
+}
+
+}  // namespace
+}  // namespace lindrel::e2e
