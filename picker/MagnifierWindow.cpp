@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "picker/Contrast.h"
 #include "platform/Errors.h"
 #include "platform/Handles.h"
 #include "platform/Text.h"
@@ -23,8 +24,17 @@ constexpr int kSampleIntervalMs = 50;
 constexpr int kChannelMax = 255;
 
 // Where each channel's label, bar and box stand, from the window's top (twips).
-constexpr std::array<double, 3> kChannelRowTopTwips{4080, 4440, 4800};
+constexpr std::array<double, 3> kChannelRowTopTwips{4470, 4800, 5130};
 constexpr std::array<const char*, 3> kChannelCaptions{"R:", "G:", "B:"};
+
+// The history's swatches: two columns right of the enlarged view, as tall as it, newest
+// first along each row (twips).
+constexpr std::size_t kHistoryColumns = 2;
+constexpr double kHistoryLeft = 3360, kHistoryTop = 120;
+constexpr double kHistoryWidth = 480, kHistoryHeight = 405, kHistoryGap = 90;
+
+// What the contrast box shows with no colour to measure against.
+constexpr const char* kNoContrast = "—";
 
 int channelOf(platform::Colour colour, Channel channel) {
   return static_cast<int>(colour >> (8 * static_cast<unsigned>(channel)) & 0xFF);
@@ -64,7 +74,7 @@ platform::Label& addChannelLabel(platform::Window& window, double top, const cha
 }
 
 platform::TextBox& addChannelBox(platform::Window& window, double top) {
-  platform::TextBoxSpec design{2880, top, 375, 270, "255", 3};
+  platform::TextBoxSpec design{4035, top, 375, 270, "255", 3};
   // Three digits fit the narrow box only in a size below the window's own, and without the
   // font's own margins (with them a box 25 pixels wide scrolls its third digit out of sight).
   design.font.points = 8;
@@ -73,6 +83,24 @@ platform::TextBox& addChannelBox(platform::Window& window, double top) {
 }
 
 bool isChannelBoxCharacter(char16_t c) { return c == u'\b' || (c >= u'0' && c <= u'9'); }
+
+platform::PictureBoxSpec historySwatchDesign(std::size_t slot) {
+  const auto column = static_cast<double>(slot % kHistoryColumns), row = static_cast<double>(slot / kHistoryColumns);
+  return {kHistoryLeft + column * (kHistoryWidth + kHistoryGap), kHistoryTop + row * (kHistoryHeight + kHistoryGap),
+          kHistoryWidth, kHistoryHeight};
+}
+
+// "4.49:1 AA", "7.12:1 AAA"; a ratio below AA for normal text carries no mark: "2.10:1".
+std::string contrastText(platform::Colour colour, std::optional<platform::Colour> partner) {
+  if (!partner) return kNoContrast;
+  const double ratio = contrast::ratio(colour, *partner);
+  switch (contrast::textLevelOf(ratio)) {
+    case contrast::TextLevel::AAA: return contrast::ratioText(ratio) + " AAA";
+    case contrast::TextLevel::AA: return contrast::ratioText(ratio) + " AA";
+    case contrast::TextLevel::Fails: break;
+  }
+  return contrast::ratioText(ratio);
+}
 
 }  // namespace
 
@@ -109,23 +137,24 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
   design.className = "LindrelZoomOut";
   design.caption = " 屏幕放大取色器 by:zyn";
   design.border = platform::Border::FixedToolWindow;
-  design.width = 3375;
-  design.height = 5280;
+  design.width = 4530;
+  design.height = 5520;
   window_ = platform_.createWindow(design);
   platform::Window& w = *window_;
 
   // Real controls in tab order.
   Controls& c = controls_;
   c.magnifierView = &w.addPictureBox({120, 120, 3135, 2895});
-  c.penButton = &w.addButton({2520, 3120, 735, 375, "", penImage_.picture});
+  c.penButton = &w.addButton({3675, 3120, 735, 375, "", penImage_.picture});
   c.swatch = &w.addPictureBox({120, 3120, 975, 375});
-  c.codeBox = &w.addTextBox({1200, 3120, 1215, 375, "#FFFFFF"});
-  c.notationList = &w.addComboBox({120, 3600, 1455, 300});
-  c.copyButton = &w.addButton({1680, 3600, 735, 375, "复制"});
-  c.setButton = &w.addButton({2520, 3600, 735, 375, "设置"});
+  // Wide enough for the longest code of any notation, "hsv(136.5, 89.5%, 67.1%)".
+  c.codeBox = &w.addTextBox({120, 3570, 4290, 375, "#FFFFFF"});
+  c.notationList = &w.addComboBox({120, 4020, 1935, 300});
+  c.copyButton = &w.addButton({2835, 4020, 735, 375, "复制"});
+  c.setButton = &w.addButton({3675, 4020, 735, 375, "设置"});
   for (const Channel channel : kChannels) {
     c.bars[index(channel)] =
-        &w.addScrollBar({360, kChannelRowTopTwips[index(channel)], 2415, 255, 0, kChannelMax, kChannelMax});
+        &w.addScrollBar({360, kChannelRowTopTwips[index(channel)], 3570, 255, 0, kChannelMax, kChannelMax});
   }
   for (const Channel channel : kChannels) {
     addChannelLabel(w, kChannelRowTopTwips[index(channel)], kChannelCaptions[index(channel)]);
@@ -133,12 +162,25 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
   for (const Channel channel : kChannels) {
     c.boxes[index(channel)] = &addChannelBox(w, kChannelRowTopTwips[index(channel)]);
   }
+  for (std::size_t slot = 0; slot < ColourHistory::kCapacity; ++slot) {
+    c.historySwatches[slot] = &w.addPictureBox(historySwatchDesign(slot));
+  }
+  c.partnerSwatch = &w.addPictureBox({1200, 3120, 375, 375});
+  platform::TextBoxSpec contrastDesign{1680, 3120, 1890, 375, kNoContrast};
+  contrastDesign.readOnly = true;  // a real box, so its text can be selected and copied
+  c.contrastBox = &w.addTextBox(contrastDesign);
   c.sampleTimer = &w.addTimer(kSampleIntervalMs, false);
 
   c.sampleTimer->onTimer = [this] { sampleTick(); };
   c.penButton->onMouseDown = [this](const platform::MouseEvent&) { startPicking(); };
   c.penButton->onMouseUp = [this](const platform::MouseEvent&) { stopPicking(); };
-  c.magnifierView->onMouseDown = [this](const platform::MouseEvent&) { sampleUnderPointer(); };
+  c.magnifierView->onMouseDown = [this](const platform::MouseEvent&) {
+    sampleUnderPointer();
+    takeColour();
+  };
+  for (std::size_t slot = 0; slot < ColourHistory::kCapacity; ++slot) {
+    c.historySwatches[slot]->onMouseDown = [this, slot](const platform::MouseEvent& e) { historySwatchPressed(slot, e); };
+  }
   c.notationList->onClick = [this] { showCode(); };
   c.copyButton->onClick = [this] { copyCode(); };
   c.setButton->onClick = [this] { applyTypedCode(); };
@@ -155,6 +197,7 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
   for (const Notation notation : colour_code::kNotations) c.notationList->addItem(colour_code::captionOf(notation));
   c.notationList->setListIndex(static_cast<int>(Notation::Html));
   showColour();
+  showHistory();
 }
 
 // ---- Sampling and the magnifier
@@ -181,6 +224,7 @@ void MagnifierWindow::showColour() {
   showCode();
   showChannels();
   swatch().setBackColor(colour_);
+  showContrast();
 }
 
 void MagnifierWindow::showChannels() {
@@ -218,9 +262,11 @@ void MagnifierWindow::paintMagnifiedView() {
 void MagnifierWindow::sampleTick() {
   sampleUnderPointer();
   paintMagnifiedView();
+  sampledSincePenDown_ = true;
 }
 
 void MagnifierWindow::startPicking() {
+  sampledSincePenDown_ = false;
   sampleTimer().setEnabled(true);
   window_->setPointer(platform::PointerShape::Pen);
   penButton().setPicture(platform::Picture::None);  // the pen is in the user's hand now
@@ -230,6 +276,8 @@ void MagnifierWindow::stopPicking() {
   sampleTimer().setEnabled(false);
   window_->setPointer(platform::PointerShape::Default);
   penButton().setPicture(penImage_.picture);
+  if (sampledSincePenDown_) takeColour();
+  sampledSincePenDown_ = false;
 }
 
 // ---- The code
@@ -240,11 +288,12 @@ void MagnifierWindow::showCode() {
   setTextIfChanged(codeBox(), colour_code::format(static_cast<Notation>(selected), colour_));
 }
 
-void MagnifierWindow::copyCode() {
-  const std::string code = codeBox().text();
+void MagnifierWindow::copyCode() { copyToClipboard(codeBox().text()); }
+
+void MagnifierWindow::copyToClipboard(const std::string& text) {
   try {
     platform_.clearClipboard();
-    platform_.setClipboardText(code);
+    platform_.setClipboardText(text);
   } catch (const PlatformError& error) {
     platform_.msgBox(error.description());
   }
@@ -256,6 +305,7 @@ void MagnifierWindow::applyTypedCode() {
     if (selected >= 0) colour_ = colour_code::parseTyped(static_cast<Notation>(selected), codeBox().text());
     swatch().setBackColor(colour_);
     showChannels();
+    takeColour();
   } catch (const PlatformError& error) {
     const platform::TopmostSuspended whileTheMessageIsUp(platform_.api(), window_->hwnd());
     platform_.msgBox(error.description());
@@ -275,6 +325,7 @@ void MagnifierWindow::recolourFromBoxes() {
     colour_ = platform::rgb(red, green, blue);
     showCode();
     swatch().setBackColor(colour_);
+    showContrast();
     setValueIfChanged(channelBar(Channel::Red), red);
     setValueIfChanged(channelBar(Channel::Green), green);
     setValueIfChanged(channelBar(Channel::Blue), blue);
@@ -291,6 +342,41 @@ void MagnifierWindow::recolourFromBoxes() {
 void MagnifierWindow::channelScrolled(Channel channel) {
   channelBox(channel).setText(std::to_string(channelBar(channel).value()));
   recolourFromBoxes();
+}
+
+// ---- The history and the contrast
+
+void MagnifierWindow::takeColour() {
+  history_.take(colour_);
+  showHistory();
+  showContrast();
+}
+
+void MagnifierWindow::showHistory() {
+  for (std::size_t slot = 0; slot < ColourHistory::kCapacity; ++slot) {
+    historySwatch(slot).setBackColor(history_.colourAt(slot).value_or(window_->backColor()));
+  }
+}
+
+void MagnifierWindow::showContrast() {
+  const std::optional<platform::Colour> partner = chosenPartner_ ? chosenPartner_ : history_.newestOtherThan(colour_);
+  partnerSwatch().setBackColor(partner.value_or(window_->backColor()));
+  setTextIfChanged(contrastBox(), contrastText(colour_, partner));
+}
+
+void MagnifierWindow::historySwatchPressed(std::size_t slot, const platform::MouseEvent& event) {
+  const std::optional<platform::Colour> taken = history_.colourAt(slot);
+  if (!taken) return;
+  if (event.buttons.contains(platform::MouseButton::Right)) {
+    const int selected = notationList().listIndex();
+    copyToClipboard(colour_code::format(selected < 0 ? Notation::Html : static_cast<Notation>(selected), *taken));
+  } else if (event.buttons.contains(platform::MouseButton::Left) && event.modifiers.ctrl) {
+    chosenPartner_ = chosenPartner_ == taken ? std::nullopt : taken;
+    showContrast();
+  } else if (event.buttons.contains(platform::MouseButton::Left)) {
+    colour_ = *taken;
+    showColour();
+  }
 }
 
 }  // namespace lindrel
