@@ -1,5 +1,6 @@
 #include "picker/MagnifierWindow.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@ using platform::PlatformError;
 
 constexpr int kZoom = 5;  // at the design DPI; in physical pixels it grows with the DPI
 constexpr int kViewSourcePixels = 100;  // screen pixels each way
+constexpr double kViewWidthTwips = 3135, kViewHeightTwips = 2895;
 constexpr int kPointerInsetPixels = 20;  // the pointer's place in the square, from its top-left
 constexpr int kSampleIntervalMs = 50;
 constexpr int kChannelMax = 255;
@@ -144,7 +146,7 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
 
   // Real controls in tab order.
   Controls& c = controls_;
-  c.magnifierView = &w.addPictureBox({120, 120, 3135, 2895});
+  c.magnifierView = &w.addPictureBox({120, 120, kViewWidthTwips, kViewHeightTwips});
   c.penButton = &w.addButton({3675, 3120, 735, 375, "", penImage_.picture});
   c.swatch = &w.addPictureBox({120, 3120, 975, 375});
   // Wide enough for the longest code of any notation, "hsv(136.5, 89.5%, 67.1%)".
@@ -237,25 +239,29 @@ void MagnifierWindow::showChannels() {
 
 void MagnifierWindow::paintMagnifiedView() {
   platform::Api& api = platform_.api();
-  const platform::Rect square{lastSample_.x - kPointerInsetPixels, lastSample_.y - kPointerInsetPixels,
-                              lastSample_.x - kPointerInsetPixels + kViewSourcePixels,
-                              lastSample_.y - kPointerInsetPixels + kViewSourcePixels};
-  // What lies outside the desktop shows black; only the rest is read from the screen.
-  const platform::Rect onDesktop = platform::intersect(square, platform_.virtualDesktop());
-  const platform::Hdc target = magnifierView().hdc();
   // Each source pixel becomes a block as large as the zoom at the window's DPI; at 150 %
   // blocks of 7 and 8 pixels alternate, so the view still shows the whole square.
   const double zoom = kZoom * window_->dpi() / double{platform::kDesignDpi};
   const auto inView = [zoom](int sourcePixels) { return static_cast<int>(std::lround(sourcePixels * zoom)); };
+  // Only the part of the square the view has room for is read and enlarged: reading and
+  // stretching the rest, which the view cuts off, would cost every tick several times more.
+  const auto fitting = [&](double viewTwips) {
+    return std::min(kViewSourcePixels, static_cast<int>(std::ceil(window_->designPixels(viewTwips) / zoom)));
+  };
+  const int left = lastSample_.x - kPointerInsetPixels, top = lastSample_.y - kPointerInsetPixels;
+  const platform::Rect square{left, top, left + fitting(kViewWidthTwips), top + fitting(kViewHeightTwips)};
+  // What lies outside the desktop shows black; only the rest is read from the screen.
+  const platform::Rect onDesktop = platform::intersect(square, platform_.virtualDesktop());
+  const platform::Hdc target = magnifierView().hdc();
   if (onDesktop != square) {
-    api.BitBlt(target, 0, 0, inView(kViewSourcePixels), inView(kViewSourcePixels), platform::kNoDc, 0, 0,
+    api.BitBlt(target, 0, 0, inView(square.width()), inView(square.height()), platform::kNoDc, 0, 0,
                platform::kBlackness);
   }
   if (onDesktop.empty()) return;
   const platform::ScreenDc screen = platform::getScreenDc(api);
-  const int left = inView(onDesktop.left - square.left), top = inView(onDesktop.top - square.top);
-  api.StretchBlt(target, left, top, inView(onDesktop.right - square.left) - left,
-                 inView(onDesktop.bottom - square.top) - top, screen.get(), onDesktop.left, onDesktop.top,
+  const int x = inView(onDesktop.left - square.left), y = inView(onDesktop.top - square.top);
+  api.StretchBlt(target, x, y, inView(onDesktop.right - square.left) - x, inView(onDesktop.bottom - square.top) - y,
+                 screen.get(), onDesktop.left, onDesktop.top,
                  onDesktop.width(), onDesktop.height(), platform::kSrcCopy);
 }
 

@@ -35,7 +35,8 @@ class MagnifierWindow {
 
   // Reads the pixel under the pointer and brings every control up to date with it.
   void sampleUnderPointer();
-  // The 100 x 100 pixels round the last sample, five times enlarged, into the view.
+  // The 100 x 100 pixels round the last sample, five times enlarged, into the view (as far
+  // as it has room).
   void paintMagnifiedView();
   // One tick of picking (20 a second while the pen is held): a sample, then the view.
   void sampleTick();
