@@ -200,6 +200,7 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
   c.notationList->setListIndex(static_cast<int>(Notation::Html));
   showColour();
   showHistory();
+  showContrast();
 }
 
 // ---- Sampling and the magnifier
@@ -226,7 +227,6 @@ void MagnifierWindow::showColour() {
   showCode();
   showChannels();
   swatch().setBackColor(colour_);
-  showContrast();
 }
 
 void MagnifierWindow::showChannels() {
@@ -266,8 +266,12 @@ void MagnifierWindow::paintMagnifiedView() {
 }
 
 void MagnifierWindow::sampleTick() {
+  const platform::Colour before = colour_;
   sampleUnderPointer();
   paintMagnifiedView();
+  // The ratio follows once the pen rests on a colour: rewritten with every sample while the
+  // hand moves, it could not be read and would cost as much as the rest of the texts.
+  if (colour_ == before) showContrast();
   sampledSincePenDown_ = true;
 }
 
@@ -382,6 +386,7 @@ void MagnifierWindow::historySwatchPressed(std::size_t slot, const platform::Mou
   } else if (event.buttons.contains(platform::MouseButton::Left)) {
     colour_ = *taken;
     showColour();
+    showContrast();
   }
 }
 

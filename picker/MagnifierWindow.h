@@ -38,7 +38,8 @@ class MagnifierWindow {
   // The 100 x 100 pixels round the last sample, five times enlarged, into the view (as far
   // as it has room).
   void paintMagnifiedView();
-  // One tick of picking (20 a second while the pen is held): a sample, then the view.
+  // One tick of picking (20 a second while the pen is held): a sample, then the view, and
+  // the contrast once the colour has held for a tick.
   void sampleTick();
   // Reads the code box in the selected notation into the colour, the swatch, the bars and
   // the boxes; a code that cannot be read brings a message and changes nothing.

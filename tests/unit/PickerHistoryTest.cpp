@@ -66,6 +66,10 @@ TEST_F(PickerHistory, TheContrastIsAgainstTheNewestOtherColourWithItsLevel) {
   sim.dragThumb(picker().channelBar(Channel::Red), 255);  // an edit is measured, not taken
   EXPECT_EQ(contrast(), "1.73:1");
   EXPECT_EQ(picker().partnerSwatch().backColor(), rgb(119, 119, 119));
+  penTo(Point{100, 60});  // the pen moved onto a new colour: the ratio holds
+  EXPECT_EQ(contrast(), "1.73:1");
+  sim.advance(50);  // and rests there
+  EXPECT_EQ(contrast(), "2.04:1");
 }
 
 TEST_F(PickerHistory, ClicksRestoreChooseThePartnerAndCopyWithoutReordering) {
