@@ -33,7 +33,8 @@ class MagnifierWindow {
   // Null before the first opening; a closed window keeps its object until the next opening.
   platform::Window* window() { return window_.get(); }
 
-  // Reads the pixel under the pointer and brings every control up to date with it.
+  // Reads the pixel under the pointer and brings the swatch, the code, the bars and the
+  // boxes up to date with it.
   void sampleUnderPointer();
   // The 100 x 100 pixels round the last sample, five times enlarged, into the view (as far
   // as it has room).
@@ -47,7 +48,6 @@ class MagnifierWindow {
   void copyCode();
 
   platform::Colour colour() const { return colour_; }
-  const ColourHistory& history() const { return history_; }
 
   // The controls of the open window (valid after the first opening).
   platform::PictureBox& magnifierView() { return *controls_.magnifierView; }
@@ -107,8 +107,9 @@ class MagnifierWindow {
   void showHistory();
   // The ratio of the colour against the chosen partner, else the newest other colour taken.
   void showContrast();
-  // Left: the swatch's colour everywhere, the history as it was; Ctrl+left: the swatch is
-  // the partner (again: the partner is chosen as before); right: its code is copied.
+  // Left: the swatch's colour everywhere, the history as it was; Ctrl+left: the contrast is
+  // measured against its colour (against the newest other again when it already was);
+  // right: its code is copied.
   void historySwatchPressed(std::size_t slot, const platform::MouseEvent& event);
   // Puts a text on the clipboard; a clipboard another program keeps brings a message.
   void copyToClipboard(const std::string& text);
