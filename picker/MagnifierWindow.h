@@ -1,13 +1,17 @@
 #pragma once
 // The magnifier and colour picker: a small always-on-top tool window that enlarges the
 // screen round the pointer five times and reads the colour under it, shows that colour as
-// numbers and as a code in one of five notations, copies the code, and lets the colour be
-// edited with the bars, the channel boxes or a typed code.
+// numbers and as a code in one of ten notations, copies the code, and lets the colour be
+// edited with the bars, the channel boxes or a typed code. The colours taken last stand
+// beside the enlarged view as swatches, and the contrast of the colour against another one
+// stands beside its swatch.
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "picker/ColourCode.h"
+#include "picker/ColourHistory.h"
 #include "platform/Platform.h"
 
 namespace lindrel {
@@ -29,11 +33,14 @@ class MagnifierWindow {
   // Null before the first opening; a closed window keeps its object until the next opening.
   platform::Window* window() { return window_.get(); }
 
-  // Reads the pixel under the pointer and brings every control up to date with it.
+  // Reads the pixel under the pointer and brings the swatch, the code, the bars and the
+  // boxes up to date with it.
   void sampleUnderPointer();
-  // The 100 x 100 pixels round the last sample, five times enlarged, into the view.
+  // The 100 x 100 pixels round the last sample, five times enlarged, into the view (as far
+  // as it has room).
   void paintMagnifiedView();
-  // One tick of picking (20 a second while the pen is held): a sample, then the view.
+  // One tick of picking (20 a second while the pen is held): a sample, then the view, and
+  // the contrast once the colour has held for a tick.
   void sampleTick();
   // Reads the code box in the selected notation into the colour, the swatch, the bars and
   // the boxes; a code that cannot be read brings a message and changes nothing.
@@ -53,6 +60,11 @@ class MagnifierWindow {
   platform::ScrollBar& channelBar(Channel c) { return *controls_.bars[index(c)]; }
   platform::TextBox& channelBox(Channel c) { return *controls_.boxes[index(c)]; }
   platform::Timer& sampleTimer() { return *controls_.sampleTimer; }
+  // Slot 0 shows the newest colour taken.
+  platform::PictureBox& historySwatch(std::size_t slot) { return *controls_.historySwatches.at(slot); }
+  // The colour the contrast is measured against, and the ratio with its level.
+  platform::PictureBox& partnerSwatch() { return *controls_.partnerSwatch; }
+  platform::TextBox& contrastBox() { return *controls_.contrastBox; }
 
  private:
   struct Controls {
@@ -65,6 +77,9 @@ class MagnifierWindow {
     platform::Button* setButton = nullptr;
     std::array<platform::ScrollBar*, 3> bars{};
     std::array<platform::TextBox*, 3> boxes{};
+    std::array<platform::PictureBox*, ColourHistory::kCapacity> historySwatches{};
+    platform::PictureBox* partnerSwatch = nullptr;
+    platform::TextBox* contrastBox = nullptr;
     platform::Timer* sampleTimer = nullptr;
   };
   static constexpr std::size_t index(Channel c) { return static_cast<std::size_t>(c); }
@@ -87,6 +102,18 @@ class MagnifierWindow {
   void recolourFromBoxes();
   void channelScrolled(Channel channel);
 
+  // The colour goes first in the history, which the swatches and the contrast then show.
+  void takeColour();
+  void showHistory();
+  // The ratio of the colour against the chosen partner, else the newest other colour taken.
+  void showContrast();
+  // Left: the swatch's colour everywhere, the history as it was; Ctrl+left: the contrast is
+  // measured against its colour (against the newest other again when it already was);
+  // right: its code is copied.
+  void historySwatchPressed(std::size_t slot, const platform::MouseEvent& event);
+  // Puts a text on the clipboard; a clipboard another program keeps brings a message.
+  void copyToClipboard(const std::string& text);
+
   platform::Platform& platform_;
   std::unique_ptr<platform::Window> window_;
   Controls controls_;
@@ -97,6 +124,10 @@ class MagnifierWindow {
   // goes back to it.
   std::array<std::string, 3> acceptedBoxTexts_;
   platform::Point lastSample_{};  // the pointer at the last sample, in screen pixels
+  // Whether the pen held now has read a colour yet: only then does its release take one.
+  bool sampledSincePenDown_ = false;
+  ColourHistory history_;
+  std::optional<platform::Colour> chosenPartner_;  // by Ctrl+click; none: the newest other
 };
 
 }  // namespace lindrel
