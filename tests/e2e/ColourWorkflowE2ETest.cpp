@@ -11,6 +11,7 @@ class ColourWorkflowE2E : public RulerProgram {
   void SetUp() override {
     RulerProgram::SetUp();
     if (HasFatalFailure()) return;
+    makeRoomForTheMagnifier();
     magnifier = openFromMenu('Z', L"LindrelZoomOut");
     ASSERT_NE(magnifier, nullptr);
     settle(500);

@@ -16,7 +16,9 @@ class PickerE2E : public RulerProgram {
  protected:
   void SetUp() override {
     RulerProgram::SetUp();
-    if (!HasFatalFailure()) open();
+    if (HasFatalFailure()) return;
+    makeRoomForTheMagnifier();
+    open();
   }
   void open() { ASSERT_NE(magnifier = openFromMenu('Z', L"LindrelZoomOut"), nullptr); }
   HWND codeBox() { return child(magnifier, L"Edit", 0); }
