@@ -59,6 +59,19 @@ class PickerApp : public SimApp {
             p.channelBar(Channel::Blue).value()};
   }
   Colour swatch() { return picker().swatch().backColor(); }
+  // The colour everywhere the window shows it: the code and channel boxes' texts, the bars,
+  // the swatch and the colour itself.
+  void expectShows(Colour c, const std::vector<std::string>& shownTexts) {
+    EXPECT_EQ(texts(), shownTexts);
+    EXPECT_EQ(bars(), (std::vector<int>{int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF)}));
+    EXPECT_EQ(swatch(), c);
+    EXPECT_EQ(picker().colour(), c);
+  }
+  // A point of the enlarged image, on the screen.
+  Point onEnlargedImage(int x, int y) {
+    const Rect inner = dynamic_cast<platform::sim::SimPictureBox&>(picker().magnifierView()).inner();
+    return Point{window().clientOrigin().x + inner.left + x, window().clientOrigin().y + inner.top + y};
+  }
   Colour magnified(int x, int y) {
     return dynamic_cast<platform::sim::SimPictureBox&>(picker().magnifierView()).surface().at(Point{x, y});
   }

@@ -19,7 +19,7 @@ constexpr bool kSanitized = true;
 constexpr bool kSanitized = false;
 #endif
 
-TEST(ColourCode, EveryNotationWritesItsByteOrder) {
+TEST(ColourCode, EveryNotationWritesItsByteOrderAndReadsItBack) {
   struct Case {
     Colour colour;
     std::array<const char*, 10> codes;  // in the list's order
@@ -44,30 +44,27 @@ TEST(ColourCode, EveryNotationWritesItsByteOrder) {
       EXPECT_EQ(colour_code::parse(n, code), c.colour) << code;  // and back
     }
   }
-}
-
-// The hsl() and hsv() parts are rounded to a tenth, so every colour is checked: its written
-// tenths read back through the conversion a typed code goes through (a typed "136.5" is the
-// double 1365 / 10.0 exactly). The texts themselves are checked on samples below.
-void expectEveryColourReadsBack(HueModel model) {
-  Colour failures = 0, firstFailure = 0;
-  for (Colour colour = 0; colour <= 0xFFFFFF; colour += kSanitized ? 257 : 1) {
-    const HueTenths parts = colour_code::hueTenthsOf(model, colour);
-    const Colour read = colour_code::fromHueModel(model, parts.hue / 10.0, parts.saturation / 10.0, parts.level / 10.0);
-    if (read != colour && failures++ == 0) firstFailure = colour;
-  }
-  EXPECT_EQ(failures, 0u) << "first: " << std::hex << firstFailure;
-}
-TEST(ColourCode, EveryColourReadsBackFromItsRoundedHslParts) { expectEveryColourReadsBack(HueModel::Hsl); }
-TEST(ColourCode, EveryColourReadsBackFromItsRoundedHsvParts) { expectEveryColourReadsBack(HueModel::Hsv); }
-
-// Every 4099th colour (every value of each channel) written in each notation reads back.
-TEST(ColourCode, SampledColoursReadBackFromTheirCodes) {
+  // Every 4099th colour (every value of each channel) reads back from its code too.
   for (const Notation n : colour_code::kNotations) {
     for (Colour colour = 0; colour <= 0xFFFFFF; colour += 4099) {
       const std::string code = colour_code::format(n, colour);
       if (colour_code::parse(n, code) != colour) FAIL() << code;
     }
+  }
+}
+
+// The hsl() and hsv() parts are rounded to a tenth, so every colour is checked: its written
+// tenths read back through the conversion a typed code goes through (a typed "136.5" is the
+// double 1365 / 10.0 exactly). The texts themselves are checked on samples below.
+TEST(ColourCode, EveryColourReadsBackFromItsRoundedHslAndHsvParts) {
+  for (const HueModel model : {HueModel::Hsl, HueModel::Hsv}) {
+    Colour failures = 0, firstFailure = 0;
+    for (Colour colour = 0; colour <= 0xFFFFFF; colour += kSanitized ? 257 : 1) {
+      const HueTenths parts = colour_code::hueTenthsOf(model, colour);
+      const Colour read = colour_code::fromHueModel(model, parts.hue / 10.0, parts.saturation / 10.0, parts.level / 10.0);
+      if (read != colour && failures++ == 0) firstFailure = colour;
+    }
+    EXPECT_EQ(failures, 0u) << "first: " << std::hex << firstFailure;
   }
 }
 
@@ -148,12 +145,9 @@ class PickerCodes : public PickerApp {
 
 TEST_F(PickerCodes, SetRecoloursEverythingAndTheNextEditStartsFromIt) {
   apply(Notation::Rgb, "#FF0000");  // read as HTML, as its "#" says
-  EXPECT_EQ(picker().colour(), rgb(255, 0, 0));
-  EXPECT_EQ(swatch(), rgb(255, 0, 0));
-  EXPECT_EQ(texts(), (std::vector<std::string>{"#FF0000", "255", "0", "0"}));
-  EXPECT_EQ(bars(), (std::vector<int>{255, 0, 0}));
+  expectShows(rgb(255, 0, 0), {"#FF0000", "255", "0", "0"});
   sim.dragThumb(picker().channelBar(Channel::Green), 1);
-  EXPECT_EQ(texts(), (std::vector<std::string>{"255,1,0", "255", "1", "0"}));
+  expectShows(rgb(255, 1, 0), {"255,1,0", "255", "1", "0"});
   // Choosing a notation rewrites only the code box.
   choose(Notation::Vb);
   EXPECT_EQ(picker().codeBox().text(), "&h0001FF");
@@ -170,8 +164,7 @@ TEST_F(PickerCodes, SetReportsWhatItCannotReadOutOfTheTopmostBandAndChangesNothi
   EXPECT_EQ(sim.messageBoxes().back().caption, "Lindrel");
   EXPECT_FALSE(sim.messageBoxes().back().topmost.at(hwnd));
   EXPECT_TRUE(sim.isTopmost(hwnd));
-  EXPECT_EQ(picker().colour(), rgb(18, 171, 60));
-  EXPECT_EQ(swatch(), rgb(18, 171, 60));
+  expectShows(rgb(18, 171, 60), {"18,171", "18", "171", "60"});
 }
 
 TEST_F(PickerCodes, CopyPutsExactlyTheCodeTextOnTheClipboardOrSaysWhyNot) {

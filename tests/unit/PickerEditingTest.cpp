@@ -23,11 +23,9 @@ class PickerEditing : public PickerApp {
       SCOPED_TRACE(::testing::Message() << "step " << step++);
       if (edit) sim.edit(picker().channelBox(s.box), s.text);
       else sim.type(picker().channelBox(s.box), s.text);
-      EXPECT_EQ(texts(), s.shown);
       int r = -1, g = -1, b = -1;
       std::sscanf(s.shown[0].c_str(), "%d,%d,%d", &r, &g, &b);
-      EXPECT_EQ(bars(), (std::vector<int>{r, g, b}));
-      for (const Colour c : {picker().colour(), swatch()}) EXPECT_EQ(c, rgb(r, g, b));
+      expectShows(rgb(r, g, b), s.shown);
     }
     EXPECT_TRUE(messages().empty());
   }
@@ -60,8 +58,7 @@ TEST_F(PickerEditing, APasteThatIsNoNumberBringsOneMessageAndTheBoxGoesBack) {
   sim.edit(p.channelBox(Channel::Green), "ab");  // pasted: told at once
   EXPECT_EQ(messages(), (std::vector<std::string>{"Type mismatch"}));
   EXPECT_TRUE(sim.messageBoxes().back().topmost.at(window().hwnd()));  // this one stays topmost
-  EXPECT_EQ(texts(), (std::vector<std::string>{"18,255,255", "18", "255", "255"}));
-  EXPECT_EQ(p.colour(), rgb(18, 255, 255));
+  expectShows(rgb(18, 255, 255), {"18,255,255", "18", "255", "255"});
   // The next edits start from a colour again: no message after every one.
   sim.type(p.channelBox(Channel::Blue), "\b");
   sim.dragThumb(p.channelBar(Channel::Blue), 3);
@@ -78,9 +75,7 @@ TEST_F(PickerEditing, AThumbDragUpdatesItsBoxTheCodeTheSwatchAndTheOtherBars) {
   EXPECT_EQ(bars(), (std::vector<int>{18, 250, 255}));
   EXPECT_EQ(p.colour(), rgb(18, 255, 255));
   sim.dragThumb(p.channelBar(Channel::Blue), 60);
-  EXPECT_EQ(texts(), (std::vector<std::string>{"#12FF3C", "18", "255", "60"}));
-  EXPECT_EQ(bars(), (std::vector<int>{18, 255, 60}));
-  EXPECT_EQ(swatch(), rgb(18, 255, 60));
+  expectShows(rgb(18, 255, 60), {"#12FF3C", "18", "255", "60"});
 }
 
 TEST_F(PickerEditing, ClosingKeepsTheColourAndTheNextOpeningShowsItEverywhere) {
@@ -93,9 +88,7 @@ TEST_F(PickerEditing, ClosingKeepsTheColourAndTheNextOpeningShowsItEverywhere) {
   open();
   EXPECT_TRUE(window().isVisible());
   EXPECT_TRUE(sim.isTopmost(window().hwnd()));
-  EXPECT_EQ(texts(), (std::vector<std::string>{"#14AB4D", "20", "171", "77"}));
-  EXPECT_EQ(bars(), (std::vector<int>{20, 171, 77}));
-  EXPECT_EQ(swatch(), rgb(20, 171, 77));
+  expectShows(rgb(20, 171, 77), {"#14AB4D", "20", "171", "77"});
   choose(Notation::Vb);
   EXPECT_EQ(p.codeBox().text(), "&h4DAB14");
   // The new window samples as the first did.

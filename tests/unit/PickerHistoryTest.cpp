@@ -42,9 +42,7 @@ TEST_F(PickerHistory, PicksAndSetCodesAreTakenNewestFirstOnceEditsAreNot) {
   sim.dragThumb(picker().channelBar(Channel::Green), 9);
   sim.type(picker().channelBox(Channel::Blue), "7");
   // The enlarged image still shows the square round (100, 60): this is screen pixel (88, 50).
-  const auto& view = dynamic_cast<platform::sim::SimPictureBox&>(picker().magnifierView());
-  const Point at{window().clientOrigin().x + view.inner().left + 42, window().clientOrigin().y + view.inner().top + 51};
-  sim.click(MouseButton::Left, at);
+  sim.click(MouseButton::Left, onEnlargedImage(42, 51));
   EXPECT_EQ(shownHistory(), (Colours{rgb(88, 50, 77), rgb(255, 0, 0), rgb(100, 60, 77)}));
   set("#FF0000");
   EXPECT_EQ(shownHistory(), (Colours{rgb(255, 0, 0), rgb(88, 50, 77), rgb(100, 60, 77)}));
@@ -72,9 +70,7 @@ TEST_F(PickerHistory, TheContrastIsAgainstTheNewestOtherColourWithItsLevel) {
 TEST_F(PickerHistory, ClicksRestoreChooseThePartnerAndCopyWithoutReordering) {
   for (const char* code : {"#FFFFFF", "#777777", "#000000"}) set(code);
   pressSwatch(2, MouseButton::Left);
-  EXPECT_EQ(texts(), (std::vector<std::string>{"#FFFFFF", "255", "255", "255"}));
-  EXPECT_EQ(bars(), (std::vector<int>{255, 255, 255}));
-  EXPECT_EQ(swatch(), platform::kWhite);
+  expectShows(platform::kWhite, {"#FFFFFF", "255", "255", "255"});
   EXPECT_EQ(contrast(), "21.00:1 AAA");
   pressSwatch(1, MouseButton::Left, {.ctrl = true});
   EXPECT_EQ(contrast(), "4.47:1");

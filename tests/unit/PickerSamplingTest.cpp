@@ -15,10 +15,7 @@ TEST_F(PickerSampling, OpensBesideTheRulerTopmostAndWhiteEverywhere) {
   const Rect r = window().screenRect();
   EXPECT_EQ((Point{r.left, r.top}), (Point{rulerRect().right + 4, rulerRect().top}));
   EXPECT_TRUE(sim.isTopmost(window().hwnd()));
-  EXPECT_EQ(texts(), (std::vector<std::string>{"#FFFFFF", "255", "255", "255"}));
-  EXPECT_EQ(bars(), (std::vector<int>{255, 255, 255}));
-  EXPECT_EQ(swatch(), platform::kWhite);
-  EXPECT_EQ(picker().colour(), platform::kWhite);
+  expectShows(platform::kWhite, {"#FFFFFF", "255", "255", "255"});
   EXPECT_EQ(picker().penButton().picture(), Picture::Pen);
   // The command again leaves the one window open.
   open();
@@ -29,22 +26,17 @@ TEST_F(PickerSampling, OpensBesideTheRulerWhereverItIsAndWhollyOnTheScreen) {
   sim.closeBox(window());
   const Rect magnifier = window().screenRect();
   const int w = magnifier.width(), h = magnifier.height();
-  struct Case {
-    Rect ruler;
-    Point expected;  // the magnifier's top-left
-  };
-  const Case cases[] = {
+  // The ruler, and the magnifier's top-left beside it.
+  const std::pair<Rect, Point> cases[] = {
       {{320, 700, 960, 767}, {320, 700 - 4 - h}},  // no room below: above
       {{1200, 100, 1267, 740}, {1200 - 4 - w, 100}},  // a tall strip at the right: on its left
       {{20, 30, 87, 790}, {91, 30}},                  // ... at the left: on its right
       {{1100, 0, 1280, 67}, {1280 - w, 71}},          // below, and kept on the screen
   };
-  for (const Case& c : cases) {
-    ruler().window().move(c.ruler.left * 15, c.ruler.top * 15);
-    ruler().window().setWidth(c.ruler.width() * 15);
-    ruler().window().setHeight(c.ruler.height() * 15);
+  for (const auto& [rulerAt, expected] : cases) {
+    placeRuler(rulerAt);
     open();
-    EXPECT_EQ((Point{window().screenRect().left, window().screenRect().top}), c.expected);
+    EXPECT_EQ((Point{window().screenRect().left, window().screenRect().top}), expected);
     sim.closeBox(window());
   }
 }
@@ -54,10 +46,7 @@ TEST_F(PickerSampling, ThePenSamplesTheColourUnderThePointerUntilReleased) {
   penTo(Point{100, 60}, MouseButton::Right);  // any button holds the pen
   EXPECT_EQ(window().pointer(), platform::PointerShape::Pen);
   EXPECT_EQ(picker().penButton().picture(), Picture::None);
-  EXPECT_EQ(picker().colour(), rgb(100, 60, 77));
-  EXPECT_EQ(texts(), (std::vector<std::string>{"100,60,77", "100", "60", "77"}));
-  EXPECT_EQ(bars(), (std::vector<int>{100, 60, 77}));
-  EXPECT_EQ(swatch(), rgb(100, 60, 77));
+  expectShows(rgb(100, 60, 77), {"100,60,77", "100", "60", "77"});
   // Each screen pixel is a 5 x 5 block; the pointer's fills 100 to 104 each way.
   for (int x : {100, 104}) {
     for (int y : {100, 104}) EXPECT_EQ(magnified(x, y), rgb(100, 60, 77)) << x << "," << y;
@@ -106,11 +95,7 @@ TEST_F(PickerSampling, APressInTheEnlargedImagePicksFromIt) {
   penTo(Point{300, 150});
   releasePen(Point{300, 150});
   // The enlarged image's pixel under the pointer is a block of the screen pixel (288, 140).
-  const platform::sim::SimPictureBox& image = dynamic_cast<platform::sim::SimPictureBox&>(picker().magnifierView());
-  const Point origin = window().clientOrigin();
-  const Point at{origin.x + image.inner().left + 42, origin.y + image.inner().top + 51};
-  sim.mouseDown(MouseButton::Left, at);
-  sim.mouseUp(MouseButton::Left, at);
+  sim.click(MouseButton::Left, onEnlargedImage(42, 51));
   EXPECT_EQ(picker().colour(), rgb(288, 140, 77));
   EXPECT_EQ(magnified(100, 100), rgb(300, 150, 77));  // not painted again
 }

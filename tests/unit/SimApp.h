@@ -22,6 +22,12 @@ using platform::sim::SimWindow;
 
 inline constexpr platform::Colour kYellow = platform::rgb(255, 255, 0);
 
+inline std::vector<Unit> allUnits() {
+  std::vector<Unit> units{Unit::pixels()};
+  for (const Resolution r : kResolutions) units.push_back(Unit::centimetres(r));
+  return units;
+}
+
 class SimApp : public ::testing::Test {
  protected:
   explicit SimApp(platform::sim::SimConfig config = {}) : sim(std::move(config)), app(sim) { app.start(); }
@@ -32,7 +38,6 @@ class SimApp : public ::testing::Test {
   // Where the ruler is on the screen.
   Rect rulerRect() { return rulerWindow().screenRect(); }
   platform::Colour surfacePixel(int x, int y) { return rulerSurface().at(Point{x, y}); }
-  // How many pixels from the top (or left) edge a tick at the given column (or row) reaches.
   // How many pixels from the top edge a tick at a column reaches (from the left edge at a
   // row, on a vertical strip).
   int tickLengthAt(int column, Orientation orientation = Orientation::Horizontal) {
@@ -55,6 +60,11 @@ class SimApp : public ::testing::Test {
     };
     sim.click(platform::MouseButton::Right, at);
     sim.onPopupMenu = nullptr;
+  }
+  // Puts the strip at a place and size given in pixels.
+  void placeRuler(Rect r) {
+    ruler().window().move(r.left * 15, r.top * 15);
+    ruler().window().resize(r.width() * 15, r.height() * 15);
   }
   Point rulerMiddle() {
     const Rect r = rulerRect();
