@@ -124,9 +124,7 @@ TEST(NumberSpacing, NeighboursKeepAGapAtEveryDpiAndUnit) {
     platform::sim::SimPlatform sim(oneMonitorAt(dpi));
     Application app(sim);
     app.start();
-    std::vector<Unit> units{Unit::pixels()};
-    for (const Resolution r : kResolutions) units.push_back(Unit::centimetres(r));
-    for (const Unit unit : units) {
+    for (const Unit unit : allUnits()) {
       app.ruler().setUnit(unit);
       const std::vector<Rect>& areas = app.ruler().numberAreas();
       ASSERT_GT(areas.size(), 2u);

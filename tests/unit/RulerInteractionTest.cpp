@@ -77,12 +77,8 @@ TEST_F(RulerInteraction, ThePressDecidesTheZoneNotTheLastTick) {
 }
 
 TEST_F(RulerInteraction, DraggingAnEdgeTheCornerTheStripOrALabelFollowsThePointer) {
-  struct Case {
-    Point from, to;
-    Rect after;
-    const char* readout;  // nullptr: not checked
-  };
-  const Case cases[] = {
+  // From, to, the strip after, and its readout (nullptr: not checked).
+  const std::tuple<Point, Point, Rect, const char*> cases[] = {
       // 2 pixels inside the right edge: the edge lands 48 pixels further right.
       {{958, 400}, {1008, 400}, {320, 366, 1008, 433}, "单位:像素 | X: 688.00 Y: 67.00"},
       {{500, 431}, {500, 481}, {320, 366, 1008, 481}, nullptr},
@@ -90,13 +86,11 @@ TEST_F(RulerInteraction, DraggingAnEdgeTheCornerTheStripOrALabelFollowsThePointe
       // The pressed point stays under the pointer.
       {{400, 400}, {450, 420}, {370, 386, 1050, 550}, nullptr},
   };
-  for (const Case& c : cases) {
-    hover(c.from);
-    sim.drag(c.from, c.to);
-    EXPECT_EQ(rulerRect(), c.after);
-    if (c.readout != nullptr) {
-      EXPECT_EQ(ruler().readoutLabel().caption(), c.readout);
-    }
+  for (const auto& [from, to, after, readout] : cases) {
+    hover(from);
+    sim.drag(from, to);
+    EXPECT_EQ(rulerRect(), after);
+    if (readout != nullptr) EXPECT_EQ(ruler().readoutLabel().caption(), readout);
   }
   const Point onLabel = insideReadout();
   hover(onLabel);
@@ -192,8 +186,7 @@ class UnitCommands : public RulerInteraction, public ::testing::WithParamInterfa
 
 TEST_P(UnitCommands, RedrawTheScaleInTheUnitAndKeepTheStripsPlaceAndSize) {
   const UnitCase& u = GetParam();
-  ruler().window().move(1500, 3000);
-  ruler().window().setWidth(12000);
+  placeRuler(Rect{100, 200, 900, 267});
   const int vertical = ruler().defaultThicknessPixels(Orientation::Vertical);
   for (const Rect kept : {Rect{100, 200, 900, 267}, Rect{100, 0, 100 + vertical, 800}}) {
     if (kept.height() > kept.width()) ruler().toggleOrientation();
@@ -237,9 +230,7 @@ TEST_F(RulerInteraction, TurningKeepsLengthAndThicknessAndTheStripOnItsMonitor) 
       {{1200, 100, 1270, 500}, {880, 100, 1280, 170}},
   };
   for (const auto& [before, after] : cases) {
-    ruler().window().move(before.left * 15, before.top * 15);
-    ruler().window().setWidth(before.width() * 15);
-    ruler().window().setHeight(before.height() * 15);
+    placeRuler(before);
     const Orientation turnedFrom = ruler().state().orientation;
     sim.doubleClick(Point{before.left + 10, before.top + 10});
     EXPECT_NE(ruler().state().orientation, turnedFrom);
@@ -281,14 +272,21 @@ TEST_F(RulerInteraction, ArrowKeysMoveTheStripAndWithShiftAloneResizeIt) {
 }
 
 TEST_F(RulerInteraction, ShiftUpStopsAtTheMinimumWithOneMessageAndTheSizeItHad) {
+  const auto hwnd = rulerWindow().hwnd();
+  bool topmostWhileUp = true;
+  sim.onMessageBox = [&](const platform::sim::MessageBoxRecord& box) { topmostWhileUp = box.topmost.at(hwnd); };
   int presses = 0;
   while (sim.messageBoxes().empty() && presses < 100) {
     sim.keyDown(Key::Up, platform::kShiftOnly);
     ++presses;
   }
-  EXPECT_EQ(presses, 34);  // 20 twips round to one pixel a press: from 67 pixels down to 34
+  EXPECT_EQ(presses, 34);  // 20 twips round to one pixel a press: 34 pixels pass, 33 do not
   EXPECT_EQ(messages(), std::vector<std::string>{"App Size Error by:zyn"});
+  EXPECT_EQ(sim.messageBoxes()[0].caption, "Lindrel");
+  EXPECT_FALSE(topmostWhileUp);
   EXPECT_EQ(rulerRect(), (Rect{320, 366, 960, 400}));
+  EXPECT_TRUE(sim.isTopmost(hwnd));
+  EXPECT_EQ(ruler().readoutLabel().caption(), "");  // no figure fits whole below the numbers
 }
 
 }  // namespace

@@ -38,12 +38,7 @@ TEST_F(RulerStart, TheTopmostBandChangesNeitherPlaceNorSize) {
 }
 
 TEST_F(RulerStart, TheReadoutShowsTheSizeInTheUnitAndAStripOnANumberedMarkReadsItsNumber) {
-  struct Case {
-    Unit unit;
-    double widthTwips;
-    const char* readout;
-  };
-  const Case cases[] = {
+  const std::tuple<Unit, double, const char*> cases[] = {
       {Unit::pixels(), 14400, "单位:像素 | X: 960.00 Y: 67.00"},
       {Unit::centimetres(Resolution::Dpi72), 14400, "单位: 厘米 72 DPI | X: 33.88 Y: 2.36"},
       {Unit::centimetres(Resolution::Dpi200Fax), 14400, "单位:厘米 200 DPI(FAX) | X: 12.19 Y: 0.85"},
@@ -51,20 +46,16 @@ TEST_F(RulerStart, TheReadoutShowsTheSizeInTheUnitAndAStripOnANumberedMarkReadsI
       {Unit::centimetres(Resolution::Dpi600), 14400, "单位:厘米 600 DPI | X: 4.07 Y: 0.28"},
       {Unit::centimetres(Resolution::Dpi1200), 14400, "单位:厘米 1200 DPI | X: 2.03 Y: 0.14"},
       // Edges on numbered marks: 1 cm at 300 DPI, 2 at 600, 1 at 1200, 3 at 72, 1 at 200.
-      {Unit::centimetres(Resolution::Dpi300), 1770, "X: 1.00"},
-      {Unit::centimetres(Resolution::Dpi600), 7080, "X: 2.00"},
-      {Unit::centimetres(Resolution::Dpi1200), 7080, "X: 1.00"},
-      {Unit::centimetres(Resolution::Dpi72), 1275, "X: 3.00"},
-      {Unit::centimetres(Resolution::Dpi200Fax), 1185, "X: 1.00"},
+      {Unit::centimetres(Resolution::Dpi300), 1770, "单位:厘米 300 DPI\nX: 1.00 Y: 0.57"},
+      {Unit::centimetres(Resolution::Dpi600), 7080, "单位:厘米 600 DPI | X: 2.00 Y: 0.28"},
+      {Unit::centimetres(Resolution::Dpi1200), 7080, "单位:厘米 1200 DPI | X: 1.00 Y: 0.14"},
+      {Unit::centimetres(Resolution::Dpi72), 1275, "X: 3.00\nY: 2.36"},
+      {Unit::centimetres(Resolution::Dpi200Fax), 1185, "X: 1.00\nY: 0.85"},
   };
-  for (const Case& c : cases) {
-    ruler().setUnit(c.unit);
-    ruler().window().setWidth(c.widthTwips);
-    if (c.widthTwips == 14400) {
-      EXPECT_EQ(ruler().readoutLabel().caption(), c.readout);
-    } else {
-      EXPECT_NE(ruler().readoutLabel().caption().find(c.readout), std::string::npos) << c.readout;
-    }
+  for (const auto& [unit, widthTwips, readout] : cases) {
+    ruler().setUnit(unit);
+    ruler().window().setWidth(widthTwips);
+    EXPECT_EQ(ruler().readoutLabel().caption(), readout);
   }
   // A move leaves it.
   const std::string before = ruler().readoutLabel().caption();
@@ -94,9 +85,7 @@ class CornerLabels : public SimApp {
 TEST_F(CornerLabels, AtTheDefaultThicknessEveryUnitShowsItsWholeReadoutAndTheCreditClearOfTheNumbers) {
   for (const Orientation orientation : {Orientation::Horizontal, Orientation::Vertical}) {
     if (ruler().state().orientation != orientation) ruler().toggleOrientation();
-    for (const Unit unit : {Unit::pixels(), Unit::centimetres(Resolution::Dpi72),
-                            Unit::centimetres(Resolution::Dpi200Fax), Unit::centimetres(Resolution::Dpi300),
-                            Unit::centimetres(Resolution::Dpi600), Unit::centimetres(Resolution::Dpi1200)}) {
+    for (const Unit unit : allUnits()) {
       ruler().setUnit(unit);
       const std::string where = std::to_string(static_cast<int>(orientation)) + "/" +
                                 std::to_string(unit.centimetresAt ? infoOf(*unit.centimetresAt).dotsPerInch : 0);
@@ -115,21 +104,16 @@ TEST_F(CornerLabels, AtTheDefaultThicknessEveryUnitShowsItsWholeReadoutAndTheCre
 
 TEST_F(CornerLabels, AShorterStripDropsTheCreditThenTheUnitAndNeverShowsAPartOfAText) {
   ruler().toggleOrientation();
-  struct Case {
-    int lengthPixels;
-    bool credit;
-    bool unit;
-  };
-  const Case cases[] = {{70, true, true}, {50, false, true}, {40, false, false}};
-  for (const Case& c : cases) {
-    ruler().window().setHeight(c.lengthPixels * 15);
-    const std::string where = std::to_string(c.lengthPixels);
+  // The length in pixels, and whether the credit and the unit show.
+  const std::tuple<int, bool, bool> cases[] = {{70, true, true}, {50, false, true}, {40, false, false}};
+  for (const auto& [length, credit, unit] : cases) {
+    ruler().window().setHeight(length * 15);
+    const std::string where = std::to_string(length);
     expectReadable(where);
-    EXPECT_EQ(ruler().creditLabel().caption(), c.credit ? "Lindrel" : "") << where;
+    EXPECT_EQ(ruler().creditLabel().caption(), credit ? "Lindrel" : "") << where;
     const std::string& caption = ruler().readoutLabel().caption();
-    EXPECT_EQ(caption.find("单位") != std::string::npos, c.unit) << where;
-    EXPECT_NE(caption.find("X: "), std::string::npos) << where;
-    EXPECT_NE(caption.find("Y: "), std::string::npos) << where;
+    EXPECT_EQ(caption.find("单位") != std::string::npos, unit) << where;
+    for (const char* figure : {"X: ", "Y: "}) EXPECT_NE(caption.find(figure), std::string::npos) << where;
   }
   // Horizontal strips too thin or too short for any of it show none of it.
   ruler().toggleOrientation();
@@ -138,23 +122,6 @@ TEST_F(CornerLabels, AShorterStripDropsTheCreditThenTheUnitAndNeverShowsAPartOfA
     ruler().window().setHeight(size.y * 15);
     expectReadable(std::to_string(size.x) + "x" + std::to_string(size.y));
   }
-}
-
-TEST_F(RulerStart, ThirtyFourPixelsPassAndThirtyThreeBringTheMessageAndTheSizeBefore) {
-  ruler().window().setHeight(510);
-  EXPECT_TRUE(sim.messageBoxes().empty());
-  EXPECT_EQ(rulerRect().height(), 34);
-
-  const auto hwnd = rulerWindow().hwnd();
-  bool topmostWhileUp = true;
-  sim.onMessageBox = [&](const platform::sim::MessageBoxRecord& box) { topmostWhileUp = box.topmost.at(hwnd); };
-  ruler().window().setHeight(495);
-  ASSERT_EQ(messages(), std::vector<std::string>{"App Size Error by:zyn"});
-  EXPECT_EQ(sim.messageBoxes()[0].caption, "Lindrel");
-  EXPECT_FALSE(topmostWhileUp);
-  EXPECT_EQ(rulerRect(), (Rect{320, 366, 960, 400}));
-  EXPECT_TRUE(sim.isTopmost(hwnd));
-  EXPECT_EQ(ruler().readoutLabel().caption(), "");  // no figure fits whole below the numbers
 }
 
 }  // namespace
