@@ -11,17 +11,9 @@ using platform::sim::SimConfig;
 
 // A 2560 x 1600 monitor at 200 % left of a 1280 x 800 primary one at 100 %.
 SimConfig twoMonitors(Point pointer = {100, 100}) {
-  SimConfig config;
-  config.monitors = {Monitor{Rect{0, 0, 1280, 800}, true, 96}, Monitor{Rect{-2560, 0, 0, 1600}, false, 192}};
-  config.pointer = pointer;
-  return config;
+  return {{Monitor{Rect{0, 0, 1280, 800}, true, 96}, Monitor{Rect{-2560, 0, 0, 1600}, false, 192}}, {}, pointer};
 }
-
-SimConfig oneMonitorAt(int dpi) {
-  SimConfig config;
-  config.monitors = {Monitor{Rect{0, 0, 1280, 800}, true, dpi}};
-  return config;
-}
+SimConfig oneMonitorAt(int dpi) { return {{Monitor{Rect{0, 0, 1280, 800}, true, dpi}}}; }
 
 class Display : public SimApp {
  protected:
@@ -30,11 +22,6 @@ class Display : public SimApp {
     std::vector<int> lengths;
     for (int column = from; column < to; ++column) lengths.push_back(tickLengthAt(column));
     return lengths;
-  }
-  std::vector<std::string> numbers() {
-    std::vector<std::string> texts;
-    for (const auto& record : rulerSurface().texts()) texts.push_back(record.text);
-    return texts;
   }
 };
 
@@ -49,8 +36,7 @@ TEST_F(StartOnTheScaledMonitor, CentredHalfItsLengthTextsGrownTicksPhysical) {
   EXPECT_NE(ruler().readoutLabel().caption().find("X: 1280.00 (640.00 @200%)"), std::string::npos);
   // A tick every 2 physical pixels, as at 100 %; numbers every 60 pixels, twice their size.
   EXPECT_EQ(ticks(0, 8), (std::vector<int>{19, 0, 5, 0, 9, 0, 5, 0}));
-  const std::vector<std::string> written = numbers();
-  EXPECT_EQ(std::vector<std::string>(written.begin(), written.begin() + 3), (std::vector<std::string>{"0", "60", "120"}));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(rulerSurface().texts()[i].text, std::to_string(60 * i));
   EXPECT_EQ(rulerWindow().textSize(kScaleNumberFont, "0").y, 22);
   EXPECT_TRUE(sim.messageBoxes().empty());
 }
@@ -98,18 +84,17 @@ TEST_F(MovingBetweenMonitors, AThinStripGrowsToTheNewLeastSizeSilently) {
   EXPECT_TRUE(sim.messageBoxes().empty());
 }
 
-class ReadoutOnScaledMonitors : public ::testing::TestWithParam<std::pair<int, const char*>> {};
+class ReadoutOnScaledMonitors : public Display, public ::testing::WithParamInterface<std::pair<int, const char*>> {
+ protected:
+  ReadoutOnScaledMonitors() : Display(oneMonitorAt(GetParam().first)) {}
+};
 
 TEST_P(ReadoutOnScaledMonitors, PixelsAlsoInTheLogicalPixelsOfTheScale) {
-  platform::sim::SimPlatform sim(oneMonitorAt(GetParam().first));
-  Application app(sim);
-  app.start();
-  app.ruler().window().resize(1281 * 15, 200 * 15);
-  EXPECT_NE(app.ruler().readoutLabel().caption().find(GetParam().second), std::string::npos)
-      << app.ruler().readoutLabel().caption();
+  ruler().window().resize(1281 * 15, 200 * 15);
+  EXPECT_NE(ruler().readoutLabel().caption().find(GetParam().second), std::string::npos) << ruler().readoutLabel().caption();
   // The centimetre units stay physical.
-  app.ruler().setUnit(Unit::centimetres(Resolution::Dpi300));
-  EXPECT_NE(app.ruler().readoutLabel().caption().find("X: 10.86"), std::string::npos);
+  ruler().setUnit(Unit::centimetres(Resolution::Dpi300));
+  EXPECT_NE(ruler().readoutLabel().caption().find("X: 10.86"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ReadoutOnScaledMonitors,
@@ -135,39 +120,35 @@ TEST(NumberSpacing, NeighboursKeepAGapAtEveryDpiAndUnit) {
   }
 }
 
-TEST(PickerOnMonitors, SamplesAcrossTheBoundaryAndScalesOnTheScaledMonitor) {
-  for (const bool startOnScaled : {false, true}) {
-    platform::sim::SimPlatform sim(twoMonitors(startOnScaled ? Point{-100, 900} : Point{100, 100}));
-    sim.paintDesktop([](Point p) { return p.x < 0 ? platform::rgb(200, 0, 0) : platform::rgb(0, 0, 200); });
-    Application app(sim);
-    app.start();
-    app.openMagnifier();
-    MagnifierWindow& picker = app.magnifier();
-    auto& window = dynamic_cast<SimWindow&>(*picker.window());
-    const int dpi = startOnScaled ? 192 : 96;
-    EXPECT_EQ(window.dpi(), dpi);
-    // Nothing overlaps or is cut by the window's edge.
-    const std::vector<Rect> controls = window.controlRects();
-    const Rect client{0, 0, window.clientSize().x, window.clientSize().y};
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-      EXPECT_EQ(platform::intersect(controls[i], client), controls[i]);
-      for (std::size_t j = i + 1; j < controls.size(); ++j) EXPECT_TRUE(platform::intersect(controls[i], controls[j]).empty());
-    }
-    // The pen just right of the boundary: the pixel under it, and the blocks of its
-    // left neighbour (on the other monitor) and of itself, 5 pixels at 100 %, 10 at 200 %.
-    auto& pen = dynamic_cast<platform::sim::SimControl&>(picker.penButton());
-    const Rect penRect = pen.clientRect();
-    sim.mouseDown(MouseButton::Left, Point{window.clientOrigin().x + penRect.left + 2, window.clientOrigin().y + penRect.top + 2});
-    sim.moveCursor(Point{0, 300});
-    sim.advance(50);
-    EXPECT_EQ(picker.colour(), platform::rgb(0, 0, 200));
-    const auto& view = dynamic_cast<platform::sim::SimPictureBox&>(picker.magnifierView()).surface();
-    const int block = 5 * dpi / 96, pointer = 20 * block;
-    EXPECT_EQ(view.at(Point{pointer - 1, pointer}), platform::rgb(200, 0, 0));
-    EXPECT_EQ(view.at(Point{pointer, pointer}), platform::rgb(0, 0, 200));
-    EXPECT_EQ(view.at(Point{pointer + block - 1, pointer + block - 1}), platform::rgb(0, 0, 200));
+// Started on the primary monitor at 100 %, or on the scaled one at 200 %; red left of the boundary, blue right.
+class PickerOnMonitors : public PickerApp, public ::testing::WithParamInterface<bool> {
+ protected:
+  PickerOnMonitors()
+      : PickerApp(twoMonitors(GetParam() ? Point{-100, 900} : Point{100, 100}),
+                  [](Point p) { return p.x < 0 ? rgb(200, 0, 0) : rgb(0, 0, 200); }) {}
+};
+
+TEST_P(PickerOnMonitors, SamplesAcrossTheBoundaryAndScalesOnTheScaledMonitor) {
+  const int dpi = GetParam() ? 192 : 96;
+  EXPECT_EQ(window().dpi(), dpi);
+  // Nothing overlaps or is cut by the window's edge.
+  const std::vector<Rect> controls = window().controlRects();
+  const Rect client{0, 0, window().clientSize().x, window().clientSize().y};
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    EXPECT_EQ(platform::intersect(controls[i], client), controls[i]);
+    for (std::size_t j = i + 1; j < controls.size(); ++j) EXPECT_TRUE(platform::intersect(controls[i], controls[j]).empty());
   }
+  // The pen just right of the boundary: the pixel under it, and the blocks of its
+  // left neighbour (on the other monitor) and of itself, 5 pixels at 100 %, 10 at 200 %.
+  penTo(Point{0, 300});
+  EXPECT_EQ(picker().colour(), rgb(0, 0, 200));
+  const int block = 5 * dpi / 96, pointer = 20 * block;
+  EXPECT_EQ(magnified(pointer - 1, pointer), rgb(200, 0, 0));
+  EXPECT_EQ(magnified(pointer, pointer), rgb(0, 0, 200));
+  EXPECT_EQ(magnified(pointer + block - 1, pointer + block - 1), rgb(0, 0, 200));
 }
+
+INSTANTIATE_TEST_SUITE_P(StartingOnEither, PickerOnMonitors, ::testing::Bool());
 
 }  // namespace
 }  // namespace lindrel::testing

@@ -20,8 +20,9 @@ inline Colour desktopPattern(Point p) { return rgb(p.x & 0xFF, p.y & 0xFF, 77); 
 
 class PickerApp : public SimApp {
  protected:
-  PickerApp() {
-    sim.paintDesktop(desktopPattern);
+  explicit PickerApp(platform::sim::SimConfig config = {}, Colour (*desktop)(Point) = desktopPattern)
+      : SimApp(std::move(config)) {
+    sim.paintDesktop(desktop);
     open();
   }
 
