@@ -113,10 +113,7 @@ TEST_F(About, SystemInfoStartsThePathValueOrElseTheProgramInTheFolderValue) {
   sim.addFile("C:\\Program Files\\Info & more\\msinfo32.exe");
   sim.addFile("C:\\Info\\MSINFO32.EXE");
   setFolder("C:\\Info");
-  struct Case {
-    RegistryValue path;
-    const char* started;
-  };
+  struct Case { RegistryValue path; const char* started; };
   const Case cases[] = {
       {RegistryValue::text("C:\\Program Files\\Info & more\\msinfo32.exe"), "C:\\Program Files\\Info & more\\msinfo32.exe"},
       {RegistryValue::text("%ProgramFiles%\\Info & more\\msinfo32.exe", platform::kRegExpandSz),

@@ -70,11 +70,7 @@ TEST(ColourCode, EveryColourReadsBackFromItsRoundedHslAndHsvParts) {
 
 TEST(ColourCode, TypedCodesAreReadByTheirLastSixDigitsOrTheirFirstThreeParts) {
   using enum Notation;
-  struct Case {
-    Notation notation;
-    const char* code;
-    Colour expected;
-  };
+  struct Case { Notation notation; const char* code; Colour expected; };
   const Case cases[] = {
       {Html, "#12ab3c", rgb(18, 171, 60)},       {Html, "#F00", rgb(15, 0, 0)},
       {Html, "#12AB3Q", rgb(18, 171, 48)},       {Vb, "&hFF", rgb(255, 0, 0)},
@@ -93,11 +89,7 @@ TEST(ColourCode, TypedCodesAreReadByTheirLastSixDigitsOrTheirFirstThreeParts) {
 TEST(ColourCode, WhatCannotBeReadRaisesTheMatchingError) {
   using enum Notation;
   using enum ErrorNumber;
-  const struct {
-    Notation notation;
-    const char* code;
-    ErrorNumber error;
-  } cases[] = {
+  const struct { Notation notation; const char* code; ErrorNumber error; } cases[] = {
       {Rgb, "18,171", SubscriptOutOfRange},         {Rgb, "18,,60", TypeMismatch},
       {Rgb, "18,171,red", TypeMismatch},            {Rgb, "40000,0,0", Overflow},
       {CssRgb, "rgb(18 171)", SubscriptOutOfRange}, {CssRgb, "rgb(18 171, 60, 5)", TypeMismatch},  // mixed

@@ -32,11 +32,7 @@ TEST(NumberText, ShortestDecimalAndDisplayPatterns) {
       {123456789012345.0, "123456789012345"}, {1e20, "1E+20"},
   };
   for (const auto& [value, expected] : shortest) EXPECT_EQ(text::shortestDecimal(value), expected);
-  struct Case {
-    double value;
-    const char* pattern;
-    const char* expected;
-  };
+  struct Case { double value; const char* pattern; const char* expected; };
   const Case patterns[] = {
       {960, "#.00", "960.00"}, {1005.0 / 7080, "#.00", ".14"}, {123456.789, "#.00", "123456.79"}, {0, "#.00", ".00"},
       // Halves round away from zero on the decimal form, as a reader expects.
