@@ -59,10 +59,6 @@ TEST_F(RulerStart, TheReadoutShowsTheSizeInTheUnitAndAStripOnANumberedMarkReadsI
     ruler().window().setWidth(widthTwips);
     EXPECT_EQ(ruler().readoutLabel().caption(), readout);
   }
-  // A move leaves it.
-  const std::string before = ruler().readoutLabel().caption();
-  ruler().window().move(0, 0);
-  EXPECT_EQ(ruler().readoutLabel().caption(), before);
 }
 
 // The corner labels' places against the strip and the numbers on it.
