@@ -85,8 +85,17 @@ void MagnifierWindow::open(const platform::Rect& beside) {
     window_->show();
     return;
   }
-  load(beside);
-  window_->show(placeBeside(beside));
+  // Made on the monitor of the place the user gave it, which it keeps when it still shows there.
+  load(place_ ? platform::Rect{place_->x, place_->y, place_->x + 1, place_->y + 1} : beside);
+  const platform::Rect made = window_->pixelRect();
+  const bool atPlace = place_ && platform_.showsOnAMonitor(platform::Rect{
+                                     place_->x, place_->y, place_->x + made.width(), place_->y + made.height()});
+  window_->show(atPlace ? *place_ : placeBeside(beside));
+}
+
+void MagnifierWindow::setNotation(Notation notation) {
+  notation_ = notation;
+  if (window_ != nullptr && window_->isOpen()) notationList().setListIndex(static_cast<int>(notation));
 }
 
 platform::Point MagnifierWindow::placeBeside(const platform::Rect& area) const {
@@ -139,7 +148,19 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
   c.penButton->onMouseDown = [this](const platform::MouseEvent&) { startPicking(); };
   c.penButton->onMouseUp = [this](const platform::MouseEvent&) { stopPicking(); };
   c.magnifierView->onMouseDown = [this](const platform::MouseEvent&) { sampleUnderPointer(); };
-  c.notationList->onClick = [this] { showCode(); };
+  c.notationList->onClick = [this] {
+    const int chosen = notationList().listIndex();
+    if (chosen >= 0 && static_cast<Notation>(chosen) != notation_) {
+      notation_ = static_cast<Notation>(chosen);
+      if (onChange) onChange();
+    }
+    showCode();
+  };
+  w.onRectChange = [this](platform::ChangedBy by) {
+    if (by != platform::ChangedBy::System) return;
+    place_ = platform::Point{window_->pixelRect().left, window_->pixelRect().top};
+    if (onChange) onChange();
+  };
   c.copyButton->onClick = [this] { copyCode(); };
   c.setButton->onClick = [this] { applyTypedCode(); };
   for (const Channel channel : kChannels) {
@@ -153,7 +174,7 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
 
   platform::setTopmost(platform_.api(), w.hwnd(), true);
   for (const Notation notation : colour_code::kNotations) c.notationList->addItem(colour_code::captionOf(notation));
-  c.notationList->setListIndex(static_cast<int>(Notation::Html));
+  c.notationList->setListIndex(static_cast<int>(notation_));
   showColour();
 }
 

@@ -41,9 +41,20 @@ Rect monitorUnderPointer(platform::Platform& platform) {
   return platform.monitorArea(Rect{pointer.x, pointer.y, pointer.x + 1, pointer.y + 1});
 }
 
-// Made on the monitor that holds the pointer, half as long as that monitor.
-std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
-  const Rect monitor = monitorUnderPointer(platform);
+// The window a strip kept at a place would have there: a size not kept is taken as the least.
+Rect keptArea(const RulerPlacement& kept) {
+  const Point at = kept.topLeft.value_or(Point{});
+  const Point size = kept.size.value_or(Point{});
+  return Rect{at.x, at.y, at.x + std::max(size.x, platform::kLeastVisiblePixels),
+              at.y + std::max(size.y, platform::kLeastVisiblePixels)};
+}
+
+bool placeShows(platform::Platform& platform, const RulerPlacement& kept) {
+  return kept.topLeft && platform.showsOnAMonitor(keptArea(kept));
+}
+
+// Made on a monitor, half as long as that monitor.
+std::unique_ptr<platform::Window> createWindow(platform::Platform& platform, const Rect& monitor) {
   const int dpi = platform.monitorDpi(monitor);
   const int length = platform::pixelsFromTwips(twips(monitor.width()) * 0.5);
   platform::WindowSpec design;
@@ -134,12 +145,6 @@ std::vector<CornerLayout> cornerLayouts(const ReadoutTexts& t, bool horizontal) 
   return layouts;
 }
 
-std::vector<Unit> allUnits() {
-  std::vector<Unit> units{Unit::pixels()};
-  for (const Resolution r : kResolutions) units.push_back(Unit::centimetres(r));
-  return units;
-}
-
 std::string joinLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
@@ -148,9 +153,12 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-RulerWindow::RulerWindow(platform::Platform& platform)
+RulerWindow::RulerWindow(platform::Platform& platform, const RulerPlacement& kept)
     : platform_(platform),
-      window_(createWindow(platform_)),
+      kept_(kept),
+      keptPlaceShows_(placeShows(platform_, kept_)),
+      window_(createWindow(platform_, keptPlaceShows_ ? platform_.monitorArea(keptArea(kept_))
+                                                      : monitorUnderPointer(platform_))),
       creditLabel_(window_->addLabel({0, 0, 0, 0, kCredit, kCreditFont, true})),
       readoutLabel_(window_->addLabel({0, 0, 0, 0, "", kReadoutFont, true})),
       edgeZoneTimer_(window_->addTimer(kEdgeZoneIntervalMs, false)) {
@@ -162,6 +170,7 @@ RulerWindow::RulerWindow(platform::Platform& platform)
     hoverZone_ = DragZone::None;
   };
   edgeZoneTimer_.onTimer = [this] { trackEdgeZone(); };
+  window_->onRectChange = [this](platform::ChangedBy) { notifyChange(); };
   // The labels act like the strip itself.
   takeMouseFrom(*window_);
   takeMouseFrom(creditLabel_);
@@ -204,7 +213,7 @@ int RulerWindow::defaultThicknessPixels(Orientation orientation) {
     // Measured once for each DPI and monitor size the strip meets.
     // Beside a vertical scale: four-digit numbers, then the widest line of any unit's readout.
     int widest = window_->textSize(kCreditFont, kCredit).x;
-    for (const Unit unit : allUnits()) {
+    for (const Unit unit : kUnits) {
       ReadoutTexts t = readoutTexts(unit, Point{9999, 9999}, dpi);
       t.unitParts.push_back(t.x);
       for (const std::string& line : t.unitParts) widest = std::max(widest, window_->textSize(kReadoutFont, line).x);
@@ -215,7 +224,7 @@ int RulerWindow::defaultThicknessPixels(Orientation orientation) {
     // readout with the credit, in the flattest layout that fits the length.
     const int width = monitorLength / 2 - 2 * atDpi(kLabelMarginPixels);
     int labels = 0;
-    for (const Unit unit : allUnits()) {
+    for (const Unit unit : kUnits) {
       int flattest = 0;
       for (const CornerLayout& layout : cornerLayouts(readoutTexts(unit, Point{monitorLength, 9999}, dpi), true)) {
         if (!layout.credit) continue;
@@ -233,17 +242,58 @@ int RulerWindow::defaultThicknessPixels(Orientation orientation) {
   return orientation == Orientation::Horizontal ? lastDefaultThickness_->horizontal : lastDefaultThickness_->vertical;
 }
 
+Point RulerWindow::firstStartSize(Orientation orientation, const Rect& monitor) {
+  const int length = platform::pixelsFromTwips(twips(monitor.width()) * 0.5);
+  const int thickness = defaultThicknessPixels(orientation);
+  if (orientation == Orientation::Horizontal) return Point{length, thickness};
+  return Point{thickness, std::min(length, monitor.height())};
+}
+
 void RulerWindow::start() {
+  // The window was made on the monitor it shows on.
   const Rect monitor = platform_.monitorArea(window_->pixelRect());
+  state_ = kept_.state;
+  const int least = minimumSizePixels();
+  const bool keptSizeFits = kept_.size && kept_.size->x >= least && kept_.size->y >= least &&
+                            kept_.size->x <= platform::kMaxWindowPixels && kept_.size->y <= platform::kMaxWindowPixels;
+  const Point size = keptSizeFits ? *kept_.size : firstStartSize(state_.orientation, monitor);
   {
     // Not on the screen yet: the sizes of start-up reach the system once, not one by one.
     auto hold = window_->holdScreenUpdates();
-    setSizePixels(window_->clientSize().x, defaultThicknessPixels(Orientation::Horizontal));
+    setSizePixels(size.x, size.y);
     redrawScale();
     platform::setTopmost(platform_.api(), window_->hwnd(), true);
   }
+  window_->show(keptPlaceShows_ ? *kept_.topLeft
+                                : Point{monitor.left + (monitor.width() - size.x) / 2,
+                                        monitor.top + (monitor.height() - size.y) / 2});
+}
+
+void RulerWindow::restoreFirstStart() {
+  const Rect monitor = monitorUnderPointer(platform_);
+  // Onto that monitor first: the default thickness is measured at its DPI and length.
+  if (platform_.monitorArea(window_->pixelRect()) != monitor) window_->move(twips(monitor.left), twips(monitor.top));
+  state_ = RulerState{};
+  drag_.reset();
+  {
+    auto hold = window_->holdScreenUpdates();
+    const Point size = firstStartSize(Orientation::Horizontal, monitor);
+    setSizePixels(size.x, size.y);
+    window_->move(twips(monitor.left + (monitor.width() - size.x) / 2),
+                  twips(monitor.top + (monitor.height() - size.y) / 2));
+    redrawScale();
+  }
+  layOutCornerLabels();
+  notifyChange();
+}
+
+RulerPlacement RulerWindow::placement() const {
   const Rect r = window_->pixelRect();
-  window_->show(Point{monitor.left + (monitor.width() - r.width()) / 2, monitor.top + (monitor.height() - r.height()) / 2});
+  return RulerPlacement{Point{r.left, r.top}, Point{r.width(), r.height()}, state_};
+}
+
+void RulerWindow::notifyChange() {
+  if (onChange) onChange();
 }
 
 void RulerWindow::followDpi(const Rect& suggested) {
@@ -272,6 +322,7 @@ void RulerWindow::setUnit(Unit unit) {
   state_.unit = unit;
   redrawScale();
   layOutCornerLabels();
+  notifyChange();
 }
 
 void RulerWindow::toggleOrientation() {
@@ -299,6 +350,7 @@ void RulerWindow::toggleOrientation() {
     redrawScale();
   }
   layOutCornerLabels();
+  notifyChange();
 }
 
 void RulerWindow::setSizePixels(int widthPixels, int heightPixels) { window_->resize(twips(widthPixels), twips(heightPixels)); }

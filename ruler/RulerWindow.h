@@ -38,14 +38,21 @@ class RulerWindow {
   // Less than this either way, at the design DPI, and the size is refused.
   static constexpr double kMinimumSizeTwips = 500;
 
-  explicit RulerWindow(platform::Platform& platform);
+  // kept: how the strip lay when the last run ended; made on the monitor it is to show on.
+  explicit RulerWindow(platform::Platform& platform, const RulerPlacement& kept = {});
   ~RulerWindow();
   RulerWindow(const RulerWindow&) = delete;
   RulerWindow& operator=(const RulerWindow&) = delete;
 
-  // Start-up: a horizontal pixel strip half as long as the monitor that holds the pointer, at
-  // the default thickness, topmost, shown centred on that monitor.
+  // Start-up, topmost: as the strip was kept, and what was not kept as at a first start, a
+  // horizontal pixel strip half as long as the monitor that holds the pointer, at the default
+  // thickness, centred on that monitor. A kept place that would not show on a monitor now is
+  // not used (the strip is centred), nor a kept size below the least size.
   void start();
+  // The first start's strip again, on the monitor that holds the pointer.
+  void restoreFirstStart();
+  // How the strip lies now, as it is kept between runs.
+  RulerPlacement placement() const;
   // Redraws the scale in a unit; position and size stay.
   void setUnit(Unit unit);
   // Turns the strip about its top-left corner, length and thickness swapped, in the unit it
@@ -69,6 +76,8 @@ class RulerWindow {
 
   // A right-click on the strip: the application pops its menu up here.
   std::function<void()> onContextMenu;
+  // Its place, size, orientation or unit changed.
+  std::function<void()> onChange;
 
  private:
   struct Drag {
@@ -76,6 +85,11 @@ class RulerWindow {
     platform::Point pressTwips;  // from the element pressed
     platform::Point startSize;   // pixels, given back when the gesture is refused
   };
+
+  // The first start's size for an orientation on a monitor: half as long as the monitor is
+  // wide (no longer than it is high), at the default thickness.
+  platform::Point firstStartSize(Orientation orientation, const platform::Rect& monitor);
+  void notifyChange();
 
   // After every size change: the size guard, the scale's reach, topmost, the corner labels.
   void layOut();
@@ -126,6 +140,8 @@ class RulerWindow {
   static int numberColumnPixels();
 
   platform::Platform& platform_;
+  const RulerPlacement kept_;
+  const bool keptPlaceShows_;  // made, and shown, at the kept top-left
   std::unique_ptr<platform::Window> window_;
   platform::Label& creditLabel_;
   platform::Label& readoutLabel_;

@@ -80,7 +80,7 @@ TEST_F(PickerEditing, AThumbDragUpdatesItsBoxTheCodeTheSwatchAndTheOtherBars) {
   EXPECT_EQ(swatch(), rgb(18, 255, 60));
 }
 
-TEST_F(PickerEditing, ClosingKeepsTheColourAndTheNextOpeningShowsItEverywhere) {
+TEST_F(PickerEditing, ClosingKeepsTheColourAndTheNotationAndTheNextOpeningShowsThemEverywhere) {
   MagnifierWindow& p = picker();
   sim.type(p.channelBox(Channel::Red), "\b\b\b18");
   penTo(Point{20, 171});
@@ -90,7 +90,7 @@ TEST_F(PickerEditing, ClosingKeepsTheColourAndTheNextOpeningShowsItEverywhere) {
   open();
   EXPECT_TRUE(window().isVisible());
   EXPECT_TRUE(sim.isTopmost(window().hwnd()));
-  EXPECT_EQ(texts(), (std::vector<std::string>{"#14AB4D", "20", "171", "77"}));
+  EXPECT_EQ(texts(), (std::vector<std::string>{"20,171,77", "20", "171", "77"}));
   EXPECT_EQ(bars(), (std::vector<int>{20, 171, 77}));
   EXPECT_EQ(swatch(), rgb(20, 171, 77));
   choose(Notation::Vb);

@@ -178,7 +178,8 @@ TEST_F(WideDesktopDrag, TheStripMovesOntoEveryMonitorAndItsScaleReachesItsEndHow
 }
 
 TEST_F(RulerInteraction, TheMenuOpensAtThePointerFromTheStripAndFromEitherLabel) {
-  const std::vector<std::string> expected = {"单位设置(&W)", "-", "放大取色(&Z)", "-", "关于软件(&A)", "-", "退出程序(&E)"};
+  const std::vector<std::string> expected = {"单位设置(&W)", "-", "放大取色(&Z)", "-", "关于软件(&A)", "-",
+                                             "恢复默认(&R)", "退出程序(&E)"};
   chooseFromMenu(rulerMiddle(), "");
   chooseFromMenu(insideReadout(), "");
   const Rect credit = ruler().creditLabel().pixelRect();
