@@ -85,8 +85,9 @@ void MagnifierWindow::open(const platform::Rect& beside) {
     window_->show();
     return;
   }
-  // Made on the monitor of the place the user gave it, which it keeps when it still shows there.
-  load(place_ ? platform::Rect{place_->x, place_->y, place_->x + 1, place_->y + 1} : beside);
+  load(beside);
+  // Where the user put it, when it still shows there (on a monitor of another DPI it follows
+  // that DPI once there).
   const platform::Rect made = window_->pixelRect();
   const bool atPlace = place_ && platform_.showsOnAMonitor(platform::Rect{
                                      place_->x, place_->y, place_->x + made.width(), place_->y + made.height()});
