@@ -41,18 +41,6 @@ Rect monitorUnderPointer(platform::Platform& platform) {
   return platform.monitorArea(Rect{pointer.x, pointer.y, pointer.x + 1, pointer.y + 1});
 }
 
-// The window a strip kept at a place would have there: a size not kept is taken as the least.
-Rect keptArea(const RulerPlacement& kept) {
-  const Point at = kept.topLeft.value_or(Point{});
-  const Point size = kept.size.value_or(Point{});
-  return Rect{at.x, at.y, at.x + std::max(size.x, platform::kLeastVisiblePixels),
-              at.y + std::max(size.y, platform::kLeastVisiblePixels)};
-}
-
-bool placeShows(platform::Platform& platform, const RulerPlacement& kept) {
-  return kept.topLeft && platform.showsOnAMonitor(keptArea(kept));
-}
-
 // Made on a monitor, half as long as that monitor.
 std::unique_ptr<platform::Window> createWindow(platform::Platform& platform, const Rect& monitor) {
   const int dpi = platform.monitorDpi(monitor);
@@ -153,12 +141,32 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
+RulerStart RulerWindow::startFor(platform::Platform& platform, const RulerPlacement& kept) {
+  RulerStart start{monitorUnderPointer(platform), std::nullopt, std::nullopt, kept.state};
+  if (kept.topLeft) {
+    // A size not kept, or not used, is at least the least size: enough shows of any strip
+    // whose top-left corner shows.
+    const Point at = *kept.topLeft, size = kept.size.value_or(Point{});
+    const Rect area{at.x, at.y, at.x + std::max(size.x, platform::kLeastVisiblePixels),
+                    at.y + std::max(size.y, platform::kLeastVisiblePixels)};
+    if (platform.showsOnAMonitor(area)) {
+      start.monitor = platform.monitorArea(area);
+      start.topLeft = at;
+    }
+  }
+  const int least = minimumSizePixelsAt(platform.monitorDpi(start.monitor));
+  const Rect desktop = platform.virtualDesktop();
+  if (kept.size && kept.size->x >= least && kept.size->y >= least && kept.size->x <= desktop.width() &&
+      kept.size->y <= desktop.height()) {
+    start.size = kept.size;
+  }
+  return start;
+}
+
 RulerWindow::RulerWindow(platform::Platform& platform, const RulerPlacement& kept)
     : platform_(platform),
-      kept_(kept),
-      keptPlaceShows_(placeShows(platform_, kept_)),
-      window_(createWindow(platform_, keptPlaceShows_ ? platform_.monitorArea(keptArea(kept_))
-                                                      : monitorUnderPointer(platform_))),
+      start_(startFor(platform_, kept)),
+      window_(createWindow(platform_, start_.monitor)),
       creditLabel_(window_->addLabel({0, 0, 0, 0, kCredit, kCreditFont, true})),
       readoutLabel_(window_->addLabel({0, 0, 0, 0, "", kReadoutFont, true})),
       edgeZoneTimer_(window_->addTimer(kEdgeZoneIntervalMs, false)) {
@@ -188,8 +196,8 @@ void RulerWindow::takeMouseFrom(platform::MouseHandlers& element) {
 
 int RulerWindow::atDpi(int designPixels) const { return window_->designPixels(twips(designPixels)); }
 
-int RulerWindow::minimumSizePixels() const {
-  const double pixels = kMinimumSizeTwips * window_->dpi() / platform::kDesignDpi / platform::kTwipsPerPixel;
+int RulerWindow::minimumSizePixelsAt(int dpi) {
+  const double pixels = kMinimumSizeTwips * dpi / platform::kDesignDpi / platform::kTwipsPerPixel;
   return static_cast<int>(std::ceil(pixels - 1e-9));
 }
 
@@ -250,13 +258,9 @@ Point RulerWindow::firstStartSize(Orientation orientation, const Rect& monitor) 
 }
 
 void RulerWindow::start() {
-  // The window was made on the monitor it shows on.
-  const Rect monitor = platform_.monitorArea(window_->pixelRect());
-  state_ = kept_.state;
-  const int least = minimumSizePixels();
-  const bool keptSizeFits = kept_.size && kept_.size->x >= least && kept_.size->y >= least &&
-                            kept_.size->x <= platform::kMaxWindowPixels && kept_.size->y <= platform::kMaxWindowPixels;
-  const Point size = keptSizeFits ? *kept_.size : firstStartSize(state_.orientation, monitor);
+  const Rect& monitor = start_.monitor;
+  state_ = start_.state;
+  const Point size = start_.size ? *start_.size : firstStartSize(state_.orientation, monitor);
   {
     // Not on the screen yet: the sizes of start-up reach the system once, not one by one.
     auto hold = window_->holdScreenUpdates();
@@ -264,9 +268,9 @@ void RulerWindow::start() {
     redrawScale();
     platform::setTopmost(platform_.api(), window_->hwnd(), true);
   }
-  window_->show(keptPlaceShows_ ? *kept_.topLeft
-                                : Point{monitor.left + (monitor.width() - size.x) / 2,
-                                        monitor.top + (monitor.height() - size.y) / 2});
+  window_->show(start_.topLeft ? *start_.topLeft
+                               : Point{monitor.left + (monitor.width() - size.x) / 2,
+                                       monitor.top + (monitor.height() - size.y) / 2});
 }
 
 void RulerWindow::restoreFirstStart() {

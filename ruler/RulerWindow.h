@@ -26,6 +26,15 @@ struct CornerLayout {
 // edges and their corner, or anywhere else on it to move it.
 enum class DragZone { None, Move, RightEdge, BottomEdge, Corner };
 
+// How a strip kept between runs starts: the monitor its window is made on, and what of the
+// kept placement is used there (none: the first start's).
+struct RulerStart {
+  platform::Rect monitor;
+  std::optional<platform::Point> topLeft;
+  std::optional<platform::Point> size;
+  RulerState state;
+};
+
 // Scale numbers a size below the window's font: four-digit numbers every 30 pixels keep a
 // gap between them.
 inline const platform::FontSpec kScaleNumberFont{"", 8.25};
@@ -40,6 +49,12 @@ class RulerWindow {
 
   // kept: how the strip lay when the last run ended; made on the monitor it is to show on.
   explicit RulerWindow(platform::Platform& platform, const RulerPlacement& kept = {});
+
+  // A kept place is used when enough of the strip shows there on a monitor (the strip is
+  // then made on that monitor, else on the one that holds the pointer); a kept size when it
+  // is no less than the least size at that monitor's DPI and no larger than all the monitors
+  // together.
+  static RulerStart startFor(platform::Platform& platform, const RulerPlacement& kept);
   ~RulerWindow();
   RulerWindow(const RulerWindow&) = delete;
   RulerWindow& operator=(const RulerWindow&) = delete;
@@ -70,7 +85,8 @@ class RulerWindow {
   // numbers and readout need, a horizontal one at least the design's thickness.
   int defaultThicknessPixels(Orientation orientation);
   // The least width and height, in whole pixels at the strip's DPI.
-  int minimumSizePixels() const;
+  int minimumSizePixels() const { return minimumSizePixelsAt(window_->dpi()); }
+  static int minimumSizePixelsAt(int dpi);
   // The scale numbers written on the strip, in client pixels, as far as they were drawn.
   const std::vector<platform::Rect>& numberAreas() const { return numberAreas_; }
 
@@ -140,8 +156,7 @@ class RulerWindow {
   static int numberColumnPixels();
 
   platform::Platform& platform_;
-  const RulerPlacement kept_;
-  const bool keptPlaceShows_;  // made, and shown, at the kept top-left
+  const RulerStart start_;
   std::unique_ptr<platform::Window> window_;
   platform::Label& creditLabel_;
   platform::Label& readoutLabel_;

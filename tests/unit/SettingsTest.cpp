@@ -126,6 +126,7 @@ TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvi
       {"rulerposition", pair(1260, 50), centred},    // 20 pixels on the monitor
       {"rulersize", pair(-90, 400), [](Shown& s, int thickness) { s.ruler = Rect{100, 50, 100 + thickness, 690}; }},
       {"rulersize", pair(33, 400), [](Shown& s, int thickness) { s.ruler = Rect{100, 50, 100 + thickness, 690}; }},
+      {"rulersize", pair(90, 801), [](Shown& s, int thickness) { s.ruler = Rect{100, 50, 100 + thickness, 690}; }},
       {"rulerorientation", RegistryValue::dword(2), [](Shown& s, int) { s.state.orientation = Orientation::Horizontal; }},
       {"rulerunit", RegistryValue::dword(6), [](Shown& s, int) { s.state.unit = Unit::pixels(); }},
       {"rulerunit", RegistryValue::text("3"), [](Shown& s, int) { s.state.unit = Unit::pixels(); }},
