@@ -142,25 +142,27 @@ std::string joinLines(const std::vector<std::string>& lines) {
 }  // namespace
 
 RulerStart RulerWindow::startFor(platform::Platform& platform, const RulerPlacement& kept) {
-  RulerStart start{monitorUnderPointer(platform), std::nullopt, std::nullopt, kept.state};
+  const Rect desktop = platform.virtualDesktop();
+  const auto sizeFits = [&](const Rect& monitor) {
+    const int least = minimumSizePixelsAt(platform.monitorDpi(monitor));
+    return kept.size && kept.size->x >= least && kept.size->y >= least && kept.size->x <= desktop.width() &&
+           kept.size->y <= desktop.height();
+  };
   if (kept.topLeft) {
-    // A size not kept, or not used, is at least the least size: enough shows of any strip
-    // whose top-left corner shows.
-    const Point at = *kept.topLeft, size = kept.size.value_or(Point{});
-    const Rect area{at.x, at.y, at.x + std::max(size.x, platform::kLeastVisiblePixels),
-                    at.y + std::max(size.y, platform::kLeastVisiblePixels)};
-    if (platform.showsOnAMonitor(area)) {
-      start.monitor = platform.monitorArea(area);
-      start.topLeft = at;
+    // At its kept size, or else at the first start's, which is never less than the least
+    // part that must show: then its top-left corner must show.
+    const Point least{platform::kLeastVisiblePixels, platform::kLeastVisiblePixels};
+    for (const bool atKeptSize : {true, false}) {
+      if (atKeptSize && !kept.size) continue;
+      const Point size = atKeptSize ? *kept.size : least;
+      const Rect area{kept.topLeft->x, kept.topLeft->y, kept.topLeft->x + size.x, kept.topLeft->y + size.y};
+      const Rect monitor = platform.monitorArea(area);
+      if ((atKeptSize && !sizeFits(monitor)) || !platform.showsOnAMonitor(area)) continue;
+      return RulerStart{monitor, kept.topLeft, atKeptSize ? kept.size : std::nullopt, kept.state};
     }
   }
-  const int least = minimumSizePixelsAt(platform.monitorDpi(start.monitor));
-  const Rect desktop = platform.virtualDesktop();
-  if (kept.size && kept.size->x >= least && kept.size->y >= least && kept.size->x <= desktop.width() &&
-      kept.size->y <= desktop.height()) {
-    start.size = kept.size;
-  }
-  return start;
+  const Rect monitor = monitorUnderPointer(platform);
+  return RulerStart{monitor, std::nullopt, sizeFits(monitor) ? kept.size : std::nullopt, kept.state};
 }
 
 RulerWindow::RulerWindow(platform::Platform& platform, const RulerPlacement& kept)

@@ -149,6 +149,14 @@ TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvi
   }
 }
 
+TEST(KeptSettings, APlaceWhereOnlyAnUnusedSizeWouldShowIsNotUsed) {
+  SimPlatform sim;
+  // Wider than the desktop, so not used; 100 pixels of it would show, none of a first start's strip.
+  const RulerStart start = RulerWindow::startFor(sim, RulerPlacement{Point{-1200, 50}, Point{1300, 90}, {}});
+  EXPECT_EQ(start.topLeft, std::nullopt);
+  EXPECT_EQ(start.size, std::nullopt);
+}
+
 TEST(KeptSettings, ChangesWithinASecondMakeOneWriteAndNothingIsWrittenWhenNothingChangedOrWhileIdle) {
   Launch run(desktop());
   run.sim.advance(60'000);
