@@ -207,6 +207,22 @@ TEST(KeptSettings, AKeyThatCannotBeOpenedOrWrittenIsAFirstStartAndTheWriteIsTrie
   EXPECT_TRUE(refused.sim.messageBoxes().empty());
 }
 
+TEST(KeptSettings, TwoCopiesRunningAtOnceWriteOnlyTheirOwnChangesAndTheLastToWriteAValueWins) {
+  SimPlatform sim(desktop(keptRegistry()));
+  Application first(sim), second(sim);
+  first.start();
+  second.start();
+  second.ruler().setUnit(Unit::pixels());
+  sim.advance(1000);
+  sim.moveWindow(first.ruler().window(), Point{10, 20});  // the first copy's unit is not written
+  sim.advance(1000);
+  sim.moveWindow(second.ruler().window(), Point{30, 40});
+  sim.advance(1000);
+  Launch next(desktop(sim.registry()));
+  EXPECT_EQ(next.ruler(), (Rect{30, 40, 120, 440}));
+  EXPECT_EQ(next.app.ruler().state(), (RulerState{Orientation::Vertical, Unit::pixels()}));
+}
+
 TEST(KeptSettings, RestoringTheDefaultsGivesTheFirstStartsRulerAndForgetsTheMagnifiersPlaceButNotItsNotation) {
   Launch run(desktop(keptRegistry()));
   run.choose({"恢复默认(&R)"});
