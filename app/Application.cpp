@@ -7,6 +7,7 @@
 #include "picker/MagnifierWindow.h"
 #include "platform/Topmost.h"
 #include "ruler/RulerWindow.h"
+#include "settings/Settings.h"
 
 namespace lindrel {
 
@@ -15,24 +16,37 @@ Application::Application(platform::Platform& platform) : platform_(platform) {}
 Application::~Application() = default;
 
 void Application::start() {
-  ruler_ = std::make_unique<RulerWindow>(platform_);
+  const Settings kept = readSettings(platform_.api());
+  ruler_ = std::make_unique<RulerWindow>(platform_, kept.ruler);
   ruler_->onContextMenu = [this] { menu().popupOn(ruler_->window()); };
   ruler_->start();
+  magnifier_ = std::make_unique<MagnifierWindow>(platform_);
+  magnifier_->setPlace(kept.magnifierTopLeft);
+  magnifier_->setNotation(kept.notation);
+
+  // What start-up showed is what the key is taken to hold: only the user's changes are written.
+  settingsWriter_ = std::make_unique<SettingsWriter>(
+      platform_.api(), ruler_->window().addTimer(SettingsWriter::kGatherMs, false),
+      [this] { return Settings{ruler_->placement(), magnifier_->place(), magnifier_->notation()}; });
+  ruler_->onChange = [this] { settingsWriter_->changed(); };
+  magnifier_->onChange = [this] { settingsWriter_->changed(); };
+  ruler_->window().onSessionEnd = [this] { settingsWriter_->writeNow(); };
+  ruler_->window().onUnload = [this] {
+    settingsWriter_->writeNow();
+    if (onRulerClosed) onRulerClosed();
+  };
 }
 
 RulerMenu& Application::menu() {
   if (menu_ == nullptr) {
     menu_ = std::make_unique<RulerMenu>(
         platform_, RulerMenu::Commands{[this](Unit unit) { ruler_->setUnit(unit); }, [this] { openMagnifier(); },
-                                       [this] { showAbout(); }, [this] { exit(); }});
+                                       [this] { showAbout(); }, [this] { restoreDefaults(); }, [this] { exit(); }});
   }
   return *menu_;
 }
 
-MagnifierWindow& Application::magnifier() {
-  if (magnifier_ == nullptr) magnifier_ = std::make_unique<MagnifierWindow>(platform_);
-  return *magnifier_;
-}
+MagnifierWindow& Application::magnifier() { return *magnifier_; }
 
 AboutBox& Application::about() {
   if (about_ == nullptr) about_ = std::make_unique<AboutBox>(platform_);
@@ -51,7 +65,13 @@ void Application::showAbout() {
   about().showModal();
 }
 
+void Application::restoreDefaults() {
+  magnifier_->setPlace(std::nullopt);
+  ruler_->restoreFirstStart();  // tells the writer
+}
+
 void Application::exit() {
+  settingsWriter_->writeNow();
   ruler_->window().close();
   if (about_ != nullptr) about_->close();
   platform_.endProcess();

@@ -1,7 +1,9 @@
 #pragma once
-// The program: its windows over one platform, wired together. The ruler is made at start;
-// the menu, the magnifier and the about box the first time they are used.
+// The program: its windows over one platform, wired together, and what it keeps between
+// runs. The ruler is made at start as it was kept; the menu, the magnifier's window and the
+// about box the first time they are used.
 
+#include <functional>
 #include <memory>
 
 #include "platform/Platform.h"
@@ -12,6 +14,8 @@ class RulerWindow;
 class RulerMenu;
 class MagnifierWindow;
 class AboutBox;
+class SettingsWriter;
+struct Settings;
 
 class Application {
  public:
@@ -20,7 +24,7 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  // Makes the ruler and shows it: the process's whole start-up.
+  // Reads what the last run kept, makes the ruler and shows it: the process's whole start-up.
   void start();
 
   RulerWindow& ruler() { return *ruler_; }
@@ -34,8 +38,13 @@ class Application {
   void openMagnifier();
   // The about box, modal, with the ruler out of the topmost band while it is up.
   void showAbout();
-  // Closes the windows and ends the process at once.
+  // The ruler as at a first start, and the magnifier beside it from its next opening.
+  void restoreDefaults();
+  // Keeps what is to be kept, closes the windows and ends the process at once.
   void exit();
+
+  // The ruler's window went without exit() (the system closed it): the program is to end.
+  std::function<void()> onRulerClosed;
 
  private:
   platform::Platform& platform_;
@@ -44,6 +53,7 @@ class Application {
   std::unique_ptr<RulerMenu> menu_;
   std::unique_ptr<MagnifierWindow> magnifier_;
   std::unique_ptr<AboutBox> about_;
+  std::unique_ptr<SettingsWriter> settingsWriter_;  // first to go: it reads the windows
 };
 
 }  // namespace lindrel

@@ -9,7 +9,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   lindrel::platform::win32::Win32Platform platform(instance);
   lindrel::Application app(platform);
   app.start();
-  // The ruler has no close box; if the system closes it all the same, the program ends.
-  app.ruler().window().onUnload = [&platform] { platform.quit(0); };
+  app.onRulerClosed = [&platform] { platform.quit(0); };
   return platform.run();
 }

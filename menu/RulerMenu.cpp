@@ -23,6 +23,7 @@ RulerMenu::RulerMenu(platform::Platform& platform, Commands commands) : commands
   top.children.push_back(separator);
   top.children.push_back(MenuItemSpec{"关于软件(&A)", [this] { commands_.showAbout(); }, {}});
   top.children.push_back(separator);
+  top.children.push_back(MenuItemSpec{"恢复默认(&R)", [this] { commands_.restoreDefaults(); }, {}});
   top.children.push_back(MenuItemSpec{"退出程序(&E)", [this] { commands_.exit(); }, {}});
   menu_ = platform.createMenu(top);
 }

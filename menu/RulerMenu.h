@@ -1,5 +1,6 @@
 #pragma once
-// The ruler's context menu: the unit submenus, the magnifier, the about box and exit. It
+// The ruler's context menu: the unit submenus, the magnifier, the about box, the defaults
+// and exit. It
 // only says which command was chosen; the application decides what each one does.
 
 #include <functional>
@@ -16,6 +17,7 @@ class RulerMenu {
     std::function<void(Unit)> setUnit;
     std::function<void()> openMagnifier;
     std::function<void()> showAbout;
+    std::function<void()> restoreDefaults;
     std::function<void()> exit;
   };
 

@@ -116,7 +116,17 @@ void MagnifierWindow::open(const platform::Rect& beside) {
     return;
   }
   load(beside);
-  window_->show(placeBeside(beside));
+  // Where the user put it, when it still shows there (on a monitor of another DPI it follows
+  // that DPI once there).
+  const platform::Rect made = window_->pixelRect();
+  const bool atPlace = place_ && platform_.showsOnAMonitor(platform::Rect{
+                                     place_->x, place_->y, place_->x + made.width(), place_->y + made.height()});
+  window_->show(atPlace ? *place_ : placeBeside(beside));
+}
+
+void MagnifierWindow::setNotation(Notation notation) {
+  notation_ = notation;
+  if (window_ != nullptr && window_->isOpen()) notationList().setListIndex(static_cast<int>(notation));
 }
 
 platform::Point MagnifierWindow::placeBeside(const platform::Rect& area) const {
@@ -183,7 +193,19 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
   for (std::size_t slot = 0; slot < ColourHistory::kCapacity; ++slot) {
     c.historySwatches[slot]->onMouseDown = [this, slot](const platform::MouseEvent& e) { historySwatchPressed(slot, e); };
   }
-  c.notationList->onClick = [this] { showCode(); };
+  c.notationList->onClick = [this] {
+    const int chosen = notationList().listIndex();
+    if (chosen >= 0 && static_cast<Notation>(chosen) != notation_) {
+      notation_ = static_cast<Notation>(chosen);
+      if (onChange) onChange();
+    }
+    showCode();
+  };
+  w.onRectChange = [this](platform::ChangedBy by) {
+    if (by != platform::ChangedBy::System) return;
+    place_ = platform::Point{window_->pixelRect().left, window_->pixelRect().top};
+    if (onChange) onChange();
+  };
   c.copyButton->onClick = [this] { copyCode(); };
   c.setButton->onClick = [this] { applyTypedCode(); };
   for (const Channel channel : kChannels) {
@@ -197,7 +219,7 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
 
   platform::setTopmost(platform_.api(), w.hwnd(), true);
   for (const Notation notation : colour_code::kNotations) c.notationList->addItem(colour_code::captionOf(notation));
-  c.notationList->setListIndex(static_cast<int>(Notation::Html));
+  c.notationList->setListIndex(static_cast<int>(notation_));
   showColour();
   showHistory();
   showContrast();

@@ -7,6 +7,7 @@
 // stands beside its swatch.
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -26,9 +27,9 @@ class MagnifierWindow {
   MagnifierWindow(const MagnifierWindow&) = delete;
   MagnifierWindow& operator=(const MagnifierWindow&) = delete;
 
-  // Loads the window if it is not open, beside an area of the screen (the ruler's) and
-  // wholly on its monitor, and shows it with the colour it holds; returns at once. The
-  // colour survives closing.
+  // Loads the window if it is not open, where the user last put it when it shows there,
+  // else beside an area of the screen (the ruler's) and wholly on its monitor, and shows it
+  // with the colour it holds; returns at once. The colour and the notation survive closing.
   void open(const platform::Rect& beside);
   // Null before the first opening; a closed window keeps its object until the next opening.
   platform::Window* window() { return window_.get(); }
@@ -48,6 +49,16 @@ class MagnifierWindow {
   void copyCode();
 
   platform::Colour colour() const { return colour_; }
+
+  // Where the user last moved the window to (its top-left, screen pixels); none: beside the
+  // area open() is given.
+  const std::optional<platform::Point>& place() const { return place_; }
+  void setPlace(const std::optional<platform::Point>& topLeft) { place_ = topLeft; }
+  colour_code::Notation notation() const { return notation_; }
+  // Chooses the notation, in the list too when the window is open.
+  void setNotation(colour_code::Notation notation);
+  // The user moved the window or chose another notation.
+  std::function<void()> onChange;
 
   // The controls of the open window (valid after the first opening).
   platform::PictureBox& magnifierView() { return *controls_.magnifierView; }
@@ -120,6 +131,8 @@ class MagnifierWindow {
   platform::Image penImage_{platform::Picture::Pen};
 
   platform::Colour colour_ = platform::kWhite;
+  colour_code::Notation notation_ = colour_code::Notation::Html;
+  std::optional<platform::Point> place_;
   // What the boxes held after the last colour they gave or were given: a rejected edit
   // goes back to it.
   std::array<std::string, 3> acceptedBoxTexts_;

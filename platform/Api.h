@@ -19,19 +19,25 @@ inline constexpr Hdc kNoDc{0};
 inline constexpr Hkey kNoKey{0};
 inline constexpr Hwnd kHwndTopmost{static_cast<std::uintptr_t>(-1)};
 inline constexpr Hwnd kHwndNoTopmost{static_cast<std::uintptr_t>(-2)};
+inline constexpr Hkey kHkeyCurrentUser{0x80000001u};
 inline constexpr Hkey kHkeyLocalMachine{0x80000002u};
 
 inline constexpr unsigned kSwpNoSize = 0x0001;
 inline constexpr unsigned kSwpNoMove = 0x0002;
+inline constexpr unsigned kSwpNoZOrder = 0x0004;
 inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;
 inline constexpr std::uint32_t kBlackness = 0x00000042;
 
 inline constexpr std::uint32_t kKeyRead = 0x20019;
+inline constexpr std::uint32_t kKeySetValue = 0x0002;
+inline constexpr std::uint32_t kRegOptionNonVolatile = 0;
 inline constexpr long kErrorSuccess = 0;
 inline constexpr long kErrorFileNotFound = 2;
+inline constexpr long kErrorAccessDenied = 5;
 inline constexpr long kErrorMoreData = 234;
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegExpandSz = 2;
+inline constexpr std::uint32_t kRegBinary = 3;
 inline constexpr std::uint32_t kRegDword = 4;
 
 class Api {
@@ -59,6 +65,13 @@ class Api {
   virtual long RegQueryValueEx(Hkey key, std::string_view valueName, std::uint32_t& type, std::uint8_t* data,
                                std::uint32_t& size) = 0;
   virtual long RegCloseKey(Hkey key) = 0;
+  // Opens a key, making it (and the keys above it) first when it is not there.
+  virtual long RegCreateKeyEx(Hkey root, std::string_view subKey, std::uint32_t options, std::uint32_t samDesired,
+                              Hkey& result) = 0;
+  // Replaces a value's type and data in one step; the key must be open with KEY_SET_VALUE.
+  virtual long RegSetValueEx(Hkey key, std::string_view valueName, std::uint32_t type, const std::uint8_t* data,
+                             std::uint32_t size) = 0;
+  virtual long RegDeleteValue(Hkey key, std::string_view valueName) = 0;
 };
 
 }  // namespace lindrel::platform

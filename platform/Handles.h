@@ -36,4 +36,11 @@ inline RegistryKey openRegistryKey(Api& api, Hkey root, std::string_view path, s
   return RegistryKey(key, ApiKeyTraits{&api});
 }
 
+// Opens a key, made first when it is not there; an empty owner when that failed.
+inline RegistryKey createRegistryKey(Api& api, Hkey root, std::string_view path, std::uint32_t access) {
+  Hkey key = kNoKey;
+  if (api.RegCreateKeyEx(root, path, kRegOptionNonVolatile, access, key) != kErrorSuccess) return RegistryKey{};
+  return RegistryKey(key, ApiKeyTraits{&api});
+}
+
 }  // namespace lindrel::platform

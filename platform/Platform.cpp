@@ -16,4 +16,12 @@ void Platform::dispatch(const std::function<void()>& handler) {
   msgBox(message);
 }
 
+bool Platform::showsOnAMonitor(const Rect& area) const {
+  for (const Rect& monitor : monitors()) {
+    const Rect shown = intersect(area, monitor);
+    if (shown.width() >= kLeastVisiblePixels && shown.height() >= kLeastVisiblePixels) return true;
+  }
+  return false;
+}
+
 }  // namespace lindrel::platform

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Api.h"
 #include "platform/Controls.h"
@@ -24,6 +25,10 @@ struct AppInfo {
 // How often the clipboard is tried while another program holds it, and the pause between.
 inline constexpr int kClipboardAttempts = 10;
 inline constexpr int kClipboardRetryMs = 20;
+
+// A window put back where it was shows there only when at least this much of it, each way,
+// lies on one monitor (500 twips at the design DPI, the ruler's least size): enough to grab.
+inline constexpr std::int32_t kLeastVisiblePixels = 34;
 
 class Platform {
  public:
@@ -44,6 +49,10 @@ class Platform {
   virtual Rect monitorArea(const Rect& area) const = 0;
   // The DPI of that monitor (96 at 100 %).
   virtual int monitorDpi(const Rect& area) const = 0;
+  // Every monitor there is now, in screen pixels.
+  virtual std::vector<Rect> monitors() const = 0;
+  // Whether kLeastVisiblePixels of an area, each way, lie on one of the monitors.
+  bool showsOnAMonitor(const Rect& area) const;
 
 
   // A modal message with an OK button only and the title as caption; returns when dismissed.

@@ -66,16 +66,19 @@ void Window::setRect(const Rect& rect) {
     applyRect(rect_);
   }
   if (resized && onResize) onResize();
+  if (onRectChange) onRectChange(ChangedBy::Program);
 }
 
 void Window::systemRect(const Rect& rect) {
   const bool resized = rect.width() != rect_.width() || rect.height() != rect_.height();
+  const bool changed = rect != rect_;
   rect_ = rect;
   shownRect_ = rect;
   if (resized) {
     growSurfaceToClient();
     if (onResize) onResize();
   }
+  if (changed && onRectChange) onRectChange(ChangedBy::System);
 }
 
 void Window::changeDpi(int dpi, const Rect& suggested, Rect frame) {

@@ -40,6 +40,10 @@ struct WindowSpec {
   FontSpec surfaceFont;
 };
 
+// Who moved or sized a window: the program, or the system (the user dragging its caption,
+// a change of the displays).
+enum class ChangedBy { Program, System };
+
 // The largest width or height a window may take, in pixels.
 inline constexpr std::int32_t kMaxWindowPixels = 32767;
 
@@ -147,6 +151,10 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   // already. The system suggests a rectangle (the old one scaled); without a handler the
   // window takes it.
   std::function<void(const Rect& suggested)> onDpiChange;
+  // The window's rectangle changed (after the resize handling ran).
+  std::function<void(ChangedBy by)> onRectChange;
+  // The user's session is ending: once this returns the process may end without another word.
+  std::function<void()> onSessionEnd;
   std::function<void()> onUnload;
 
  protected:

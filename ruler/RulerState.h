@@ -4,6 +4,8 @@
 #include <array>
 #include <optional>
 
+#include "platform/Units.h"
+
 namespace lindrel {
 
 enum class Orientation { Horizontal, Vertical };
@@ -45,9 +47,27 @@ struct Unit {
   friend constexpr bool operator==(const Unit&, const Unit&) = default;
 };
 
+// Every unit in menu order.
+inline constexpr std::array<Unit, 6> kUnits{Unit::pixels(),
+                                            Unit::centimetres(Resolution::Dpi72),
+                                            Unit::centimetres(Resolution::Dpi200Fax),
+                                            Unit::centimetres(Resolution::Dpi300),
+                                            Unit::centimetres(Resolution::Dpi600),
+                                            Unit::centimetres(Resolution::Dpi1200)};
+
 struct RulerState {
   Orientation orientation = Orientation::Horizontal;
   Unit unit = Unit::pixels();
+  friend constexpr bool operator==(const RulerState&, const RulerState&) = default;
+};
+
+// The strip as it is kept between runs: its window's top-left and size in physical pixels,
+// so it comes back the same at any scaling. What is not known is the first start's.
+struct RulerPlacement {
+  std::optional<platform::Point> topLeft;
+  std::optional<platform::Point> size;
+  RulerState state;
+  friend bool operator==(const RulerPlacement&, const RulerPlacement&) = default;
 };
 
 }  // namespace lindrel

@@ -41,9 +41,8 @@ Rect monitorUnderPointer(platform::Platform& platform) {
   return platform.monitorArea(Rect{pointer.x, pointer.y, pointer.x + 1, pointer.y + 1});
 }
 
-// Made on the monitor that holds the pointer, half as long as that monitor.
-std::unique_ptr<platform::Window> createWindow(platform::Platform& platform) {
-  const Rect monitor = monitorUnderPointer(platform);
+// Made on a monitor, half as long as that monitor.
+std::unique_ptr<platform::Window> createWindow(platform::Platform& platform, const Rect& monitor) {
   const int dpi = platform.monitorDpi(monitor);
   const int length = platform::pixelsFromTwips(twips(monitor.width()) * 0.5);
   platform::WindowSpec design;
@@ -148,12 +147,6 @@ std::vector<CornerLayout> cornerLayouts(const ReadoutTexts& t, bool horizontal) 
   return layouts;
 }
 
-std::vector<Unit> allUnits() {
-  std::vector<Unit> units{Unit::pixels()};
-  for (const Resolution r : kResolutions) units.push_back(Unit::centimetres(r));
-  return units;
-}
-
 std::string joinLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
@@ -162,9 +155,34 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-RulerWindow::RulerWindow(platform::Platform& platform)
+RulerStart RulerWindow::startFor(platform::Platform& platform, const RulerPlacement& kept) {
+  const Rect desktop = platform.virtualDesktop();
+  const auto sizeFits = [&](const Rect& monitor) {
+    const int least = minimumSizePixelsAt(platform.monitorDpi(monitor));
+    return kept.size && kept.size->x >= least && kept.size->y >= least && kept.size->x <= desktop.width() &&
+           kept.size->y <= desktop.height();
+  };
+  if (kept.topLeft) {
+    // At its kept size, or else at the first start's, which is never less than the least
+    // part that must show: then its top-left corner must show.
+    const Point least{platform::kLeastVisiblePixels, platform::kLeastVisiblePixels};
+    for (const bool atKeptSize : {true, false}) {
+      if (atKeptSize && !kept.size) continue;
+      const Point size = atKeptSize ? *kept.size : least;
+      const Rect area{kept.topLeft->x, kept.topLeft->y, kept.topLeft->x + size.x, kept.topLeft->y + size.y};
+      const Rect monitor = platform.monitorArea(area);
+      if ((atKeptSize && !sizeFits(monitor)) || !platform.showsOnAMonitor(area)) continue;
+      return RulerStart{monitor, kept.topLeft, atKeptSize ? kept.size : std::nullopt, kept.state};
+    }
+  }
+  const Rect monitor = monitorUnderPointer(platform);
+  return RulerStart{monitor, std::nullopt, sizeFits(monitor) ? kept.size : std::nullopt, kept.state};
+}
+
+RulerWindow::RulerWindow(platform::Platform& platform, const RulerPlacement& kept)
     : platform_(platform),
-      window_(createWindow(platform_)),
+      start_(startFor(platform_, kept)),
+      window_(createWindow(platform_, start_.monitor)),
       creditLabel_(window_->addLabel({0, 0, 0, 0, kCredit, kCreditFont, true})),
       readoutLabel_(window_->addLabel({0, 0, 0, 0, "", kReadoutFont, true})),
       edgeZoneTimer_(window_->addTimer(kEdgeZoneIntervalMs, false)) {
@@ -176,6 +194,7 @@ RulerWindow::RulerWindow(platform::Platform& platform)
     hoverZone_ = DragZone::None;
   };
   edgeZoneTimer_.onTimer = [this] { trackEdgeZone(); };
+  window_->onRectChange = [this](platform::ChangedBy) { notifyChange(); };
   // The labels act like the strip itself.
   takeMouseFrom(*window_);
   takeMouseFrom(creditLabel_);
@@ -193,8 +212,8 @@ void RulerWindow::takeMouseFrom(platform::MouseHandlers& element) {
 
 int RulerWindow::atDpi(int designPixels) const { return window_->designPixels(twips(designPixels)); }
 
-int RulerWindow::minimumSizePixels() const {
-  const double pixels = kMinimumSizeTwips * window_->dpi() / platform::kDesignDpi / platform::kTwipsPerPixel;
+int RulerWindow::minimumSizePixelsAt(int dpi) {
+  const double pixels = kMinimumSizeTwips * dpi / platform::kDesignDpi / platform::kTwipsPerPixel;
   return static_cast<int>(std::ceil(pixels - 1e-9));
 }
 
@@ -218,7 +237,7 @@ int RulerWindow::defaultThicknessPixels(Orientation orientation) {
     // Measured once for each DPI and monitor size the strip meets.
     // Beside a vertical scale: four-digit numbers, then the widest line of any unit's readout.
     int widest = window_->textSize(kCreditFont, kCredit).x;
-    for (const Unit unit : allUnits()) {
+    for (const Unit unit : kUnits) {
       ReadoutTexts t = readoutTexts(unit, Point{9999, 9999}, dpi);
       t.unitParts.insert(t.unitParts.end(), t.figureParts.begin(), t.figureParts.end());
       for (const std::string& line : t.unitParts) widest = std::max(widest, window_->textSize(kReadoutFont, line).x);
@@ -229,7 +248,7 @@ int RulerWindow::defaultThicknessPixels(Orientation orientation) {
     // readout with the credit, in the flattest layout that fits the length.
     const int width = monitorLength / 2 - 2 * atDpi(kLabelMarginPixels);
     int labels = 0;
-    for (const Unit unit : allUnits()) {
+    for (const Unit unit : kUnits) {
       int flattest = 0;
       for (const CornerLayout& layout : cornerLayouts(readoutTexts(unit, Point{monitorLength, 9999}, dpi), true)) {
         if (!layout.credit) continue;
@@ -247,17 +266,54 @@ int RulerWindow::defaultThicknessPixels(Orientation orientation) {
   return orientation == Orientation::Horizontal ? lastDefaultThickness_->horizontal : lastDefaultThickness_->vertical;
 }
 
+Point RulerWindow::firstStartSize(Orientation orientation, const Rect& monitor) {
+  const int length = platform::pixelsFromTwips(twips(monitor.width()) * 0.5);
+  const int thickness = defaultThicknessPixels(orientation);
+  if (orientation == Orientation::Horizontal) return Point{length, thickness};
+  return Point{thickness, std::min(length, monitor.height())};
+}
+
 void RulerWindow::start() {
-  const Rect monitor = platform_.monitorArea(window_->pixelRect());
+  const Rect& monitor = start_.monitor;
+  state_ = start_.state;
+  const Point size = start_.size ? *start_.size : firstStartSize(state_.orientation, monitor);
   {
     // Not on the screen yet: the sizes of start-up reach the system once, not one by one.
     auto hold = window_->holdScreenUpdates();
-    setSizePixels(window_->clientSize().x, defaultThicknessPixels(Orientation::Horizontal));
+    setSizePixels(size.x, size.y);
     redrawScale();
     platform::setTopmost(platform_.api(), window_->hwnd(), true);
   }
+  window_->show(start_.topLeft ? *start_.topLeft
+                               : Point{monitor.left + (monitor.width() - size.x) / 2,
+                                       monitor.top + (monitor.height() - size.y) / 2});
+}
+
+void RulerWindow::restoreFirstStart() {
+  const Rect monitor = monitorUnderPointer(platform_);
+  // Onto that monitor first: the default thickness is measured at its DPI and length.
+  if (platform_.monitorArea(window_->pixelRect()) != monitor) window_->move(twips(monitor.left), twips(monitor.top));
+  state_ = RulerState{};
+  drag_.reset();
+  {
+    auto hold = window_->holdScreenUpdates();
+    const Point size = firstStartSize(Orientation::Horizontal, monitor);
+    setSizePixels(size.x, size.y);
+    window_->move(twips(monitor.left + (monitor.width() - size.x) / 2),
+                  twips(monitor.top + (monitor.height() - size.y) / 2));
+    redrawScale();
+  }
+  layOutCornerLabels();
+  notifyChange();
+}
+
+RulerPlacement RulerWindow::placement() const {
   const Rect r = window_->pixelRect();
-  window_->show(Point{monitor.left + (monitor.width() - r.width()) / 2, monitor.top + (monitor.height() - r.height()) / 2});
+  return RulerPlacement{Point{r.left, r.top}, Point{r.width(), r.height()}, state_};
+}
+
+void RulerWindow::notifyChange() {
+  if (onChange) onChange();
 }
 
 void RulerWindow::followDpi(const Rect& suggested) {
@@ -286,6 +342,7 @@ void RulerWindow::setUnit(Unit unit) {
   state_.unit = unit;
   redrawScale();
   layOutCornerLabels();
+  notifyChange();
 }
 
 void RulerWindow::toggleOrientation() {
@@ -313,6 +370,7 @@ void RulerWindow::toggleOrientation() {
     redrawScale();
   }
   layOutCornerLabels();
+  notifyChange();
 }
 
 void RulerWindow::setSizePixels(int widthPixels, int heightPixels) { window_->resize(twips(widthPixels), twips(heightPixels)); }

@@ -26,6 +26,15 @@ struct CornerLayout {
 // edges and their corner, or anywhere else on it to move it.
 enum class DragZone { None, Move, RightEdge, BottomEdge, Corner };
 
+// How a strip kept between runs starts: the monitor its window is made on, and what of the
+// kept placement is used there (none: the first start's).
+struct RulerStart {
+  platform::Rect monitor;
+  std::optional<platform::Point> topLeft;
+  std::optional<platform::Point> size;
+  RulerState state;
+};
+
 // Scale numbers a size below the window's font: four-digit numbers every 30 pixels keep a
 // gap between them.
 inline const platform::FontSpec kScaleNumberFont{"", 8.25};
@@ -38,14 +47,27 @@ class RulerWindow {
   // Less than this either way, at the design DPI, and the size is refused.
   static constexpr double kMinimumSizeTwips = 500;
 
-  explicit RulerWindow(platform::Platform& platform);
+  // kept: how the strip lay when the last run ended; made on the monitor it is to show on.
+  explicit RulerWindow(platform::Platform& platform, const RulerPlacement& kept = {});
+
+  // A kept place is used when enough of the strip shows there on a monitor (the strip is
+  // then made on that monitor, else on the one that holds the pointer); a kept size when it
+  // is no less than the least size at that monitor's DPI and no larger than all the monitors
+  // together.
+  static RulerStart startFor(platform::Platform& platform, const RulerPlacement& kept);
   ~RulerWindow();
   RulerWindow(const RulerWindow&) = delete;
   RulerWindow& operator=(const RulerWindow&) = delete;
 
-  // Start-up: a horizontal pixel strip half as long as the monitor that holds the pointer, at
-  // the default thickness, topmost, shown centred on that monitor.
+  // Start-up, topmost: as the strip was kept, and what was not kept as at a first start, a
+  // horizontal pixel strip half as long as the monitor that holds the pointer, at the default
+  // thickness, centred on that monitor. A kept place that would not show on a monitor now is
+  // not used (the strip is centred), nor a kept size below the least size.
   void start();
+  // The first start's strip again, on the monitor that holds the pointer.
+  void restoreFirstStart();
+  // How the strip lies now, as it is kept between runs.
+  RulerPlacement placement() const;
   // Redraws the scale in a unit; position and size stay.
   void setUnit(Unit unit);
   // Turns the strip about its top-left corner, length and thickness swapped, in the unit it
@@ -63,12 +85,15 @@ class RulerWindow {
   // numbers and readout need, a horizontal one at least the design's thickness.
   int defaultThicknessPixels(Orientation orientation);
   // The least width and height, in whole pixels at the strip's DPI.
-  int minimumSizePixels() const;
+  int minimumSizePixels() const { return minimumSizePixelsAt(window_->dpi()); }
+  static int minimumSizePixelsAt(int dpi);
   // The scale numbers written on the strip, in client pixels, as far as they were drawn.
   const std::vector<platform::Rect>& numberAreas() const { return numberAreas_; }
 
   // A right-click on the strip: the application pops its menu up here.
   std::function<void()> onContextMenu;
+  // Its place, size, orientation or unit changed.
+  std::function<void()> onChange;
 
  private:
   struct Drag {
@@ -76,6 +101,11 @@ class RulerWindow {
     platform::Point pressTwips;  // from the element pressed
     platform::Point startSize;   // pixels, given back when the gesture is refused
   };
+
+  // The first start's size for an orientation on a monitor: half as long as the monitor is
+  // wide (no longer than it is high), at the default thickness.
+  platform::Point firstStartSize(Orientation orientation, const platform::Rect& monitor);
+  void notifyChange();
 
   // After every size change: the size guard, the scale's reach, topmost, the corner labels.
   void layOut();
@@ -126,6 +156,7 @@ class RulerWindow {
   static int numberColumnPixels();
 
   platform::Platform& platform_;
+  const RulerStart start_;
   std::unique_ptr<platform::Window> window_;
   platform::Label& creditLabel_;
   platform::Label& readoutLabel_;

@@ -14,7 +14,6 @@ namespace lindrel::platform::sim {
 namespace {
 
 constexpr Colour kFrameColour = rgb(0xD4, 0xD0, 0xC8);
-constexpr long kErrorAccessDenied = 5;
 constexpr long kErrorInvalidHandle = 6;
 constexpr std::uint32_t kWriteRights = 0x0002 | 0x0004 | 0x0020 | 0x10000 | 0x40000 | 0x80000;
 constexpr unsigned kSwpNoActivate = 0x0010;
@@ -59,7 +58,8 @@ struct SimPlatform::Target {
   SimControl* control = nullptr;
 };
 
-SimPlatform::SimPlatform(SimConfig config) : config_(std::move(config)), cursor_(config_.pointer) {
+SimPlatform::SimPlatform(SimConfig config)
+    : config_(std::move(config)), cursor_(config_.pointer), registry_(config_.registry) {
   if (config_.monitors.empty()) throw std::invalid_argument("a desktop needs a monitor");
   const Rect all = virtualDesktop();
   desktop_.grow(Point{all.width(), all.height()}, config_.desktopColour);
@@ -103,6 +103,12 @@ Rect SimPlatform::virtualDesktop() const {
 Rect SimPlatform::monitorArea(const Rect& area) const { return monitorOf(area).rect; }
 
 int SimPlatform::monitorDpi(const Rect& area) const { return monitorOf(area).dpi; }
+
+std::vector<Rect> SimPlatform::monitors() const {
+  std::vector<Rect> rects;
+  for (const Monitor& m : config_.monitors) rects.push_back(m.rect);
+  return rects;
+}
 
 const Monitor& SimPlatform::monitorOf(const Rect& area) const {
   const auto size = [](const Rect& r) { return r.empty() ? 0LL : std::int64_t{r.width()} * r.height(); };
@@ -196,10 +202,19 @@ bool SimPlatform::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx
   setWindowPosCalls_.push_back(SetWindowPosCall{hwnd, insertAfter, x, y, cx, cy, flags});
   SimWindow* w = window(hwnd);
   if (w == nullptr || !w->isOpen()) return false;
-  if (insertAfter == kHwndTopmost) w->topmost = true;
-  if (insertAfter == kHwndNoTopmost) w->topmost = false;
-  if (w->isVisible()) bringToFront(w);
+  if ((flags & kSwpNoZOrder) == 0) {
+    if (insertAfter == kHwndTopmost) w->topmost = true;
+    if (insertAfter == kHwndNoTopmost) w->topmost = false;
+    if (w->isVisible()) bringToFront(w);
+  }
   if ((flags & kSwpNoActivate) == 0 && w->isVisible()) activate(w);
+  if ((flags & (kSwpNoMove | kSwpNoSize)) != (kSwpNoMove | kSwpNoSize)) {
+    // Moved or sized from outside the form: the system tells the window where it is now.
+    const Rect r = w->screenRect();
+    const Point at = (flags & kSwpNoMove) != 0 ? Point{r.left, r.top} : Point{x, y};
+    const Point size = (flags & kSwpNoSize) != 0 ? Point{r.width(), r.height()} : Point{cx, cy};
+    w->placedBySystem(Rect{at.x, at.y, at.x + size.x, at.y + size.y});
+  }
   return true;
 }
 
@@ -295,23 +310,42 @@ bool SimPlatform::TextOut(Hdc hdc, int x, int y, std::string_view text) {
   return true;
 }
 
-long SimPlatform::RegOpenKeyEx(Hkey root, std::string_view subKey, std::uint32_t, std::uint32_t samDesired,
-                               Hkey& result) {
+long SimPlatform::openKey(Hkey root, std::string_view subKey, std::uint32_t samDesired, bool create, Hkey& result) {
   accessRequested_.push_back(samDesired);
-  const auto key = std::make_pair(static_cast<std::uintptr_t>(root), lower(subKey));
-  if (registry_.find(key) == registry_.end()) return kErrorFileNotFound;
+  const RegistryPath path{static_cast<std::uintptr_t>(root), lower(subKey)};
+  if (const long refused = refuseKey ? refuseKey(root, subKey) : kErrorSuccess; refused != kErrorSuccess) return refused;
   if (standardUser && root == kHkeyLocalMachine && (samDesired & kWriteRights) != 0) return kErrorAccessDenied;
+  if (registry_.find(path) == registry_.end()) {
+    if (!create) return kErrorFileNotFound;
+    registry_[path];
+  }
   const std::uintptr_t id = nextId();
-  openKeys_[id] = key;
+  openKeys_[id] = OpenKey{path, samDesired};
   result = Hkey{id};
   return kErrorSuccess;
+}
+
+long SimPlatform::RegOpenKeyEx(Hkey root, std::string_view subKey, std::uint32_t, std::uint32_t samDesired,
+                               Hkey& result) {
+  return openKey(root, subKey, samDesired, false, result);
+}
+
+long SimPlatform::RegCreateKeyEx(Hkey root, std::string_view subKey, std::uint32_t, std::uint32_t samDesired,
+                                 Hkey& result) {
+  return openKey(root, subKey, samDesired, true, result);
+}
+
+const RegistryPath* SimPlatform::keyOpenedWith(Hkey key, std::uint32_t rights) const {
+  const auto open = openKeys_.find(static_cast<std::uintptr_t>(key));
+  if (open == openKeys_.end() || (open->second.access & rights) != rights) return nullptr;
+  return &open->second.path;
 }
 
 long SimPlatform::RegQueryValueEx(Hkey key, std::string_view valueName, std::uint32_t& type, std::uint8_t* data,
                                   std::uint32_t& size) {
   const auto open = openKeys_.find(static_cast<std::uintptr_t>(key));
   if (open == openKeys_.end()) return kErrorInvalidHandle;
-  const auto& values = registry_.at(open->second);
+  const auto& values = registry_.at(open->second.path);
   const auto it = values.find(lower(valueName));
   if (it == values.end()) return kErrorFileNotFound;
   const RegistryValue& v = it->second;
@@ -330,6 +364,27 @@ long SimPlatform::RegCloseKey(Hkey key) {
   return openKeys_.erase(static_cast<std::uintptr_t>(key)) == 1 ? kErrorSuccess : kErrorInvalidHandle;
 }
 
+long SimPlatform::RegSetValueEx(Hkey key, std::string_view valueName, std::uint32_t type, const std::uint8_t* data,
+                                std::uint32_t size) {
+  if (openKeys_.count(static_cast<std::uintptr_t>(key)) == 0) return kErrorInvalidHandle;
+  const RegistryPath* path = keyOpenedWith(key, kKeySetValue);
+  if (path == nullptr) return kErrorAccessDenied;
+  if (setValueError != kErrorSuccess) return setValueError;
+  RegistryValue value{type, std::vector<std::uint8_t>(data, data + size)};
+  registry_[*path][lower(valueName)] = value;
+  registryWrites_.push_back(RegistryWrite{*path, lower(valueName), std::move(value)});
+  return kErrorSuccess;
+}
+
+long SimPlatform::RegDeleteValue(Hkey key, std::string_view valueName) {
+  if (openKeys_.count(static_cast<std::uintptr_t>(key)) == 0) return kErrorInvalidHandle;
+  const RegistryPath* path = keyOpenedWith(key, kKeySetValue);
+  if (path == nullptr) return kErrorAccessDenied;
+  if (registry_[*path].erase(lower(valueName)) == 0) return kErrorFileNotFound;
+  registryWrites_.push_back(RegistryWrite{*path, lower(valueName), std::nullopt});
+  return kErrorSuccess;
+}
+
 void SimPlatform::setRegistryValue(Hkey root, std::string_view key, std::string_view name, RegistryValue value) {
   auto& values = registry_[std::make_pair(static_cast<std::uintptr_t>(root), lower(key))];
   values[lower(name)] = std::move(value);
@@ -340,6 +395,7 @@ void SimPlatform::forgetRecords() {
   popups_.clear();
   setWindowPosCalls_.clear();
   accessRequested_.clear();
+  registryWrites_.clear();
 }
 
 // ---- The screen
@@ -607,6 +663,18 @@ void SimPlatform::press(Button& button) {
 
 void SimPlatform::closeBox(Window& window) {
   input([&] { dynamic_cast<SimWindow&>(window).userClose(); });
+}
+
+void SimPlatform::moveWindow(Window& window, Point topLeft) {
+  input([&] { dispatch([&] { SetWindowPos(window.hwnd(), kNoWindow, topLeft.x, topLeft.y, 0, 0, kSwpNoSize | kSwpNoZOrder); }); });
+}
+
+void SimPlatform::endSession() {
+  input([&] {
+    for (SimWindow* w : std::vector<SimWindow*>(windows_)) {
+      if (w->isOpen()) dispatch([&] { if (w->onSessionEnd) w->onSessionEnd(); });
+    }
+  });
 }
 
 void SimPlatform::advance(int ms) {

@@ -30,8 +30,29 @@ struct Monitor {
   int dpi = kDesignDpi;
 };
 
+struct RegistryValue {
+  std::uint32_t type = kRegSz;
+  std::vector<std::uint8_t> data;
+  static RegistryValue text(std::string_view utf8, std::uint32_t type = kRegSz);
+  static RegistryValue dword(std::uint32_t value);
+  friend bool operator==(const RegistryValue&, const RegistryValue&) = default;
+};
+
+// A key's root and its path (lower case), and the values it holds by name (lower case).
+using RegistryPath = std::pair<std::uintptr_t, std::string>;
+using Registry = std::map<RegistryPath, std::map<std::string, RegistryValue>>;
+
+// One change the program made to a value: none is a value removed.
+struct RegistryWrite {
+  RegistryPath key;
+  std::string name;
+  std::optional<RegistryValue> value;
+};
+
 struct SimConfig {
   std::vector<Monitor> monitors{Monitor{Rect{0, 0, 1280, 800}, true}};
+  // What the registry holds at the start (another run's values, say).
+  Registry registry{};
   Colour desktopColour = rgb(0, 128, 128);
   Point pointer{};  // where the pointer is when the program starts
 };
@@ -57,13 +78,6 @@ struct SetWindowPosCall {
   unsigned flags;
 };
 
-struct RegistryValue {
-  std::uint32_t type = kRegSz;
-  std::vector<std::uint8_t> data;
-  static RegistryValue text(std::string_view utf8, std::uint32_t type = kRegSz);
-  static RegistryValue dword(std::uint32_t value);
-};
-
 struct FileEntry {
   bool hidden = false;
   bool system = false;
@@ -85,6 +99,7 @@ class SimPlatform final : public Platform, public Api {
   Rect virtualDesktop() const override;
   Rect monitorArea(const Rect& area) const override;
   int monitorDpi(const Rect& area) const override;
+  std::vector<Rect> monitors() const override;
   void msgBox(std::string_view text) override;
   void clearClipboard() override;
   void setClipboardText(std::string_view text) override;
@@ -109,6 +124,11 @@ class SimPlatform final : public Platform, public Api {
   long RegQueryValueEx(Hkey key, std::string_view valueName, std::uint32_t& type, std::uint8_t* data,
                        std::uint32_t& size) override;
   long RegCloseKey(Hkey key) override;
+  long RegCreateKeyEx(Hkey root, std::string_view subKey, std::uint32_t options, std::uint32_t samDesired,
+                      Hkey& result) override;
+  long RegSetValueEx(Hkey key, std::string_view valueName, std::uint32_t type, const std::uint8_t* data,
+                     std::uint32_t size) override;
+  long RegDeleteValue(Hkey key, std::string_view valueName) override;
 
   // ---- Driving it, as a user would. Screen pixels. Each returns after the program's
   // handlers ran; a call that ends the process returns with ended() true.
@@ -129,6 +149,10 @@ class SimPlatform final : public Platform, public Api {
   void choose(ComboBox& list, int index);
   void press(Button& button);  // a click with the left button
   void closeBox(Window& window);  // the window's close box
+  // The user drags a window by its caption: the system moves it to a new top-left.
+  void moveWindow(Window& window, Point topLeft);
+  // The user's session ends: every open window is told, as WM_ENDSESSION tells it.
+  void endSession();
   // Runs every timer due in the next `ms` milliseconds, in time order.
   void advance(int ms);
 
@@ -151,6 +175,8 @@ class SimPlatform final : public Platform, public Api {
   int openDcs() const { return static_cast<int>(dcs_.size()); }
   int openKeys() const { return static_cast<int>(openKeys_.size()); }
   const std::vector<std::uint32_t>& registryAccessRequested() const { return accessRequested_; }
+  const std::vector<RegistryWrite>& registryWrites() const { return registryWrites_; }
+  const Registry& registry() const { return registry_; }
   Point cursor() const { return cursor_; }
   // Drops what was recorded so far (long runs that only look at what comes next).
   void forgetRecords();
@@ -165,6 +191,10 @@ class SimPlatform final : public Platform, public Api {
   void setRegistryValue(Hkey root, std::string_view key, std::string_view name, RegistryValue value);
   // Keys that only an administrator may open with write rights (a standard user here).
   bool standardUser = true;
+  // An error for opening or making a key that the user may not have; success lets it open.
+  std::function<long(Hkey root, std::string_view key)> refuseKey;
+  // Not success: every value written fails with it (no rights, a full hive).
+  long setValueError = kErrorSuccess;
   void addFile(std::string_view path, FileEntry entry = {});
   std::map<std::string, std::string> environment;
   // How many opens of the clipboard fail before one succeeds (-1: never succeeds).
@@ -224,9 +254,19 @@ class SimPlatform final : public Platform, public Api {
   std::optional<std::string> clipboard_;
   std::map<std::string, FileEntry> files_;  // lower-case paths
   std::vector<std::string> started_;
-  std::map<std::pair<std::uintptr_t, std::string>, std::map<std::string, RegistryValue>> registry_;
-  std::map<std::uintptr_t, std::pair<std::uintptr_t, std::string>> openKeys_;
+  // Opens a key that exists, or makes it first: what RegOpenKeyEx and RegCreateKeyEx share.
+  long openKey(Hkey root, std::string_view subKey, std::uint32_t samDesired, bool create, Hkey& result);
+  // The key a handle was opened on, when it was opened with these rights.
+  const RegistryPath* keyOpenedWith(Hkey key, std::uint32_t rights) const;
+
+  Registry registry_;
+  struct OpenKey {
+    RegistryPath path;
+    std::uint32_t access;
+  };
+  std::map<std::uintptr_t, OpenKey> openKeys_;
   std::vector<std::uint32_t> accessRequested_;
+  std::vector<RegistryWrite> registryWrites_;
   bool ended_ = false;
 };
 

@@ -29,7 +29,12 @@ class SimSurface {
   const std::vector<TextRecord>& texts() const { return texts_; }
 
  private:
+  // A grid that is one colour throughout holds no pixels: large desktops cost nothing
+  // until something is drawn on them.
+  void holdPixels();
+
   Point size_{};
+  Colour fill_ = kInvalidColour;  // every pixel's colour while none is held
   std::vector<Colour> pixels_;
   std::vector<TextRecord> texts_;
 };

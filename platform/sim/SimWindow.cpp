@@ -268,8 +268,18 @@ void SimWindow::keyDown(Key key, Modifiers modifiers) {
 void SimWindow::applyRect(const Rect& rect) {
   screenRect_ = rect;
   if (visible_) shownRects_.push_back(rect);
-  // As on Windows, a window that lands on a monitor of another DPI is told at once, with
-  // its rectangle scaled about its top-left corner as the suggestion.
+  followMonitorDpi(rect);
+}
+
+void SimWindow::placedBySystem(const Rect& rect) {
+  screenRect_ = rect;
+  if (visible_) shownRects_.push_back(rect);
+  systemRect(rect);
+  followMonitorDpi(rect);
+}
+
+void SimWindow::followMonitorDpi(const Rect& rect) {
+  // The window's rectangle scaled about its top-left corner is the suggestion.
   const int monitorDpi = sim_.monitorDpi(rect);
   if (changingDpi_ || monitorDpi == dpi()) return;
   changingDpi_ = true;

@@ -202,6 +202,8 @@ class SimWindow final : public Window, public SimControl {
   Colour clientPixel(Point client) const;
   // The system's close box.
   void userClose();
+  // The system moved or sized the window (not the form).
+  void placedBySystem(const Rect& rect);
 
   // SimControl
   void mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) override;
@@ -225,6 +227,9 @@ class SimWindow final : public Window, public SimControl {
   void layOutChildrenAt(int dpi) override;
 
  private:
+  // As on Windows, a window that lands on a monitor of another DPI is told at once.
+  void followMonitorDpi(const Rect& rect);
+
   SimPlatform& sim_;
   Hwnd hwnd_;
   SimSurface surface_;

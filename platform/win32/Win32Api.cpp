@@ -87,4 +87,22 @@ long Win32Api::RegQueryValueEx(Hkey key, std::string_view valueName, std::uint32
 
 long Win32Api::RegCloseKey(Hkey key) { return ::RegCloseKey(toHkey(key)); }
 
+long Win32Api::RegCreateKeyEx(Hkey root, std::string_view subKey, std::uint32_t options, std::uint32_t samDesired,
+                              Hkey& result) {
+  HKEY key = nullptr;
+  const LONG status = ::RegCreateKeyExW(toHkey(root), wide(subKey).c_str(), 0, nullptr, options, samDesired, nullptr,
+                                        &key, nullptr);
+  result = Hkey{reinterpret_cast<std::uintptr_t>(key)};
+  return status;
+}
+
+long Win32Api::RegSetValueEx(Hkey key, std::string_view valueName, std::uint32_t type, const std::uint8_t* data,
+                             std::uint32_t size) {
+  return ::RegSetValueExW(toHkey(key), wide(valueName).c_str(), 0, type, data, size);
+}
+
+long Win32Api::RegDeleteValue(Hkey key, std::string_view valueName) {
+  return ::RegDeleteValueW(toHkey(key), wide(valueName).c_str());
+}
+
 }  // namespace lindrel::platform::win32

@@ -26,6 +26,11 @@ class Win32Api final : public Api {
   long RegQueryValueEx(Hkey key, std::string_view valueName, std::uint32_t& type, std::uint8_t* data,
                        std::uint32_t& size) override;
   long RegCloseKey(Hkey key) override;
+  long RegCreateKeyEx(Hkey root, std::string_view subKey, std::uint32_t options, std::uint32_t samDesired,
+                      Hkey& result) override;
+  long RegSetValueEx(Hkey key, std::string_view valueName, std::uint32_t type, const std::uint8_t* data,
+                     std::uint32_t size) override;
+  long RegDeleteValue(Hkey key, std::string_view valueName) override;
 
  private:
   // Drawing on one of the program's surfaces first makes room on it.

@@ -158,6 +158,16 @@ Rect Win32Platform::virtualDesktop() const {
 
 int Win32Platform::monitorDpi(const Rect& area) const { return dpiOfMonitor(monitorOf(area)); }
 
+std::vector<Rect> Win32Platform::monitors() const {
+  std::vector<Rect> found;
+  const auto collect = [](HMONITOR, HDC, LPRECT r, LPARAM list) -> BOOL {
+    reinterpret_cast<std::vector<Rect>*>(list)->push_back(Rect{r->left, r->top, r->right, r->bottom});
+    return TRUE;
+  };
+  ::EnumDisplayMonitors(nullptr, nullptr, collect, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 Rect frameAt(DWORD style, DWORD exStyle, int dpi) {
   // Windows 10 sizes a frame for a DPI; elsewhere the frame has the system's size.
   using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);

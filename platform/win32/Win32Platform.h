@@ -36,6 +36,7 @@ class Win32Platform final : public Platform {
   Rect virtualDesktop() const override;
   Rect monitorArea(const Rect& area) const override;
   int monitorDpi(const Rect& area) const override;
+  std::vector<Rect> monitors() const override;
   void msgBox(std::string_view text) override;
   void clearClipboard() override;
   void setClipboardText(std::string_view text) override;

@@ -140,6 +140,14 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       platform_.dispatch([&] { close(); });
       return 0;
+    case WM_ENDSESSION:
+      // The session may end at any moment after this returns: what must last is saved now.
+      if (wParam != FALSE) {
+        platform_.dispatch([&] {
+          if (onSessionEnd) onSessionEnd();
+        });
+      }
+      return 0;
     case WM_NCDESTROY:
       ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
       hwnd_ = nullptr;

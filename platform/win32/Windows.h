@@ -20,3 +20,6 @@
 #undef TextOut
 #undef RegOpenKeyEx
 #undef RegQueryValueEx
+#undef RegCreateKeyEx
+#undef RegSetValueEx
+#undef RegDeleteValue

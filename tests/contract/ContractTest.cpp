@@ -165,6 +165,53 @@ TEST_F(Contract, AShownWindowIsCentredOnceShowsItsSurfaceAndMovesBetweenTheBands
   EXPECT_EQ(systemRect(*w), r);
 }
 
+TEST_F(Contract, AFormHearsWhoMovedItsWindowAndWhenTheSessionEnds) {
+  auto w = window();
+  w->show();
+  harness->pump(50);
+  std::vector<platform::ChangedBy> changes;
+  w->onRectChange = [&](platform::ChangedBy by) { changes.push_back(by); };
+  int sessionEnds = 0;
+  w->onSessionEnd = [&] { ++sessionEnds; };
+  w->move(1500, 1500);
+  w->move(1500, 1500);  // no change
+  p.api().SetWindowPos(w->hwnd(), platform::kNoWindow, 40, 60, 0, 0, platform::kSwpNoSize | platform::kSwpNoZOrder);
+  harness->pump(50);
+  EXPECT_EQ(changes, (std::vector{platform::ChangedBy::Program, platform::ChangedBy::System}));
+  EXPECT_EQ(w->pixelRect(), (Rect{40, 60, 240, 160}));
+  EXPECT_TRUE(harness->endSession(w->hwnd()));
+  EXPECT_EQ(sessionEnds, 1);
+  // Kept places show only where enough of them lies on a monitor.
+  EXPECT_TRUE(p.showsOnAMonitor(Rect{1246, 766, 1300, 900}));
+  EXPECT_FALSE(p.showsOnAMonitor(Rect{1247, 0, 1300, 800}));
+  EXPECT_FALSE(p.showsOnAMonitor(Rect{-500, -500, -10, -10}));
+}
+
+TEST_F(Contract, ARegistryValueIsWrittenWholeReadBackAsItWasAndOnlyThroughAKeyOpenForWriting) {
+  platform::Api& api = p.api();
+  const platform::RegistryKey key =
+      platform::createRegistryKey(api, platform::kHkeyCurrentUser, "Software\\Lindrel", platform::kKeySetValue);
+  const platform::RegistryKey reading =
+      platform::openRegistryKey(api, platform::kHkeyCurrentUser, "Software\\Lindrel", platform::kKeyRead);
+  ASSERT_TRUE(key && reading);
+  const std::vector<std::uint8_t> bytes{1, 2, 3, 4, 5, 6, 7, 8};
+  ASSERT_EQ(api.RegSetValueEx(key.get(), "ContractProbe", platform::kRegBinary, bytes.data(), 8), platform::kErrorSuccess);
+  std::vector<std::uint8_t> read(9);
+  std::uint32_t type = 0, size = 4;
+  EXPECT_EQ(api.RegQueryValueEx(reading.get(), "ContractProbe", type, read.data(), size), platform::kErrorMoreData);
+  EXPECT_EQ(size, 8u);
+  size = 9;
+  EXPECT_EQ(api.RegQueryValueEx(reading.get(), "ContractProbe", type, read.data(), size), platform::kErrorSuccess);
+  EXPECT_EQ((std::pair{type, size}), (std::pair{platform::kRegBinary, 8u}));
+  EXPECT_EQ(std::vector(read.begin(), read.begin() + 8), bytes);
+  EXPECT_EQ(api.RegSetValueEx(reading.get(), "ContractProbe", platform::kRegBinary, bytes.data(), 4),
+            platform::kErrorAccessDenied);
+  EXPECT_EQ(api.RegDeleteValue(reading.get(), "ContractProbe"), platform::kErrorAccessDenied);
+  EXPECT_EQ(api.RegDeleteValue(key.get(), "ContractProbe"), platform::kErrorSuccess);
+  EXPECT_EQ(api.RegDeleteValue(key.get(), "ContractProbe"), platform::kErrorFileNotFound);
+  EXPECT_EQ(api.RegQueryValueEx(reading.get(), "ContractProbe", type, read.data(), size), platform::kErrorFileNotFound);
+}
+
 TEST_F(Contract, AMessageBoxWaitsUntilItIsAnsweredAndAnErrorNoHandlerTrappedIsShownNotFatal) {
   p.msgBox("App Size Error by:zyn");
   EXPECT_EQ(harness->answeredMessageBoxes(), (std::vector<std::string>{"App Size Error by:zyn"}));

@@ -21,6 +21,8 @@ class Harness {
   virtual bool isTopmost(platform::Hwnd hwnd) = 0;
   // Every message box is answered with OK as soon as it is up; the texts of those answered so far.
   virtual std::vector<std::string> answeredMessageBoxes() = 0;
+  // Ends the user's session as the system does, for a window; whether it let the session end.
+  virtual bool endSession(platform::Hwnd hwnd) = 0;
 };
 
 std::unique_ptr<Harness> makeHarness();

@@ -14,6 +14,10 @@ class SimHarness final : public Harness {
     for (const auto& box : sim_.messageBoxes()) texts.push_back(box.text);
     return texts;
   }
+  bool endSession(platform::Hwnd) override {
+    sim_.endSession();
+    return true;
+  }
 
  private:
   platform::sim::SimPlatform sim_;

@@ -20,6 +20,13 @@ class Win32Harness final : public Harness {
     return texts;
   }
 
+  bool endSession(platform::Hwnd hwnd) override {
+    const auto h = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(hwnd));
+    const bool ends = ::SendMessageW(h, WM_QUERYENDSESSION, 0, 0) != FALSE;
+    ::SendMessageW(h, WM_ENDSESSION, ends, 0);
+    return ends;
+  }
+
  private:
   platform::win32::Win32Platform platform_{::GetModuleHandleW(nullptr)};
   e2e::MessageBoxWatcher answerer_;

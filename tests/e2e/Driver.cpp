@@ -58,7 +58,10 @@ std::wstring besideThisProgram(const wchar_t* name) {
   return self.substr(0, self.find_last_of(L"\\/") + 1) + name;
 }
 
-Program::Program() {
+void forgetSettings() { ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Lindrel"); }
+
+Program::Program(KeptSettings kept) {
+  if (kept == KeptSettings::Forgotten) forgetSettings();
   std::wstring commandLine = L"\"" + besideThisProgram(L"lindrel.exe") + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;

@@ -29,10 +29,16 @@ struct Box {
 // The visible top-level windows, of one process and class when these are given.
 std::vector<HWND> visibleWindows(DWORD pid = 0, const wchar_t* className = nullptr);
 
+// What lindrel.exe keeps between runs (HKCU\Software\Lindrel) is removed.
+void forgetSettings();
+
+// What a program starts from: a first start, as most tests expect, or what the last run kept.
+enum class KeptSettings { Forgotten, Used };
+
 // One lindrel.exe for the length of a test; it is ended when the object goes.
 class Program {
  public:
-  Program();
+  explicit Program(KeptSettings kept = KeptSettings::Forgotten);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

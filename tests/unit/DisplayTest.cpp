@@ -11,7 +11,10 @@ using platform::sim::SimConfig;
 
 // A 2560 x 1600 monitor at 200 % left of a 1280 x 800 primary one at 100 %.
 SimConfig twoMonitors(Point pointer = {100, 100}) {
-  return {{Monitor{Rect{0, 0, 1280, 800}, true, 96}, Monitor{Rect{-2560, 0, 0, 1600}, false, 192}}, {}, pointer};
+  SimConfig config;
+  config.monitors = {Monitor{Rect{0, 0, 1280, 800}, true, 96}, Monitor{Rect{-2560, 0, 0, 1600}, false, 192}};
+  config.pointer = pointer;
+  return config;
 }
 SimConfig oneMonitorAt(int dpi) { return {{Monitor{Rect{0, 0, 1280, 800}, true, dpi}}}; }
 

@@ -78,7 +78,7 @@ TEST_F(PickerEditing, AThumbDragUpdatesItsBoxTheCodeTheSwatchAndTheOtherBars) {
   expectShows(rgb(18, 255, 60), {"#12FF3C", "18", "255", "60"});
 }
 
-TEST_F(PickerEditing, ClosingKeepsTheColourAndTheNextOpeningShowsItEverywhere) {
+TEST_F(PickerEditing, ClosingKeepsTheColourAndTheNotationAndTheNextOpeningShowsThemEverywhere) {
   MagnifierWindow& p = picker();
   sim.type(p.channelBox(Channel::Red), "\b\b\b18");
   penTo(Point{20, 171});
@@ -88,7 +88,7 @@ TEST_F(PickerEditing, ClosingKeepsTheColourAndTheNextOpeningShowsItEverywhere) {
   open();
   EXPECT_TRUE(window().isVisible());
   EXPECT_TRUE(sim.isTopmost(window().hwnd()));
-  expectShows(rgb(20, 171, 77), {"#14AB4D", "20", "171", "77"});
+  expectShows(rgb(20, 171, 77), {"20,171,77", "20", "171", "77"});
   choose(Notation::Vb);
   EXPECT_EQ(p.codeBox().text(), "&h4DAB14");
   // The new window samples as the first did.

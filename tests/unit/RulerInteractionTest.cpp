@@ -162,7 +162,8 @@ TEST_F(WideDesktopDrag, TheStripMovesOntoEveryMonitorAndItsScaleReachesItsEndHow
 }
 
 TEST_F(RulerInteraction, TheMenuOpensAtThePointerFromTheStripAndFromEitherLabel) {
-  const std::vector<std::string> expected = {"单位设置(&W)", "-", "放大取色(&Z)", "-", "关于软件(&A)", "-", "退出程序(&E)"};
+  const std::vector<std::string> expected = {"单位设置(&W)", "-", "放大取色(&Z)", "-", "关于软件(&A)", "-",
+                                             "恢复默认(&R)", "退出程序(&E)"};
   const Rect credit = ruler().creditLabel().pixelRect();
   const Point onCredit{rulerRect().left + credit.left + 3, rulerRect().top + credit.top + 3};
   for (const Point at : {rulerMiddle(), insideReadout(), onCredit}) chooseFromMenu(at, "");
