@@ -23,11 +23,12 @@ void Application::start() {
   magnifier_ = std::make_unique<MagnifierWindow>(platform_);
   magnifier_->setPlace(kept.magnifierTopLeft);
   magnifier_->setNotation(kept.notation);
+  magnifier_->setHistory(kept.history);
 
   // What start-up showed is what the key is taken to hold: only the user's changes are written.
   settingsWriter_ = std::make_unique<SettingsWriter>(
       platform_.api(), ruler_->window().addTimer(SettingsWriter::kGatherMs, false),
-      [this] { return Settings{ruler_->placement(), magnifier_->place(), magnifier_->notation()}; });
+      [this] { return Settings{ruler_->placement(), magnifier_->place(), magnifier_->notation(), magnifier_->history()}; });
   ruler_->onChange = [this] { settingsWriter_->changed(); };
   magnifier_->onChange = [this] { settingsWriter_->changed(); };
   ruler_->window().onSessionEnd = [this] { settingsWriter_->writeNow(); };

@@ -129,6 +129,11 @@ void MagnifierWindow::setNotation(Notation notation) {
   if (window_ != nullptr && window_->isOpen()) notationList().setListIndex(static_cast<int>(notation));
 }
 
+void MagnifierWindow::setHistory(const std::vector<platform::Colour>& newestFirst) {
+  history_ = ColourHistory{};
+  for (auto it = newestFirst.rbegin(); it != newestFirst.rend(); ++it) history_.take(*it);
+}
+
 platform::Point MagnifierWindow::placeBeside(const platform::Rect& area) const {
   constexpr int kGapPixels = 4;
   const platform::Rect monitor = platform_.monitorArea(area);
@@ -382,6 +387,7 @@ void MagnifierWindow::takeColour() {
   history_.take(colour_);
   showHistory();
   showContrast();
+  if (onChange) onChange();
 }
 
 void MagnifierWindow::showHistory() {

@@ -57,7 +57,10 @@ class MagnifierWindow {
   colour_code::Notation notation() const { return notation_; }
   // Chooses the notation, in the list too when the window is open.
   void setNotation(colour_code::Notation notation);
-  // The user moved the window or chose another notation.
+  // The colours taken, newest first; restored ones come back in that order.
+  const std::vector<platform::Colour>& history() const { return history_.colours(); }
+  void setHistory(const std::vector<platform::Colour>& newestFirst);
+  // The user moved the window, chose another notation or took a colour.
   std::function<void()> onChange;
 
   // The controls of the open window (valid after the first opening).

@@ -7,6 +7,7 @@
 #include <limits>
 #include <utility>
 
+#include "picker/ColourHistory.h"
 #include "platform/Handles.h"
 #include "platform/Window.h"
 
@@ -72,6 +73,28 @@ std::optional<T> choiceOf(const std::array<T, N>& choices, const Bytes& bytes) {
 
 constexpr std::array<Orientation, 2> kOrientations{Orientation::Horizontal, Orientation::Vertical};
 
+// Colour references (0x00BBGGRR), newest first; no value for none.
+Data historyData(const std::vector<platform::Colour>& colours) {
+  if (colours.empty()) return std::nullopt;
+  Bytes bytes;
+  for (const platform::Colour c : colours) {
+    const Bytes one = numbers({static_cast<std::int32_t>(c)});
+    bytes.insert(bytes.end(), one.begin(), one.end());
+  }
+  return bytes;
+}
+
+std::optional<std::vector<platform::Colour>> historyOf(const Bytes& bytes) {
+  if (bytes.empty() || bytes.size() % 4 != 0 || bytes.size() > 4 * ColourHistory::kCapacity) return std::nullopt;
+  std::vector<platform::Colour> colours;
+  for (std::size_t i = 0; i < bytes.size() / 4; ++i) {
+    const auto colour = static_cast<platform::Colour>(numberAt(bytes, i));
+    if (colour > 0xFFFFFF) return std::nullopt;
+    colours.push_back(colour);
+  }
+  return colours;
+}
+
 // One registry value: the setting as its data (none: no value), and back into the setting,
 // which keeps its default when the data does not read.
 struct StoredValue {
@@ -104,11 +127,15 @@ const StoredValue kValues[] = {
     {"MagnifierNotation", platform::kRegDword,
      [](const Settings& s) { return choiceData(colour_code::kNotations, s.notation); },
      [](const Bytes& b, Settings& s) { s.notation = choiceOf(colour_code::kNotations, b).value_or(s.notation); }},
+    {"MagnifierHistory", platform::kRegBinary, [](const Settings& s) { return historyData(s.history); },
+     [](const Bytes& b, Settings& s) {
+       if (const auto colours = historyOf(b)) s.history = *colours;
+     }},
     // The magnifier's zoom and averaging: a value each here.
 };
 
 // The longest value above, and a byte more: a longer value does not fit and is refused.
-constexpr std::uint32_t kReadBufferBytes = 9;
+constexpr std::uint32_t kReadBufferBytes = 4 * ColourHistory::kCapacity + 1;
 
 std::vector<Data> dataOf(const Settings& settings) {
   std::vector<Data> data;

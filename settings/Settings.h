@@ -25,6 +25,8 @@ struct Settings {
   // Where the user last put the magnifier (its top-left, physical pixels); none: beside the ruler.
   std::optional<platform::Point> magnifierTopLeft;
   colour_code::Notation notation = colour_code::Notation::Html;
+  // The magnifier's colours taken, newest first.
+  std::vector<platform::Colour> history;
   friend bool operator==(const Settings&, const Settings&) = default;
 };
 

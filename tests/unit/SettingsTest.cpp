@@ -73,6 +73,10 @@ TEST(KeptSettings, EverySettingComesBackAtTheNextStartAlsoOnAScaledMonitorAndOnl
   first.openMagnifier();
   first.sim.moveWindow(*first.app.magnifier().window(), Point{200, 150});
   first.sim.choose(first.app.magnifier().notationList(), static_cast<int>(Notation::Hsv));
+  for (const char* code : {"#123456", "#654321"}) {
+    first.sim.edit(first.app.magnifier().codeBox(), code);
+    first.sim.press(first.app.magnifier().setButton());
+  }
   const Rect ruler = first.ruler();
   ASSERT_EQ(first.app.ruler().window().dpi(), 192);
   first.choose({"退出程序(&E)"});
@@ -86,10 +90,13 @@ TEST(KeptSettings, EverySettingComesBackAtTheNextStartAlsoOnAScaledMonitorAndOnl
   next.openMagnifier();
   EXPECT_EQ((Point{next.magnifier().left, next.magnifier().top}), (Point{200, 150}));
   EXPECT_EQ(next.app.magnifier().notationList().listIndex(), static_cast<int>(Notation::Hsv));
+  EXPECT_EQ(next.app.magnifier().history(), (std::vector<platform::Colour>{platform::rgb(0x65, 0x43, 0x21),
+                                                                            platform::rgb(0x12, 0x34, 0x56)}));
   EXPECT_TRUE(next.sim.messageBoxes().empty());
 }
 
-// Kept: a vertical strip at 300 DPI at (100, 50), 90 by 400; the magnifier at (700, 300) in HSV.
+// Kept: a vertical strip at 300 DPI at (100, 50), 90 by 400; the magnifier at (700, 300) in HSV,
+// #123456 taken last and #00FF00 before it.
 Registry keptRegistry() {
   return Registry{{kKey,
                    {{"rulerposition", pair(100, 50)},
@@ -97,7 +104,8 @@ Registry keptRegistry() {
                     {"rulerorientation", RegistryValue::dword(1)},
                     {"rulerunit", RegistryValue::dword(3)},
                     {"magnifierposition", pair(700, 300)},
-                    {"magnifiernotation", RegistryValue::dword(7)}}}};
+                    {"magnifiernotation", RegistryValue::dword(7)},
+                    {"magnifierhistory", pair(0x563412, 0x00FF00)}}}};
 }
 
 // What a start shows.
@@ -106,6 +114,7 @@ struct Shown {
   RulerState state;
   Point magnifier;
   int notation;
+  std::vector<platform::Colour> history;
   friend bool operator==(const Shown&, const Shown&) = default;
 };
 
@@ -117,7 +126,8 @@ struct CorruptCase {
 
 TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvive) {
   const Shown kept{Rect{100, 50, 190, 450}, RulerState{Orientation::Vertical, Unit::centimetres(Resolution::Dpi300)},
-                   Point{700, 300}, static_cast<int>(Notation::Hsv)};
+                   Point{700, 300}, static_cast<int>(Notation::Hsv),
+                   {platform::rgb(0x12, 0x34, 0x56), platform::rgb(0, 0xFF, 0)}};
   const auto centred = [](Shown& s, int) { s.ruler = Rect{595, 200, 685, 600}; };
   const CorruptCase cases[] = {
       {"", {}, [](Shown&, int) {}},
@@ -133,6 +143,9 @@ TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvi
       {"rulerunit", RegistryValue::text("3"), [](Shown& s, int) { s.state.unit = Unit::pixels(); }},
       {"magnifierposition", pair(-9000, 300), [](Shown& s, int) { s.magnifier = Point{194, 50}; }},  // beside
       {"magnifiernotation", RegistryValue::dword(0xFFFFFFFF), [](Shown& s, int) { s.notation = 0; }},
+      {"magnifierhistory", RegistryValue{platform::kRegBinary, std::vector<std::uint8_t>(5, 0)},
+       [](Shown& s, int) { s.history.clear(); }},
+      {"magnifierhistory", pair(0x563412, 0x1000000), [](Shown& s, int) { s.history.clear(); }},  // no colour
   };
   for (const CorruptCase& c : cases) {
     SCOPED_TRACE(std::string(c.value) + " of " + std::to_string(c.data.data.size()) + " bytes");
@@ -143,7 +156,7 @@ TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvi
     Shown expected = kept;
     c.expect(expected, run.app.ruler().defaultThicknessPixels(Orientation::Vertical));
     EXPECT_EQ((Shown{run.ruler(), run.app.ruler().state(), Point{run.magnifier().left, run.magnifier().top},
-                     run.app.magnifier().notationList().listIndex()}),
+                     run.app.magnifier().notationList().listIndex(), run.app.magnifier().history()}),
               expected);
     EXPECT_TRUE(run.sim.messageBoxes().empty());
     EXPECT_TRUE(run.sim.registryWrites().empty());
