@@ -40,9 +40,6 @@ class Platform {
   virtual std::unique_ptr<Window> createWindow(const WindowSpec& design) = 0;
   virtual std::unique_ptr<Menu> createMenu(const MenuItemSpec& top) = 0;
 
-  // The primary screen's size in twips.
-  virtual double screenWidth() const = 0;
-  virtual double screenHeight() const = 0;
   // Every monitor together, in screen pixels (may start left of or above the primary one).
   virtual Rect virtualDesktop() const = 0;
   // The monitor that holds the larger part of an area (the nearest one when none does).

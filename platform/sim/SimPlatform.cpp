@@ -88,8 +88,6 @@ Rect SimPlatform::primaryScreen() const {
   return config_.monitors.front().rect;
 }
 
-double SimPlatform::screenWidth() const { return twipsFromPixels(primaryScreen().width()); }
-double SimPlatform::screenHeight() const { return twipsFromPixels(primaryScreen().height()); }
 
 Rect SimPlatform::virtualDesktop() const {
   Rect all = config_.monitors.front().rect;

@@ -94,8 +94,6 @@ class SimPlatform final : public Platform, public Api {
   Api& api() override { return *this; }
   std::unique_ptr<Window> createWindow(const WindowSpec& design) override;
   std::unique_ptr<Menu> createMenu(const MenuItemSpec& top) override;
-  double screenWidth() const override;
-  double screenHeight() const override;
   Rect virtualDesktop() const override;
   Rect monitorArea(const Rect& area) const override;
   int monitorDpi(const Rect& area) const override;

@@ -148,8 +148,6 @@ std::unique_ptr<Window> Win32Platform::createWindow(const WindowSpec& design) {
 
 std::unique_ptr<Menu> Win32Platform::createMenu(const MenuItemSpec& top) { return std::make_unique<Win32Menu>(top); }
 
-double Win32Platform::screenWidth() const { return twipsFromPixels(::GetSystemMetrics(SM_CXSCREEN)); }
-double Win32Platform::screenHeight() const { return twipsFromPixels(::GetSystemMetrics(SM_CYSCREEN)); }
 
 Rect Win32Platform::virtualDesktop() const {
   const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);

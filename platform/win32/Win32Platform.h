@@ -31,8 +31,6 @@ class Win32Platform final : public Platform {
   Api& api() override { return api_; }
   std::unique_ptr<Window> createWindow(const WindowSpec& design) override;
   std::unique_ptr<Menu> createMenu(const MenuItemSpec& top) override;
-  double screenWidth() const override;
-  double screenHeight() const override;
   Rect virtualDesktop() const override;
   Rect monitorArea(const Rect& area) const override;
   int monitorDpi(const Rect& area) const override;

@@ -23,7 +23,7 @@ TEST_F(RulerStart, OpensHalfTheScreenWideCentredTopmostWithThePixelReadout) {
   for (const Rect& shown : rulerWindow().shownRects()) EXPECT_EQ(shown, rulerRect());
   // The scale drawn at start-up covers the whole screen when the strip is widened.
   const auto texts = rulerSurface().texts().size();
-  ruler().window().setWidth(sim.screenWidth());
+  ruler().window().setWidth(1280 * 15);
   EXPECT_EQ(tickLengthAt(1200), 19);
   EXPECT_EQ(tickLengthAt(1278), 5);
   EXPECT_EQ(rulerSurface().texts().size(), texts);  // nothing was drawn again
