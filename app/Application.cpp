@@ -18,17 +18,22 @@ Application::~Application() = default;
 void Application::start() {
   const Settings kept = readSettings(platform_.api());
   ruler_ = std::make_unique<RulerWindow>(platform_, kept.ruler);
-  ruler_->onContextMenu = [this] { menu().popupOn(ruler_->window()); };
+  ruler_->onContextMenu = [this](std::optional<platform::Point> at) { menu().popupOn(ruler_->window(), at); };
   ruler_->start();
   magnifier_ = std::make_unique<MagnifierWindow>(platform_);
   magnifier_->setPlace(kept.magnifierTopLeft);
   magnifier_->setNotation(kept.notation);
   magnifier_->setHistory(kept.history);
+  magnifier_->setZoom(kept.zoom);
+  magnifier_->setSampling(kept.sampling);
 
   // What start-up showed is what the key is taken to hold: only the user's changes are written.
   settingsWriter_ = std::make_unique<SettingsWriter>(
       platform_.api(), ruler_->window().addTimer(SettingsWriter::kGatherMs, false),
-      [this] { return Settings{ruler_->placement(), magnifier_->place(), magnifier_->notation(), magnifier_->history()}; });
+      [this] {
+        return Settings{ruler_->placement(), magnifier_->place(), magnifier_->notation(), magnifier_->history(),
+                        magnifier_->zoom(), magnifier_->sampling()};
+      });
   ruler_->onChange = [this] { settingsWriter_->changed(); };
   magnifier_->onChange = [this] { settingsWriter_->changed(); };
   ruler_->window().onSessionEnd = [this] { settingsWriter_->writeNow(); };

@@ -28,6 +28,6 @@ RulerMenu::RulerMenu(platform::Platform& platform, Commands commands) : commands
   menu_ = platform.createMenu(top);
 }
 
-void RulerMenu::popupOn(platform::Window& window) { window.popupMenu(*menu_); }
+void RulerMenu::popupOn(platform::Window& window, std::optional<platform::Point> at) { window.popupMenu(*menu_, at); }
 
 }  // namespace lindrel

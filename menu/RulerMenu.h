@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/Platform.h"
 #include "ruler/RulerState.h"
@@ -23,8 +24,9 @@ class RulerMenu {
 
   RulerMenu(platform::Platform& platform, Commands commands);
 
-  // Pops the tree up at the pointer on a window; returns after the chosen command ran.
-  void popupOn(platform::Window& window);
+  // Pops the tree up on a window at a screen point (none: at the pointer); returns after the
+  // chosen command ran.
+  void popupOn(platform::Window& window, std::optional<platform::Point> at = std::nullopt);
 
  private:
   Commands commands_;

@@ -47,6 +47,8 @@ class Api {
   virtual bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, unsigned flags) = 0;
   virtual bool GetWindowRect(Hwnd hwnd, Rect& rect) = 0;
   virtual bool GetCursorPos(Point& point) = 0;
+  // Moves the pointer; the system keeps it on the desktop.
+  virtual bool SetCursorPos(int x, int y) = 0;
 
   // GetDC(kNoWindow) is the device context of the whole screen.
   virtual Hdc GetDC(Hwnd hwnd) = 0;

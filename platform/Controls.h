@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -236,6 +237,8 @@ struct PictureBoxSpec {
   bool border = true;
   Colour backColor = rgb(0xF0, 0xF0, 0xF0);
   Picture picture = Picture::None;
+  // A tab stop that a click focuses too, with a focus mark while it has the keyboard.
+  bool focusable = false;
 };
 
 // A child window with its own persistent surface.
@@ -250,6 +253,11 @@ class PictureBox : public MouseHandlers {
   // Also clears the surface to the colour.
   virtual void setBackColor(Colour color) = 0;
   virtual void setPicture(Picture picture) = 0;
+  // Fills areas of the surface (client pixels) with a colour.
+  virtual void fillRects(std::span<const Rect> areas, Colour color) = 0;
+  virtual bool hasFocus() const = 0;
+  // The wheel turned with the pointer over the box: notches away from the user are positive.
+  std::function<void(int notches)> onWheel;
 };
 
 struct ButtonSpec {
@@ -275,6 +283,7 @@ struct MenuItemSpec {
   std::string caption;
   std::function<void()> onClick;
   std::vector<MenuItemSpec> children;
+  bool checked = false;  // a check mark beside the caption
 };
 
 class Menu {

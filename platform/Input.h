@@ -34,7 +34,24 @@ struct Modifiers {
 inline constexpr Modifiers kNoModifiers{};
 inline constexpr Modifiers kShiftOnly{.shift = true};
 
-// The keys the program tells apart; every other key is Other.
-enum class Key { Other, Return, Escape, Left, Up, Right, Down };
+// The keys the program tells apart; every other key is Other. Plus and Minus are those of
+// the main keyboard and of the number pad; ContextMenu is the menu key or Shift+F10.
+enum class Key { Other, Return, Escape, Left, Up, Right, Down, Space, Plus, Minus, C, ContextMenu };
+
+// The step an arrow key stands for, in pixels each way; none for other keys.
+struct ArrowStep {
+  int dx = 0;
+  int dy = 0;
+};
+inline constexpr ArrowStep arrowStep(Key key) {
+  switch (key) {
+    case Key::Left: return {-1, 0};
+    case Key::Up: return {0, -1};
+    case Key::Right: return {1, 0};
+    case Key::Down: return {0, 1};
+    default: return {};
+  }
+}
+inline constexpr bool isArrow(Key key) { return arrowStep(key).dx != 0 || arrowStep(key).dy != 0; }
 
 }  // namespace lindrel::platform

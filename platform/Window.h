@@ -139,12 +139,17 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   virtual bool isVisible() const = 0;
   // The pointer over the window's client area, and while the window holds the mouse.
   virtual void setPointer(PointerShape shape) = 0;
-  // Pops the menu's top-level items up at the pointer; returns after the chosen item ran.
-  virtual void popupMenu(Menu& menu) = 0;
+  // Pops the menu's top-level items up at a screen point (none: at the pointer); returns
+  // after the chosen item ran.
+  virtual void popupMenu(Menu& menu, std::optional<Point> at = std::nullopt) = 0;
+  virtual void setCaption(std::string_view caption) = 0;
 
   // ---- Events.
   std::function<void()> onResize;
   std::function<void(Key key, Modifiers modifiers)> onKeyDown;
+  // Every key pressed while the window or any control of it has the keyboard, before the
+  // control sees it; true: the key is used up and the control never gets it.
+  std::function<bool(Key key, Modifiers modifiers)> onKeyPreview;
   // The pointer left the window after it had moved over it.
   std::function<void()> onMouseLeave;
   // The window is on a monitor of another DPI now; its controls, labels and fonts follow

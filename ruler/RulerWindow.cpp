@@ -505,7 +505,7 @@ void RulerWindow::handlePress(const platform::MouseEvent& e) {
   } else if (e.buttons == MouseButton::Right) {
     drag_.reset();
     edgeZoneTimer_.setEnabled(false);
-    if (onContextMenu) onContextMenu();
+    if (onContextMenu) onContextMenu(std::nullopt);
   }
 }
 
@@ -541,14 +541,15 @@ void RulerWindow::handleRelease() {
 }
 
 void RulerWindow::handleKey(platform::Key key, platform::Modifiers modifiers) {
-  double dx = 0, dy = 0;
-  switch (key) {
-    case platform::Key::Left: dx = -kKeyStepTwips; break;
-    case platform::Key::Up: dy = -kKeyStepTwips; break;
-    case platform::Key::Right: dx = kKeyStepTwips; break;
-    case platform::Key::Down: dy = kKeyStepTwips; break;
-    default: return;
+  if (key == platform::Key::ContextMenu) {
+    // From the keyboard the menu opens at the strip's corner: the pointer may be anywhere.
+    drag_.reset();
+    if (onContextMenu) onContextMenu(platform::Point{window_->pixelRect().left, window_->pixelRect().top});
+    return;
   }
+  const platform::ArrowStep step = platform::arrowStep(key);
+  if (!platform::isArrow(key)) return;
+  const double dx = step.dx * kKeyStepTwips, dy = step.dy * kKeyStepTwips;
   platform::Window& w = *window_;
   if (modifiers == platform::kShiftOnly) {
     // One press is one gesture: a size too small is refused and the size before it stays.

@@ -90,8 +90,9 @@ class RulerWindow {
   // The scale numbers written on the strip, in client pixels, as far as they were drawn.
   const std::vector<platform::Rect>& numberAreas() const { return numberAreas_; }
 
-  // A right-click on the strip: the application pops its menu up here.
-  std::function<void()> onContextMenu;
+  // A right-click on the strip (at: none, the menu opens at the pointer) or the menu key
+  // (at the strip's corner, in screen pixels): the application pops its menu up.
+  std::function<void(std::optional<platform::Point> at)> onContextMenu;
   // Its place, size, orientation or unit changed.
   std::function<void()> onChange;
 

@@ -223,6 +223,12 @@ bool SimPlatform::GetWindowRect(Hwnd hwnd, Rect& rect) {
   return true;
 }
 
+bool SimPlatform::SetCursorPos(int x, int y) {
+  const Rect desktop = virtualDesktop();
+  cursor_ = Point{std::clamp(x, desktop.left, desktop.right - 1), std::clamp(y, desktop.top, desktop.bottom - 1)};
+  return true;
+}
+
 bool SimPlatform::GetCursorPos(Point& point) {
   point = cursor_;
   return true;
@@ -479,10 +485,13 @@ void SimPlatform::timerDestroyed(SimTimer* timer) {
 
 bool SimPlatform::inModal(const SimWindow* w) const { return !modal_.empty() && modal_.back() == w; }
 
-void SimPlatform::runPopup(SimWindow& owner, Menu& menu) {
+void SimPlatform::runPopup(SimWindow& owner, Menu& menu, std::optional<Point> at) {
   auto& tree = dynamic_cast<SimMenu&>(menu).top;
-  PopupRecord record{cursor_, {}};
-  for (const MenuItemSpec& item : tree.children) record.captions.push_back(item.caption);
+  PopupRecord record{at.value_or(cursor_), {}, {}};
+  for (const MenuItemSpec& item : tree.children) {
+    record.captions.push_back(item.caption);
+    if (item.checked) record.checked.push_back(item.caption);
+  }
   // The menu takes the mouse: the press that opened it ends inside the menu.
   owner.loseMouse();
   capture_ = nullptr;
@@ -559,6 +568,7 @@ void SimPlatform::moveCursor(Point screen) {
 
 void SimPlatform::mouseDown(MouseButton button, Point screen, Modifiers modifiers) {
   cursor_ = screen;
+  focused_ = nullptr;  // a press on a focusable box brings it back
   held_ = held_.with(button);
   routeMouse(MouseAction::Press, button, modifiers, screen);
 }
@@ -604,7 +614,15 @@ void SimPlatform::keyDown(Key key, Modifiers modifiers) {
   });
 }
 
+void SimPlatform::wheel(Point screen, int notches) {
+  input([&] {
+    auto* box = dynamic_cast<SimPictureBox*>(targetAt(screen).control);
+    if (box != nullptr && box->onWheel) dispatch([&] { box->onWheel(notches); });
+  });
+}
+
 void SimPlatform::type(TextBox& box, std::string_view characters) {
+  focused_ = nullptr;
   auto& simBox = dynamic_cast<SimTextBox&>(box);
   for (char ch : characters) {
     input([&] {
@@ -623,6 +641,7 @@ void SimPlatform::type(TextBox& box, std::string_view characters) {
 }
 
 void SimPlatform::edit(TextBox& box, std::string_view result) {
+  focused_ = nullptr;
   auto& simBox = dynamic_cast<SimTextBox&>(box);
   input([&] {
     if (simBox.design().readOnly || simBox.text() == result) return;

@@ -69,6 +69,7 @@ struct MessageBoxRecord {
 struct PopupRecord {
   Point at;
   std::vector<std::string> captions;
+  std::vector<std::string> checked;  // the captions with a check mark
 };
 
 struct SetWindowPosCall {
@@ -110,6 +111,7 @@ class SimPlatform final : public Platform, public Api {
   bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, unsigned flags) override;
   bool GetWindowRect(Hwnd hwnd, Rect& rect) override;
   bool GetCursorPos(Point& point) override;
+  bool SetCursorPos(int x, int y) override;
   Hdc GetDC(Hwnd hwnd) override;
   int ReleaseDC(Hwnd hwnd, Hdc hdc) override;
   Colour GetPixel(Hdc hdc, int x, int y) override;
@@ -138,7 +140,13 @@ class SimPlatform final : public Platform, public Api {
   void doubleClick(Point screen);
   // A left drag from one point to another in steps of at most `step` pixels.
   void drag(Point from, Point to, int step = 5);
+  // A key for the active window: its onKeyPreview, then the window.
   void keyDown(Key key, Modifiers modifiers = {});
+  // The wheel turns by notches with the pointer at a point.
+  void wheel(Point screen, int notches);
+  // The keyboard goes to a focusable picture box (as Tab brings it there), or to no box.
+  void focus(const PictureBox* box) { focused_ = box; }
+  const PictureBox* focused() const { return focused_; }
   void type(TextBox& box, std::string_view characters);  // '\b' is Backspace
   // An edit that types no character (Delete, paste, cut, undo) leaves `result` in the box.
   void edit(TextBox& box, std::string_view result);
@@ -218,7 +226,7 @@ class SimPlatform final : public Platform, public Api {
   bool inModal(const SimWindow* window) const;
   void pushModal(SimWindow* window) { modal_.push_back(window); }
   void popModal() { modal_.pop_back(); }
-  void runPopup(SimWindow& owner, Menu& menu);
+  void runPopup(SimWindow& owner, Menu& menu, std::optional<Point> at);
   void releaseCapture() { capture_ = nullptr; }
 
  private:
@@ -237,6 +245,7 @@ class SimPlatform final : public Platform, public Api {
   Point cursor_{};
   std::vector<SimWindow*> windows_;  // z-order, top first
   SimWindow* active_ = nullptr;
+  const PictureBox* focused_ = nullptr;
   SimWindow* hovered_ = nullptr;  // the window the pointer last moved over
   SimControl* capture_ = nullptr;
   std::vector<SimWindow*> modal_;

@@ -89,12 +89,30 @@ SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBo
       border_(design.border),
       backColor_(design.backColor),
       picture_(design.picture),
+      focusable_(design.focusable),
       hdc_(sim.registerSurface(&surface_)) {
   const Rect in = inner();
   surface_.grow(Point{in.width(), in.height()}, backColor_);
 }
 
-SimPictureBox::~SimPictureBox() { sim_.unregisterSurface(hdc_); }
+SimPictureBox::~SimPictureBox() {
+  sim_.unregisterSurface(hdc_);
+  if (hasFocus()) sim_.focus(nullptr);
+}
+
+void SimPictureBox::fillRects(std::span<const Rect> areas, Colour color) {
+  for (const Rect& area : areas) {
+    for (int y = area.top; y < area.bottom; ++y) {
+      for (int x = area.left; x < area.right; ++x) surface_.set(Point{x, y}, color);
+    }
+  }
+}
+
+bool SimPictureBox::hasFocus() const { return sim_.focused() == this; }
+
+void SimPictureBox::routed(MouseAction action, MouseButtons, Point) {
+  if (action == MouseAction::Press && focusable_) sim_.focus(this);
+}
 
 void SimPictureBox::layOutAt(int dpi) {
   SimChild::layOutAt(dpi);
@@ -129,6 +147,7 @@ void SimButton::routed(MouseAction action, MouseButtons buttons, Point client) {
 SimWindow::SimWindow(SimPlatform& sim, const WindowSpec& design, Rect rect, Rect frame, int dpi)
     : Window(design, rect, frame, dpi),
       sim_(sim),
+      caption_(design.caption),
       hwnd_(Hwnd{sim.nextId()}),
       hdc_(sim.registerSurface(&surface_)),
       screenRect_(rect) {
@@ -207,7 +226,7 @@ void SimWindow::close() {
 
 void SimWindow::userClose() { sim_.dispatch([this] { close(); }); }
 
-void SimWindow::popupMenu(Menu& menu) { sim_.runPopup(*this, menu); }
+void SimWindow::popupMenu(Menu& menu, std::optional<Point> at) { sim_.runPopup(*this, menu, at); }
 
 Point SimWindow::clientOrigin() const {
   return Point{screenRect_.left + frame().left, screenRect_.top + frame().top};
@@ -253,6 +272,7 @@ void SimWindow::loseMouse() {
 }
 
 void SimWindow::keyDown(Key key, Modifiers modifiers) {
+  if (previewKey(key, modifiers)) return;
   // Enter and Esc press the default and the cancel button, as the dialog keys do on Win32.
   if (key == Key::Return || key == Key::Escape) {
     for (auto& b : buttons_) {
@@ -264,6 +284,8 @@ void SimWindow::keyDown(Key key, Modifiers modifiers) {
   }
   if (onKeyDown) onKeyDown(key, modifiers);
 }
+
+bool SimWindow::previewKey(Key key, Modifiers modifiers) { return onKeyPreview && onKeyPreview(key, modifiers); }
 
 void SimWindow::applyRect(const Rect& rect) {
   screenRect_ = rect;

@@ -127,6 +127,9 @@ class SimPictureBox final : public PictureBox, public SimChild {
   Colour backColor() const override { return backColor_; }
   void setBackColor(Colour color) override;
   void setPicture(Picture picture) override { picture_ = picture; }
+  void fillRects(std::span<const Rect> areas, Colour color) override;
+  bool hasFocus() const override;
+  bool focusable() const { return focusable_; }
   Picture picture() const { return picture_; }
   const SimSurface& surface() const { return surface_; }
   // The drawing area inside the border, in the owner's client pixels.
@@ -135,11 +138,13 @@ class SimPictureBox final : public PictureBox, public SimChild {
 
  private:
   Rect inputArea() const override { return inner(); }
+  void routed(MouseAction action, MouseButtons buttons, Point client) override;
 
   SimPlatform& sim_;
   bool border_;
   Colour backColor_;
   Picture picture_;
+  bool focusable_;
   SimSurface surface_;
   Hdc hdc_;
 };
@@ -178,7 +183,8 @@ class SimWindow final : public Window, public SimControl {
   bool isOpen() const override { return open_; }
   bool isVisible() const override { return open_ && visible_; }
   void setPointer(PointerShape shape) override { pointer_ = shape; }
-  void popupMenu(Menu& menu) override;
+  void popupMenu(Menu& menu, std::optional<Point> at) override;
+  void setCaption(std::string_view caption) override { caption_ = caption; }
 
   // ---- For tests.
   const SimSurface& surface() const { return surface_; }
@@ -187,7 +193,7 @@ class SimWindow final : public Window, public SimControl {
   const std::vector<Rect>& shownRects() const { return shownRects_; }
   bool topmost = false;
   PointerShape pointer() const { return pointer_; }
-  const std::string& caption() const { return design().caption; }
+  const std::string& caption() const { return caption_; }
   Border border() const { return design().border; }
   const std::vector<std::unique_ptr<SimTextBox>>& textBoxes() const { return textBoxes_; }
   const std::vector<std::unique_ptr<SimButton>>& buttons() const { return buttons_; }
@@ -213,6 +219,7 @@ class SimWindow final : public Window, public SimControl {
   Rect clientRect() const override;
 
   void keyDown(Key key, Modifiers modifiers);
+  bool previewKey(Key key, Modifiers modifiers);
 
  protected:
   void applyRect(const Rect& rect) override;
@@ -231,6 +238,7 @@ class SimWindow final : public Window, public SimControl {
   void followMonitorDpi(const Rect& rect);
 
   SimPlatform& sim_;
+  std::string caption_;
   Hwnd hwnd_;
   SimSurface surface_;
   Hdc hdc_;

@@ -32,6 +32,8 @@ bool Win32Api::GetWindowRect(Hwnd hwnd, Rect& rect) {
   return ok;
 }
 
+bool Win32Api::SetCursorPos(int x, int y) { return ::SetCursorPos(x, y) != FALSE; }
+
 bool Win32Api::GetCursorPos(Point& point) {
   POINT p{};
   const bool ok = ::GetCursorPos(&p) != FALSE;

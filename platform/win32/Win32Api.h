@@ -14,6 +14,7 @@ class Win32Api final : public Api {
   bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, unsigned flags) override;
   bool GetWindowRect(Hwnd hwnd, Rect& rect) override;
   bool GetCursorPos(Point& point) override;
+  bool SetCursorPos(int x, int y) override;
   Hdc GetDC(Hwnd hwnd) override;
   int ReleaseDC(Hwnd hwnd, Hdc hdc) override;
   Colour GetPixel(Hdc hdc, int x, int y) override;

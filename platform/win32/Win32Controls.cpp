@@ -1,5 +1,7 @@
 #include "platform/win32/Win32Controls.h"
 
+#include <algorithm>
+
 #include "platform/Errors.h"
 #include "platform/win32/Mouse.h"
 #include "platform/win32/Win32Platform.h"
@@ -272,11 +274,12 @@ void Win32PictureBox::registerClass(HINSTANCE instance) {
 }
 
 Win32PictureBox::Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& design)
-    : Win32Child(owner, id), backColor_(design.backColor), picture_(design.picture) {
+    : Win32Child(owner, id), backColor_(design.backColor), picture_(design.picture), focusable_(design.focusable) {
   owner.platform().ensureControlClasses();
   surface_ = std::make_unique<Surface>(owner.platform().surfaces(), owner.platform().font(FontSpec{}, owner.dpi()),
                                        kBlack, backColor_);
-  create(kPictureClass, L"", 0, design.border ? WS_EX_CLIENTEDGE : 0, designRectOf(design));
+  create(kPictureClass, L"", design.focusable ? WS_TABSTOP : 0, design.border ? WS_EX_CLIENTEDGE : 0,
+         designRectOf(design));
   growToClient();
   drawPicture();
 }
@@ -309,8 +312,25 @@ LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wPar
     case WM_PAINT: {
       const PaintDc dc(hwnd);
       self->surface_->paint(dc.get(), dc.area(), self->backColor_);
+      // The focus mark goes on the screen only: the surface keeps what was drawn.
+      if (self->hasFocus()) {
+        RECT client{};
+        ::GetClientRect(hwnd, &client);
+        ::DrawFocusRect(dc.get(), &client);
+      }
       return 0;
     }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: ::InvalidateRect(hwnd, nullptr, FALSE); break;
+    case WM_GETDLGCODE:
+      // The arrow keys stay with a focused box instead of moving the focus on.
+      if (self->focusable_) return DLGC_WANTARROWS;
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      if (self->focusable_) ::SetFocus(hwnd);
+      if (childMouse(self->owner_, hwnd, self->router_, *self, message, wParam, lParam)) return 0;
+      break;
     case WM_NCDESTROY:
       ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       self->hwnd_ = nullptr;
@@ -342,6 +362,20 @@ void Win32PictureBox::setPicture(Picture picture) {
   surface_->clear(backColor_);
   drawPicture();
   if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Win32PictureBox::fillRects(std::span<const Rect> areas, Colour color) {
+  if (areas.empty()) return;
+  Rect all = areas.front();
+  for (const Rect& area : areas) {
+    surface_->cover(area);
+    fill(surface_->dc(), RECT{area.left, area.top, area.right, area.bottom}, color);
+    all = Rect{std::min(all.left, area.left), std::min(all.top, area.top), std::max(all.right, area.right),
+               std::max(all.bottom, area.bottom)};
+  }
+  // One repaint for them all: each invalidation is a call to the window system.
+  const RECT r{all.left, all.top, all.right, all.bottom};
+  if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, &r, FALSE);
 }
 
 void Win32PictureBox::drawPicture() {

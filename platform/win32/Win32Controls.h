@@ -102,6 +102,8 @@ class Win32PictureBox final : public PictureBox, public Win32Child, public Mouse
   Colour backColor() const override { return backColor_; }
   void setBackColor(Colour color) override;
   void setPicture(Picture picture) override;
+  void fillRects(std::span<const Rect> areas, Colour color) override;
+  bool hasFocus() const override { return hwnd_ != nullptr && ::GetFocus() == hwnd_; }
   MouseHandlers& mouseHandlers() override { return *this; }
   Point mouseOrigin() const override { return Point{}; }
 
@@ -114,6 +116,7 @@ class Win32PictureBox final : public PictureBox, public Win32Child, public Mouse
   void drawPicture();
   Colour backColor_;
   Picture picture_;
+  bool focusable_;
   std::unique_ptr<Surface> surface_;
   MouseRouter router_;
 };

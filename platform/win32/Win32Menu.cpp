@@ -20,7 +20,7 @@ MenuHandle Win32Menu::build(const MenuItemSpec& item) {
       }
     } else {
       commands_.push_back(child.onClick);
-      ::AppendMenuW(menu.get(), MF_STRING, kFirstCommand + commands_.size() - 1, wide(child.caption).c_str());
+      ::AppendMenuW(menu.get(), MF_STRING | (child.checked ? MF_CHECKED : MF_UNCHECKED), kFirstCommand + commands_.size() - 1, wide(child.caption).c_str());
     }
   }
   return menu;

@@ -4,6 +4,10 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "platform/win32/Windows.h"
+
+#include <windowsx.h>
+
 #include "platform/Errors.h"
 #include "platform/Handles.h"
 #include "platform/win32/Win32Controls.h"
@@ -328,8 +332,19 @@ void Win32Platform::startProgram(std::string_view path) {
 void Win32Platform::endProcess() { ::ExitProcess(0); }
 
 void Win32Platform::deliver(MSG& msg) {
+  if (msg.message == WM_MOUSEWHEEL) {
+    // The wheel turns what is under the pointer, not what has the keyboard.
+    const POINT at{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
+    HWND over = ::WindowFromPoint(at);
+    if (Win32Window* window = windowOf(::GetAncestor(over, GA_ROOT));
+        window != nullptr && window->wheel(over, GET_WHEEL_DELTA_WPARAM(msg.wParam))) {
+      return;
+    }
+  }
   HWND top = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  if (Win32Window* window = windowOf(top); window != nullptr && window->takesDialogKeys()) {
+  Win32Window* window = windowOf(top);
+  if (window != nullptr && window->previewKey(msg)) return;
+  if (window != nullptr && window->takesDialogKeys()) {
     if (::IsDialogMessageW(top, &msg)) return;
   }
   ::TranslateMessage(&msg);

@@ -15,7 +15,7 @@ Modifiers keyModifiers() {
   return Modifiers{::GetKeyState(VK_SHIFT) < 0, ::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_MENU) < 0};
 }
 
-Key keyFromVirtualKey(WPARAM virtualKey) {
+Key keyFromVirtualKey(WPARAM virtualKey, const Modifiers& modifiers) {
   switch (virtualKey) {
     case VK_RETURN: return Key::Return;
     case VK_ESCAPE: return Key::Escape;
@@ -23,9 +23,19 @@ Key keyFromVirtualKey(WPARAM virtualKey) {
     case VK_UP: return Key::Up;
     case VK_RIGHT: return Key::Right;
     case VK_DOWN: return Key::Down;
+    case VK_SPACE: return Key::Space;
+    case VK_OEM_PLUS:
+    case VK_ADD: return Key::Plus;
+    case VK_OEM_MINUS:
+    case VK_SUBTRACT: return Key::Minus;
+    case 'C': return Key::C;
+    case VK_APPS: return Key::ContextMenu;
+    case VK_F10: return modifiers.shift ? Key::ContextMenu : Key::Other;
     default: return Key::Other;
   }
 }
+
+bool isKeyDown(UINT message) { return message == WM_KEYDOWN || message == WM_SYSKEYDOWN; }
 
 }  // namespace
 
@@ -91,13 +101,15 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
-      const Key key = keyFromVirtualKey(wParam);
       const Modifiers modifiers = keyModifiers();
+      const Key key = keyFromVirtualKey(wParam, modifiers);
       platform_.dispatch([&] {
         if (onKeyDown) onKeyDown(key, modifiers);
       });
-      if (message == WM_KEYDOWN) return 0;
-      break;  // Alt+F4 and the like still reach the system
+      // Shift+F10 opens no system menu once it opened ours; Alt+F4 and the like still reach
+      // the system.
+      if (message == WM_KEYDOWN || key == Key::ContextMenu) return 0;
+      break;
     }
     case WM_SETCURSOR:
       if (setCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
@@ -369,10 +381,37 @@ void Win32Window::close() {
   if (onUnload) onUnload();
 }
 
-void Win32Window::popupMenu(Menu& menu) {
+bool Win32Window::previewKey(const MSG& msg) {
+  if (!onKeyPreview || !isKeyDown(msg.message)) return false;
+  const Modifiers modifiers = keyModifiers();
+  const Key key = keyFromVirtualKey(msg.wParam, modifiers);
+  bool usedUp = false;
+  platform_.dispatch([&] { usedUp = onKeyPreview(key, modifiers); });
+  return usedUp;
+}
+
+bool Win32Window::wheel(HWND over, int delta) {
+  for (auto& child : children_) {
+    auto* box = dynamic_cast<Win32PictureBox*>(child.get());
+    if (box != nullptr && box->handle() == over && box->onWheel) {
+      // A fine wheel sends parts of a notch; they count once they add up to one.
+      wheelDelta_ += delta;
+      const int notches = wheelDelta_ / WHEEL_DELTA;
+      wheelDelta_ %= WHEEL_DELTA;
+      if (notches != 0) platform_.dispatch([&] { box->onWheel(notches); });
+      return true;
+    }
+  }
+  return false;
+}
+
+void Win32Window::setCaption(std::string_view caption) { ::SetWindowTextW(hwnd_, wide(caption).c_str()); }
+
+void Win32Window::popupMenu(Menu& menu, std::optional<Point> place) {
   auto& tree = dynamic_cast<Win32Menu&>(menu);
   POINT at{};
-  ::GetCursorPos(&at);
+  if (place) at = POINT{place->x, place->y};
+  else ::GetCursorPos(&at);
   // The menu must belong to the foreground window to close when the user clicks elsewhere.
   ::SetForegroundWindow(hwnd_);
   const UINT chosen = static_cast<UINT>(::TrackPopupMenu(

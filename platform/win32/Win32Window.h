@@ -34,7 +34,13 @@ class Win32Window final : public Window {
   bool isOpen() const override { return hwnd_ != nullptr; }
   bool isVisible() const override { return hwnd_ != nullptr && ::IsWindowVisible(hwnd_); }
   void setPointer(PointerShape shape) override;
-  void popupMenu(Menu& menu) override;
+  void popupMenu(Menu& menu, std::optional<Point> at) override;
+  void setCaption(std::string_view caption) override;
+  // A key on its way to this window or a control of it, before the dialog keys: true when
+  // onKeyPreview used it up.
+  bool previewKey(const MSG& msg);
+  // The wheel turned over a window of this one: true when a picture box there took it.
+  bool wheel(HWND over, int delta);
 
   HWND handle() const { return hwnd_; }
   // Windows with controls take the dialog keys: Tab, Enter (the default button), Esc.
@@ -74,6 +80,7 @@ class Win32Window final : public Window {
 
   Win32Platform& platform_;
   HWND hwnd_ = nullptr;
+  int wheelDelta_ = 0;  // what the wheel turned short of a notch
   std::unique_ptr<Surface> surface_;
   MemoryDc backDc_;
   GdiObject backBitmap_;
