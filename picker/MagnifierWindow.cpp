@@ -18,11 +18,15 @@ namespace text = platform::text;
 using colour_code::Notation;
 using platform::PlatformError;
 
-constexpr int kZoom = 5;  // at the design DPI; in physical pixels it grows with the DPI
-constexpr int kViewSourcePixels = 100;  // screen pixels each way
+using magnified::Sampling;
+using magnified::ViewLayout;
+
+constexpr const char* kTitle = " 屏幕放大取色器 by:zyn";
+constexpr double kViewLeftTwips = 120, kViewTopTwips = 120;
 constexpr double kViewWidthTwips = 3135, kViewHeightTwips = 2895;
-constexpr int kPointerInsetPixels = 20;  // the pointer's place in the square, from its top-left
 constexpr int kSampleIntervalMs = 50;
+constexpr int kBigStep = 10;  // pixels an arrow key moves with Shift
+constexpr platform::Colour kGridColour = platform::rgb(0x80, 0x80, 0x80);
 constexpr int kChannelMax = 255;
 
 // Where each channel's label, bar and box stand, from the window's top (twips).
@@ -34,6 +38,32 @@ constexpr std::array<const char*, 3> kChannelCaptions{"R:", "G:", "B:"};
 constexpr std::size_t kHistoryColumns = 2;
 constexpr double kHistoryLeft = 3360, kHistoryTop = 120;
 constexpr double kHistoryWidth = 480, kHistoryHeight = 405, kHistoryGap = 90;
+
+// "5x", "16x  3×3 平均".
+std::string zoomText(int zoom, Sampling sampling) {
+  std::string text = std::to_string(zoom) + "x";
+  switch (sampling) {
+    case Sampling::Point: break;
+    case Sampling::Average3x3: text += "  3×3 平均"; break;
+    case Sampling::Average5x5: text += "  5×5 平均"; break;
+  }
+  return text;
+}
+
+// The sampled area's outline: black or white, whichever stands out more against the colour.
+platform::Colour outlineFor(platform::Colour colour) {
+  return contrast::ratio(colour, platform::kBlack) >= contrast::ratio(colour, platform::kWhite) ? platform::kBlack
+                                                                                                   : platform::kWhite;
+}
+
+platform::Colour averageOf(const std::vector<platform::Colour>& colours) {
+  int sums[3] = {0, 0, 0};
+  for (const platform::Colour c : colours) {
+    for (int channel = 0; channel < 3; ++channel) sums[channel] += static_cast<int>(c >> (8 * channel) & 0xFF);
+  }
+  const int n = static_cast<int>(colours.size());
+  return platform::rgb((sums[0] + n / 2) / n, (sums[1] + n / 2) / n, (sums[2] + n / 2) / n);
+}
 
 // What the contrast box shows with no colour to measure against.
 constexpr const char* kNoContrast = "—";
@@ -129,6 +159,41 @@ void MagnifierWindow::setNotation(Notation notation) {
   if (window_ != nullptr && window_->isOpen()) notationList().setListIndex(static_cast<int>(notation));
 }
 
+void MagnifierWindow::setZoom(int zoom) {
+  if (!magnified::isZoomStep(zoom)) return;
+  zoom_ = zoom;
+  if (window_ == nullptr || !window_->isOpen()) return;
+  showZoom();
+  paintMagnifiedView();
+}
+
+void MagnifierWindow::setSampling(Sampling sampling) {
+  sampling_ = sampling;
+  if (window_ == nullptr || !window_->isOpen()) return;
+  showZoom();
+  paintMagnifiedView();
+}
+
+void MagnifierWindow::zoomTo(int zoom) {
+  if (zoom == zoom_) return;
+  setZoom(zoom);
+  if (onChange) onChange();
+}
+
+void MagnifierWindow::sampleWith(Sampling sampling) {
+  if (sampling == sampling_) return;
+  setSampling(sampling);
+  // The colour becomes that of the new area at once.
+  if (sampled_) {
+    sampleAt(lastSample_);
+    paintMagnifiedView();
+    showContrast();
+  }
+  if (onChange) onChange();
+}
+
+void MagnifierWindow::showZoom() { window_->setCaption(std::string(kTitle) + "  " + zoomText(zoom_, sampling_)); }
+
 void MagnifierWindow::setHistory(const std::vector<platform::Colour>& newestFirst) {
   history_ = ColourHistory{};
   for (auto it = newestFirst.rbegin(); it != newestFirst.rend(); ++it) history_.take(*it);
@@ -152,7 +217,7 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
   platform::WindowSpec design;
   design.startNear = onMonitorOf;
   design.className = "LindrelZoomOut";
-  design.caption = " 屏幕放大取色器 by:zyn";
+  design.caption = kTitle;
   design.border = platform::Border::FixedToolWindow;
   design.width = 4530;
   design.height = 5520;
@@ -161,7 +226,9 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
 
   // Real controls in tab order.
   Controls& c = controls_;
-  c.magnifierView = &w.addPictureBox({120, 120, kViewWidthTwips, kViewHeightTwips});
+  platform::PictureBoxSpec viewDesign{kViewLeftTwips, kViewTopTwips, kViewWidthTwips, kViewHeightTwips};
+  viewDesign.focusable = true;
+  c.magnifierView = &w.addPictureBox(viewDesign);
   c.penButton = &w.addButton({3675, 3120, 735, 375, "", penImage_.picture});
   c.swatch = &w.addPictureBox({120, 3120, 975, 375});
   // Wide enough for the longest code of any notation, "hsv(136.5, 89.5%, 67.1%)".
@@ -191,10 +258,14 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
   c.sampleTimer->onTimer = [this] { sampleTick(); };
   c.penButton->onMouseDown = [this](const platform::MouseEvent&) { startPicking(); };
   c.penButton->onMouseUp = [this](const platform::MouseEvent&) { stopPicking(); };
-  c.magnifierView->onMouseDown = [this](const platform::MouseEvent&) {
-    sampleUnderPointer();
-    takeColour();
+  c.magnifierView->onMouseDown = [this](const platform::MouseEvent& e) { viewPressed(e); };
+  c.magnifierView->onWheel = [this](int notches) {
+    int zoom = zoom_;
+    for (int i = 0; i < notches; ++i) zoom = magnified::zoomedIn(zoom);
+    for (int i = 0; i > notches; --i) zoom = magnified::zoomedOut(zoom);
+    zoomTo(zoom);
   };
+  w.onKeyPreview = [this](platform::Key key, platform::Modifiers modifiers) { return previewKey(key, modifiers); };
   for (std::size_t slot = 0; slot < ColourHistory::kCapacity; ++slot) {
     c.historySwatches[slot]->onMouseDown = [this, slot](const platform::MouseEvent& e) { historySwatchPressed(slot, e); };
   }
@@ -225,6 +296,7 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
   platform::setTopmost(platform_.api(), w.hwnd(), true);
   for (const Notation notation : colour_code::kNotations) c.notationList->addItem(colour_code::captionOf(notation));
   c.notationList->setListIndex(static_cast<int>(notation_));
+  showZoom();
   showColour();
   showHistory();
   showContrast();
@@ -233,21 +305,39 @@ void MagnifierWindow::load(const platform::Rect& onMonitorOf) {
 // ---- Sampling and the magnifier
 
 void MagnifierWindow::sampleUnderPointer() {
+  platform::Point pointer;
+  platform_.api().GetCursorPos(pointer);
+  sampleAt(pointer);
+}
+
+void MagnifierWindow::sampleAt(platform::Point screenPixel) {
+  lastSample_ = screenPixel;
+  sampled_ = true;
+  const std::optional<platform::Colour> colour = readScreen(screenPixel);
+  if (!colour) return;  // nothing came back: the last colour stays
+  colour_ = *colour;
+  showColour();
+}
+
+std::optional<platform::Colour> MagnifierWindow::readScreen(platform::Point at) {
   platform::Api& api = platform_.api();
-  api.GetCursorPos(lastSample_);
-  platform::Colour colour;
-  {
-    const platform::ScreenDc screen = platform::getScreenDc(api);
-    colour = api.GetPixel(screen.get(), lastSample_.x, lastSample_.y);
-    if (colour == platform::kInvalidColour) {
-      // A pixel the screen will not read directly may still be copied: read it in the swatch.
-      api.BitBlt(swatch().hdc(), 0, 0, 1, 1, screen.get(), lastSample_.x, lastSample_.y, platform::kSrcCopy);
-      colour = swatch().point(0, 0);
+  const platform::ScreenDc screen = platform::getScreenDc(api);
+  if (sampling_ == Sampling::Point) {
+    const platform::Colour colour = api.GetPixel(screen.get(), at.x, at.y);
+    if (colour != platform::kInvalidColour) return colour;
+  }
+  // A square (or a pixel the screen will not read directly) is copied in one go and read
+  // from the swatch, which is painted over with the result straight after.
+  const platform::Rect area = platform::intersect(magnified::sampledArea(at, sampling_), platform_.virtualDesktop());
+  api.BitBlt(swatch().hdc(), 0, 0, area.width(), area.height(), screen.get(), area.left, area.top, platform::kSrcCopy);
+  std::vector<platform::Colour> colours;
+  for (int y = 0; y < area.height(); ++y) {
+    for (int x = 0; x < area.width(); ++x) {
+      if (const platform::Colour c = swatch().point(x, y); c != platform::kInvalidColour) colours.push_back(c);
     }
   }
-  if (colour == platform::kInvalidColour) return;  // nothing came back: the last colour stays
-  colour_ = colour;
-  showColour();
+  if (colours.empty()) return std::nullopt;
+  return averageOf(colours);
 }
 
 void MagnifierWindow::showColour() {
@@ -264,32 +354,59 @@ void MagnifierWindow::showChannels() {
   }
 }
 
+ViewLayout MagnifierWindow::viewLayout() const {
+  return ViewLayout(lastSample_, zoom_, window_->dpi(),
+                    platform::Point{window_->designPixels(kViewWidthTwips), window_->designPixels(kViewHeightTwips)});
+}
+
 void MagnifierWindow::paintMagnifiedView() {
+  if (!sampled_) return;  // nothing to show round yet
   platform::Api& api = platform_.api();
-  // Each source pixel becomes a block as large as the zoom at the window's DPI; at 150 %
-  // blocks of 7 and 8 pixels alternate, so the view still shows the whole square.
-  const double zoom = kZoom * window_->dpi() / double{platform::kDesignDpi};
-  const auto inView = [zoom](int sourcePixels) { return static_cast<int>(std::lround(sourcePixels * zoom)); };
-  // Only the part of the square the view has room for is read and enlarged: reading and
-  // stretching the rest, which the view cuts off, would cost every tick several times more.
-  const auto fitting = [&](double viewTwips) {
-    return std::min(kViewSourcePixels, static_cast<int>(std::ceil(window_->designPixels(viewTwips) / zoom)));
-  };
-  const int left = lastSample_.x - kPointerInsetPixels, top = lastSample_.y - kPointerInsetPixels;
-  const platform::Rect square{left, top, left + fitting(kViewWidthTwips), top + fitting(kViewHeightTwips)};
-  // What lies outside the desktop shows black; only the rest is read from the screen.
+  const ViewLayout layout = viewLayout();
+  // Only what the view shows is read and enlarged; what lies outside the desktop shows black.
+  const platform::Rect square = layout.sourceArea();
   const platform::Rect onDesktop = platform::intersect(square, platform_.virtualDesktop());
-  const platform::Hdc target = magnifierView().hdc();
+  platform::PictureBox& view = magnifierView();
+  const platform::Hdc target = view.hdc();
   if (onDesktop != square) {
-    api.BitBlt(target, 0, 0, inView(square.width()), inView(square.height()), platform::kNoDc, 0, 0,
-               platform::kBlackness);
+    const platform::Rect all{0, 0, layout.viewSize().x, layout.viewSize().y};
+    view.fillRects({&all, 1}, platform::kBlack);
   }
-  if (onDesktop.empty()) return;
-  const platform::ScreenDc screen = platform::getScreenDc(api);
-  const int x = inView(onDesktop.left - square.left), y = inView(onDesktop.top - square.top);
-  api.StretchBlt(target, x, y, inView(onDesktop.right - square.left) - x, inView(onDesktop.bottom - square.top) - y,
-                 screen.get(), onDesktop.left, onDesktop.top,
-                 onDesktop.width(), onDesktop.height(), platform::kSrcCopy);
+  if (!onDesktop.empty()) {
+    const platform::ScreenDc screen = platform::getScreenDc(api);
+    const platform::Rect to = layout.blocksOf(onDesktop);
+    api.StretchBlt(target, to.left, to.top, to.width(), to.height(), screen.get(), onDesktop.left, onDesktop.top,
+                   onDesktop.width(), onDesktop.height(), platform::kSrcCopy);
+  }
+  if (layout.hasGrid()) drawGrid(layout);
+  drawOutline(layout);
+}
+
+// A line at every block's left and top edge: the block keeps the rest.
+void MagnifierWindow::drawGrid(const ViewLayout& layout) {
+  const platform::Point size = layout.viewSize();
+  const platform::Rect first = layout.blockOf(layout.sourceAt(platform::Point{0, 0}));
+  std::vector<platform::Rect> lines;
+  for (int x = first.left; x < size.x; x += layout.block()) {
+    if (x >= 0) lines.push_back(platform::Rect{x, 0, x + 1, size.y});
+  }
+  for (int y = first.top; y < size.y; y += layout.block()) {
+    if (y >= 0) lines.push_back(platform::Rect{0, y, size.x, y + 1});
+  }
+  magnifierView().fillRects(lines, kGridColour);
+}
+
+// A frame round the sampled area: on the grid lines that bound it, else just outside it, so
+// every pixel of the area keeps its own colour.
+void MagnifierWindow::drawOutline(const ViewLayout& layout) {
+  const platform::Rect area = layout.blocksOf(magnified::sampledArea(lastSample_, sampling_));
+  const int outside = layout.hasGrid() ? 0 : 1;
+  const platform::Rect f{area.left - outside, area.top - outside, area.right + 1, area.bottom + 1};
+  const platform::Rect sides[4] = {{f.left, f.top, f.right, f.top + 1},
+                                   {f.left, f.bottom - 1, f.right, f.bottom},
+                                   {f.left, f.top, f.left + 1, f.bottom},
+                                   {f.right - 1, f.top, f.right, f.bottom}};
+  magnifierView().fillRects(sides, outlineFor(colour_));
 }
 
 void MagnifierWindow::sampleTick() {
@@ -315,6 +432,107 @@ void MagnifierWindow::stopPicking() {
   penButton().setPicture(penImage_.picture);
   if (sampledSincePenDown_) takeColour();
   sampledSincePenDown_ = false;
+}
+
+// ---- The keyboard and the view
+
+bool MagnifierWindow::previewKey(platform::Key key, platform::Modifiers modifiers) {
+  const int step = modifiers.shift ? kBigStep : 1;
+  const platform::ArrowStep arrow = platform::arrowStep(key);
+  const bool plainArrow = platform::isArrow(key) && !modifiers.ctrl && !modifiers.alt;
+  if (picking()) {
+    if (plainArrow) movePointer(arrow.dx * step, arrow.dy * step);
+    return plainArrow;
+  }
+  if (!magnifierView().hasFocus()) return false;
+  if (plainArrow) {
+    moveSample(arrow.dx * step, arrow.dy * step);
+    return true;
+  }
+  return viewKey(key, modifiers);
+}
+
+bool MagnifierWindow::viewKey(platform::Key key, platform::Modifiers modifiers) {
+  if (modifiers.alt) return false;
+  switch (key) {
+    case platform::Key::Return:
+    case platform::Key::Space:
+      if (modifiers.ctrl) return false;
+      if (!sampled_) moveSample(0, 0);
+      takeColour();
+      return true;
+    case platform::Key::Plus: zoomTo(magnified::zoomedIn(zoom_)); return true;
+    case platform::Key::Minus: zoomTo(magnified::zoomedOut(zoom_)); return true;
+    case platform::Key::C:
+      if (!modifiers.ctrl) return false;
+      copyCode();
+      return true;
+    case platform::Key::ContextMenu: popupViewMenu(std::nullopt); return true;
+    default: return false;
+  }
+}
+
+platform::Point MagnifierWindow::onDesktop(platform::Point p) const {
+  const platform::Rect desktop = platform_.virtualDesktop();
+  return platform::Point{std::clamp(p.x, desktop.left, desktop.right - 1), std::clamp(p.y, desktop.top, desktop.bottom - 1)};
+}
+
+void MagnifierWindow::moveSample(int dx, int dy) {
+  platform::Point from = lastSample_;
+  if (!sampled_) platform_.api().GetCursorPos(from);
+  sampleAt(onDesktop(platform::Point{from.x + dx, from.y + dy}));
+  paintMagnifiedView();
+  showContrast();
+}
+
+void MagnifierWindow::movePointer(int dx, int dy) {
+  platform::Api& api = platform_.api();
+  platform::Point pointer;
+  api.GetCursorPos(pointer);
+  const platform::Point to = onDesktop(platform::Point{pointer.x + dx, pointer.y + dy});
+  api.SetCursorPos(to.x, to.y);
+  sampleTick();  // at once, not at the next tick
+}
+
+void MagnifierWindow::viewPressed(const platform::MouseEvent& event) {
+  if (event.buttons.contains(platform::MouseButton::Right)) {
+    platform::Point pointer;
+    platform_.api().GetCursorPos(pointer);
+    popupViewMenu(pointer);
+    return;
+  }
+  if (!event.buttons.contains(platform::MouseButton::Left)) return;
+  if (sampled_) {
+    // The pixel the block under the press shows, whatever is drawn over it there.
+    const platform::Point pressed{static_cast<int>(platform::pixelsFromTwips(event.x)),
+                                  static_cast<int>(platform::pixelsFromTwips(event.y))};
+    sampleAt(onDesktop(viewLayout().sourceAt(pressed)));
+  } else {
+    sampleUnderPointer();
+  }
+  paintMagnifiedView();
+  takeColour();
+}
+
+void MagnifierWindow::popupViewMenu(std::optional<platform::Point> at) {
+  if (!at) {
+    // From the keyboard: at the middle of the view.
+    const platform::Rect r = window_->pixelRect();
+    at = platform::Point{r.left + window_->designPixels(kViewLeftTwips + kViewWidthTwips / 2),
+                         r.top + window_->designPixels(kViewTopTwips + kViewHeightTwips / 2)};
+  }
+  platform::MenuItemSpec menu;
+  const auto sampleItem = [&](const char* caption, Sampling sampling) {
+    menu.children.push_back({caption, [this, sampling] { sampleWith(sampling); }, {}, sampling == sampling_});
+  };
+  sampleItem("单点取色(&P)", Sampling::Point);
+  sampleItem("3×3 平均(&3)", Sampling::Average3x3);
+  sampleItem("5×5 平均(&5)", Sampling::Average5x5);
+  menu.children.push_back({"-", {}, {}});
+  menu.children.push_back({"放大(&I)\t+", [this] { zoomTo(magnified::zoomedIn(zoom_)); }, {}});
+  menu.children.push_back({"缩小(&O)\t-", [this] { zoomTo(magnified::zoomedOut(zoom_)); }, {}});
+  viewMenu_ = platform_.createMenu(menu);
+  window_->popupMenu(*viewMenu_, at);
 }
 
 // ---- The code

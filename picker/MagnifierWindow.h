@@ -1,10 +1,12 @@
 #pragma once
 // The magnifier and colour picker: a small always-on-top tool window that enlarges the
-// screen round the pointer five times and reads the colour under it, shows that colour as
-// numbers and as a code in one of ten notations, copies the code, and lets the colour be
-// edited with the bars, the channel boxes or a typed code. The colours taken last stand
-// beside the enlarged view as swatches, and the contrast of the colour against another one
-// stands beside its swatch.
+// screen round the pointer (2 to 20 times, 5 at first) and reads the colour under it, of one
+// pixel or averaged over a square, shows that colour as numbers and as a code in one of ten
+// notations, copies the code, and lets the colour be edited with the bars, the channel boxes
+// or a typed code. The colours taken last stand beside the enlarged view as swatches, and
+// the contrast of the colour against another one stands beside its swatch. From the keyboard
+// the arrow keys move the sampled pixel (or the pointer, while the pen is held) one pixel at
+// a time.
 
 #include <array>
 #include <functional>
@@ -13,6 +15,7 @@
 
 #include "picker/ColourCode.h"
 #include "picker/ColourHistory.h"
+#include "picker/MagnifiedView.h"
 #include "platform/Platform.h"
 
 namespace lindrel {
@@ -34,11 +37,11 @@ class MagnifierWindow {
   // Null before the first opening; a closed window keeps its object until the next opening.
   platform::Window* window() { return window_.get(); }
 
-  // Reads the pixel under the pointer and brings the swatch, the code, the bars and the
-  // boxes up to date with it.
+  // Reads the pixel under the pointer (or the average round it) and brings the swatch, the
+  // code, the bars and the boxes up to date with it.
   void sampleUnderPointer();
-  // The 100 x 100 pixels round the last sample, five times enlarged, into the view (as far
-  // as it has room).
+  // The screen round the last sample, enlarged, into the view, with the grid from 8x and the
+  // sampled area outlined.
   void paintMagnifiedView();
   // One tick of picking (20 a second while the pen is held): a sample, then the view, and
   // the contrast once the colour has held for a tick.
@@ -54,13 +57,20 @@ class MagnifierWindow {
   // area open() is given.
   const std::optional<platform::Point>& place() const { return place_; }
   void setPlace(const std::optional<platform::Point>& topLeft) { place_ = topLeft; }
+  int zoom() const { return zoom_; }
+  // One of the zoom steps; anything else is ignored.
+  void setZoom(int zoom);
+  magnified::Sampling sampling() const { return sampling_; }
+  void setSampling(magnified::Sampling sampling);
+  // Where the screen lies in the view now (valid after the first opening).
+  magnified::ViewLayout viewLayout() const;
   colour_code::Notation notation() const { return notation_; }
   // Chooses the notation, in the list too when the window is open.
   void setNotation(colour_code::Notation notation);
   // The colours taken, newest first; restored ones come back in that order.
   const std::vector<platform::Colour>& history() const { return history_.colours(); }
   void setHistory(const std::vector<platform::Colour>& newestFirst);
-  // The user moved the window, chose another notation or took a colour.
+  // The user moved the window, chose another notation, zoom or sampling, or took a colour.
   std::function<void()> onChange;
 
   // The controls of the open window (valid after the first opening).
@@ -102,6 +112,31 @@ class MagnifierWindow {
   // Pressing the pen starts sampling 20 times a second; releasing it stops.
   void startPicking();
   void stopPicking();
+  bool picking() { return sampleTimer().enabled(); }
+
+  // Reads the pixel at a screen point (or the average round it) as the colour; a pixel that
+  // cannot be read leaves the colour as it was.
+  void sampleAt(platform::Point screenPixel);
+  std::optional<platform::Colour> readScreen(platform::Point at);
+  // The keys of the window before its controls see them: while the pen is held the arrows
+  // move the pointer; in the focused view they move the sample, take it, zoom and copy.
+  bool previewKey(platform::Key key, platform::Modifiers modifiers);
+  bool viewKey(platform::Key key, platform::Modifiers modifiers);
+  // The sample moves by a step from the last one (from the pointer before the first), kept
+  // on the desktop; the view and every readout follow.
+  void moveSample(int dx, int dy);
+  void movePointer(int dx, int dy);
+  platform::Point onDesktop(platform::Point p) const;
+  // A press on the view takes the screen pixel shown under it.
+  void viewPressed(const platform::MouseEvent& event);
+  void zoomTo(int zoom);
+  void sampleWith(magnified::Sampling sampling);
+  // The choice of sampling and zoom, at the pointer or (none) at the view.
+  void popupViewMenu(std::optional<platform::Point> at);
+  // The title, then the zoom and the sampling.
+  void showZoom();
+  void drawGrid(const magnified::ViewLayout& layout);
+  void drawOutline(const magnified::ViewLayout& layout);
   // Code, channels and swatch from the colour.
   void showColour();
   // The bars and the boxes from the colour.
@@ -139,7 +174,11 @@ class MagnifierWindow {
   // What the boxes held after the last colour they gave or were given: a rejected edit
   // goes back to it.
   std::array<std::string, 3> acceptedBoxTexts_;
-  platform::Point lastSample_{};  // the pointer at the last sample, in screen pixels
+  platform::Point lastSample_{};  // the pixel last sampled, in screen pixels
+  bool sampled_ = false;          // whether anything has been sampled since the start
+  int zoom_ = magnified::kDefaultZoom;
+  magnified::Sampling sampling_ = magnified::Sampling::Point;
+  std::unique_ptr<platform::Menu> viewMenu_;
   // Whether the pen held now has read a colour yet: only then does its release take one.
   bool sampledSincePenDown_ = false;
   ColourHistory history_;

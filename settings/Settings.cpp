@@ -131,7 +131,14 @@ const StoredValue kValues[] = {
      [](const Bytes& b, Settings& s) {
        if (const auto colours = historyOf(b)) s.history = *colours;
      }},
-    // The magnifier's zoom and averaging: a value each here.
+    // The zoom as itself ("16" for 16x), so the key reads plainly.
+    {"MagnifierZoom", platform::kRegDword, [](const Settings& s) { return Data{numbers({s.zoom})}; },
+     [](const Bytes& b, Settings& s) {
+       if (b.size() == 4 && magnified::isZoomStep(numberAt(b, 0))) s.zoom = numberAt(b, 0);
+     }},
+    {"MagnifierSampling", platform::kRegDword,
+     [](const Settings& s) { return choiceData(magnified::kSamplings, s.sampling); },
+     [](const Bytes& b, Settings& s) { s.sampling = choiceOf(magnified::kSamplings, b).value_or(s.sampling); }},
 };
 
 // The longest value above, and a byte more: a longer value does not fit and is refused.

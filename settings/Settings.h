@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "picker/ColourCode.h"
+#include "picker/MagnifiedView.h"
 #include "platform/Api.h"
 #include "platform/Controls.h"
 #include "ruler/RulerState.h"
@@ -27,6 +28,8 @@ struct Settings {
   colour_code::Notation notation = colour_code::Notation::Html;
   // The magnifier's colours taken, newest first.
   std::vector<platform::Colour> history;
+  int zoom = magnified::kDefaultZoom;
+  magnified::Sampling sampling = magnified::Sampling::Point;
   friend bool operator==(const Settings&, const Settings&) = default;
 };
 

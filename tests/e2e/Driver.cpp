@@ -1,5 +1,6 @@
 #include "tests/e2e/Driver.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 #include <stdexcept>
@@ -187,6 +188,22 @@ void mouseButton(DWORD flag, POINT p) { mouseAt(p, {MOUSEEVENTF_MOVE, flag}); }
 void click(POINT p, bool right) {
   mouseButton(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, p);
   mouseButton(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, p);
+}
+
+void wheel(POINT p, int notches) {
+  moveTo(p);
+  for (int i = 0; i < std::abs(notches); ++i) {
+    INPUT in = mouseInput(MOUSEEVENTF_WHEEL, p);
+    in.mi.mouseData = static_cast<DWORD>(notches > 0 ? WHEEL_DELTA : -WHEEL_DELTA);
+    send({in}, 60);
+  }
+}
+
+HWND focusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
 }
 
 bool clickOn(HWND control) {

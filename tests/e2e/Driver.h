@@ -93,6 +93,10 @@ void moveTo(POINT p);
 // Moves to the point, then presses or releases the button of a MOUSEEVENTF_ flag.
 void mouseButton(DWORD flag, POINT p);
 void click(POINT p, bool right = false);
+// The wheel turned by notches (away from the user: positive) with the pointer at a point.
+void wheel(POINT p, int notches);
+// The control of a window's thread that has the keyboard.
+HWND focusOf(HWND window);
 // A left click in the middle of a control; false, and no click, when there is none.
 bool clickOn(HWND control);
 void doubleClick(POINT p);

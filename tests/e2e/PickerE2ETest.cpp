@@ -210,5 +210,100 @@ TEST_F(PickerE2E, EveryOpeningShowsTheSetColourAndIsBesideTheRulerWhollyOnTheScr
   }
 }
 
+// The view at 16x: a grey grid line at the left of every block and a black frame on the
+// grid lines round the sampled (yellow) block; the yellow's code on the clipboard after
+// three steps right is that of the pixel three to the right of the first pick.
+TEST_F(PickerE2E, TheKeysStepTheSampleAtSixteenTimesOverAGridAndTakeAndCopyThePixel) {
+  const Box r = rectOf(ruler);
+  const LONG row = r.top + 16;  // only the longest ticks reach down here
+  POINT first{};
+  for (LONG x = r.left + 20; x < r.left + 400 && first.x == 0; ++x) {
+    if (screenPixel(x, row) == kYellow && screenPixel(x + 3, row) == kBlack) first = POINT{x, row};
+  }
+  ASSERT_NE(first.x, 0);
+  drag(rectOf(child(magnifier, L"Button", 0)).centre(), first, 10, 300);
+  settle(200);
+  EXPECT_EQ(textOf(codeBox()), L"#FFFF00");
+
+  // The keyboard goes round to the view; the wheel over it zooms 5 -> 6, 8, 10, 12, 16.
+  HWND view = child(magnifier, L"LindrelPicture", 0);
+  for (int i = 0; i < 20 && focusOf(magnifier) != view; ++i) key(VK_TAB, true);
+  ASSERT_EQ(focusOf(magnifier), view);
+  wheel(rectOf(view).centre(), 5);
+  ASSERT_TRUE(waitFor([&] { return textOf(magnifier).ends_with(L"  16x"); })) << textOf(magnifier).size();
+  settle(200);
+
+  RECT inner{};
+  ::GetClientRect(view, &inner);
+  ::MapWindowPoints(view, nullptr, reinterpret_cast<POINT*>(&inner), 2);
+  const Shot shot(Box{inner.left, inner.top, inner.right, inner.bottom});
+  const int block = atDpi(16);
+  // The frame: a black square one block and a line wide, yellow inside; only one.
+  std::vector<POINT> frames;
+  const auto isFrame = [&](int left, int top) {
+    for (int i = 0; i <= block; ++i) {
+      for (const auto [x, y] : {std::pair{left + i, top}, {left + i, top + block}, {left, top + i}, {left + block, top + i}}) {
+        if (shot.at(x, y) != kBlack) return false;
+      }
+    }
+    for (int y = top + 1; y < top + block; ++y) {
+      for (int x = left + 1; x < left + block; ++x) {
+        if (shot.at(x, y) != kYellow) return false;
+      }
+    }
+    return true;
+  };
+  for (int y = 0; y + block < shot.height(); ++y) {
+    for (int x = 0; x + block < shot.width(); ++x) {
+      if (isFrame(x, y)) frames.push_back(POINT{x, y});
+    }
+  }
+  ASSERT_EQ(frames.size(), 1u);
+  // Along the frame's middle row the grid is grey exactly a block apart, elsewhere never.
+  const int middle = frames[0].y + block / 2;
+  int gridLines = 0;
+  for (int x = 0; x < shot.width(); ++x) {
+    const bool onGrid = (x - frames[0].x) % block == 0 && x != frames[0].x && x != frames[0].x + block;
+    EXPECT_EQ(shot.at(x, middle) == RGB(0x80, 0x80, 0x80), onGrid) << x;
+    gridLines += onGrid ? 1 : 0;
+  }
+  EXPECT_GE(gridLines, 8);
+
+  for (int i = 0; i < 3; ++i) key(VK_RIGHT);
+  key(VK_RETURN);
+  key('C', false, true);
+  EXPECT_EQ(clipboardText(), L"#000000");
+  EXPECT_EQ(centrePixel(child(magnifier, L"LindrelPicture", 2)), kBlack);  // the newest in the history
+}
+
+// Without the mouse: Shift+F10 on the ruler, the magnifier by its access key, the keyboard in
+// its view at once, a step down and ten left from the pointer, Space, Ctrl+C.
+TEST_F(PickerE2E, FromTheKeyboardAloneTheMagnifierOpensAndTakesAndCopiesAPixel) {
+  click(uncoveredSpot(magnifier, 8, 40));
+  key(VK_F4, false, false, true);
+  ASSERT_TRUE(waitFor([&] { return !::IsWindowVisible(magnifier); }));
+  // The pointer rests on yellow with a tick's black one down and ten to the left.
+  const Box r = rectOf(ruler);
+  const LONG row = r.top + 16;
+  POINT rest{};
+  for (LONG x = r.left + 40; x < r.left + 400 && rest.x == 0; ++x) {
+    if (screenPixel(x, row) == kYellow && screenPixel(x - 10, row + 1) == kBlack) rest = POINT{x, row};
+  }
+  ASSERT_NE(rest.x, 0);
+  click(rest);  // the ruler has the keyboard
+  key(VK_F10, true);
+  settle(300);
+  key('Z');
+  ASSERT_NE(magnifier = program.window(L"LindrelZoomOut"), nullptr);
+  ASSERT_TRUE(waitFor([&] { return focusOf(magnifier) == child(magnifier, L"LindrelPicture", 0); }));
+  key(VK_DOWN);
+  key(VK_LEFT, true);
+  key(VK_SPACE);
+  key('C', false, true);
+  EXPECT_EQ(clipboardText(), L"#000000");
+  EXPECT_EQ(textOf(codeBox()), L"#000000");
+  EXPECT_EQ(rectOf(ruler), r);  // the arrows were the magnifier's
+}
+
 }  // namespace
 }  // namespace lindrel::e2e

@@ -142,11 +142,12 @@ TEST_P(PickerOnMonitors, SamplesAcrossTheBoundaryAndScalesOnTheScaledMonitor) {
     for (std::size_t j = i + 1; j < controls.size(); ++j) EXPECT_TRUE(platform::intersect(controls[i], controls[j]).empty());
   }
   // The pen just right of the boundary: the pixel under it, and the blocks of its
-  // left neighbour (on the other monitor) and of itself, 5 pixels at 100 %, 10 at 200 %.
+  // left neighbour (on the other monitor, beyond the outline) and of itself, 5 pixels at
+  // 100 %, 10 at 200 %.
   penTo(Point{0, 300});
   EXPECT_EQ(picker().colour(), rgb(0, 0, 200));
   const int block = 5 * dpi / 96, pointer = 20 * block;
-  EXPECT_EQ(magnified(pointer - 1, pointer), rgb(200, 0, 0));
+  EXPECT_EQ(magnified(pointer - 2, pointer), rgb(200, 0, 0));
   EXPECT_EQ(magnified(pointer, pointer), rgb(0, 0, 200));
   EXPECT_EQ(magnified(pointer + block - 1, pointer + block - 1), rgb(0, 0, 200));
 }
