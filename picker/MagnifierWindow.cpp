@@ -160,7 +160,7 @@ void MagnifierWindow::setNotation(Notation notation) {
 }
 
 void MagnifierWindow::setZoom(int zoom) {
-  if (!magnified::isZoomStep(zoom)) return;
+  if (!magnified::isZoomStep(zoom) || zoom == zoom_) return;
   zoom_ = zoom;
   if (window_ == nullptr || !window_->isOpen()) return;
   showZoom();
@@ -168,6 +168,7 @@ void MagnifierWindow::setZoom(int zoom) {
 }
 
 void MagnifierWindow::setSampling(Sampling sampling) {
+  if (sampling == sampling_) return;
   sampling_ = sampling;
   if (window_ == nullptr || !window_->isOpen()) return;
   showZoom();
@@ -186,7 +187,6 @@ void MagnifierWindow::sampleWith(Sampling sampling) {
   // The colour becomes that of the new area at once.
   if (sampled_) {
     sampleAt(lastSample_);
-    paintMagnifiedView();
     showContrast();
   }
   if (onChange) onChange();
@@ -313,27 +313,33 @@ void MagnifierWindow::sampleUnderPointer() {
 void MagnifierWindow::sampleAt(platform::Point screenPixel) {
   lastSample_ = screenPixel;
   sampled_ = true;
-  const std::optional<platform::Colour> colour = readScreen(screenPixel);
-  if (!colour) return;  // nothing came back: the last colour stays
-  colour_ = *colour;
-  showColour();
+  const ViewLayout layout = viewLayout();
+  copyScreenIntoView(layout);
+  std::optional<platform::Colour> colour = colourInView(layout);
+  if (!colour && sampling_ == Sampling::Point) {
+    const platform::ScreenDc screen = platform::getScreenDc(platform_.api());
+    colour = platform_.api().GetPixel(screen.get(), screenPixel.x, screenPixel.y);
+  }
+  // Nothing came back: the last colour stays.
+  if (colour && *colour != platform::kInvalidColour) {
+    colour_ = *colour;
+    showColour();
+  }
+  markView(layout);
 }
 
-std::optional<platform::Colour> MagnifierWindow::readScreen(platform::Point at) {
-  platform::Api& api = platform_.api();
-  const platform::ScreenDc screen = platform::getScreenDc(api);
-  if (sampling_ == Sampling::Point) {
-    const platform::Colour colour = api.GetPixel(screen.get(), at.x, at.y);
-    if (colour != platform::kInvalidColour) return colour;
-  }
-  // A square (or a pixel the screen will not read directly) is copied in one go and read
-  // from the swatch, which is painted over with the result straight after.
-  const platform::Rect area = platform::intersect(magnified::sampledArea(at, sampling_), platform_.virtualDesktop());
-  api.BitBlt(swatch().hdc(), 0, 0, area.width(), area.height(), screen.get(), area.left, area.top, platform::kSrcCopy);
+// Each block of the enlarged copy is its screen pixel: the colour is read there, in this
+// process, rather than from the screen a second time. Pixels off the desktop do not count.
+std::optional<platform::Colour> MagnifierWindow::colourInView(const ViewLayout& layout) {
+  const platform::Rect area =
+      platform::intersect(magnified::sampledArea(lastSample_, sampling_), platform_.virtualDesktop());
   std::vector<platform::Colour> colours;
-  for (int y = 0; y < area.height(); ++y) {
-    for (int x = 0; x < area.width(); ++x) {
-      if (const platform::Colour c = swatch().point(x, y); c != platform::kInvalidColour) colours.push_back(c);
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      const platform::Rect block = layout.blockOf(platform::Point{x, y});
+      const platform::Colour c = magnifierView().point((block.left + block.right) / 2, (block.top + block.bottom) / 2);
+      if (c == platform::kInvalidColour) return std::nullopt;
+      colours.push_back(c);
     }
   }
   if (colours.empty()) return std::nullopt;
@@ -361,9 +367,15 @@ ViewLayout MagnifierWindow::viewLayout() const {
 
 void MagnifierWindow::paintMagnifiedView() {
   if (!sampled_) return;  // nothing to show round yet
-  platform::Api& api = platform_.api();
   const ViewLayout layout = viewLayout();
-  // Only what the view shows is read and enlarged; what lies outside the desktop shows black.
+  copyScreenIntoView(layout);
+  markView(layout);
+}
+
+// Only what the view shows is read and enlarged, in one stretch; what lies outside the
+// desktop shows black.
+void MagnifierWindow::copyScreenIntoView(const ViewLayout& layout) {
+  platform::Api& api = platform_.api();
   const platform::Rect square = layout.sourceArea();
   const platform::Rect onDesktop = platform::intersect(square, platform_.virtualDesktop());
   platform::PictureBox& view = magnifierView();
@@ -372,12 +384,14 @@ void MagnifierWindow::paintMagnifiedView() {
     const platform::Rect all{0, 0, layout.viewSize().x, layout.viewSize().y};
     view.fillRects({&all, 1}, platform::kBlack);
   }
-  if (!onDesktop.empty()) {
-    const platform::ScreenDc screen = platform::getScreenDc(api);
-    const platform::Rect to = layout.blocksOf(onDesktop);
-    api.StretchBlt(target, to.left, to.top, to.width(), to.height(), screen.get(), onDesktop.left, onDesktop.top,
-                   onDesktop.width(), onDesktop.height(), platform::kSrcCopy);
-  }
+  if (onDesktop.empty()) return;
+  const platform::ScreenDc screen = platform::getScreenDc(api);
+  const platform::Rect to = layout.blocksOf(onDesktop);
+  api.StretchBlt(target, to.left, to.top, to.width(), to.height(), screen.get(), onDesktop.left, onDesktop.top,
+                 onDesktop.width(), onDesktop.height(), platform::kSrcCopy);
+}
+
+void MagnifierWindow::markView(const ViewLayout& layout) {
   if (layout.hasGrid()) drawGrid(layout);
   drawOutline(layout);
 }
@@ -412,7 +426,6 @@ void MagnifierWindow::drawOutline(const ViewLayout& layout) {
 void MagnifierWindow::sampleTick() {
   const platform::Colour before = colour_;
   sampleUnderPointer();
-  paintMagnifiedView();
   // The ratio follows once the pen rests on a colour: rewritten with every sample while the
   // hand moves, it could not be read and would cost as much as the rest of the texts.
   if (colour_ == before) showContrast();
@@ -481,7 +494,6 @@ void MagnifierWindow::moveSample(int dx, int dy) {
   platform::Point from = lastSample_;
   if (!sampled_) platform_.api().GetCursorPos(from);
   sampleAt(onDesktop(platform::Point{from.x + dx, from.y + dy}));
-  paintMagnifiedView();
   showContrast();
 }
 
@@ -510,7 +522,6 @@ void MagnifierWindow::viewPressed(const platform::MouseEvent& event) {
   } else {
     sampleUnderPointer();
   }
-  paintMagnifiedView();
   takeColour();
 }
 

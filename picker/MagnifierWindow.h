@@ -37,11 +37,11 @@ class MagnifierWindow {
   // Null before the first opening; a closed window keeps its object until the next opening.
   platform::Window* window() { return window_.get(); }
 
-  // Reads the pixel under the pointer (or the average round it) and brings the swatch, the
-  // code, the bars and the boxes up to date with it.
+  // Reads the pixel under the pointer (or the average round it), enlarges the screen round
+  // it into the view and brings the swatch, the code, the bars and the boxes up to date.
   void sampleUnderPointer();
-  // The screen round the last sample, enlarged, into the view, with the grid from 8x and the
-  // sampled area outlined.
+  // The screen round the last sample, enlarged, into the view again, with the grid from 8x
+  // and the sampled area outlined.
   void paintMagnifiedView();
   // One tick of picking (20 a second while the pen is held): a sample, then the view, and
   // the contrast once the colour has held for a tick.
@@ -114,10 +114,13 @@ class MagnifierWindow {
   void stopPicking();
   bool picking() { return sampleTimer().enabled(); }
 
-  // Reads the pixel at a screen point (or the average round it) as the colour; a pixel that
-  // cannot be read leaves the colour as it was.
+  // Enlarges the screen round a pixel into the view and takes the pixel (or the average
+  // round it) as the colour; a pixel that cannot be read leaves the colour as it was.
   void sampleAt(platform::Point screenPixel);
-  std::optional<platform::Colour> readScreen(platform::Point at);
+  std::optional<platform::Colour> colourInView(const magnified::ViewLayout& layout);
+  void copyScreenIntoView(const magnified::ViewLayout& layout);
+  // The grid and the outline over the enlarged copy.
+  void markView(const magnified::ViewLayout& layout);
   // The keys of the window before its controls see them: while the pen is held the arrows
   // move the pointer; in the focused view they move the sample, take it, zoom and copy.
   bool previewKey(platform::Key key, platform::Modifiers modifiers);

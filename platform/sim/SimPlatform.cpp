@@ -291,18 +291,25 @@ bool SimPlatform::StretchBlt(Hdc dest, int x, int y, int cx, int cy, Hdc src, in
   if (target == nullptr || cx <= 0 || cy <= 0) return false;
   if (rop != kSrcCopy && rop != kBlackness) return false;
   if (rop == kSrcCopy && !isScreenDc(src) && surfaceOf(src) == nullptr) return false;
-  // Only what lands on the destination surface is worked out.
+  // Only what lands on the destination surface is worked out: each source pixel is read once
+  // and fills the run of destination pixels it stretches to.
   const Rect area = intersect(Rect{x, y, x + cx, y + cy}, Rect{0, 0, target->size().x, target->size().y});
-  for (int dy = area.top; dy < area.bottom; ++dy) {
-    for (int dx = area.left; dx < area.right; ++dx) {
-      Colour c = kBlack;
-      if (rop == kSrcCopy) {
-        const int sx = x1 + static_cast<int>(static_cast<long long>(dx - x) * cx1 / cx);
-        const int sy = y1 + static_cast<int>(static_cast<long long>(dy - y) * cy1 / cy);
-        c = readPixel(src, Point{sx, sy});
-      }
-      target->set(Point{dx, dy}, c);
+  if (rop == kBlackness) {
+    target->fill(area, kBlack);
+    return true;
+  }
+  const auto sourceX = [&](int dx) { return static_cast<int>(static_cast<long long>(dx - x) * cx1 / cx); };
+  const auto sourceY = [&](int dy) { return static_cast<int>(static_cast<long long>(dy - y) * cy1 / cy); };
+  for (int dy = area.top; dy < area.bottom;) {
+    int rowEnd = dy + 1;
+    while (rowEnd < area.bottom && sourceY(rowEnd) == sourceY(dy)) ++rowEnd;
+    for (int dx = area.left; dx < area.right;) {
+      int columnEnd = dx + 1;
+      while (columnEnd < area.right && sourceX(columnEnd) == sourceX(dx)) ++columnEnd;
+      target->fill(Rect{dx, dy, columnEnd, rowEnd}, readPixel(src, Point{x1 + sourceX(dx), y1 + sourceY(dy)}));
+      dx = columnEnd;
     }
+    dy = rowEnd;
   }
   return true;
 }

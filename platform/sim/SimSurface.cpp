@@ -38,6 +38,15 @@ void SimSurface::set(Point p, Colour color) {
   pixels_[static_cast<std::size_t>(p.y) * size_.x + p.x] = color;
 }
 
+void SimSurface::fill(const Rect& area, Colour color) {
+  const Rect r = intersect(area, Rect{0, 0, size_.x, size_.y});
+  if (r.empty()) return;
+  holdPixels();
+  for (std::int32_t y = r.top; y < r.bottom; ++y) {
+    std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * size_.x + r.left, r.width(), color);
+  }
+}
+
 Colour SimSurface::at(Point p) const {
   if (!inside(p)) return kInvalidColour;
   return pixels_.empty() ? fill_ : pixels_[static_cast<std::size_t>(p.y) * size_.x + p.x];

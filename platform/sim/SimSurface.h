@@ -23,6 +23,8 @@ class SimSurface {
   bool inside(Point p) const { return p.x >= 0 && p.y >= 0 && p.x < size_.x && p.y < size_.y; }
   // Drawing outside the grid is lost; reading outside gives the invalid colour.
   void set(Point p, Colour color);
+  // Fills an area (clipped to the grid) a row at a time.
+  void fill(const Rect& area, Colour color);
   Colour at(Point p) const;
 
   void text(Point at, std::string text) { texts_.push_back(TextRecord{at, std::move(text)}); }

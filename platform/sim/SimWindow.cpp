@@ -101,11 +101,7 @@ SimPictureBox::~SimPictureBox() {
 }
 
 void SimPictureBox::fillRects(std::span<const Rect> areas, Colour color) {
-  for (const Rect& area : areas) {
-    for (int y = area.top; y < area.bottom; ++y) {
-      for (int x = area.left; x < area.right; ++x) surface_.set(Point{x, y}, color);
-    }
-  }
+  for (const Rect& area : areas) surface_.fill(area, color);
 }
 
 bool SimPictureBox::hasFocus() const { return sim_.focused() == this; }

@@ -1,7 +1,9 @@
 // Any sequence of keys, pasted texts, thumb drags and arrow clicks on the three channel
-// boxes and bars. After every recolour that brought no message, the colour, the bars, the
-// swatch and the code agree with what the boxes show; a recolour that failed keeps the
-// colour. No box ever shows a number above 255.
+// boxes and bars, mixed with the magnifier's own keys (in its focused view or with the pen
+// held) and wheel turns over its view. After every recolour that brought no message, the
+// colour, the bars, the swatch and the code agree with what the boxes show; a recolour that
+// failed keeps the colour. No box ever shows a number above 255; the pointer and the sample
+// never leave the desktop and the zoom is always one of its steps.
 
 #include <cstdint>
 #include <cstdio>
@@ -9,6 +11,7 @@
 #include <string>
 
 #include "platform/Text.h"
+#include "platform/sim/SimWindow.h"
 #include "tests/fuzz/PickerWorld.h"
 
 namespace {
@@ -33,6 +36,25 @@ void checkAgreement(MagnifierWindow& m) {
   if (m.codeBox().text() != code) std::abort();
 }
 
+// The middle of a control of the magnifier, on the screen.
+template <class Control>
+platform::Point centreOf(MagnifierWindow& m, Control& control) {
+  const platform::Rect r = dynamic_cast<platform::sim::SimControl&>(control).clientRect();
+  const platform::Point origin = dynamic_cast<platform::sim::SimWindow&>(*m.window()).clientOrigin();
+  return platform::Point{origin.x + (r.left + r.right) / 2, origin.y + (r.top + r.bottom) / 2};
+}
+
+void checkOnTheDesktop(platform::sim::SimPlatform& sim, MagnifierWindow& m) {
+  const platform::Rect desktop = sim.virtualDesktop();
+  const platform::Point sample = m.viewLayout().sample();
+  if (!desktop.contains(sim.cursor()) || !desktop.contains(sample)) std::abort();
+  if (!lindrel::magnified::isZoomStep(m.zoom())) std::abort();
+}
+
+constexpr platform::Key kMagnifierKeys[] = {platform::Key::Left,   platform::Key::Up,    platform::Key::Right,
+                                            platform::Key::Down,   platform::Key::Return, platform::Key::Space,
+                                            platform::Key::Plus,   platform::Key::Minus, platform::Key::C};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -48,13 +70,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i + 2 <= size;) {
     const std::uint8_t op = data[i++];
     const std::uint8_t arg = data[i++];
-    const Channel channel = lindrel::kChannels[op / 4 % 3];
+    const Channel channel = lindrel::kChannels[op / 6 % 3];
     platform::TextBox& box = m.channelBox(channel);
     const platform::Colour before = m.colour();
     sim.forgetRecords();
     const char key = static_cast<char>(arg);
     bool recoloured = false;
-    switch (op % 4) {
+    switch (op % 6) {
       case 0:  // a key: whatever it is
         sim.type(box, std::string(1, key));
         recoloured = key == '\b' || (key >= '0' && key <= '9');
@@ -70,8 +92,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         sim.dragThumb(m.channelBar(channel), arg);
         recoloured = true;
         break;
-      default:
+      case 3:
         sim.clickArrow(m.channelBar(channel), arg % 2 == 0 ? 1 : -1);
+        break;
+      case 4: {  // a key of the magnifier's, with the pen held (high bit) or in the view
+        const platform::Key key = kMagnifierKeys[arg % std::size(kMagnifierKeys)];
+        const platform::Modifiers modifiers{.shift = (arg & 0x10) != 0, .ctrl = (arg & 0x20) != 0};
+        if (arg & 0x80) {
+          sim.mouseDown(platform::MouseButton::Left, centreOf(m, m.penButton()));
+          sim.moveCursor(platform::Point{(arg * 37) % 1280, (arg * 53) % 800});
+          sim.keyDown(key, modifiers);
+          sim.mouseUp(platform::MouseButton::Left, sim.cursor());
+        } else {
+          sim.focus(&m.magnifierView());
+          sim.keyDown(key, modifiers);
+        }
+        checkOnTheDesktop(sim, m);
+        recoloured = platform::isArrow(key) && !modifiers.ctrl;
+        break;
+      }
+      default:  // the wheel over the view, and a sampling chosen
+        sim.wheel(centreOf(m, m.magnifierView()), arg % 7 - 3);
+        m.setSampling(lindrel::magnified::kSamplings[arg / 7 % 3]);
+        checkOnTheDesktop(sim, m);
         break;
     }
     if (!recoloured) continue;

@@ -68,7 +68,7 @@ TEST_F(PickerSampling, ThePenSamplesTheColourUnderThePointerUntilReleased) {
   EXPECT_EQ(texts()[0], "255,255,0");
 }
 
-TEST_F(PickerSampling, AnUnreadablePixelIsReadThroughTheSwatch) {
+TEST_F(PickerSampling, APixelTheScreenWillNotReadAloneIsReadFromTheEnlargedCopy) {
   sim.unreadablePixels.insert({30, 40});
   penTo(Point{30, 40});
   EXPECT_EQ(picker().colour(), rgb(30, 40, 77));
