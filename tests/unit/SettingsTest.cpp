@@ -190,17 +190,6 @@ TEST(KeptSettings, ChangesWithinASecondMakeOneWriteAndNothingIsWrittenWhenNothin
   EXPECT_EQ(run.sim.registryWrites().size(), 1u);
 }
 
-TEST(KeptSettings, LeavingByTheMenuTheCloseMessageOrTheSessionsEndWritesAtOnce) {
-  for (const auto leave : {+[](Launch& r) { r.choose({"退出程序(&E)"}); },
-                           +[](Launch& r) { r.sim.closeBox(r.app.ruler().window()); },
-                           +[](Launch& r) { r.sim.endSession(); }}) {
-    Launch run(desktop());
-    run.sim.keyDown(Key::Down);
-    leave(run);
-    EXPECT_EQ(run.kept("rulerposition"), pair(320, 367));
-  }
-}
-
 TEST(KeptSettings, AKeyThatCannotBeOpenedOrWrittenIsAFirstStartAndTheWriteIsTriedAgainAtTheNextChange) {
   Launch refused(desktop(keptRegistry()), [](SimPlatform& sim) {
     sim.refuseKey = [](platform::Hkey, std::string_view) { return platform::kErrorAccessDenied; };
