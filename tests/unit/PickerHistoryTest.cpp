@@ -130,14 +130,5 @@ TEST(ColourHistory, TakingPutsAColourFirstOnceAndDropsTheOldestPastTwelve) {
   EXPECT_EQ(history.colourAt(12), std::nullopt);
 }
 
-TEST(ColourHistory, TheContrastPartnerIsTheNewestColourThatDiffers) {
-  ColourHistory history;
-  history.take(7);
-  EXPECT_EQ(history.newestOtherThan(7), std::nullopt);
-  history.take(5);
-  EXPECT_EQ(history.newestOtherThan(5), 7u);  // the newest is the same colour
-  EXPECT_EQ(history.newestOtherThan(9), 5u);
-}
-
 }  // namespace
 }  // namespace lindrel::testing

@@ -150,7 +150,6 @@ TEST_F(WideDesktopDrag, TheStripMovesOntoEveryMonitorAndItsScaleReachesItsEndHow
   EXPECT_EQ(rulerRect(), (Rect{-1580, 466, -940, 533}));
   sim.drag(Point{-1500, 500}, Point{4500, 1900}, 60);
   EXPECT_EQ(rulerRect(), (Rect{4420, 1866, 5060, 1933}));
-  EXPECT_EQ(ruler().window().left(), 4420 * 15);  // 66300 twips: more than 16 bits
   // Stretched over three monitors: ticks to the far end, drawn where nothing showed yet.
   sim.drag(Point{4500, 1900}, Point{-1000, 500}, 200);
   ASSERT_EQ(rulerRect(), (Rect{-1080, 466, -440, 533}));
@@ -185,18 +184,27 @@ void PrintTo(const UnitCase& u, std::ostream* os) { *os << u.name; }
 
 class UnitCommands : public RulerInteraction, public ::testing::WithParamInterface<UnitCase> {};
 
-TEST_P(UnitCommands, RedrawTheScaleInTheUnitAndKeepTheStripsPlaceAndSize) {
+TEST_P(UnitCommands, RedrawTheScaleInTheUnitKeepTheStripsPlaceAndSizeAndShowTheWholeReadoutClearOfTheNumbers) {
   const UnitCase& u = GetParam();
-  placeRuler(Rect{100, 200, 900, 267});
+  placeRuler(Rect{100, 200, 740, 267});
   const int vertical = ruler().defaultThicknessPixels(Orientation::Vertical);
-  for (const Rect kept : {Rect{100, 200, 900, 267}, Rect{100, 0, 100 + vertical, 800}}) {
-    if (kept.height() > kept.width()) ruler().toggleOrientation();
+  // Both at the default thickness.
+  for (const Rect kept : {Rect{100, 200, 740, 267}, Rect{100, 160, 100 + vertical, 800}}) {
+    const bool horizontal = kept.width() > kept.height();
+    if (!horizontal) ruler().toggleOrientation();
     const std::size_t shownBefore = rulerWindow().shownRects().size();
     chooseFromMenu(rulerMiddle(), u.item);
     EXPECT_EQ(ruler().state().unit, u.unit);
     EXPECT_EQ(rulerRect(), kept);
     EXPECT_EQ(readoutUnit(), u.unitText);
-    const auto& mark = kept.width() > kept.height() ? u.horizontalMark : u.verticalMark;
+    // On one line on a horizontal strip; beside the numbers, the unit on a line of its own.
+    const std::string& caption = ruler().readoutLabel().caption();
+    EXPECT_NE(caption.find(horizontal ? " | X: " : "\nX: "), std::string::npos) << caption;
+    EXPECT_NE(caption.find("Y: "), std::string::npos) << caption;
+    EXPECT_EQ(caption.find('\n') == std::string::npos, horizontal) << caption;
+    EXPECT_EQ(ruler().creditLabel().caption(), "Lindrel");
+    expectLabelsReadable(horizontal ? "horizontal" : "vertical");
+    const auto& mark = horizontal ? u.horizontalMark : u.verticalMark;
     EXPECT_TRUE(wroteText(mark.text, mark.at));
     // Nothing but the strip itself reached the screen: no flash of another size.
     for (std::size_t i = shownBefore; i < rulerWindow().shownRects().size(); ++i) {
@@ -237,13 +245,6 @@ TEST_F(RulerInteraction, TurningKeepsLengthAndThicknessAndTheStripOnItsMonitor) 
     EXPECT_NE(ruler().state().orientation, turnedFrom);
     EXPECT_EQ(rulerRect(), after);
   }
-  EXPECT_TRUE(sim.messageBoxes().empty());
-}
-
-TEST_F(RulerInteraction, ExitEndsTheProgramAtOnce) {
-  chooseFromMenu(rulerMiddle(), "退出程序(&E)");
-  EXPECT_TRUE(sim.ended());
-  EXPECT_FALSE(ruler().window().isOpen());
   EXPECT_TRUE(sim.messageBoxes().empty());
 }
 

@@ -2,7 +2,6 @@
 // tick lengths on the surface, and where each number is written, in every unit and both
 // orientations.
 
-#include "platform/Topmost.h"
 #include "tests/unit/SimApp.h"
 
 namespace lindrel::testing {
@@ -29,16 +28,6 @@ TEST_F(RulerStart, OpensHalfTheScreenWideCentredTopmostWithThePixelReadout) {
   EXPECT_EQ(rulerSurface().texts().size(), texts);  // nothing was drawn again
 }
 
-TEST_F(RulerStart, TheTopmostBandChangesNeitherPlaceNorSize) {
-  const auto hwnd = rulerWindow().hwnd();
-  platform::setTopmost(sim, hwnd, false);
-  EXPECT_FALSE(sim.isTopmost(hwnd));
-  platform::setTopmost(sim, hwnd, true);
-  EXPECT_TRUE(sim.isTopmost(hwnd));
-  const auto& call = sim.setWindowPosCalls().back();
-  EXPECT_EQ(call.flags, platform::kSwpNoMove | platform::kSwpNoSize);
-}
-
 TEST_F(RulerStart, TheReadoutShowsTheSizeInTheUnitAndAStripOnANumberedMarkReadsItsNumber) {
   const std::tuple<Unit, double, const char*> cases[] = {
       {Unit::pixels(), 14400, "单位:像素 | X: 960.00 Y: 67.00"},
@@ -61,53 +50,15 @@ TEST_F(RulerStart, TheReadoutShowsTheSizeInTheUnitAndAStripOnANumberedMarkReadsI
   }
 }
 
-// The corner labels' places against the strip and the numbers on it.
-class CornerLabels : public SimApp {
- protected:
-  Rect readout() { return ruler().readoutLabel().pixelRect(); }
-  Rect credit() { return ruler().creditLabel().pixelRect(); }
-  // Inside the strip and clear of every number on it; nothing drawn is cut.
-  void expectReadable(const std::string& where) {
-    const Rect client{0, 0, rulerRect().width(), rulerRect().height()};
-    for (const Rect& label : {readout(), credit()}) {
-      if (label.empty()) continue;
-      EXPECT_EQ(platform::intersect(label, client), label) << where;
-      for (const Rect& number : ruler().numberAreas()) {
-        EXPECT_TRUE(platform::intersect(label, number).empty()) << where << " at number " << number.left << ","
-                                                                << number.top;
-      }
-    }
-  }
-};
-
-TEST_F(CornerLabels, AtTheDefaultThicknessEveryUnitShowsItsWholeReadoutAndTheCreditClearOfTheNumbers) {
-  for (const Orientation orientation : {Orientation::Horizontal, Orientation::Vertical}) {
-    if (ruler().state().orientation != orientation) ruler().toggleOrientation();
-    for (const Unit unit : allUnits()) {
-      ruler().setUnit(unit);
-      const std::string where = std::to_string(static_cast<int>(orientation)) + "/" +
-                                std::to_string(unit.centimetresAt ? infoOf(*unit.centimetresAt).dotsPerInch : 0);
-      expectReadable(where);
-      const std::string& caption = ruler().readoutLabel().caption();
-      for (const char* piece : {"单位", "X: ", "Y: "}) EXPECT_NE(caption.find(piece), std::string::npos) << where;
-      if (orientation == Orientation::Horizontal) {
-        EXPECT_EQ(caption.find('\n'), std::string::npos) << where;  // one line
-      } else {
-        EXPECT_NE(caption.find("\nX: "), std::string::npos) << where;  // the unit on a line of its own
-      }
-      EXPECT_EQ(ruler().creditLabel().caption(), "Lindrel") << where;
-    }
-  }
-}
-
-TEST_F(CornerLabels, AShorterStripDropsTheCreditThenTheUnitAndNeverShowsAPartOfAText) {
+// A strip too short or too thin for all of its labels.
+TEST_F(RulerStart, AShorterStripDropsTheCreditThenTheUnitAndNeverShowsAPartOfAText) {
   ruler().toggleOrientation();
   // The length in pixels, and whether the credit and the unit show.
   const std::tuple<int, bool, bool> cases[] = {{70, true, true}, {50, false, true}, {40, false, false}};
   for (const auto& [length, credit, unit] : cases) {
     ruler().window().setHeight(length * 15);
     const std::string where = std::to_string(length);
-    expectReadable(where);
+    expectLabelsReadable(where);
     EXPECT_EQ(ruler().creditLabel().caption(), credit ? "Lindrel" : "") << where;
     const std::string& caption = ruler().readoutLabel().caption();
     EXPECT_EQ(caption.find("单位") != std::string::npos, unit) << where;
@@ -118,7 +69,7 @@ TEST_F(CornerLabels, AShorterStripDropsTheCreditThenTheUnitAndNeverShowsAPartOfA
   for (const Point size : {Point{640, 34}, Point{34, 67}}) {
     ruler().window().setWidth(size.x * 15);
     ruler().window().setHeight(size.y * 15);
-    expectReadable(std::to_string(size.x) + "x" + std::to_string(size.y));
+    expectLabelsReadable(std::to_string(size.x) + "x" + std::to_string(size.y));
   }
 }
 

@@ -140,7 +140,7 @@ TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvi
       {"rulersize", pair(90, 801), [](Shown& s, int thickness) { s.ruler = Rect{100, 50, 100 + thickness, 690}; }},
       {"rulerorientation", RegistryValue::dword(2), [](Shown& s, int) { s.state.orientation = Orientation::Horizontal; }},
       {"rulerunit", RegistryValue::dword(6), [](Shown& s, int) { s.state.unit = Unit::pixels(); }},
-      {"rulerunit", RegistryValue::text("3"), [](Shown& s, int) { s.state.unit = Unit::pixels(); }},
+      {"rulerunit", RegistryValue{platform::kRegBinary, {2, 0, 0, 0}}, [](Shown& s, int) { s.state.unit = Unit::pixels(); }},
       {"magnifierposition", pair(-9000, 300), [](Shown& s, int) { s.magnifier = Point{194, 50}; }},  // beside
       {"magnifiernotation", RegistryValue::dword(0xFFFFFFFF), [](Shown& s, int) { s.notation = 0; }},
       {"magnifierhistory", RegistryValue{platform::kRegBinary, std::vector<std::uint8_t>(5, 0)},
@@ -188,17 +188,6 @@ TEST(KeptSettings, ChangesWithinASecondMakeOneWriteAndNothingIsWrittenWhenNothin
   run.sim.keyDown(Key::Right);
   run.sim.advance(60'000);
   EXPECT_EQ(run.sim.registryWrites().size(), 1u);
-}
-
-TEST(KeptSettings, LeavingByTheMenuTheCloseMessageOrTheSessionsEndWritesAtOnce) {
-  for (const auto leave : {+[](Launch& r) { r.choose({"退出程序(&E)"}); },
-                           +[](Launch& r) { r.sim.closeBox(r.app.ruler().window()); },
-                           +[](Launch& r) { r.sim.endSession(); }}) {
-    Launch run(desktop());
-    run.sim.keyDown(Key::Down);
-    leave(run);
-    EXPECT_EQ(run.kept("rulerposition"), pair(320, 367));
-  }
 }
 
 TEST(KeptSettings, AKeyThatCannotBeOpenedOrWrittenIsAFirstStartAndTheWriteIsTriedAgainAtTheNextChange) {

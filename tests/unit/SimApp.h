@@ -70,6 +70,17 @@ class SimApp : public ::testing::Test {
     const Rect r = rulerRect();
     return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   }
+  // The corner labels lie inside the strip and clear of every number on it: nothing drawn is cut.
+  void expectLabelsReadable(const std::string& where) {
+    const Rect client{0, 0, rulerRect().width(), rulerRect().height()};
+    for (const Rect& label : {ruler().readoutLabel().pixelRect(), ruler().creditLabel().pixelRect()}) {
+      if (label.empty()) continue;
+      EXPECT_EQ(platform::intersect(label, client), label) << where;
+      for (const Rect& n : ruler().numberAreas()) {
+        EXPECT_TRUE(platform::intersect(label, n).empty()) << where << " at number " << n.left << "," << n.top;
+      }
+    }
+  }
   std::vector<std::string> messages() const {
     std::vector<std::string> out;
     for (const auto& box : sim.messageBoxes()) out.push_back(box.text);
