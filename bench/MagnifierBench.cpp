@@ -97,6 +97,9 @@ int main(int argc, char** argv) {
   const POINT spots[2] = {{ruler.left + 81, ruler.bottom - 8}, {ruler.left + 81, ruler.top - 60}};
   const auto moveBetweenSpots = [&](int i) { ::SetCursorPos(spots[i % 2].x, spots[i % 2].y); };
   const auto stayOnTheRuler = [&](int) { ::SetCursorPos(spots[0].x, spots[0].y); };
+  // The pen held, as picking holds it, but its timer stopped: the bench makes the ticks.
+  magnifier.penButton().onMouseDown(lindrel::platform::MouseEvent{});
+  magnifier.sampleTimer().setEnabled(false);
   const auto tick = [&] {
     magnifier.sampleTick();
     platform.pump(0);  // the repaints the tick asked for

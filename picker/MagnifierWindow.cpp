@@ -385,9 +385,11 @@ void MagnifierWindow::copyScreenIntoView(const ViewLayout& layout) {
     view.fillRects({&all, 1}, platform::kBlack);
   }
   if (onDesktop.empty()) return;
-  const platform::ScreenDc screen = platform::getScreenDc(api);
+  // While the pen is held the screen's context stays open between the ticks.
+  const platform::ScreenDc ownScreen = pickingScreen_ ? platform::ScreenDc{} : platform::getScreenDc(api);
+  const platform::Hdc screen = pickingScreen_ ? pickingScreen_.get() : ownScreen.get();
   const platform::Rect to = layout.blocksOf(onDesktop);
-  api.StretchBlt(target, to.left, to.top, to.width(), to.height(), screen.get(), onDesktop.left, onDesktop.top,
+  api.StretchBlt(target, to.left, to.top, to.width(), to.height(), screen, onDesktop.left, onDesktop.top,
                  onDesktop.width(), onDesktop.height(), platform::kSrcCopy);
 }
 
@@ -434,6 +436,7 @@ void MagnifierWindow::sampleTick() {
 
 void MagnifierWindow::startPicking() {
   sampledSincePenDown_ = false;
+  pickingScreen_ = platform::getScreenDc(platform_.api());
   sampleTimer().setEnabled(true);
   window_->setPointer(platform::PointerShape::Pen);
   penButton().setPicture(platform::Picture::None);  // the pen is in the user's hand now
@@ -441,6 +444,7 @@ void MagnifierWindow::startPicking() {
 
 void MagnifierWindow::stopPicking() {
   sampleTimer().setEnabled(false);
+  pickingScreen_ = platform::ScreenDc{};
   window_->setPointer(platform::PointerShape::Default);
   penButton().setPicture(penImage_.picture);
   if (sampledSincePenDown_) takeColour();

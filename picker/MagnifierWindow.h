@@ -16,6 +16,7 @@
 #include "picker/ColourCode.h"
 #include "picker/ColourHistory.h"
 #include "picker/MagnifiedView.h"
+#include "platform/Handles.h"
 #include "platform/Platform.h"
 
 namespace lindrel {
@@ -182,6 +183,7 @@ class MagnifierWindow {
   int zoom_ = magnified::kDefaultZoom;
   magnified::Sampling sampling_ = magnified::Sampling::Point;
   std::unique_ptr<platform::Menu> viewMenu_;
+  platform::ScreenDc pickingScreen_;  // open while the pen is held
   // Whether the pen held now has read a colour yet: only then does its release take one.
   bool sampledSincePenDown_ = false;
   ColourHistory history_;

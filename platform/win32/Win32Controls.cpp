@@ -311,6 +311,7 @@ LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wPar
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
       const PaintDc dc(hwnd);
+      self->repaintPending_ = false;
       self->surface_->paint(dc.get(), dc.area(), self->backColor_);
       // The focus mark goes on the screen only: the surface keeps what was drawn.
       if (self->hasFocus()) {
@@ -342,8 +343,16 @@ LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wPar
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+void Win32PictureBox::invalidate(const RECT* area) {
+  // Each invalidation is a call to the window system; once the whole box waits for its
+  // repaint, more would add nothing.
+  if (hwnd_ == nullptr || repaintPending_) return;
+  ::InvalidateRect(hwnd_, area, FALSE);
+  repaintPending_ = area == nullptr;
+}
+
 Hdc Win32PictureBox::hdc() {
-  if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, nullptr, FALSE);
+  invalidate(nullptr);
   return Hdc{reinterpret_cast<std::uintptr_t>(surface_->dc())};
 }
 
@@ -354,14 +363,14 @@ void Win32PictureBox::setBackColor(Colour color) {
   backColor_ = color;
   surface_->clear(color);
   drawPicture();
-  if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, nullptr, FALSE);
+  invalidate(nullptr);
 }
 
 void Win32PictureBox::setPicture(Picture picture) {
   picture_ = picture;
   surface_->clear(backColor_);
   drawPicture();
-  if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, nullptr, FALSE);
+  invalidate(nullptr);
 }
 
 void Win32PictureBox::fillRects(std::span<const Rect> areas, Colour color) {
@@ -373,9 +382,8 @@ void Win32PictureBox::fillRects(std::span<const Rect> areas, Colour color) {
     all = Rect{std::min(all.left, area.left), std::min(all.top, area.top), std::max(all.right, area.right),
                std::max(all.bottom, area.bottom)};
   }
-  // One repaint for them all: each invalidation is a call to the window system.
   const RECT r{all.left, all.top, all.right, all.bottom};
-  if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, &r, FALSE);
+  invalidate(&r);
 }
 
 void Win32PictureBox::drawPicture() {

@@ -114,7 +114,9 @@ class Win32PictureBox final : public PictureBox, public Win32Child, public Mouse
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
   void growToClient();
   void drawPicture();
+  void invalidate(const RECT* area);  // none: the whole box
   Colour backColor_;
+  bool repaintPending_ = false;  // the whole box waits for its repaint
   Picture picture_;
   bool focusable_;
   std::unique_ptr<Surface> surface_;
