@@ -237,22 +237,18 @@ TEST_F(PickerE2E, TheKeysStepTheSampleAtSixteenTimesOverAGridAndTakeAndCopyThePi
   ::GetClientRect(view, &inner);
   ::MapWindowPoints(view, nullptr, reinterpret_cast<POINT*>(&inner), 2);
   const Shot shot(Box{inner.left, inner.top, inner.right, inner.bottom});
+  // The frame: one black square a block and a line wide, yellow inside.
   const int block = atDpi(16);
-  // The frame: a black square one block and a line wide, yellow inside; only one.
-  std::vector<POINT> frames;
   const auto isFrame = [&](int left, int top) {
-    for (int i = 0; i <= block; ++i) {
-      for (const auto [x, y] : {std::pair{left + i, top}, {left + i, top + block}, {left, top + i}, {left + block, top + i}}) {
-        if (shot.at(x, y) != kBlack) return false;
-      }
-    }
-    for (int y = top + 1; y < top + block; ++y) {
-      for (int x = left + 1; x < left + block; ++x) {
-        if (shot.at(x, y) != kYellow) return false;
+    for (int y = top; y <= top + block; ++y) {
+      for (int x = left; x <= left + block; ++x) {
+        const bool edge = x == left || y == top || x == left + block || y == top + block;
+        if (shot.at(x, y) != (edge ? kBlack : kYellow)) return false;
       }
     }
     return true;
   };
+  std::vector<POINT> frames;
   for (int y = 0; y + block < shot.height(); ++y) {
     for (int x = 0; x + block < shot.width(); ++x) {
       if (isFrame(x, y)) frames.push_back(POINT{x, y});
@@ -260,12 +256,11 @@ TEST_F(PickerE2E, TheKeysStepTheSampleAtSixteenTimesOverAGridAndTakeAndCopyThePi
   }
   ASSERT_EQ(frames.size(), 1u);
   // Along the frame's middle row the grid is grey exactly a block apart, elsewhere never.
-  const int middle = frames[0].y + block / 2;
   int gridLines = 0;
   for (int x = 0; x < shot.width(); ++x) {
     const bool onGrid = (x - frames[0].x) % block == 0 && x != frames[0].x && x != frames[0].x + block;
-    EXPECT_EQ(shot.at(x, middle) == RGB(0x80, 0x80, 0x80), onGrid) << x;
-    gridLines += onGrid ? 1 : 0;
+    EXPECT_EQ(shot.at(x, frames[0].y + block / 2) == RGB(0x80, 0x80, 0x80), onGrid) << x;
+    gridLines += onGrid;
   }
   EXPECT_GE(gridLines, 8);
 

@@ -73,6 +73,9 @@ TEST(KeptSettings, EverySettingComesBackAtTheNextStartAlsoOnAScaledMonitorAndOnl
   first.openMagnifier();
   first.sim.moveWindow(*first.app.magnifier().window(), Point{200, 150});
   first.sim.choose(first.app.magnifier().notationList(), static_cast<int>(Notation::Hsv));
+  first.sim.focus(&first.app.magnifier().magnifierView());
+  first.sim.onPopupMenu = [](const platform::sim::PopupRecord&) { return std::vector<std::string>{"3×3 平均(&3)"}; };
+  for (const Key key : {Key::Plus, Key::Plus, Key::ContextMenu}) first.sim.keyDown(key);
   for (const char* code : {"#123456", "#654321"}) {
     first.sim.edit(first.app.magnifier().codeBox(), code);
     first.sim.press(first.app.magnifier().setButton());
@@ -90,13 +93,15 @@ TEST(KeptSettings, EverySettingComesBackAtTheNextStartAlsoOnAScaledMonitorAndOnl
   next.openMagnifier();
   EXPECT_EQ((Point{next.magnifier().left, next.magnifier().top}), (Point{200, 150}));
   EXPECT_EQ(next.app.magnifier().notationList().listIndex(), static_cast<int>(Notation::Hsv));
+  EXPECT_EQ(next.app.magnifier().zoom(), 8);
+  EXPECT_EQ(next.app.magnifier().sampling(), magnified::Sampling::Average3x3);
   EXPECT_EQ(next.app.magnifier().history(), (std::vector<platform::Colour>{platform::rgb(0x65, 0x43, 0x21),
                                                                             platform::rgb(0x12, 0x34, 0x56)}));
   EXPECT_TRUE(next.sim.messageBoxes().empty());
 }
 
 // Kept: a vertical strip at 300 DPI at (100, 50), 90 by 400; the magnifier at (700, 300) in HSV,
-// #123456 taken last and #00FF00 before it.
+// #123456 taken last and #00FF00 before it, at 16x, averaging 5x5.
 Registry keptRegistry() {
   return Registry{{kKey,
                    {{"rulerposition", pair(100, 50)},
@@ -105,7 +110,9 @@ Registry keptRegistry() {
                     {"rulerunit", RegistryValue::dword(3)},
                     {"magnifierposition", pair(700, 300)},
                     {"magnifiernotation", RegistryValue::dword(7)},
-                    {"magnifierhistory", pair(0x563412, 0x00FF00)}}}};
+                    {"magnifierhistory", pair(0x563412, 0x00FF00)},
+                    {"magnifierzoom", RegistryValue::dword(16)},
+                    {"magnifiersampling", RegistryValue::dword(2)}}}};
 }
 
 // What a start shows.
@@ -115,6 +122,8 @@ struct Shown {
   Point magnifier;
   int notation;
   std::vector<platform::Colour> history;
+  int zoom;
+  magnified::Sampling sampling;
   friend bool operator==(const Shown&, const Shown&) = default;
 };
 
@@ -127,7 +136,7 @@ struct CorruptCase {
 TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvive) {
   const Shown kept{Rect{100, 50, 190, 450}, RulerState{Orientation::Vertical, Unit::centimetres(Resolution::Dpi300)},
                    Point{700, 300}, static_cast<int>(Notation::Hsv),
-                   {platform::rgb(0x12, 0x34, 0x56), platform::rgb(0, 0xFF, 0)}};
+                   {platform::rgb(0x12, 0x34, 0x56), platform::rgb(0, 0xFF, 0)}, 16, magnified::Sampling::Average5x5};
   const auto centred = [](Shown& s, int) { s.ruler = Rect{595, 200, 685, 600}; };
   const CorruptCase cases[] = {
       {"", {}, [](Shown&, int) {}},
@@ -146,6 +155,8 @@ TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvi
       {"magnifierhistory", RegistryValue{platform::kRegBinary, std::vector<std::uint8_t>(5, 0)},
        [](Shown& s, int) { s.history.clear(); }},
       {"magnifierhistory", pair(0x563412, 0x1000000), [](Shown& s, int) { s.history.clear(); }},  // no colour
+      {"magnifierzoom", RegistryValue::dword(7), [](Shown& s, int) { s.zoom = 5; }},  // no zoom step
+      {"magnifiersampling", RegistryValue::dword(3), [](Shown& s, int) { s.sampling = magnified::Sampling::Point; }},
   };
   for (const CorruptCase& c : cases) {
     SCOPED_TRACE(std::string(c.value) + " of " + std::to_string(c.data.data.size()) + " bytes");
@@ -156,7 +167,8 @@ TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvi
     Shown expected = kept;
     c.expect(expected, run.app.ruler().defaultThicknessPixels(Orientation::Vertical));
     EXPECT_EQ((Shown{run.ruler(), run.app.ruler().state(), Point{run.magnifier().left, run.magnifier().top},
-                     run.app.magnifier().notationList().listIndex(), run.app.magnifier().history()}),
+                     run.app.magnifier().notationList().listIndex(), run.app.magnifier().history(),
+                     run.app.magnifier().zoom(), run.app.magnifier().sampling()}),
               expected);
     EXPECT_TRUE(run.sim.messageBoxes().empty());
     EXPECT_TRUE(run.sim.registryWrites().empty());
