@@ -162,14 +162,16 @@ void MagnifierWindow::setNotation(Notation notation) {
 void MagnifierWindow::setZoom(int zoom) {
   if (!magnified::isZoomStep(zoom) || zoom == zoom_) return;
   zoom_ = zoom;
-  if (window_ == nullptr || !window_->isOpen()) return;
-  showZoom();
-  paintMagnifiedView();
+  showViewChoices();
 }
 
 void MagnifierWindow::setSampling(Sampling sampling) {
   if (sampling == sampling_) return;
   sampling_ = sampling;
+  showViewChoices();
+}
+
+void MagnifierWindow::showViewChoices() {
   if (window_ == nullptr || !window_->isOpen()) return;
   showZoom();
   paintMagnifiedView();

@@ -139,6 +139,8 @@ class MagnifierWindow {
   void popupViewMenu(std::optional<platform::Point> at);
   // The title, then the zoom and the sampling.
   void showZoom();
+  // The caption and the view after the zoom or the sampling changed, when the window is open.
+  void showViewChoices();
   void drawGrid(const magnified::ViewLayout& layout);
   void drawOutline(const magnified::ViewLayout& layout);
   // Code, channels and swatch from the colour.
