@@ -548,8 +548,10 @@ void MagnifierWindow::popupViewMenu(std::optional<platform::Point> at) {
   menu.children.push_back({"-", {}, {}});
   menu.children.push_back({"放大(&I)\t+", [this] { zoomTo(magnified::zoomedIn(zoom_)); }, {}});
   menu.children.push_back({"缩小(&O)\t-", [this] { zoomTo(magnified::zoomedOut(zoom_)); }, {}});
-  viewMenu_ = platform_.createMenu(menu);
-  window_->popupMenu(*viewMenu_, at);
+  // Made for each popup, with the check mark where the sampling is now; it lives until the
+  // chosen item has run.
+  const std::unique_ptr<platform::Menu> popup = platform_.createMenu(menu);
+  window_->popupMenu(*popup, at);
 }
 
 // ---- The code

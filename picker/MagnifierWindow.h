@@ -184,7 +184,6 @@ class MagnifierWindow {
   bool sampled_ = false;          // whether anything has been sampled since the start
   int zoom_ = magnified::kDefaultZoom;
   magnified::Sampling sampling_ = magnified::Sampling::Point;
-  std::unique_ptr<platform::Menu> viewMenu_;
   platform::ScreenDc pickingScreen_;  // open while the pen is held
   // Whether the pen held now has read a colour yet: only then does its release take one.
   bool sampledSincePenDown_ = false;
