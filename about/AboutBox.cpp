@@ -1,18 +1,12 @@
 #include "about/AboutBox.h"
 
-#include <algorithm>
 #include <array>
-#include <cstdint>
-#include <vector>
-
-#include "platform/Errors.h"
-#include "platform/Handles.h"
-#include "platform/Text.h"
 
 namespace lindrel {
 namespace {
 
 using platform::AppInfo;
+using platform::Rect;
 
 constexpr std::string_view kSystemInfoUnavailable = "此时系统信息不可用";
 
@@ -25,34 +19,38 @@ constexpr std::string_view kSystemInfoProgram = "\\MSINFO32.EXE";
 constexpr std::string_view kBanner = "免费软件，按原样提供，不附带任何担保。";
 constexpr std::string_view kAuthor = "Lindrel";
 
-constexpr std::size_t kValueBufferBytes = 1024;
-
 std::string versionText() {
   return "版本 " + std::to_string(AppInfo::kMajor) + "." + std::to_string(AppInfo::kMinor) + "." +
          std::to_string(AppInfo::kRevision);
 }
 
-// The data as characters, less the last one when it is the terminating zero.
-std::u16string storedText(const std::uint8_t* data, std::uint32_t size) {
-  std::u16string units(size / 2, u'\0');
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
-  }
-  if (!units.empty() && units.back() == u'\0') units.pop_back();
-  return units;
-}
-
-// "&h" and each byte from the last to the first in hexadecimal, a last zero byte left out:
-// 0x12345678 reads "&h12345678", 0x00010203 reads "&h123".
-std::string numberText(const std::uint8_t* data, std::uint32_t size) {
-  std::uint32_t kept = size;
-  if (kept > 0 && data[kept - 1] == 0) --kept;
-  std::string text = "&h";
-  for (std::uint32_t i = kept; i > 0; --i) text += platform::text::hexUpper(data[i - 1]);
-  return text;
+std::string usageText() {
+  const std::array<std::string, 7> lines{
+      "    " + std::string(AppInfo::kTitle) + " " + versionText(),
+      std::string(15, ' ') + std::string(kAuthor),
+      "   ===================================",
+      "             使用帮助与技巧",
+      "1.双击鼠标 垂直与 水平切换",
+      "2.按键盘上下左右微调程序坐标",
+      "3.按 Ｓｈｉｆｔ ＋ 键盘上下左右 微调程序大小",
+  };
+  std::string help;
+  for (const std::string& line : lines) help += line + "\r\n";
+  return help;
 }
 
 }  // namespace
+
+std::optional<std::string> systemInfoProgram(
+    const std::function<std::optional<std::string>(std::string_view, std::string_view)>& readText,
+    const std::function<bool(std::string_view)>& fileExists) {
+  if (const auto path = readText(kSystemInfoKey, kSystemInfoValue); path && fileExists(*path)) return path;
+  if (const auto folder = readText(kSystemInfoLocationKey, kSystemInfoLocationValue)) {
+    const std::string path = *folder + std::string(kSystemInfoProgram);
+    if (fileExists(path)) return path;
+  }
+  return std::nullopt;
+}
 
 AboutBox::AboutBox(platform::Platform& platform) : platform_(platform) {}
 
@@ -75,107 +73,35 @@ void AboutBox::load() {
   // The window takes its caption when it is made, before anything is displayed.
   design.caption = "关于 " + std::string(AppInfo::kTitle);
   design.border = platform::Border::FixedDialog;
-  design.width = 5730;
-  design.height = 4575;
+  design.designSize = {382, 305};
   // The last window is closed by now; its controls go with it.
   window_ = platform_.createWindow(design);
   platform::Window& w = *window_;
 
-  okButton_ = &w.addButton(platform::ButtonSpec{4125, 3705, 1500, 345, "确定", platform::Picture::None, true, true});
-  w.addPictureBox(platform::PictureBoxSpec{240, 240, 480, 480, false, w.backColor(), platform::Picture::AppIcon});
-  systemInfoButton_ =
-      &w.addButton(platform::ButtonSpec{4140, 4155, 1485, 345, "系统信息(&S)...", platform::Picture::None});
-  disclaimerLabel_ = &w.addLabel(platform::LabelSpec{255, 3705, 3630, 825, {}, {}, false, platform::kBlack});
-  titleLabel_ = &w.addLabel(platform::LabelSpec{1050, 240, 3885, 240, {}, {}, false, platform::kBlack});
-  versionLabel_ = &w.addLabel(platform::LabelSpec{1050, 600, 3885, 225, {}, {}, false, platform::kBlack});
-  platform::TextBoxSpec help;
-  help.left = 1080;
-  help.top = 960;
-  help.width = 4455;
-  help.height = 2415;
+  platform::Button& ok = w.addButton({{275, 247, 375, 270}, "确定", platform::Picture::None, true, true});
+  w.addPictureBox({{16, 16, 48, 48}, false, w.backColour(), platform::Picture::AppIcon});
+  platform::Button& systemInfo = w.addButton({{276, 277, 375, 300}, "系统信息(&S)..."});
+  w.addLabel({{17, 247, 259, 302}, std::string(kBanner)});
+  w.addLabel({{70, 16, 329, 32}, std::string(AppInfo::kTitle)});
+  w.addLabel({{70, 40, 329, 55}, versionText()});
+  platform::TextBoxSpec help{{72, 64, 369, 225}, usageText()};
   help.multiLine = true;
   help.readOnly = true;
   help.verticalScrollBar = true;
-  helpBox_ = &w.addTextBox(help);
+  w.addTextBox(help);
   // An etched rule: the white line first, so the grey one stays whole above it.
-  w.addLine(platform::LineSpec{105, 3540, 5654, 3540, platform::kWhite, 2});
-  w.addLine(platform::LineSpec{90, 3525, 5654, 3525, platform::rgb(128, 128, 128), 1});
+  w.addLine({{7, 236}, {377, 236}, platform::kWhite, 2});
+  w.addLine({{6, 235}, {377, 235}, platform::rgb(128, 128, 128), 1});
 
-  okButton_->onClick = [this] { close(); };
-  systemInfoButton_->onClick = [this] { startSystemInfo(); };
-
-  writeTexts();
-}
-
-void AboutBox::writeTexts() {
-  versionLabel_->setCaption(versionText());
-  titleLabel_->setCaption(AppInfo::kTitle);
-  disclaimerLabel_->setCaption(kBanner);
-
-  const std::array<std::string, 7> lines{
-      "    " + titleLabel_->caption() + " " + versionLabel_->caption(),
-      std::string(15, ' ') + std::string(kAuthor),
-      "   ===================================",
-      "             使用帮助与技巧",
-      "1.双击鼠标 垂直与 水平切换",
-      "2.按键盘上下左右微调程序坐标",
-      "3.按 Ｓｈｉｆｔ ＋ 键盘上下左右 微调程序大小",
-  };
-  std::string help;
-  for (const std::string& line : lines) help += line + "\r\n";
-  helpBox_->setText(help);
+  ok.onClick = [this] { close(); };
+  systemInfo.onClick = [this] { startSystemInfo(); };
 }
 
 void AboutBox::startSystemInfo() {
-  platform::Platform& platform = platform_;
-  try {
-    // The tool's own path, or else the program in the shared tools' folder: the first that
-    // names a program that is there.
-    std::string path;
-    bool found = readRegistryValue(platform::kHkeyLocalMachine, kSystemInfoKey, kSystemInfoValue, path) &&
-                 platform.fileExists(path);
-    if (!found) {
-      path.clear();
-      if (readRegistryValue(platform::kHkeyLocalMachine, kSystemInfoLocationKey, kSystemInfoLocationValue, path)) {
-        path += kSystemInfoProgram;
-        found = platform.fileExists(path);
-      }
-    }
-    if (found) {
-      platform.startProgram(path);
-      return;
-    }
-  } catch (const platform::PlatformError&) {
-    // A program that cannot be started is as unavailable as one that is not there.
-  }
-  platform.msgBox(kSystemInfoUnavailable);
-}
-
-bool AboutBox::readRegistryValue(platform::Hkey root, std::string_view keyPath, std::string_view valueName,
-                                 std::string& value) {
-  platform::Api& api = platform_.api();
-  // Read rights only: a standard user may not open these keys for writing.
-  const platform::RegistryKey key = platform::openRegistryKey(api, root, keyPath, platform::kKeyRead);
-  if (!key) {
-    value.clear();
-    return false;
-  }
-  std::vector<std::uint8_t> buffer(kValueBufferBytes, 0);
-  std::uint32_t type = 0;
-  auto size = static_cast<std::uint32_t>(buffer.size());
-  if (api.RegQueryValueEx(key.get(), valueName, type, buffer.data(), size) != platform::kErrorSuccess) {
-    value.clear();
-    return false;
-  }
-  size = std::min<std::uint32_t>(size, kValueBufferBytes);
-  if (type == platform::kRegSz) {
-    value = platform::text::fromUtf16(storedText(buffer.data(), size));
-  } else if (type == platform::kRegExpandSz) {
-    value = platform_.expandEnvironment(platform::text::fromUtf16(storedText(buffer.data(), size)));
-  } else if (type == platform::kRegDword) {
-    value = numberText(buffer.data(), size);
-  }
-  return true;
+  const auto program = systemInfoProgram(
+      [this](std::string_view key, std::string_view name) { return platform_.readSystemText(key, name); },
+      [this](std::string_view path) { return platform_.fileExists(path); });
+  if (!program || !platform_.startProgram(*program)) platform_.showMessage(kSystemInfoUnavailable);
 }
 
 }  // namespace lindrel

@@ -1,13 +1,21 @@
 #pragma once
 // The about box: title, version, a usage guide, and a way to the system information tool.
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/Platform.h"
 
 namespace lindrel {
+
+// The system information tool: the program the registry names, when it is there, else the
+// one in the shared tools' folder, when it is there; none when neither is.
+std::optional<std::string> systemInfoProgram(
+    const std::function<std::optional<std::string>(std::string_view key, std::string_view name)>& readText,
+    const std::function<bool(std::string_view path)>& fileExists);
 
 class AboutBox {
  public:
@@ -16,44 +24,22 @@ class AboutBox {
   AboutBox(const AboutBox&) = delete;
   AboutBox& operator=(const AboutBox&) = delete;
 
-  // Loads the window afresh, shows it modally and returns when it has been closed.
+  // Makes the window afresh, shows it modally and returns when it has been closed.
   void showModal();
   // Closes the window if it is open.
   void close();
   platform::Window* window() { return window_.get(); }
 
-  // Starts the system information tool found through the registry, without waiting for it;
-  // when there is none or it cannot be started, says so in a message box.
+  // Starts the system information tool without waiting for it; when there is none or it
+  // cannot be started, says so in a message box.
   void startSystemInfo();
-  // Reads one value of a registry key, opened read-only. Text comes back as it is (with the
-  // environment's %NAMES% expanded where the value says so), a number in the "&h" form, any
-  // other type leaves value as passed; all give true.
-  // A key or value that cannot be read gives false and an empty value.
-  bool readRegistryValue(platform::Hkey root, std::string_view keyPath, std::string_view valueName,
-                         std::string& value);
-
-  // The controls of the window last loaded (null before the first opening). They belong to
-  // the window and go with it at the next opening.
-  platform::TextBox* helpBox() { return helpBox_; }
-  platform::Button* okButton() { return okButton_; }
-  platform::Button* systemInfoButton() { return systemInfoButton_; }
-  platform::Label* titleLabel() { return titleLabel_; }
-  platform::Label* versionLabel() { return versionLabel_; }
 
  private:
   // A new window with every control, in tab order, and their texts.
   void load();
-  // The labels and the usage text; at every opening.
-  void writeTexts();
 
   platform::Platform& platform_;
   std::unique_ptr<platform::Window> window_;
-  platform::Label* titleLabel_ = nullptr;
-  platform::Label* versionLabel_ = nullptr;
-  platform::Label* disclaimerLabel_ = nullptr;
-  platform::TextBox* helpBox_ = nullptr;
-  platform::Button* okButton_ = nullptr;
-  platform::Button* systemInfoButton_ = nullptr;
 };
 
 }  // namespace lindrel

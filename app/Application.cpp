@@ -5,7 +5,6 @@
 #include "about/AboutBox.h"
 #include "menu/RulerMenu.h"
 #include "picker/MagnifierWindow.h"
-#include "platform/Topmost.h"
 #include "ruler/RulerWindow.h"
 #include "settings/Settings.h"
 
@@ -16,28 +15,25 @@ Application::Application(platform::Platform& platform) : platform_(platform) {}
 Application::~Application() = default;
 
 void Application::start() {
-  const Settings kept = readSettings(platform_.api());
+  const Settings kept = readSettings(platform_.settingsStore());
   ruler_ = std::make_unique<RulerWindow>(platform_, kept.ruler);
   ruler_->onContextMenu = [this](std::optional<platform::Point> at) { menu().popupOn(ruler_->window(), at); };
   ruler_->start();
   magnifier_ = std::make_unique<MagnifierWindow>(platform_);
   magnifier_->setPlace(kept.magnifierTopLeft);
-  magnifier_->setNotation(kept.notation);
-  magnifier_->setHistory(kept.history);
-  magnifier_->setZoom(kept.zoom);
-  magnifier_->setSampling(kept.sampling);
+  magnifier_->restore(kept.notation, kept.history, kept.zoom, kept.sampling);
 
   // What start-up showed is what the key is taken to hold: only the user's changes are written.
   settingsWriter_ = std::make_unique<SettingsWriter>(
-      platform_.api(), ruler_->window().addTimer(SettingsWriter::kGatherMs, false),
-      [this] {
-        return Settings{ruler_->placement(), magnifier_->place(), magnifier_->notation(), magnifier_->history(),
-                        magnifier_->zoom(), magnifier_->sampling()};
+      platform_.settingsStore(), ruler_->window().addTimer(SettingsWriter::kGatherMs, false), [this] {
+        const PickerModel& picker = magnifier_->model();
+        return Settings{ruler_->placement(), magnifier_->place(), picker.notation(), picker.history().colours(),
+                        picker.zoom(), picker.sampling()};
       });
   ruler_->onChange = [this] { settingsWriter_->changed(); };
   magnifier_->onChange = [this] { settingsWriter_->changed(); };
   ruler_->window().onSessionEnd = [this] { settingsWriter_->writeNow(); };
-  ruler_->window().onUnload = [this] {
+  ruler_->window().onClose = [this] {
     settingsWriter_->writeNow();
     if (onRulerClosed) onRulerClosed();
   };
@@ -59,15 +55,13 @@ AboutBox& Application::about() {
   return *about_;
 }
 
-void Application::openMagnifier() { magnifier().open(ruler_->window().pixelRect()); }
+void Application::openMagnifier() { magnifier().open(ruler_->window().rect()); }
 
 void Application::showAbout() {
   // No window of the program covers the box while it is up.
-  const platform::TopmostSuspended rulerBelow(platform_.api(), ruler_->window().hwnd());
+  const platform::TopmostSuspended rulerBelow(ruler_->window());
   std::optional<platform::TopmostSuspended> magnifierBelow;
-  if (magnifier_ != nullptr && magnifier_->window() != nullptr && magnifier_->window()->isOpen()) {
-    magnifierBelow.emplace(platform_.api(), magnifier_->window()->hwnd());
-  }
+  if (magnifier_ != nullptr && magnifier_->isOpen()) magnifierBelow.emplace(*magnifier_->window());
   about().showModal();
 }
 

@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
   lindrel::Application app(platform);
   app.start();
   lindrel::MagnifierWindow& magnifier = app.magnifier();
-  magnifier.open(app.ruler().window().pixelRect());
+  magnifier.open(app.ruler().window().rect());
   platform.pump(500);
 
   // A thousand colours set one after another leave the history full; the swatches were
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
   // Moving: the pointer goes between the yellow ruler and the desktop, so every tick finds a
   // new colour and rewrites every control, as picking does while the hand moves. Still: the
   // same colour again, so only the enlarged image is painted anew.
-  const lindrel::platform::Rect ruler = app.ruler().window().pixelRect();
+  const lindrel::platform::Rect ruler = app.ruler().window().rect();
   const POINT spots[2] = {{ruler.left + 81, ruler.bottom - 8}, {ruler.left + 81, ruler.top - 60}};
   const auto moveBetweenSpots = [&](int i) { ::SetCursorPos(spots[i % 2].x, spots[i % 2].y); };
   const auto stayOnTheRuler = [&](int) { ::SetCursorPos(spots[0].x, spots[0].y); };

@@ -13,7 +13,9 @@
 
 #include "bench/Measure.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Window.h"
 #include "ruler/RulerWindow.h"
+#include "tests/e2e/Driver.h"
 
 namespace {
 
@@ -44,10 +46,7 @@ double workingSetMb() {
   return static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
 }
 
-long ownedGdiObjects() {
-  return win32::GdiObject::live() + win32::MemoryDc::live() + win32::IconHandle::live() +
-         win32::CursorHandle::live();
-}
+long gdiObjects() { return lindrel::e2e::resourcesOfThisProcess().gdi; }
 
 }  // namespace
 
@@ -57,12 +56,12 @@ int main(int argc, char** argv) {
   lindrel::Application app(platform);
   app.start();
   auto& ruler = app.ruler();
-  HWND hwnd = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(ruler.window().hwnd()));
+  HWND hwnd = dynamic_cast<win32::Win32Window&>(ruler.window()).handle();
   settle(platform, hwnd);
   platform.pump(200);
-  const long gdi = ownedGdiObjects();
+  const long gdi = gdiObjects();
   const double startMb = workingSetMb();
-  row("GDI objects owned after start-up", static_cast<double>(gdi), "", 0, "< 50", gdi < 50);
+  row("GDI objects after start-up", static_cast<double>(gdi), "", 0, "< 50", gdi < 50);
 
   struct Command {
     std::string name;
@@ -116,7 +115,7 @@ int main(int argc, char** argv) {
   }
 
   // A thousand unit changes, orientation switches among them: nothing may pile up.
-  const long before = ownedGdiObjects();
+  const long before = gdiObjects();
   for (int i = 0; i < 1000; ++i) {
     if (i % 7 == 0) {
       ruler.toggleOrientation();
@@ -125,10 +124,10 @@ int main(int argc, char** argv) {
     }
     settle(platform, hwnd);
   }
-  const long after = ownedGdiObjects();
+  const long after = gdiObjects();
   const double mb = workingSetMb();
   row("working set after 1000 unit changes", mb, "MB", startMb, "no growth (<= 1.1x)", mb <= 1.1 * startMb);
-  row("GDI objects owned after 1000 unit changes", static_cast<double>(after), "", static_cast<double>(before),
+  row("GDI objects after 1000 unit changes", static_cast<double>(after), "", static_cast<double>(before),
       "back at the start", after == before);
   return 0;
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The ruler's context menu: the unit submenus, the magnifier, the about box, the defaults
-// and exit. It
-// only says which command was chosen; the application decides what each one does.
+// and exit. It only says which command was chosen; the application decides what each one does.
 
 #include <functional>
 #include <memory>

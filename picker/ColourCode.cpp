@@ -2,33 +2,23 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
+#include <cstdio>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
 #include "picker/HueModels.h"
-#include "platform/Errors.h"
-#include "platform/Text.h"
+#include "platform/Geometry.h"
+#include "text/Numbers.h"
 
 namespace lindrel::colour_code {
 namespace {
 
-namespace text = platform::text;
 using platform::Colour;
+using platform::Result;
 
-// "#" and the pairs of a six-digit text swapped end for end: BBGGRR gives #RRGGBB and back.
-std::string swappedHtml(std::string_view hex) {
-  std::string html = "#";
-  html += text::right(hex, 2);
-  html += text::mid(hex, 3, 2);
-  html += text::mid(hex, 1, 2);
-  return html;
-}
-
-// One part of a typed RGB code: a 16-bit number, held to 0..255.
-int rgbPart(std::string_view part) {
-  const int value = text::toInteger16(part);
-  return value > 255 ? 255 : (value < 0 ? 0 : value);
+CodeError codeErrorOf(text::NumberError error) {
+  return error == text::NumberError::OutOfRange ? CodeError::OutOfRange : CodeError::NotANumber;
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -45,8 +35,28 @@ bool startsWithAnyCase(std::string_view s, std::string_view prefix) {
          });
 }
 
-// What a function form ("rgb(" in any case, after blanks) holds up to its ")" or the end;
-// a text without the form is taken whole.
+// One part of an RGB or rgb() code: a whole number, held to 0..255.
+Result<int, CodeError> channelPart(std::string_view part) {
+  const auto number = text::parseDecimal(part);
+  if (!number) return codeErrorOf(number.error());
+  return std::clamp(platform::roundHalfEven(std::clamp(*number, -1.0, 256.0)), 0, 255);
+}
+
+Result<double, CodeError> decimalPart(std::string_view part) {
+  const auto number = text::parseDecimal(part);
+  if (!number) return codeErrorOf(number.error());
+  return *number;
+}
+
+// A percentage with or without its "%".
+Result<double, CodeError> percentPart(std::string_view part) {
+  while (!part.empty() && isBlank(part.back())) part.remove_suffix(1);
+  if (!part.empty() && part.back() == '%') part.remove_suffix(1);
+  return decimalPart(part);
+}
+
+// What a code written as a function ("rgb(" in any case, after blanks) holds up to its ")"
+// or the end; a text without the opening is taken whole.
 std::string_view insideForm(std::string_view typed, std::string_view opening) {
   const std::string_view code = withoutLeadingBlanks(typed);
   if (!startsWithAnyCase(code, opening)) return typed;
@@ -54,10 +64,12 @@ std::string_view insideForm(std::string_view typed, std::string_view opening) {
   return inside.substr(0, inside.find(')'));
 }
 
+using ThreeParts = std::array<std::string_view, 3>;
+
 // The first three parts of a list: split at every comma, or, in a list without a comma, at
-// runs of blanks. Fewer than three raise SubscriptOutOfRange.
-std::array<std::string_view, 3> firstThreeParts(std::string_view list) {
-  std::array<std::string_view, 3> parts;
+// runs of blanks.
+Result<ThreeParts, CodeError> firstThreeParts(std::string_view list) {
+  ThreeParts parts;
   std::size_t found = 0;
   if (list.find(',') != std::string_view::npos) {
     while (found < parts.size()) {
@@ -73,33 +85,91 @@ std::array<std::string_view, 3> firstThreeParts(std::string_view list) {
       list = withoutLeadingBlanks(list.substr(std::min(end, list.size())));
     }
   }
-  if (found < parts.size()) platform::raise(platform::ErrorNumber::SubscriptOutOfRange);
+  if (found < parts.size()) return CodeError::MissingParts;
   return parts;
 }
 
-// A percentage with or without its "%".
-double percentPart(std::string_view part) {
-  while (!part.empty() && isBlank(part.back())) part.remove_suffix(1);
-  if (!part.empty() && part.back() == '%') part.remove_suffix(1);
-  return text::toDouble(part);
+// Three parts read one way each into a colour; the first part that cannot be read says why.
+template <class Read, class Combine>
+ParsedColour threeParts(std::string_view list, Read read, Combine combine) {
+  const auto parts = firstThreeParts(list);
+  if (!parts) return parts.error();
+  std::array<double, 3> values{};
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const auto value = read((*parts)[i]);
+    if (!value) return value.error();
+    values[i] = *value;
+  }
+  return combine(values);
 }
 
-Colour parseCssRgb(std::string_view typed) {
-  const auto parts = firstThreeParts(insideForm(typed, "rgb("));
-  return platform::rgb(rgbPart(parts[0]), rgbPart(parts[1]), rgbPart(parts[2]));
+ParsedColour parseRgbList(std::string_view list) {
+  return threeParts(list, channelPart, [](const std::array<double, 3>& v) {
+    return platform::rgb(static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]));
+  });
 }
 
-Colour parseHueCode(HueModel model, std::string_view typed) {
+ParsedColour parseHueCode(HueModel model, std::string_view typed) {
   const auto parts = firstThreeParts(insideForm(typed, model == HueModel::Hsl ? "hsl(" : "hsv("));
-  return fromHueModel(model, text::toDouble(parts[0]), percentPart(parts[1]), percentPart(parts[2]));
+  if (!parts) return parts.error();
+  const auto hue = decimalPart((*parts)[0]);
+  if (!hue) return hue.error();
+  const auto saturation = percentPart((*parts)[1]);
+  if (!saturation) return saturation.error();
+  const auto level = percentPart((*parts)[2]);
+  if (!level) return level.error();
+  return fromHueModel(model, *hue, *saturation, *level);
 }
 
-Colour parseFloat(std::string_view typed) {
-  const auto parts = firstThreeParts(typed);
-  const auto channel = [](std::string_view part) {
-    return static_cast<int>(std::round(std::clamp(text::toDouble(part), 0.0, 1.0) * 255));
-  };
-  return platform::rgb(channel(parts[0]), channel(parts[1]), channel(parts[2]));
+ParsedColour parseFloat(std::string_view typed) {
+  return threeParts(typed, decimalPart, [](const std::array<double, 3>& v) {
+    const auto channel = [](double part) { return static_cast<int>(std::round(std::clamp(part, 0.0, 1.0) * 255)); };
+    return platform::rgb(channel(v[0]), channel(v[1]), channel(v[2]));
+  });
+}
+
+// The characters of a text, each as its bytes.
+std::vector<std::string_view> characters(std::string_view text) {
+  std::vector<std::string_view> out;
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t next = i + 1;
+    while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
+    out.push_back(text.substr(i, next - i));
+    i = next;
+  }
+  return out;
+}
+
+int hexDigit(std::string_view character) {
+  if (character.size() != 1) return 0;
+  const char c = character[0];
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 0;
+}
+
+// The last six characters as hexadecimal digits, BBGGRR (or RRGGBB when swapped in pairs);
+// a character that is not a digit counts as 0.
+Colour hexColour(std::string_view typed, bool html) {
+  std::vector<std::string_view> digits = characters(typed);
+  if (digits.size() > 6) digits.erase(digits.begin(), digits.end() - 6);
+  if (html) {
+    // "#" and the pairs swapped end for end, the last six of that: RRGGBB becomes BBGGRR.
+    const auto slice = [&](std::size_t from, std::size_t count) {
+      return std::vector<std::string_view>(digits.begin() + std::min(from, digits.size()),
+                                           digits.begin() + std::min(from + count, digits.size()));
+    };
+    std::vector<std::string_view> swapped{"#"};
+    for (const auto& piece : {slice(digits.size() - std::min<std::size_t>(2, digits.size()), 2), slice(2, 2), slice(0, 2)}) {
+      swapped.insert(swapped.end(), piece.begin(), piece.end());
+    }
+    if (swapped.size() > 6) swapped.erase(swapped.begin(), swapped.end() - 6);
+    digits = swapped;
+  }
+  Colour value = 0;
+  for (const std::string_view digit : digits) value = value * 16 + static_cast<Colour>(hexDigit(digit));
+  return value;
 }
 
 // A part in tenths as written: "136.5", or "81" for a whole number.
@@ -120,11 +190,18 @@ std::string formatHueCode(HueModel model, Colour colour) {
   return "hsv(" + tenthsText(parts.hue) + ", " + tenthsText(parts.saturation) + "%, " + tenthsText(parts.level) + "%)";
 }
 
-std::string floatText(int channel) { return text::format(channel / 255.0, "0.000"); }
+// A prefix, then two hexadecimal digits a channel, in the order given.
+std::string hexChannels(const char* prefix, std::initializer_list<int> channels, bool lower = false) {
+  std::string out = prefix;
+  for (const int channel : channels) {
+    char pair[3];
+    std::snprintf(pair, sizeof pair, lower ? "%02x" : "%02X", channel);
+    out += pair;
+  }
+  return out;
+}
 
-int redOf(Colour colour) { return static_cast<int>(colour & 0xFF); }
-int greenOf(Colour colour) { return static_cast<int>(colour >> 8 & 0xFF); }
-int blueOf(Colour colour) { return static_cast<int>(colour >> 16 & 0xFF); }
+std::string floatText(int channel) { return text::fixedDecimals(channel / 255.0, 3); }
 
 // The notation a code's start names, if any.
 std::optional<Notation> notationNamedBy(std::string_view typed) {
@@ -161,87 +238,45 @@ const char* captionOf(Notation notation) {
   return "浮点 模式";
 }
 
-std::string bgrHex(Colour colour) {
-  const std::string hex = text::hexUpper(colour);
-  return hex.size() >= 6 ? hex : std::string(6 - hex.size(), '0') + hex;
-}
-
-std::string format(Notation notation, Colour colour) {
+std::string format(Notation notation, Colour c) {
+  using platform::blueOf, platform::greenOf, platform::redOf;
   switch (notation) {
-    case Notation::Html: return swappedHtml(bgrHex(colour));
-    case Notation::Vb: return "&h" + bgrHex(colour);
-    case Notation::Delphi: return "$00" + bgrHex(colour);
-    case Notation::Rgb:
-      return std::to_string(colour % 256) + "," + std::to_string(colour / 256 % 256) + "," +
-             std::to_string(colour / 256 / 256);
-    case Notation::Cpp: return "0x00" + bgrHex(colour);
+    case Notation::Html: return hexChannels("#", {redOf(c), greenOf(c), blueOf(c)});
+    case Notation::Vb: return hexChannels("&h", {blueOf(c), greenOf(c), redOf(c)});
+    case Notation::Delphi: return hexChannels("$00", {blueOf(c), greenOf(c), redOf(c)});
+    case Notation::Rgb: return std::to_string(redOf(c)) + "," + std::to_string(greenOf(c)) + "," + std::to_string(blueOf(c));
+    case Notation::Cpp: return hexChannels("0x00", {blueOf(c), greenOf(c), redOf(c)});
     case Notation::CssRgb:
-      return "rgb(" + std::to_string(redOf(colour)) + " " + std::to_string(greenOf(colour)) + " " +
-             std::to_string(blueOf(colour)) + ")";
-    case Notation::CssHsl: return formatHueCode(HueModel::Hsl, colour);
-    case Notation::Hsv: return formatHueCode(HueModel::Hsv, colour);
-    case Notation::HtmlLower: {
-      std::string html = swappedHtml(bgrHex(colour));
-      for (char& c : html) c = c >= 'A' && c <= 'F' ? static_cast<char>(c - 'A' + 'a') : c;
-      return html;
-    }
+      return "rgb(" + std::to_string(redOf(c)) + " " + std::to_string(greenOf(c)) + " " + std::to_string(blueOf(c)) + ")";
+    case Notation::CssHsl: return formatHueCode(HueModel::Hsl, c);
+    case Notation::Hsv: return formatHueCode(HueModel::Hsv, c);
+    case Notation::HtmlLower: return hexChannels("#", {redOf(c), greenOf(c), blueOf(c)}, true);
     case Notation::Float: break;
   }
-  return floatText(redOf(colour)) + ", " + floatText(greenOf(colour)) + ", " + floatText(blueOf(colour));
+  return floatText(redOf(c)) + ", " + floatText(greenOf(c)) + ", " + floatText(blueOf(c));
 }
 
-Colour parse(Notation notation, std::string_view typed) {
+ParsedColour parse(Notation notation, std::string_view typed) {
   switch (notation) {
     case Notation::Html:
-    case Notation::HtmlLower: return static_cast<Colour>(hexValue(text::right(swappedHtml(text::right(typed, 6)), 6)));
+    case Notation::HtmlLower: return hexColour(typed, true);
     case Notation::Vb:
     case Notation::Delphi:
-    case Notation::Cpp: return static_cast<Colour>(hexValue(text::right(typed, 6)));
-    case Notation::CssRgb: return parseCssRgb(typed);
+    case Notation::Cpp: return hexColour(typed, false);
+    case Notation::CssRgb: return parseRgbList(insideForm(typed, "rgb("));
     case Notation::CssHsl: return parseHueCode(HueModel::Hsl, typed);
     case Notation::Hsv: return parseHueCode(HueModel::Hsv, typed);
     case Notation::Float: return parseFloat(typed);
     case Notation::Rgb: break;
   }
-  const std::vector<std::string> parts = text::split(typed, ",");
-  if (parts.size() < 3) platform::raise(platform::ErrorNumber::SubscriptOutOfRange);
-  const int blue = rgbPart(parts[2]);
-  const int green = rgbPart(parts[1]);
-  const int red = rgbPart(parts[0]);
-  return platform::rgb(red, green, blue);
+  // RGB: parts split at every comma only.
+  std::size_t commas = static_cast<std::size_t>(std::count(typed.begin(), typed.end(), ','));
+  if (commas < 2) return CodeError::MissingParts;
+  return parseRgbList(typed);
 }
 
-Colour parseTyped(Notation selected, std::string_view typed) {
+ParsedColour parseTyped(Notation selected, std::string_view typed) {
   return parse(notationNamedBy(typed).value_or(selected), typed);
-}
-
-double hexValue(const std::string& s) {
-  const std::int16_t n = text::toInteger16(static_cast<double>(text::charCount(s)));
-  double acc = 0;
-  std::int16_t i = 0;
-  std::size_t at = 0;  // byte offset of the character at place i
-  // The first pass runs even for an empty text; it adds nothing.
-  do {
-    std::size_t next = at < s.size() ? at + 1 : at;
-    while (next < s.size() && (static_cast<unsigned char>(s[next]) & 0xC0) == 0x80) ++next;
-    const double place = std::pow(16.0, n - 1 - i);
-    // A place beyond what a double holds is an overflow, not infinity or NaN.
-    if (!std::isfinite(place)) platform::raise(platform::ErrorNumber::Overflow);
-    acc += hexDigitValue(s.substr(at, next - at)) * place;
-    at = next;
-    ++i;
-  } while (i < n);
-  // Held at 15 significant digits, as every number this program shows.
-  return std::strtod(text::shortestDecimal(acc).c_str(), nullptr);
-}
-
-std::int16_t hexDigitValue(const std::string& c) {
-  if (c.size() == 1) {
-    const char ch = c[0];
-    if (ch >= 'a' && ch <= 'f') return static_cast<std::int16_t>(10 + ch - 'a');
-    if (ch >= 'A' && ch <= 'F') return static_cast<std::int16_t>(10 + ch - 'A');
-  }
-  return text::toInteger16(text::leadingNumber(c));
 }
 
 }  // namespace lindrel::colour_code

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/Units.h"
+#include "platform/Colour.h"
 
 namespace lindrel {
 

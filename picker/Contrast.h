@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/Units.h"
+#include "platform/Colour.h"
 
 namespace lindrel::contrast {
 

@@ -2,7 +2,7 @@
 // The hue-based models behind the hsl() and hsv() codes: a colour to the one-decimal parts
 // that are written, and typed parts back to a colour.
 
-#include "platform/Units.h"
+#include "platform/Colour.h"
 
 namespace lindrel::colour_code {
 

@@ -27,6 +27,18 @@ int zoomedOut(int zoom) {
   return next == kZoomSteps.begin() ? kZoomSteps.front() : *(next - 1);
 }
 
+platform::Colour averageOf(const std::vector<platform::Colour>& colours) {
+  if (colours.empty()) return platform::kBlack;
+  int sums[3] = {0, 0, 0};
+  for (const platform::Colour c : colours) {
+    sums[0] += platform::redOf(c);
+    sums[1] += platform::greenOf(c);
+    sums[2] += platform::blueOf(c);
+  }
+  const int n = static_cast<int>(colours.size());
+  return platform::rgb((sums[0] + n / 2) / n, (sums[1] + n / 2) / n, (sums[2] + n / 2) / n);
+}
+
 int radiusOf(Sampling sampling) {
   switch (sampling) {
     case Sampling::Point: return 0;

@@ -4,8 +4,10 @@
 // zoom step enlarges round it. Also the zoom steps and the areas a colour is averaged over.
 
 #include <array>
+#include <vector>
 
-#include "platform/Units.h"
+#include "platform/Colour.h"
+#include "platform/Geometry.h"
 
 namespace lindrel::magnified {
 
@@ -26,6 +28,8 @@ int zoomedOut(int zoom);
 // What the colour is read from: the one pixel, or the average of a square round it.
 enum class Sampling { Point, Average3x3, Average5x5 };
 inline constexpr std::array<Sampling, 3> kSamplings{Sampling::Point, Sampling::Average3x3, Sampling::Average5x5};
+// The mean of colours, each channel rounded.
+platform::Colour averageOf(const std::vector<platform::Colour>& colours);
 // Pixels each way from the sampled one that the colour is read from.
 int radiusOf(Sampling sampling);
 // The screen pixels a sample at a point reads.

@@ -6,23 +6,17 @@
 // or a typed code. The colours taken last stand beside the enlarged view as swatches, and
 // the contrast of the colour against another one stands beside its swatch. From the keyboard
 // the arrow keys move the sampled pixel (or the pointer, while the pen is held) one pixel at
-// a time.
+// a time. What it shows is its PickerModel.
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
-#include "picker/ColourCode.h"
-#include "picker/ColourHistory.h"
-#include "picker/MagnifiedView.h"
-#include "platform/Handles.h"
+#include "picker/PickerModel.h"
 #include "platform/Platform.h"
 
 namespace lindrel {
-
-enum class Channel { Red, Green, Blue };
-inline constexpr std::array<Channel, 3> kChannels{Channel::Red, Channel::Green, Channel::Blue};
 
 class MagnifierWindow {
  public:
@@ -31,46 +25,37 @@ class MagnifierWindow {
   MagnifierWindow(const MagnifierWindow&) = delete;
   MagnifierWindow& operator=(const MagnifierWindow&) = delete;
 
-  // Loads the window if it is not open, where the user last put it when it shows there,
+  // Makes the window if it is not open, where the user last put it when it shows there,
   // else beside an area of the screen (the ruler's) and wholly on its monitor, and shows it
-  // with the colour it holds; returns at once. The colour and the notation survive closing.
+  // with the colour it holds; returns at once. The model survives closing.
   void open(const platform::Rect& beside);
   // Null before the first opening; a closed window keeps its object until the next opening.
   platform::Window* window() { return window_.get(); }
+  bool isOpen() const { return window_ != nullptr && window_->isOpen(); }
 
-  // Reads the pixel under the pointer (or the average round it), enlarges the screen round
-  // it into the view and brings the swatch, the code, the bars and the boxes up to date.
-  void sampleUnderPointer();
-  // The screen round the last sample, enlarged, into the view again, with the grid from 8x
-  // and the sampled area outlined.
-  void paintMagnifiedView();
-  // One tick of picking (20 a second while the pen is held): a sample, then the view, and
-  // the contrast once the colour has held for a tick.
+  const PickerModel& model() const { return model_; }
+  // The settings kept from the last run.
+  void restore(colour_code::Notation notation, const std::vector<platform::Colour>& history, int zoom,
+               magnified::Sampling sampling);
+
+  // One tick of picking (20 a second while the pen is held): the pixel under the pointer (or
+  // the average round it) enlarged into the view and shown everywhere, and the contrast
+  // once the colour has held for a tick.
   void sampleTick();
-  // Reads the code box in the selected notation into the colour, the swatch, the bars and
-  // the boxes; a code that cannot be read brings a message and changes nothing.
+  // Reads the code box in the selected notation into the colour; a code that cannot be read
+  // brings a message and changes nothing.
   void applyTypedCode();
   void copyCode();
-
-  platform::Colour colour() const { return colour_; }
+  void setSampling(magnified::Sampling sampling);
+  // One of the zoom steps; anything else is ignored.
+  void setZoom(int zoom);
 
   // Where the user last moved the window to (its top-left, screen pixels); none: beside the
   // area open() is given.
   const std::optional<platform::Point>& place() const { return place_; }
   void setPlace(const std::optional<platform::Point>& topLeft) { place_ = topLeft; }
-  int zoom() const { return zoom_; }
-  // One of the zoom steps; anything else is ignored.
-  void setZoom(int zoom);
-  magnified::Sampling sampling() const { return sampling_; }
-  void setSampling(magnified::Sampling sampling);
   // Where the screen lies in the view now (valid after the first opening).
   magnified::ViewLayout viewLayout() const;
-  colour_code::Notation notation() const { return notation_; }
-  // Chooses the notation, in the list too when the window is open.
-  void setNotation(colour_code::Notation notation);
-  // The colours taken, newest first; restored ones come back in that order.
-  const std::vector<platform::Colour>& history() const { return history_.colours(); }
-  void setHistory(const std::vector<platform::Colour>& newestFirst);
   // The user moved the window, chose another notation, zoom or sampling, or took a colour.
   std::function<void()> onChange;
 
@@ -84,12 +69,12 @@ class MagnifierWindow {
   platform::Button& setButton() { return *controls_.setButton; }
   platform::ScrollBar& channelBar(Channel c) { return *controls_.bars[index(c)]; }
   platform::TextBox& channelBox(Channel c) { return *controls_.boxes[index(c)]; }
-  platform::Timer& sampleTimer() { return *controls_.sampleTimer; }
   // Slot 0 shows the newest colour taken.
   platform::PictureBox& historySwatch(std::size_t slot) { return *controls_.historySwatches.at(slot); }
   // The colour the contrast is measured against, and the ratio with its level.
   platform::PictureBox& partnerSwatch() { return *controls_.partnerSwatch; }
   platform::TextBox& contrastBox() { return *controls_.contrastBox; }
+  platform::Timer& sampleTimer() { return *controls_.sampleTimer; }
 
  private:
   struct Controls {
@@ -110,15 +95,19 @@ class MagnifierWindow {
   static constexpr std::size_t index(Channel c) { return static_cast<std::size_t>(c); }
 
   void load(const platform::Rect& onMonitorOf);
+  void wireControls();
   // Pressing the pen starts sampling 20 times a second; releasing it stops.
   void startPicking();
   void stopPicking();
-  bool picking() { return sampleTimer().enabled(); }
+  bool picking() const { return controls_.sampleTimer->enabled(); }
 
   // Enlarges the screen round a pixel into the view and takes the pixel (or the average
   // round it) as the colour; a pixel that cannot be read leaves the colour as it was.
   void sampleAt(platform::Point screenPixel);
   std::optional<platform::Colour> colourInView(const magnified::ViewLayout& layout);
+  // The screen round the last sample, enlarged, into the view again, with the grid from 8x
+  // and the sampled area outlined.
+  void paintMagnifiedView();
   void copyScreenIntoView(const magnified::ViewLayout& layout);
   // The grid and the outline over the enlarged copy.
   void markView(const magnified::ViewLayout& layout);
@@ -128,12 +117,11 @@ class MagnifierWindow {
   bool viewKey(platform::Key key, platform::Modifiers modifiers);
   // The sample moves by a step from the last one (from the pointer before the first), kept
   // on the desktop; the view and every readout follow.
-  void moveSample(int dx, int dy);
-  void movePointer(int dx, int dy);
-  platform::Point onDesktop(platform::Point p) const;
+  void moveSample(platform::Point step);
+  void movePointer(platform::Point step);
   // A press on the view takes the screen pixel shown under it.
   void viewPressed(const platform::MouseEvent& event);
-  void zoomTo(int zoom);
+  void zoomBy(int notches);
   void sampleWith(magnified::Sampling sampling);
   // The choice of sampling and zoom, at the pointer or (none) at the view.
   void popupViewMenu(std::optional<platform::Point> at);
@@ -141,54 +129,35 @@ class MagnifierWindow {
   void showZoom();
   // The caption and the view after the zoom or the sampling changed, when the window is open.
   void showViewChoices();
-  void drawGrid(const magnified::ViewLayout& layout);
-  void drawOutline(const magnified::ViewLayout& layout);
-  // Code, channels and swatch from the colour.
+  // The code, the bars, the boxes and the swatch from the model.
   void showColour();
-  // The bars and the boxes from the colour.
-  void showChannels();
   // Below the area if there is room on its monitor, else above, else on the side with the
   // most room; in screen pixels.
   platform::Point placeBeside(const platform::Rect& area) const;
-  // The colour's code in the selected notation into the code box.
-  void showCode();
-  // Recolours from the channel boxes after the user changed one; text that is no number
-  // brings a message and puts the boxes back as they were.
-  void recolourFromBoxes();
-  void channelScrolled(Channel channel);
+  // The user changed a channel's box, or dragged its bar: the model, then everything else.
+  void channelBoxEdited(Channel channel);
+  void channelBarMoved(Channel channel);
+  void showChannelChange();
 
   // The colour goes first in the history, which the swatches and the contrast then show.
   void takeColour();
   void showHistory();
-  // The ratio of the colour against the chosen partner, else the newest other colour taken.
   void showContrast();
   // Left: the swatch's colour everywhere, the history as it was; Ctrl+left: the contrast is
-  // measured against its colour (against the newest other again when it already was);
-  // right: its code is copied.
+  // measured against its colour; right: its code is copied.
   void historySwatchPressed(std::size_t slot, const platform::MouseEvent& event);
   // Puts a text on the clipboard; a clipboard another program keeps brings a message.
   void copyToClipboard(const std::string& text);
+  void changed();
 
   platform::Platform& platform_;
   std::unique_ptr<platform::Window> window_;
   Controls controls_;
-  platform::Image penImage_{platform::Picture::Pen};
-
-  platform::Colour colour_ = platform::kWhite;
-  colour_code::Notation notation_ = colour_code::Notation::Html;
+  PickerModel model_;
   std::optional<platform::Point> place_;
-  // What the boxes held after the last colour they gave or were given: a rejected edit
-  // goes back to it.
-  std::array<std::string, 3> acceptedBoxTexts_;
-  platform::Point lastSample_{};  // the pixel last sampled, in screen pixels
-  bool sampled_ = false;          // whether anything has been sampled since the start
-  int zoom_ = magnified::kDefaultZoom;
-  magnified::Sampling sampling_ = magnified::Sampling::Point;
-  platform::ScreenDc pickingScreen_;  // open while the pen is held
+  std::unique_ptr<platform::Platform::ScreenHold> pickingScreen_;  // while the pen is held
   // Whether the pen held now has read a colour yet: only then does its release take one.
   bool sampledSincePenDown_ = false;
-  ColourHistory history_;
-  std::optional<platform::Colour> chosenPartner_;  // by Ctrl+click; none: the newest other
 };
 
 }  // namespace lindrel

@@ -1,51 +1,21 @@
 #pragma once
-// The controls a form obtains from its window. Labels, lines and images are windowless:
-// their state and behaviour live here, shared by every implementation. Text boxes, scroll
-// bars, lists, picture boxes, buttons and timers are real controls of the implementation.
+// The controls a window holds. Labels and lines are windowless: their state and behaviour
+// live here, shared by every implementation. Text boxes, scroll bars, lists, picture boxes,
+// buttons and timers are real controls of the implementation. Every design is in pixels at
+// 96 DPI; the window lays it out at its own DPI.
 
-#include <cstdint>
 #include <functional>
-#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/Api.h"
+#include "platform/Colour.h"
+#include "platform/Geometry.h"
 #include "platform/Input.h"
-#include "platform/Units.h"
 
 namespace lindrel::platform {
-
-// A mouse event as a handler receives it: the button pressed or released (a press or
-// release) or the buttons held (a move), the modifier keys, and the position in twips from
-// the element's top-left.
-struct MouseEvent {
-  MouseButtons buttons;
-  Modifiers modifiers;
-  double x = 0;
-  double y = 0;
-};
-
-using MouseHandler = std::function<void(const MouseEvent&)>;
-
-struct MouseHandlers {
-  MouseHandler onMouseDown;
-  MouseHandler onMouseMove;
-  MouseHandler onMouseUp;
-  std::function<void()> onDblClick;
-};
-
-// Something the mouse router can deliver to.
-class MouseElement {
- public:
-  virtual MouseHandlers& mouseHandlers() = 0;
-  // The element's top-left corner in the client pixels the router is given.
-  virtual Point mouseOrigin() const = 0;
-
- protected:
-  ~MouseElement() = default;
-};
 
 // An empty face means the window's own font.
 struct FontSpec {
@@ -58,44 +28,23 @@ struct FontSpec {
 
 enum class Picture { None, Pen, AppIcon };
 
-// Geometry of a child element, held in whole pixels from the owner's client area and
-// read and written in twips.
-class Placed {
+// Something the mouse router can deliver to.
+class MouseElement {
  public:
-  double left() const { return twipsFromPixels(rect_.left); }
-  double top() const { return twipsFromPixels(rect_.top); }
-  double width() const { return twipsFromPixels(rect_.width()); }
-  double height() const { return twipsFromPixels(rect_.height()); }
-  void setLeft(double twips);
-  void setTop(double twips);
-  const Rect& pixelRect() const { return rect_; }
+  virtual MouseHandlers& mouseHandlers() = 0;
+  // The element's top-left corner in the client pixels the router is given.
+  virtual Point mouseOrigin() const = 0;
 
  protected:
-  explicit Placed(Rect rect) : rect_(rect) {}
-  virtual ~Placed() = default;
-  void setPixelRect(Rect rect);
-  // Runs after every change of the rectangle.
-  virtual void placed(const Rect& before) = 0;
-
- private:
-  Rect rect_;
+  ~MouseElement() = default;
 };
-
-Rect pixelRectFromTwips(double left, double top, double width, double height);
-
-// Where a control's design puts it, at the design DPI.
-template <class Spec>
-DesignRect designRectOf(const Spec& design) {
-  return DesignRect{design.left, design.top, design.width, design.height};
-}
 
 // What a windowless label needs from the window that draws it.
 class LabelHost {
  public:
-  // One line of text.
-  virtual Point textExtent(const FontSpec& font, std::string_view text) = 0;
-  // Every line of a caption ("\n" between lines).
-  virtual Point captionSize(const FontSpec& font, std::string_view text) = 0;
+  // The size of a text in a font; a text of several lines ("\n") takes its widest line and
+  // every line's height.
+  virtual Point textSize(const FontSpec& font, std::string_view text) = 0;
   virtual void invalidateArea(const Rect& clientPixels) = 0;
 
  protected:
@@ -103,58 +52,57 @@ class LabelHost {
 };
 
 struct LabelSpec {
-  double left = 0, top = 0, width = 0, height = 0;  // twips
+  Rect design = {};
   std::string caption;
-  FontSpec font;
-  bool autoSize = false;
-  Colour foreColor = kBlack;
+  FontSpec font = {};
+  bool autoSize = false;  // the label takes the size of its caption
+  Colour colour = kBlack;
 };
 
 // A windowless label: drawn by its window over the persistent surface with a transparent
 // background; it takes mouse events like the window does.
-class Label final : public Placed, public MouseHandlers, public MouseElement {
+class Label final : public MouseHandlers, public MouseElement {
  public:
-  Label(LabelHost& host, const LabelSpec& design);
+  // At the window's DPI.
+  Label(LabelHost& host, const LabelSpec& design, int dpi);
+  const Rect& rect() const { return rect_; }
+  void moveTo(Point topLeft);
   const std::string& caption() const { return caption_; }
-  // With auto-size on, the label takes the size of its caption at once.
   void setCaption(std::string_view caption);
   const FontSpec& font() const { return font_; }
-  Colour foreColor() const { return foreColor_; }
+  Colour colour() const { return colour_; }
   // The window went to another DPI: the label keeps its place in proportion and fits its
   // caption in the font at the new size.
   void rescale(int fromDpi, int toDpi);
 
   MouseHandlers& mouseHandlers() override { return *this; }
-  Point mouseOrigin() const override { return Point{pixelRect().left, pixelRect().top}; }
+  Point mouseOrigin() const override { return rect_.topLeft(); }
 
  private:
-  void placed(const Rect& before) override;
+  void place(const Rect& rect);
   void fitCaption();
 
   LabelHost& host_;
+  Rect rect_;
   std::string caption_;
   FontSpec font_;
   bool autoSize_;
-  Colour foreColor_;
+  Colour colour_;
 };
 
+// A windowless line drawn over the persistent surface: its design, and where it lies.
 struct LineSpec {
-  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // twips
-  Colour color = kBlack;
-  int widthPixels = 1;
+  Point from;
+  Point to;
+  Colour colour = kBlack;
+  int width = 1;
 };
 
-// A windowless line drawn over the persistent surface.
 struct Line {
   Point from;
   Point to;
-  Colour color;
-  int widthPixels;
-};
-
-// An invisible holder of a picture.
-struct Image {
-  Picture picture = Picture::None;
+  Colour colour;
+  int width;
 };
 
 class Timer {
@@ -177,8 +125,8 @@ class Timer {
 };
 
 struct TextBoxSpec {
-  double left = 0, top = 0, width = 0, height = 0;
-  std::string text;
+  Rect design = {};
+  std::string text = {};
   int maxLength = 0;  // 0: no limit
   bool multiLine = false;
   bool readOnly = false;
@@ -199,70 +147,77 @@ class TextBox {
   std::function<void()> onUserEdit;
 };
 
+// Rewrites a box only when its text differs: the box keeps its caret, and costs no redraw.
+inline void showText(TextBox& box, std::string_view text) {
+  if (box.text() != text) box.setText(text);
+}
+
 struct ScrollBarSpec {
-  double left = 0, top = 0, width = 0, height = 0;
-  int min = 0, max = 0, value = 0;
+  Rect design = {};
+  int min = 0;
+  int max = 0;
+  int value = 0;
 };
 
 class ScrollBar {
  public:
   virtual ~ScrollBar() = default;
   virtual int value() const = 0;
-  // Moves the bar; raises no event.
+  // Moves the bar, held to its range; raises no event.
   virtual void setValue(int value) = 0;
-  // While the user drags the thumb, after the value has moved.
-  std::function<void()> onScroll;
+  // The user dragged the thumb; value() is where it is now.
+  std::function<void()> onUserChange;
 };
 
 struct ComboBoxSpec {
-  double left = 0, top = 0, width = 0, height = 0;
+  Rect design = {};
 };
 
 // A drop-down list the user can only choose from.
 class ComboBox {
  public:
   virtual ~ComboBox() = default;
-  virtual void addItem(std::string_view text) = 0;
-  virtual int listCount() const = 0;
-  virtual std::string item(int index) const = 0;
+  virtual void add(std::string_view text) = 0;
   // -1 when nothing is selected.
-  virtual int listIndex() const = 0;
-  // Selects an item and raises onClick, as a choice by the user does.
-  virtual void setListIndex(int index) = 0;
-  std::function<void()> onClick;
+  virtual int selectedIndex() const = 0;
+  // Shows an item as selected; raises no event.
+  virtual void select(int index) = 0;
+  // The user chose an item.
+  std::function<void()> onSelect;
 };
 
 struct PictureBoxSpec {
-  double left = 0, top = 0, width = 0, height = 0;
+  Rect design = {};
   bool border = true;
-  Colour backColor = rgb(0xF0, 0xF0, 0xF0);
+  Colour backColour = kButtonFace;
   Picture picture = Picture::None;
   // A tab stop that a click focuses too, with a focus mark while it has the keyboard.
   bool focusable = false;
 };
 
-// A child window with its own persistent surface.
+// A child window with a persistent surface of its own.
 class PictureBox : public MouseHandlers {
  public:
   virtual ~PictureBox() = default;
-  // The surface's device context; what is drawn on it shows at the next repaint.
-  virtual Hdc hdc() = 0;
-  // The colour of a pixel of the surface (client pixels).
-  virtual Colour point(int x, int y) = 0;
-  virtual Colour backColor() const = 0;
-  // Also clears the surface to the colour.
-  virtual void setBackColor(Colour color) = 0;
-  virtual void setPicture(Picture picture) = 0;
+  // Copies an area of the screen into a rectangle of the box, each screen pixel stretched to
+  // a block of whole pixels. Only what lies on the desktop is copied.
+  virtual void showScreenArea(const Rect& screenArea, const Rect& into) = 0;
   // Fills areas of the surface (client pixels) with a colour.
-  virtual void fillRects(std::span<const Rect> areas, Colour color) = 0;
+  virtual void fillRects(std::span<const Rect> areas, Colour colour) = 0;
+  // A pixel of the surface; none outside it.
+  virtual std::optional<Colour> pixel(Point at) const = 0;
+  virtual Colour backColour() const = 0;
+  // Also clears the surface to the colour.
+  virtual void setBackColour(Colour colour) = 0;
+  virtual void setPicture(Picture picture) = 0;
   virtual bool hasFocus() const = 0;
   // The wheel turned with the pointer over the box: notches away from the user are positive.
   std::function<void(int notches)> onWheel;
 };
 
 struct ButtonSpec {
-  double left = 0, top = 0, width = 0, height = 0;
-  std::string caption;
+  Rect design = {};
+  std::string caption = {};
   Picture picture = Picture::None;
   bool isDefault = false;  // Enter presses it
   bool isCancel = false;   // Esc presses it
@@ -272,8 +227,6 @@ struct ButtonSpec {
 class Button : public MouseHandlers {
  public:
   virtual ~Button() = default;
-  virtual std::string caption() const = 0;
-  virtual Picture picture() const = 0;
   virtual void setPicture(Picture picture) = 0;
   std::function<void()> onClick;
 };

@@ -1,8 +1,11 @@
 #pragma once
-// Mouse buttons, modifier keys and keys as handlers receive them. Each implementation turns
-// the system's integers into these once, where its input comes in.
+// Mouse buttons, modifier keys, keys and pointer shapes as the windows receive and ask for
+// them. Each implementation turns the system's integers into these once, where input comes in.
 
 #include <cstdint>
+#include <functional>
+
+#include "platform/Geometry.h"
 
 namespace lindrel::platform {
 
@@ -34,16 +37,31 @@ struct Modifiers {
 inline constexpr Modifiers kNoModifiers{};
 inline constexpr Modifiers kShiftOnly{.shift = true};
 
+// A mouse event as a handler receives it: the button pressed or released (a press or
+// release) or the buttons held (a move), the modifier keys, the position in pixels from the
+// top-left of the element that receives it, and the pointer on the screen.
+struct MouseEvent {
+  MouseButtons buttons;
+  Modifiers modifiers;
+  Point at;
+  Point screen;
+};
+
+using MouseHandler = std::function<void(const MouseEvent&)>;
+
+struct MouseHandlers {
+  MouseHandler onMouseDown;
+  MouseHandler onMouseMove;
+  MouseHandler onMouseUp;
+  std::function<void()> onDoubleClick;
+};
+
 // The keys the program tells apart; every other key is Other. Plus and Minus are those of
 // the main keyboard and of the number pad; ContextMenu is the menu key or Shift+F10.
 enum class Key { Other, Return, Escape, Left, Up, Right, Down, Space, Plus, Minus, C, ContextMenu };
 
-// The step an arrow key stands for, in pixels each way; none for other keys.
-struct ArrowStep {
-  int dx = 0;
-  int dy = 0;
-};
-inline constexpr ArrowStep arrowStep(Key key) {
+// The step an arrow key stands for, one pixel either way; none for other keys.
+constexpr Point arrowStep(Key key) {
   switch (key) {
     case Key::Left: return {-1, 0};
     case Key::Up: return {0, -1};
@@ -52,6 +70,15 @@ inline constexpr ArrowStep arrowStep(Key key) {
     default: return {};
   }
 }
-inline constexpr bool isArrow(Key key) { return arrowStep(key).dx != 0 || arrowStep(key).dy != 0; }
+constexpr bool isArrow(Key key) { return arrowStep(key) != Point{}; }
+
+// The pointer a window shows over its client area.
+enum class PointerShape {
+  Default,
+  SizeNS,    // vertical double arrow
+  SizeNWSE,  // diagonal double arrow, north-west to south-east
+  SizeWE,    // horizontal double arrow
+  Pen,       // the picker's pen
+};
 
 }  // namespace lindrel::platform

@@ -4,16 +4,14 @@ namespace lindrel::platform {
 namespace {
 
 void deliver(const MouseHandler& handler, MouseElement& element, MouseButtons buttons, Modifiers modifiers,
-             Point client) {
-  if (!handler) return;
+             Point client, Point screen) {
   // Measured from where the element is now: a handler may have moved it since the press.
-  const Point origin = element.mouseOrigin();
-  handler(MouseEvent{buttons, modifiers, twipsFromPixels(client.x - origin.x), twipsFromPixels(client.y - origin.y)});
+  if (handler) handler(MouseEvent{buttons, modifiers, client - element.mouseOrigin(), screen});
 }
 
 }  // namespace
 
-void MouseRouter::route(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point client,
+void MouseRouter::route(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point client, Point screen,
                         const HitTest& hit) {
   switch (action) {
     case MouseAction::Press:
@@ -21,9 +19,9 @@ void MouseRouter::route(MouseAction action, MouseButtons buttons, Modifiers modi
       if (captured_ == nullptr) captured_ = &hit(client);
       held_ = held_.with(buttons);
       MouseElement& target = *captured_;
-      deliver(target.mouseHandlers().onMouseDown, target, buttons, modifiers, client);
-      if (action == MouseAction::DoubleClick && buttons == MouseButton::Left && target.mouseHandlers().onDblClick) {
-        target.mouseHandlers().onDblClick();
+      deliver(target.mouseHandlers().onMouseDown, target, buttons, modifiers, client, screen);
+      if (action == MouseAction::DoubleClick && buttons == MouseButton::Left && target.mouseHandlers().onDoubleClick) {
+        target.mouseHandlers().onDoubleClick();
       }
       return;
     }
@@ -31,14 +29,14 @@ void MouseRouter::route(MouseAction action, MouseButtons buttons, Modifiers modi
       held_ = buttons;
       if (held_.empty()) captured_ = nullptr;
       MouseElement& target = captured_ != nullptr ? *captured_ : hit(client);
-      deliver(target.mouseHandlers().onMouseMove, target, buttons, modifiers, client);
+      deliver(target.mouseHandlers().onMouseMove, target, buttons, modifiers, client, screen);
       return;
     }
     case MouseAction::Release: {
       MouseElement& target = captured_ != nullptr ? *captured_ : hit(client);
       held_ = held_.without(buttons);
       if (held_.empty()) captured_ = nullptr;
-      deliver(target.mouseHandlers().onMouseUp, target, buttons, modifiers, client);
+      deliver(target.mouseHandlers().onMouseUp, target, buttons, modifiers, client, screen);
       return;
     }
   }

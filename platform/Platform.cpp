@@ -11,9 +11,9 @@ void Platform::dispatch(const std::function<void()>& handler) {
     handler();
     return;
   } catch (const std::exception& error) {
-    message = error.what();  // a PlatformError's description
+    message = error.what();
   }
-  msgBox(message);
+  showMessage(message);
 }
 
 bool Platform::showsOnAMonitor(const Rect& area) const {

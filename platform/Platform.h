@@ -1,14 +1,18 @@
 #pragma once
-// The windowing layer the forms are written against: windows, menus, the screen, the
-// application-wide pointer, message boxes, the clipboard, files and programs.
+// What the program's windows ask of the system, in the program's own terms: windows and
+// menus, the monitors, the pointer, the screen's pixels, messages, the clipboard, the
+// settings store, the system's registry, files and programs.
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
+#include <stdexcept>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/Api.h"
 #include "platform/Controls.h"
 #include "platform/Window.h"
 
@@ -22,21 +26,37 @@ struct AppInfo {
   static constexpr int kRevision = 0;
 };
 
-// How often the clipboard is tried while another program holds it, and the pause between.
-inline constexpr int kClipboardAttempts = 10;
-inline constexpr int kClipboardRetryMs = 20;
-
 // A window put back where it was shows there only when at least this much of it, each way,
-// lies on one monitor (500 twips at the design DPI, the ruler's least size): enough to grab.
-inline constexpr std::int32_t kLeastVisiblePixels = 34;
+// lies on one monitor: enough to grab.
+inline constexpr int kLeastVisiblePixels = 34;
+
+// One value the program keeps: a 32-bit number or a block of bytes.
+struct StoredValue {
+  enum class Kind { Number, Bytes, Other };
+  Kind kind = Kind::Bytes;
+  std::vector<std::uint8_t> bytes;
+  friend bool operator==(const StoredValue&, const StoredValue&) = default;
+};
+
+// Value names are compared in lower case, as the registry does.
+using StoredValues = std::map<std::string, StoredValue>;
+
+// The values the program keeps between runs (HKCU\Software\Lindrel on Windows).
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  // Every value kept, by lower-case name; empty when nothing is kept yet; none when the
+  // store is there but cannot be read.
+  virtual std::optional<StoredValues> readAll() = 0;
+  // Replaces a value whole, or removes it (none); false when that could not be done.
+  virtual bool write(std::string_view name, const std::optional<StoredValue>& value) = 0;
+};
 
 class Platform {
  public:
   virtual ~Platform() = default;
 
-  virtual Api& api() = 0;
-
-  // A new window, loaded but not shown.
+  // A new window, made but not shown.
   virtual std::unique_ptr<Window> createWindow(const WindowSpec& design) = 0;
   virtual std::unique_ptr<Menu> createMenu(const MenuItemSpec& top) = 0;
 
@@ -50,30 +70,49 @@ class Platform {
   virtual std::vector<Rect> monitors() const = 0;
   // Whether kLeastVisiblePixels of an area, each way, lie on one of the monitors.
   bool showsOnAMonitor(const Rect& area) const;
+  Rect monitorAt(Point p) const { return monitorArea(Rect::at(p, {1, 1})); }
 
+  // Where the pointer is, and moving it there (held to the desktop).
+  virtual Point pointerPosition() const = 0;
+  virtual void movePointer(Point to) = 0;
+  // One pixel of the screen as the user sees it; none where the screen cannot be read.
+  virtual std::optional<Colour> screenPixel(Point at) = 0;
+  // While a hold lives, reading the screen costs less (it stays open between reads).
+  class ScreenHold {
+   public:
+    virtual ~ScreenHold() = default;
+  };
+  virtual std::unique_ptr<ScreenHold> holdScreen() = 0;
 
   // A modal message with an OK button only and the title as caption; returns when dismissed.
-  virtual void msgBox(std::string_view text) = 0;
+  virtual void showMessage(std::string_view text) = 0;
+  // Puts exactly the text on the clipboard; false when another program keeps the clipboard.
+  virtual bool copyText(std::string_view text) = 0;
 
-  virtual void clearClipboard() = 0;
-  // Puts exactly the text on the clipboard as plain text; raises CantOpenClipboard when
-  // another program keeps it.
-  virtual void setClipboardText(std::string_view text) = 0;
-
-  // The text with every %NAME% of the environment replaced by its value (unknown names stay).
-  virtual std::string expandEnvironment(std::string_view text) = 0;
+  virtual SettingsStore& settingsStore() = 0;
+  // A text value of the system's registry (HKEY_LOCAL_MACHINE), read without write rights,
+  // with %NAMES% expanded where the value says so; a value of another kind reads as empty
+  // text; none where the key or the value cannot be read.
+  virtual std::optional<std::string> readSystemText(std::string_view key, std::string_view name) = 0;
   // A file that exists and is neither hidden nor a system file.
   virtual bool fileExists(std::string_view path) = 0;
-  // Starts the program at the path (the path alone, no command line) with a normal, focused
-  // window and returns without waiting; raises FileNotFound when it cannot be started.
-  virtual void startProgram(std::string_view path) = 0;
+  // Starts the program at the path with a normal, focused window and returns without
+  // waiting; false when it cannot be started.
+  virtual bool startProgram(std::string_view path) = 0;
 
   // Ends the process at once.
   [[noreturn]] virtual void endProcess() = 0;
 
-  // Runs a handler for an event that came from the system. An error that the handler did
-  // not trap is shown in a message box; it never ends the program.
+  // Runs a handler for an event that came from the system. What the handler could not go
+  // on with is shown in a message box; it never ends the program.
   void dispatch(const std::function<void()>& handler);
+};
+
+// The one exception the program throws: something a command cannot go on without (the
+// system has no room for another window). The text is what the user is told.
+class Failure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 }  // namespace lindrel::platform

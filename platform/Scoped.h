@@ -1,8 +1,7 @@
 #pragma once
 // A move-only owner for one handle: it is closed exactly once, by whoever holds it last.
 // Traits give the handle type, its empty value and how to close it; a traits object may
-// carry what closing needs (the API, the window a DC came from).
-// Every owner counts itself, so tests can see that the live handles return to their start.
+// carry what closing needs (the window a DC came from).
 
 #include <utility>
 
@@ -14,9 +13,7 @@ class Scoped {
   using Handle = typename Traits::Handle;
 
   Scoped() = default;
-  explicit Scoped(Handle handle, Traits traits = Traits{}) : handle_(handle), traits_(std::move(traits)) {
-    if (valid()) ++live_;
-  }
+  explicit Scoped(Handle handle, Traits traits = Traits{}) : handle_(handle), traits_(std::move(traits)) {}
   ~Scoped() { reset(); }
 
   Scoped(const Scoped&) = delete;
@@ -37,26 +34,16 @@ class Scoped {
   explicit operator bool() const { return valid(); }
 
   void reset() {
-    if (valid()) {
-      traits_.close(handle_);
-      --live_;
-    }
+    if (valid()) traits_.close(handle_);
     handle_ = Traits::empty();
   }
 
   // Gives the handle up without closing it (the system has taken it over).
-  [[nodiscard]] Handle release() {
-    if (valid()) --live_;
-    return std::exchange(handle_, Traits::empty());
-  }
-
-  // How many owners of this kind hold an open handle right now.
-  static long live() { return live_; }
+  [[nodiscard]] Handle release() { return std::exchange(handle_, Traits::empty()); }
 
  private:
   Handle handle_ = Traits::empty();
   Traits traits_{};
-  static inline long live_ = 0;
 };
 
 }  // namespace lindrel::platform

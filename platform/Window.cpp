@@ -3,27 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/Errors.h"
-
 namespace lindrel::platform {
-namespace {
-
-std::int32_t checkedSize(double twips) {
-  const std::int32_t pixels = pixelsFromTwips(twips);
-  if (pixels < 0 || pixels > kMaxWindowPixels) raise(ErrorNumber::InvalidPropertyValue);
-  return pixels;
-}
-
-}  // namespace
 
 Window::Window(const WindowSpec& design, Rect windowRect, Rect frame, int dpi)
-    : design_(design),
-      backColor_(design.backColor),
-      foreColor_(design.foreColor),
-      rect_(windowRect),
-      frame_(frame),
-      dpi_(dpi),
-      shownRect_(windowRect) {}
+    : design_(design), rect_(windowRect), frame_(frame), dpi_(dpi), shownRect_(windowRect) {}
 
 Window::~Window() = default;
 
@@ -32,33 +15,11 @@ Point Window::clientSize() const {
                std::max(0, rect_.height() - frame_.top - frame_.bottom)};
 }
 
-void Window::setLeft(double twips) { move(twips, top()); }
-void Window::setTop(double twips) { move(left(), twips); }
-
-void Window::move(double left, double top) {
-  const std::int32_t x = pixelsFromTwips(left);
-  const std::int32_t y = pixelsFromTwips(top);
-  setRect(Rect{x, y, x + rect_.width(), y + rect_.height()});
-}
-
-void Window::resize(double width, double height) {
-  const std::int32_t w = checkedSize(width), h = checkedSize(height);
-  setRect(Rect{rect_.left, rect_.top, rect_.left + w, rect_.top + h});
-}
-
-void Window::setWidth(double twips) {
-  const std::int32_t w = checkedSize(twips);
-  setRect(Rect{rect_.left, rect_.top, rect_.left + w, rect_.bottom});
-}
-
-void Window::setHeight(double twips) {
-  const std::int32_t h = checkedSize(twips);
-  setRect(Rect{rect_.left, rect_.top, rect_.right, rect_.top + h});
-}
-
-void Window::setRect(const Rect& rect) {
-  const bool resized = rect.width() != rect_.width() || rect.height() != rect_.height();
+void Window::setRect(const Rect& wanted) {
+  const Rect rect = Rect::at(wanted.topLeft(), {std::clamp(wanted.width(), 0, kMaxWindowPixels),
+                                                std::clamp(wanted.height(), 0, kMaxWindowPixels)});
   if (rect == rect_) return;
+  const bool resized = rect.size() != rect_.size();
   rect_ = rect;
   if (resized) growSurfaceToClient();
   if (holds_ == 0 && shownRect_ != rect_) {
@@ -70,7 +31,7 @@ void Window::setRect(const Rect& rect) {
 }
 
 void Window::systemRect(const Rect& rect) {
-  const bool resized = rect.width() != rect_.width() || rect.height() != rect_.height();
+  const bool resized = rect.size() != rect_.size();
   const bool changed = rect != rect_;
   rect_ = rect;
   shownRect_ = rect;
@@ -115,8 +76,7 @@ void Window::show(std::optional<Point> firstTopLeft) {
   if (first) {
     shownOnce_ = true;
     if (firstTopLeft) {
-      setRect(Rect{firstTopLeft->x, firstTopLeft->y, firstTopLeft->x + rect_.width(),
-                   firstTopLeft->y + rect_.height()});
+      move(*firstTopLeft);
     } else {
       centreOn(primaryScreenArea());
     }
@@ -126,10 +86,8 @@ void Window::show(std::optional<Point> firstTopLeft) {
 }
 
 void Window::centreOn(const Rect& area) {
-  const auto half = [](std::int32_t v) { return v >= 0 ? v / 2 : -((-v + 1) / 2); };
-  const std::int32_t x = area.left + half(area.width() - rect_.width());
-  const std::int32_t y = area.top + half(area.height() - rect_.height());
-  setRect(Rect{x, y, x + rect_.width(), y + rect_.height()});
+  const auto half = [](int v) { return v >= 0 ? v / 2 : -((-v + 1) / 2); };
+  move({area.left + half(area.width() - rect_.width()), area.top + half(area.height() - rect_.height())});
 }
 
 void Window::growSurfaceToClient() { reserveSurface(clientSize()); }
@@ -153,36 +111,24 @@ Point Window::textSize(const FontSpec& font, std::string_view text) {
   }
 }
 
-void Window::cls() {
-  clearSurface(backColor_);
-  drawPosition_ = Point{};
-  invalidateArea(Rect{0, 0, surfaceSize_.x, surfaceSize_.y});
+void Window::clearSurface() {
+  clearSurfaceTo(design_.backColour);
+  invalidateArea(Rect::at({}, surfaceSize_));
 }
 
-void Window::pset(double x, double y) {
-  const Point at{pixelsFromTwips(x), pixelsFromTwips(y)};
-  surfacePoint(at, foreColor_);
-  drawPosition_ = at;
-  invalidateArea(Rect{at.x, at.y, at.x + 1, at.y + 1});
-}
-
-void Window::lineTo(double x, double y) {
-  const Point to{pixelsFromTwips(x), pixelsFromTwips(y)};
-  const Point from = drawPosition_;
-  surfaceLine(from, to, foreColor_);
-  drawPosition_ = to;
+void Window::drawLine(Point from, Point to) {
+  surfaceLine(from, to, design_.foreColour);
   invalidateArea(Rect{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1,
                       std::max(from.y, to.y) + 1});
 }
 
+void Window::drawText(Point at, std::string_view text) {
+  surfaceText(at, text, design_.foreColour);
+  invalidateArea(Rect::at(at, textExtent(design_.surfaceFont, text)));
+}
+
 Label& Window::addLabel(const LabelSpec& design) {
-  LabelSpec atDpi = design;
-  const Rect r = designRectOf(design).at(dpi_);
-  atDpi.left = twipsFromPixels(r.left);
-  atDpi.top = twipsFromPixels(r.top);
-  atDpi.width = twipsFromPixels(r.width());
-  atDpi.height = twipsFromPixels(r.height());
-  labels_.push_back(std::make_unique<Label>(static_cast<LabelHost&>(*this), atDpi));
+  labels_.push_back(std::make_unique<Label>(static_cast<LabelHost&>(*this), design, dpi_));
   return *labels_.back();
 }
 
@@ -194,35 +140,34 @@ void Window::addLine(const LineSpec& design) {
 void Window::layOutLines() {
   lines_.clear();
   for (const LineSpec& d : lineDesigns_) {
-    const int width = std::max(1, static_cast<int>(roundHalfEven(d.widthPixels * static_cast<double>(dpi_) / kDesignDpi)));
-    lines_.push_back(Line{Point{designPixels(d.x1), designPixels(d.y1)}, Point{designPixels(d.x2), designPixels(d.y2)},
-                          d.color, width});
+    lines_.push_back(Line{{scaled(d.from.x), scaled(d.from.y)}, {scaled(d.to.x), scaled(d.to.y)}, d.colour,
+                          std::max(1, scaled(d.width))});
   }
-  invalidateArea(Rect{0, 0, surfaceSize_.x, surfaceSize_.y});
+  invalidateArea(Rect::at({}, surfaceSize_));
 }
 
 MouseElement& Window::elementAt(Point client) {
   // The label drawn last is on top.
   for (auto it = labels_.rbegin(); it != labels_.rend(); ++it) {
-    Label& label = **it;
-    if (label.pixelRect().contains(client)) return label;
+    if ((*it)->rect().contains(client)) return **it;
   }
   return *this;
 }
 
-void Window::mouseInput(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point client) {
-  router_.route(action, buttons, modifiers, client, [this](Point p) -> MouseElement& { return elementAt(p); });
+void Window::mouseInput(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point client, Point screen) {
+  router_.route(action, buttons, modifiers, client, screen, [this](Point p) -> MouseElement& { return elementAt(p); });
 }
 
 void forEachLinePixel(Point from, Point to, const std::function<void(Point)>& fn) {
   // Bresenham; for the axis-parallel lines the program draws this is exactly what GDI does.
-  std::int64_t x = from.x, y = from.y;
-  const std::int64_t dx = std::llabs(std::int64_t{to.x} - from.x), dy = -std::llabs(std::int64_t{to.y} - from.y);
+  long long x = from.x, y = from.y;
+  const long long dx = std::llabs(static_cast<long long>(to.x) - from.x);
+  const long long dy = -std::llabs(static_cast<long long>(to.y) - from.y);
   const int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
-  std::int64_t err = dx + dy;
+  long long err = dx + dy;
   while (x != to.x || y != to.y) {
-    fn(Point{static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)});
-    const std::int64_t e2 = 2 * err;
+    fn(Point{static_cast<int>(x), static_cast<int>(y)});
+    const long long e2 = 2 * err;
     if (e2 >= dy) {
       err += dy;
       x += sx;

@@ -1,11 +1,10 @@
 #pragma once
-// A top-level window as the forms see it. The logic both implementations must agree on
-// lives here: geometry in twips held as whole pixels, the resize handling that a size write
-// runs synchronously, the persistent surface that grows and is never cut back, windowless
-// labels and lines, and the routing of mouse events. The implementation supplies the real
-// window through the protected hooks.
+// A top-level window as the program's windows see it. What both implementations must agree
+// on lives here: geometry in whole pixels, the resize handling that a size change runs
+// synchronously, the persistent surface that grows and is never cut back, windowless labels
+// and lines, and the routing of mouse events. The implementation supplies the real window
+// through the protected hooks.
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,20 +23,19 @@ enum class Border {
 };
 
 struct WindowSpec {
-  std::string className;  // one window class per form
+  std::string className;  // one window class per kind of window
   std::string caption;
   Border border = Border::None;
-  Colour backColor = rgb(0xF0, 0xF0, 0xF0);
-  Colour foreColor = kBlack;
-  // Twips at the design DPI: the whole window when it has no border, else its client area.
-  double width = 0;
-  double height = 0;
+  Colour backColour = kButtonFace;
+  Colour foreColour = kBlack;
+  // Pixels at 96 DPI: the whole window when it has no border, else its client area.
+  Point designSize = {};
   // The window is made on the monitor that holds the larger part of this area (screen
   // pixels), at that monitor's DPI; none: on the primary monitor.
-  std::optional<Rect> startNear;
+  std::optional<Rect> startNear = {};
   Picture icon = Picture::None;
-  // The font of text written on the persistent surface (TextOut on hdc()).
-  FontSpec surfaceFont;
+  // The font of text drawn on the persistent surface.
+  FontSpec surfaceFont = {};
 };
 
 // Who moved or sized a window: the program, or the system (the user dragging its caption,
@@ -45,7 +43,7 @@ struct WindowSpec {
 enum class ChangedBy { Program, System };
 
 // The largest width or height a window may take, in pixels.
-inline constexpr std::int32_t kMaxWindowPixels = 32767;
+inline constexpr int kMaxWindowPixels = 32767;
 
 class Window : public MouseHandlers, protected LabelHost, private MouseElement {
  public:
@@ -53,30 +51,19 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
-  // ---- Geometry, in twips. A width or height write runs onResize to completion before it
-  // returns, when the size in pixels changed; a negative size raises InvalidPropertyValue.
-  double left() const { return twipsFromPixels(rect_.left); }
-  double top() const { return twipsFromPixels(rect_.top); }
-  double width() const { return twipsFromPixels(rect_.width()); }
-  double height() const { return twipsFromPixels(rect_.height()); }
-  void setLeft(double twips);
-  void setTop(double twips);
-  void setWidth(double twips);
-  void setHeight(double twips);
-  // Moves to a new left and top in one step, size unchanged.
-  void move(double left, double top);
-  // A new width and height in one step (one run of onResize), top-left unchanged.
-  void resize(double width, double height);
-  // The window's rectangle in screen pixels, as the program holds it.
-  const Rect& pixelRect() const { return rect_; }
+  // ---- Geometry, in screen pixels. A change of size runs onResize to completion before it
+  // returns; sizes are held to 0..kMaxWindowPixels.
+  const Rect& rect() const { return rect_; }
+  void setRect(const Rect& rect);
+  void move(Point topLeft) { setRect(Rect::at(topLeft, rect_.size())); }
+  void resize(Point size) { setRect(Rect::at(rect_.topLeft(), size)); }
   Point clientSize() const;
-  // The DPI the window is laid out at: its monitor's. Control designs, label designs and
-  // font sizes are scaled from the design DPI to it; window geometry stays in pixels.
+  // The DPI the window is laid out at: its monitor's. Control and label designs and font
+  // sizes are scaled to it; window geometry stays in pixels.
   int dpi() const { return dpi_; }
-  // A length of the design at the window's DPI, in whole pixels.
-  std::int32_t designPixels(double designTwips) const { return pixelsAtDpi(designTwips, dpi_); }
+  int scaled(int designPixels) const { return scaledToDpi(designPixels, dpi_); }
 
-  // Geometry writes go on while a hold lives (sizes, resize handling, drawing), but the
+  // Geometry changes go on while a hold lives (sizes, resize handling, drawing), but the
   // window on the screen keeps its place and size until the last hold ends.
   class [[nodiscard]] ScreenUpdateHold {
    public:
@@ -90,25 +77,20 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   };
   ScreenUpdateHold holdScreenUpdates() { return ScreenUpdateHold(*this); }
 
-  // ---- The persistent surface: twips for points and lines, pixels for text on hdc().
-  void cls();
-  // Paints one point in the foreground colour and moves the drawing position there.
-  void pset(double x, double y);
-  // A line in the foreground colour from the drawing position to (x, y), end point excluded.
-  void lineTo(double x, double y);
-  // The surface's device context, carrying the window's font and foreground colour.
-  virtual Hdc hdc() = 0;
-  Colour backColor() const { return backColor_; }
-  Colour foreColor() const { return foreColor_; }
-  // The surface's size in pixels: the largest client area the window has had, or more
-  // where reserveSurface asked for it.
+  // ---- The persistent surface, in client pixels.
+  void clearSurface();
+  // A line in the foreground colour, the end pixel left out.
+  void drawLine(Point from, Point to);
+  // Text in the surface's font and the foreground colour, its top-left corner at a point.
+  void drawText(Point at, std::string_view text);
+  Colour backColour() const { return design_.backColour; }
+  // The surface's size: the largest client area the window has had, or more where
+  // reserveSurface asked for it.
   Point surfaceSize() const { return surfaceSize_; }
   // Grows the surface to at least this size ahead of the window, so what is drawn there
   // shows when the window grows.
   void reserveSurface(Point size);
-  // The size in pixels a text takes in a font (an empty face: the window's own font); a
-  // text of several lines ("\n") takes its widest line and every line's height.
-  Point textSize(const FontSpec& font, std::string_view text);
+  Point textSize(const FontSpec& font, std::string_view text) override;
 
   // ---- Windowless children.
   Label& addLabel(const LabelSpec& design);
@@ -125,18 +107,18 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   virtual Button& addButton(const ButtonSpec& design) = 0;
 
   // ---- Life.
-  virtual Hwnd hwnd() const = 0;
-  // Shows the window without waiting. The first showing puts it at a top-left corner (in
-  // screen pixels) or centres it on the primary screen, and raises its resize handling
-  // once, as every later size change does, so the window lays itself out for the size it
-  // is shown at.
+  // Shows the window without waiting. The first showing puts it at a top-left corner or
+  // centres it on the primary monitor, and runs its resize handling once, as every later
+  // size change does, so the window lays itself out for the size it is shown at.
   void show(std::optional<Point> firstTopLeft = std::nullopt);
   // Shows the window centred and waits until it has been closed.
   virtual void showModal() = 0;
-  // Unloads: the real window and its controls go; onUnload runs.
+  // The real window and its controls go; onClose runs.
   virtual void close() = 0;
   virtual bool isOpen() const = 0;
   virtual bool isVisible() const = 0;
+  // Into or out of the topmost band; the window is raised within it.
+  virtual void setTopmost(bool topmost) = 0;
   // The pointer over the window's client area, and while the window holds the mouse.
   virtual void setPointer(PointerShape shape) = 0;
   // Pops the menu's top-level items up at a screen point (none: at the pointer); returns
@@ -160,7 +142,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   std::function<void(ChangedBy by)> onRectChange;
   // The user's session is ending: once this returns the process may end without another word.
   std::function<void()> onSessionEnd;
-  std::function<void()> onUnload;
+  std::function<void()> onClose;
 
  protected:
   // frame: the border's thickness on each side (zero for a borderless window).
@@ -170,17 +152,17 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   virtual void applyRect(const Rect& rect) = 0;
   // Makes the window visible, in front and active, with the keyboard where it belongs.
   virtual void showOnScreen() = 0;
-  // The primary screen's area, in screen pixels.
+  // The primary monitor's area, in screen pixels.
   virtual Rect primaryScreenArea() const = 0;
   // Enlarges the surface to size, keeping its content; the new area takes the back colour.
   virtual void growSurface(Point size) = 0;
-  virtual void clearSurface(Colour color) = 0;
-  virtual void surfacePoint(Point at, Colour color) = 0;
-  // A line on the surface from one pixel to another, the end pixel excluded.
-  virtual void surfaceLine(Point from, Point to, Colour color) = 0;
+  virtual void clearSurfaceTo(Colour colour) = 0;
+  virtual void surfaceLine(Point from, Point to, Colour colour) = 0;
+  virtual void surfaceText(Point at, std::string_view text, Colour colour) = 0;
+  // One line of text in a font at the window's DPI.
+  virtual Point textExtent(const FontSpec& font, std::string_view line) = 0;
   // The area of the client (in pixels) needs to be painted again.
   void invalidateArea(const Rect& clientPixels) override = 0;
-  Point captionSize(const FontSpec& font, std::string_view text) override { return textSize(font, text); }
 
   // For the implementation: creates the surface for the first client size.
   void initSurface();
@@ -189,13 +171,12 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   // The system moved or sized the window (not the program): runs onResize on a new size.
   void systemRect(const Rect& rect);
   // The window is on a monitor of another DPI: lays its children out again, then lets the
-  // form place the window (or takes the suggested rectangle).
-  // frame: the border at the new DPI.
+  // window's owner place it (or takes the suggested rectangle). frame: the border at the new DPI.
   void changeDpi(int dpi, const Rect& suggested, Rect frame);
   // Real children and the surface's font, at a new DPI.
   virtual void layOutChildrenAt(int dpi) = 0;
-  // Mouse input from the system, in client pixels.
-  void mouseInput(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point client);
+  // Mouse input from the system, in client pixels, with the pointer on the screen.
+  void mouseInput(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point client, Point screen);
   MouseRouter& mouseRouter() { return router_; }
   const WindowSpec& design() const { return design_; }
   Rect frame() const { return frame_; }
@@ -204,14 +185,11 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   MouseHandlers& mouseHandlers() override { return *this; }
   Point mouseOrigin() const override { return Point{}; }
   MouseElement& elementAt(Point client);
-  void setRect(const Rect& rect);
   void releaseHold();
   void growSurfaceToClient();
   void layOutLines();
 
   WindowSpec design_;
-  Colour backColor_;
-  Colour foreColor_;
   Rect rect_;
   Rect frame_;
   int dpi_;
@@ -219,14 +197,26 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   int holds_ = 0;
   bool shownOnce_ = false;
   Point surfaceSize_{};
-  Point drawPosition_{};
   std::vector<std::unique_ptr<Label>> labels_;
   std::vector<LineSpec> lineDesigns_;
   std::vector<Line> lines_;
   MouseRouter router_;
 };
 
-// Calls fn for every pixel of a line from one point to another, the end point excluded,
+// Out of the topmost band for as long as it lives, so a box shown meanwhile is not hidden
+// behind the window; back into the band when it goes, however the scope is left.
+class [[nodiscard]] TopmostSuspended {
+ public:
+  explicit TopmostSuspended(Window& window) : window_(window) { window_.setTopmost(false); }
+  ~TopmostSuspended() { window_.setTopmost(true); }
+  TopmostSuspended(const TopmostSuspended&) = delete;
+  TopmostSuspended& operator=(const TopmostSuspended&) = delete;
+
+ private:
+  Window& window_;
+};
+
+// Calls fn for every pixel of a line from one point to another, the end point left out,
 // as a GDI pen of one pixel draws it.
 void forEachLinePixel(Point from, Point to, const std::function<void(Point)>& fn);
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "platform/Units.h"
+#include "platform/Geometry.h"
 
 namespace lindrel {
 
@@ -24,18 +24,17 @@ struct ResolutionInfo {
   int dotsPerInch;
   const char* menuCaption;
   const char* readoutCaption;
-  double twipsPerCentimetre;  // the scale's own, so an edge on a numbered mark reads its number
 };
 
 constexpr ResolutionInfo infoOf(Resolution resolution) {
   switch (resolution) {
-    case Resolution::Dpi72: return {72, "72 DPI", "单位: 厘米 72 DPI", 425};
-    case Resolution::Dpi200Fax: return {200, "200 DPI(FAX)", "单位:厘米 200 DPI(FAX)", 1181.25};
-    case Resolution::Dpi300: return {300, "300 DPI", "单位:厘米 300 DPI", 1770};
-    case Resolution::Dpi600: return {600, "600 DPI", "单位:厘米 600 DPI", 3540};
+    case Resolution::Dpi72: return {72, "72 DPI", "单位: 厘米 72 DPI"};
+    case Resolution::Dpi200Fax: return {200, "200 DPI(FAX)", "单位:厘米 200 DPI(FAX)"};
+    case Resolution::Dpi300: return {300, "300 DPI", "单位:厘米 300 DPI"};
+    case Resolution::Dpi600: return {600, "600 DPI", "单位:厘米 600 DPI"};
     case Resolution::Dpi1200: break;
   }
-  return {1200, "1200 DPI", "单位:厘米 1200 DPI", 7080};
+  return {1200, "1200 DPI", "单位:厘米 1200 DPI"};
 }
 
 // Pixels, or centimetres at a print resolution.

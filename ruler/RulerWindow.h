@@ -1,26 +1,17 @@
 #pragma once
 // The ruler strip: a borderless, always-on-top yellow window carrying the measuring scale,
-// with its size readout and credit label in the bottom-right corner. It moves and resizes
-// by mouse and keys, turns between horizontal and vertical, and redraws itself in a unit.
+// with its size readout and credit label in the free corner. It moves and resizes by mouse
+// and keys, turns between horizontal and vertical, and redraws itself in a unit.
 
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "platform/Platform.h"
 #include "ruler/RulerState.h"
 
 namespace lindrel {
-
-// One way to lay the corner labels out: the readout's lines, with the credit beside them,
-// below them, or not at all.
-struct CornerLayout {
-  std::vector<std::string> lines;
-  bool credit;
-  bool creditBeside;
-};
 
 // Where a left press on the ruler acts: the strip's own bands along its right and bottom
 // edges and their corner, or anywhere else on it to move it.
@@ -41,28 +32,21 @@ inline const platform::FontSpec kScaleNumberFont{"", 8.25};
 
 class RulerWindow {
  public:
-  // A horizontal strip's least default thickness, at the design DPI; its default length is
-  // half the monitor.
-  static constexpr double kHorizontalThicknessTwips = 1000;
-  // Less than this either way, at the design DPI, and the size is refused.
-  static constexpr double kMinimumSizeTwips = 500;
-
   // kept: how the strip lay when the last run ended; made on the monitor it is to show on.
   explicit RulerWindow(platform::Platform& platform, const RulerPlacement& kept = {});
+  ~RulerWindow();
+  RulerWindow(const RulerWindow&) = delete;
+  RulerWindow& operator=(const RulerWindow&) = delete;
 
   // A kept place is used when enough of the strip shows there on a monitor (the strip is
   // then made on that monitor, else on the one that holds the pointer); a kept size when it
   // is no less than the least size at that monitor's DPI and no larger than all the monitors
   // together.
-  static RulerStart startFor(platform::Platform& platform, const RulerPlacement& kept);
-  ~RulerWindow();
-  RulerWindow(const RulerWindow&) = delete;
-  RulerWindow& operator=(const RulerWindow&) = delete;
+  static RulerStart startFor(const platform::Platform& platform, const RulerPlacement& kept);
 
   // Start-up, topmost: as the strip was kept, and what was not kept as at a first start, a
   // horizontal pixel strip half as long as the monitor that holds the pointer, at the default
-  // thickness, centred on that monitor. A kept place that would not show on a monitor now is
-  // not used (the strip is centred), nor a kept size below the least size.
+  // thickness, centred on that monitor.
   void start();
   // The first start's strip again, on the monitor that holds the pointer.
   void restoreFirstStart();
@@ -83,10 +67,9 @@ class RulerWindow {
   const platform::Timer& edgeZoneTimer() const { return edgeZoneTimer_; }
   // The thickness a strip of an orientation has by default at its DPI: as thick as its
   // numbers and readout need, a horizontal one at least the design's thickness.
-  int defaultThicknessPixels(Orientation orientation);
+  int defaultThickness(Orientation orientation);
   // The least width and height, in whole pixels at the strip's DPI.
-  int minimumSizePixels() const { return minimumSizePixelsAt(window_->dpi()); }
-  static int minimumSizePixelsAt(int dpi);
+  int leastSize() const;
   // The scale numbers written on the strip, in client pixels, as far as they were drawn.
   const std::vector<platform::Rect>& numberAreas() const { return numberAreas_; }
 
@@ -99,8 +82,8 @@ class RulerWindow {
  private:
   struct Drag {
     DragZone zone;
-    platform::Point pressTwips;  // from the element pressed
-    platform::Point startSize;   // pixels, given back when the gesture is refused
+    platform::Point pressed;    // from the strip's top-left
+    platform::Point startSize;  // given back when the gesture is refused
   };
 
   // The first start's size for an orientation on a monitor: half as long as the monitor is
@@ -113,13 +96,10 @@ class RulerWindow {
   // The readout and the credit in the free corner beside the scale: as much of them as fits
   // whole, never over a number.
   void layOutCornerLabels();
-  // The size of the readout's lines and the credit together.
-  platform::Point cornerBlockSize(const CornerLayout& layout);
   // Says a size is too small, ends any drag and gives the strip back a size.
   void refuseSize(platform::Point restoreSize);
-  // Resizes as one step of a gesture; a size below the minimum is refused.
-  void resizeInGesture(int widthPixels, int heightPixels);
-  void setSizePixels(int widthPixels, int heightPixels);
+  // Resizes as one step of a gesture; a size below the least is refused.
+  void resizeInGesture(platform::Point size);
   DragZone zoneAt(platform::Point screen) const;
   // Which band the pointer is in, and the pointer that goes with it.
   void trackEdgeZone();
@@ -128,13 +108,11 @@ class RulerWindow {
   // On a monitor of another DPI: the suggested place, the same physical length, and the
   // thickness its texts need there.
   void followDpi(const platform::Rect& suggested);
-  // A length of the design in whole pixels at the strip's DPI.
-  int atDpi(int designPixels) const;
 
   void handlePress(const platform::MouseEvent& e);
   void handleMouseMove(const platform::MouseEvent& e);
   void handleRelease();
-  // Arrow keys move the strip by 20 twips; with Shift alone they change its width or height.
+  // Arrow keys move the strip by a pixel; with Shift alone they change its width or height.
   void handleKey(platform::Key key, platform::Modifiers modifiers);
   void takeMouseFrom(platform::MouseHandlers& element);
 
@@ -142,19 +120,8 @@ class RulerWindow {
   void redrawScale();
   // Draws further when the strip has grown past what was drawn.
   void extendScaleToStrip();
-  int lengthPixels() const;
-  void drawScale(Orientation orientation, Unit unit, int reachPixels);
-  void drawPixelScale(Orientation orientation, double endTwips);
-  void drawCentimetreScale(Orientation orientation, Resolution resolution, double endTwips);
-  void drawTick(Orientation orientation, double atTwips, std::optional<double> lengthTwips);
-  void drawNumber(int xPixels, int yPixels, const std::string& text);
-  // How many marks, spacingPixels apart, there are from one number to the next: 1 where the
-  // widest of the texts keeps a gap to its neighbour, else 2 (on large scalings 5 or 10).
-  int numberStride(const std::vector<std::string>& texts, double spacingPixels);
-  // Where the numbers go, below the longest ticks: a horizontal scale's row from the strip's
-  // top, a vertical scale's column from its left edge.
-  static int numberRowPixels();
-  static int numberColumnPixels();
+  int length() const;
+  void drawScale(int reach);
 
   platform::Platform& platform_;
   const RulerStart start_;
@@ -166,7 +133,7 @@ class RulerWindow {
   RulerState state_;
   DragZone hoverZone_ = DragZone::None;
   std::optional<Drag> drag_;
-  platform::Point lastGoodSize_;  // pixels: what the size guard gives back outside a gesture
+  platform::Point lastGoodSize_;  // what the size guard gives back outside a gesture
   int drawnReach_ = 0;            // pixels along the strip the scale reaches
   std::vector<platform::Rect> numberAreas_;
   struct DefaultThickness {

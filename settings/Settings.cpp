@@ -2,32 +2,30 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
+#include <cstdint>
 #include <initializer_list>
 #include <limits>
+#include <string_view>
 #include <utility>
 
 #include "picker/ColourHistory.h"
-#include "platform/Handles.h"
-#include "platform/Window.h"
 
 namespace lindrel {
 namespace {
 
 using platform::Point;
+using platform::StoredValue;
 using Bytes = std::vector<std::uint8_t>;
-using Data = std::optional<Bytes>;
+using Stored = std::optional<StoredValue>;
 
 // A kept coordinate leaves room for the largest window beside it: its edges fit in 32 bits.
 constexpr std::int64_t kFarthestCoordinate = std::numeric_limits<std::int32_t>::max() - platform::kMaxWindowPixels;
 
-// 32-bit numbers, little-endian, as Windows keeps a REG_DWORD.
+// 32-bit numbers, little-endian, as Windows keeps a number.
 Bytes numbers(std::initializer_list<std::int32_t> values) {
   Bytes bytes;
   for (const std::int32_t value : values) {
-    for (int shift = 0; shift < 32; shift += 8) {
-      bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> shift));
-    }
+    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> shift));
   }
   return bytes;
 }
@@ -38,138 +36,139 @@ std::int32_t numberAt(const Bytes& bytes, std::size_t index) {
   return static_cast<std::int32_t>(value);
 }
 
-// A point or a size: x, then y.
-Data pairData(const std::optional<Point>& pair) { return pair ? Data{numbers({pair->x, pair->y})} : std::nullopt; }
+Stored number(std::int32_t value) { return StoredValue{StoredValue::Kind::Number, numbers({value})}; }
+Stored bytes(Bytes data) { return StoredValue{StoredValue::Kind::Bytes, std::move(data)}; }
 
-std::optional<Point> pairOf(const Bytes& bytes) {
-  if (bytes.size() != 8) return std::nullopt;
-  return Point{numberAt(bytes, 0), numberAt(bytes, 1)};
+// A point or a size: x, then y.
+Stored pairData(const std::optional<Point>& pair) { return pair ? bytes(numbers({pair->x, pair->y})) : std::nullopt; }
+
+std::optional<Point> pairOf(const Bytes& data) {
+  if (data.size() != 8) return std::nullopt;
+  return Point{numberAt(data, 0), numberAt(data, 1)};
 }
 
-std::optional<Point> placeOf(const Bytes& bytes) {
-  const auto at = pairOf(bytes);
+std::optional<Point> placeOf(const Bytes& data) {
+  const auto at = pairOf(data);
   const auto near = [](std::int32_t v) { return std::abs(std::int64_t{v}) <= kFarthestCoordinate; };
   return at && near(at->x) && near(at->y) ? at : std::nullopt;
 }
 
-std::optional<Point> sizeOf(const Bytes& bytes) {
-  const auto size = pairOf(bytes);
+std::optional<Point> sizeOf(const Bytes& data) {
+  const auto size = pairOf(data);
   const auto fits = [](std::int32_t v) { return v > 0 && v <= platform::kMaxWindowPixels; };
   return size && fits(size->x) && fits(size->y) ? size : std::nullopt;
 }
 
 // One of a list of choices, as its place in the list.
 template <class T, std::size_t N>
-Data choiceData(const std::array<T, N>& choices, const T& chosen) {
-  return numbers({static_cast<std::int32_t>(std::find(choices.begin(), choices.end(), chosen) - choices.begin())});
+Stored choiceData(const std::array<T, N>& choices, const T& chosen) {
+  return number(static_cast<std::int32_t>(std::find(choices.begin(), choices.end(), chosen) - choices.begin()));
 }
 
 template <class T, std::size_t N>
-std::optional<T> choiceOf(const std::array<T, N>& choices, const Bytes& bytes) {
-  if (bytes.size() != 4) return std::nullopt;
-  const auto index = static_cast<std::uint32_t>(numberAt(bytes, 0));
+std::optional<T> choiceOf(const std::array<T, N>& choices, const Bytes& data) {
+  if (data.size() != 4) return std::nullopt;
+  const auto index = static_cast<std::uint32_t>(numberAt(data, 0));
   return index < N ? std::optional<T>(choices[index]) : std::nullopt;
 }
 
 constexpr std::array<Orientation, 2> kOrientations{Orientation::Horizontal, Orientation::Vertical};
 
-// Colour references (0x00BBGGRR), newest first; no value for none.
-Data historyData(const std::vector<platform::Colour>& colours) {
+// Colours (0x00BBGGRR), newest first; no value for none.
+Stored historyData(const std::vector<platform::Colour>& colours) {
   if (colours.empty()) return std::nullopt;
-  Bytes bytes;
+  Bytes data;
   for (const platform::Colour c : colours) {
     const Bytes one = numbers({static_cast<std::int32_t>(c)});
-    bytes.insert(bytes.end(), one.begin(), one.end());
+    data.insert(data.end(), one.begin(), one.end());
   }
-  return bytes;
+  return bytes(std::move(data));
 }
 
-std::optional<std::vector<platform::Colour>> historyOf(const Bytes& bytes) {
-  if (bytes.empty() || bytes.size() % 4 != 0 || bytes.size() > 4 * ColourHistory::kCapacity) return std::nullopt;
+std::optional<std::vector<platform::Colour>> historyOf(const Bytes& data) {
+  if (data.empty() || data.size() % 4 != 0 || data.size() > 4 * ColourHistory::kCapacity) return std::nullopt;
   std::vector<platform::Colour> colours;
-  for (std::size_t i = 0; i < bytes.size() / 4; ++i) {
-    const auto colour = static_cast<platform::Colour>(numberAt(bytes, i));
+  for (std::size_t i = 0; i < data.size() / 4; ++i) {
+    const auto colour = static_cast<platform::Colour>(numberAt(data, i));
     if (colour > 0xFFFFFF) return std::nullopt;
     colours.push_back(colour);
   }
   return colours;
 }
 
-// One registry value: the setting as its data (none: no value), and back into the setting,
+// One stored value: the setting as its data (none: no value), and back into the setting,
 // which keeps its default when the data does not read.
-struct StoredValue {
+struct StoredSetting {
   std::string_view name;
-  std::uint32_t type;
-  Data (*data)(const Settings&);
+  StoredValue::Kind kind;
+  Stored (*data)(const Settings&);
   void (*read)(const Bytes&, Settings&);
 };
 
-const StoredValue kValues[] = {
-    {"RulerPosition", platform::kRegBinary, [](const Settings& s) { return pairData(s.ruler.topLeft); },
+const StoredSetting kSettings[] = {
+    {"RulerPosition", StoredValue::Kind::Bytes, [](const Settings& s) { return pairData(s.ruler.topLeft); },
      [](const Bytes& b, Settings& s) {
        if (const auto at = placeOf(b)) s.ruler.topLeft = at;
      }},
-    {"RulerSize", platform::kRegBinary, [](const Settings& s) { return pairData(s.ruler.size); },
+    {"RulerSize", StoredValue::Kind::Bytes, [](const Settings& s) { return pairData(s.ruler.size); },
      [](const Bytes& b, Settings& s) {
        if (const auto size = sizeOf(b)) s.ruler.size = size;
      }},
-    {"RulerOrientation", platform::kRegDword,
+    {"RulerOrientation", StoredValue::Kind::Number,
      [](const Settings& s) { return choiceData(kOrientations, s.ruler.state.orientation); },
      [](const Bytes& b, Settings& s) {
        s.ruler.state.orientation = choiceOf(kOrientations, b).value_or(s.ruler.state.orientation);
      }},
-    {"RulerUnit", platform::kRegDword, [](const Settings& s) { return choiceData(kUnits, s.ruler.state.unit); },
+    {"RulerUnit", StoredValue::Kind::Number, [](const Settings& s) { return choiceData(kUnits, s.ruler.state.unit); },
      [](const Bytes& b, Settings& s) { s.ruler.state.unit = choiceOf(kUnits, b).value_or(s.ruler.state.unit); }},
-    {"MagnifierPosition", platform::kRegBinary, [](const Settings& s) { return pairData(s.magnifierTopLeft); },
+    {"MagnifierPosition", StoredValue::Kind::Bytes, [](const Settings& s) { return pairData(s.magnifierTopLeft); },
      [](const Bytes& b, Settings& s) {
        if (const auto at = placeOf(b)) s.magnifierTopLeft = at;
      }},
-    {"MagnifierNotation", platform::kRegDword,
+    {"MagnifierNotation", StoredValue::Kind::Number,
      [](const Settings& s) { return choiceData(colour_code::kNotations, s.notation); },
      [](const Bytes& b, Settings& s) { s.notation = choiceOf(colour_code::kNotations, b).value_or(s.notation); }},
-    {"MagnifierHistory", platform::kRegBinary, [](const Settings& s) { return historyData(s.history); },
+    {"MagnifierHistory", StoredValue::Kind::Bytes, [](const Settings& s) { return historyData(s.history); },
      [](const Bytes& b, Settings& s) {
        if (const auto colours = historyOf(b)) s.history = *colours;
      }},
-    // The zoom as itself ("16" for 16x), so the key reads plainly.
-    {"MagnifierZoom", platform::kRegDword, [](const Settings& s) { return Data{numbers({s.zoom})}; },
+    // The zoom as itself ("16" for 16x), so the value reads plainly.
+    {"MagnifierZoom", StoredValue::Kind::Number, [](const Settings& s) { return number(s.zoom); },
      [](const Bytes& b, Settings& s) {
        if (b.size() == 4 && magnified::isZoomStep(numberAt(b, 0))) s.zoom = numberAt(b, 0);
      }},
-    {"MagnifierSampling", platform::kRegDword,
+    {"MagnifierSampling", StoredValue::Kind::Number,
      [](const Settings& s) { return choiceData(magnified::kSamplings, s.sampling); },
      [](const Bytes& b, Settings& s) { s.sampling = choiceOf(magnified::kSamplings, b).value_or(s.sampling); }},
 };
 
-// The longest value above, and a byte more: a longer value does not fit and is refused.
-constexpr std::uint32_t kReadBufferBytes = 4 * ColourHistory::kCapacity + 1;
-
-std::vector<Data> dataOf(const Settings& settings) {
-  std::vector<Data> data;
-  for (const StoredValue& value : kValues) data.push_back(value.data(settings));
+std::vector<Stored> dataOf(const Settings& settings) {
+  std::vector<Stored> data;
+  for (const StoredSetting& setting : kSettings) data.push_back(setting.data(settings));
   return data;
+}
+
+std::string lowerCase(std::string_view name) {
+  std::string lower(name);
+  for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  return lower;
 }
 
 }  // namespace
 
-Settings readSettings(platform::Api& api) {
+Settings settingsFrom(const platform::StoredValues& values) {
   Settings settings;
-  const platform::RegistryKey key =
-      platform::openRegistryKey(api, platform::kHkeyCurrentUser, kSettingsKey, platform::kKeyRead);
-  if (!key) return settings;
-  for (const StoredValue& value : kValues) {
-    std::array<std::uint8_t, kReadBufferBytes> buffer{};
-    std::uint32_t type = 0;
-    std::uint32_t size = kReadBufferBytes;
-    if (api.RegQueryValueEx(key.get(), value.name, type, buffer.data(), size) != platform::kErrorSuccess) continue;
-    if (type != value.type || size > kReadBufferBytes) continue;
-    value.read(Bytes(buffer.begin(), buffer.begin() + size), settings);
+  for (const StoredSetting& setting : kSettings) {
+    const auto value = values.find(lowerCase(setting.name));
+    if (value != values.end() && value->second.kind == setting.kind) setting.read(value->second.bytes, settings);
   }
   return settings;
 }
 
-SettingsWriter::SettingsWriter(platform::Api& api, platform::Timer& timer, std::function<Settings()> current)
-    : api_(api), timer_(timer), current_(std::move(current)), held_(dataOf(current_())) {
+Settings readSettings(platform::SettingsStore& store) { return settingsFrom(store.readAll().value_or(platform::StoredValues{})); }
+
+SettingsWriter::SettingsWriter(platform::SettingsStore& store, platform::Timer& timer, std::function<Settings()> current)
+    : store_(store), timer_(timer), current_(std::move(current)), held_(dataOf(current_())) {
   timer_.setEnabled(false);
   timer_.setInterval(kGatherMs);
   timer_.onTimer = [this] { writeNow(); };
@@ -182,19 +181,9 @@ void SettingsWriter::changed() {
 
 void SettingsWriter::writeNow() {
   timer_.setEnabled(false);
-  const std::vector<Data> now = dataOf(current_());
-  if (now == held_) return;
-  const platform::RegistryKey key =
-      platform::createRegistryKey(api_, platform::kHkeyCurrentUser, kSettingsKey, platform::kKeySetValue);
-  if (!key) return;
+  const std::vector<Stored> now = dataOf(current_());
   for (std::size_t i = 0; i < now.size(); ++i) {
-    if (now[i] == held_[i]) continue;
-    const StoredValue& value = kValues[i];
-    const long status =
-        now[i] ? api_.RegSetValueEx(key.get(), value.name, value.type, now[i]->data(),
-                                    static_cast<std::uint32_t>(now[i]->size()))
-               : api_.RegDeleteValue(key.get(), value.name);
-    if (status == platform::kErrorSuccess || (!now[i] && status == platform::kErrorFileNotFound)) held_[i] = now[i];
+    if (now[i] != held_[i] && store_.write(kSettings[i].name, now[i])) held_[i] = now[i];
   }
 }
 

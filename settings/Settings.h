@@ -1,23 +1,19 @@
 #pragma once
-// What the program keeps between runs, under HKCU\Software\Lindrel: one registry value for
-// each setting, each written whole in one call, so two copies running at once never leave
-// half of one copy's value with half of the other's; the last to write a value wins.
+// What the program keeps between runs, in the platform's settings store: one value for each
+// setting, each written whole in one call, so two copies running at once never leave half of
+// one copy's value with half of the other's; the last to write a value wins.
 
-#include <cstdint>
 #include <functional>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "picker/ColourCode.h"
 #include "picker/MagnifiedView.h"
-#include "platform/Api.h"
 #include "platform/Controls.h"
+#include "platform/Platform.h"
 #include "ruler/RulerState.h"
 
 namespace lindrel {
-
-inline constexpr std::string_view kSettingsKey = "Software\\Lindrel";
 
 // Every setting at its default is a first start. Another setting is a member here and one
 // entry in the table of stored values (Settings.cpp).
@@ -33,22 +29,24 @@ struct Settings {
   friend bool operator==(const Settings&, const Settings&) = default;
 };
 
-// What the key holds. A value that is missing, of another type or size, or out of range,
-// and every value of a key that cannot be opened, leaves its setting at the default.
-Settings readSettings(platform::Api& api);
+// The settings the values hold. A value that is missing, of another kind or size, or out of
+// range leaves its setting at the default.
+Settings settingsFrom(const platform::StoredValues& values);
+// What the store holds; a store that cannot be read is a first start.
+Settings readSettings(platform::SettingsStore& store);
 
-// Keeps the key up to date with the settings as they change: a change starts a second in
-// which every further change joins it, then each value that differs from what the key holds
-// is written. Nothing is written while nothing differs, and nothing runs while nothing
+// Keeps the store up to date with the settings as they change: a change starts a second in
+// which every further change joins it, then each value that differs from what the store
+// holds is written. Nothing is written while nothing differs, and nothing runs while nothing
 // changes. A write that fails is tried again at the next change.
 class SettingsWriter {
  public:
   static constexpr int kGatherMs = 1000;
 
   // timer: one the writer may use alone, living as long as the writer. current: the settings
-  // as they are now. The key is taken to hold what they are when the writer is made (what
+  // as they are now. The store is taken to hold what they are when the writer is made (what
   // start-up read and used), so a start by itself writes nothing.
-  SettingsWriter(platform::Api& api, platform::Timer& timer, std::function<Settings()> current);
+  SettingsWriter(platform::SettingsStore& store, platform::Timer& timer, std::function<Settings()> current);
 
   // Something that is kept may have changed.
   void changed();
@@ -56,12 +54,11 @@ class SettingsWriter {
   void writeNow();
 
  private:
-  using Data = std::optional<std::vector<std::uint8_t>>;  // none: no value
-
-  platform::Api& api_;
+  platform::SettingsStore& store_;
   platform::Timer& timer_;
   std::function<Settings()> current_;
-  std::vector<Data> held_;  // what the key holds, as far as this program knows, value by value
+  // What the store holds, as far as this program knows, value by value.
+  std::vector<std::optional<platform::StoredValue>> held_;
 };
 
 }  // namespace lindrel

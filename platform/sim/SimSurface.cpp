@@ -18,7 +18,7 @@ void SimSurface::grow(Point size, Colour fill) {
   }
   holdPixels();
   std::vector<Colour> pixels(static_cast<std::size_t>(grown.x) * static_cast<std::size_t>(grown.y), fill);
-  for (std::int32_t y = 0; y < size_.y; ++y) {
+  for (int y = 0; y < size_.y; ++y) {
     std::copy_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * size_.x, size_.x,
                 pixels.begin() + static_cast<std::ptrdiff_t>(y) * grown.x);
   }
@@ -26,29 +26,29 @@ void SimSurface::grow(Point size, Colour fill) {
   size_ = grown;
 }
 
-void SimSurface::clear(Colour color) {
+void SimSurface::clear(Colour colour) {
   pixels_.clear();
-  fill_ = color;
+  fill_ = colour;
   texts_.clear();
 }
 
-void SimSurface::set(Point p, Colour color) {
-  if (!inside(p) || (pixels_.empty() && color == fill_)) return;
+void SimSurface::set(Point p, Colour colour) {
+  if (!inside(p) || (pixels_.empty() && colour == fill_)) return;
   holdPixels();
-  pixels_[static_cast<std::size_t>(p.y) * size_.x + p.x] = color;
+  pixels_[static_cast<std::size_t>(p.y) * size_.x + p.x] = colour;
 }
 
-void SimSurface::fill(const Rect& area, Colour color) {
+void SimSurface::fill(const Rect& area, Colour colour) {
   const Rect r = intersect(area, Rect{0, 0, size_.x, size_.y});
   if (r.empty()) return;
   holdPixels();
-  for (std::int32_t y = r.top; y < r.bottom; ++y) {
-    std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * size_.x + r.left, r.width(), color);
+  for (int y = r.top; y < r.bottom; ++y) {
+    std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * size_.x + r.left, r.width(), colour);
   }
 }
 
-Colour SimSurface::at(Point p) const {
-  if (!inside(p)) return kInvalidColour;
+std::optional<Colour> SimSurface::at(Point p) const {
+  if (!inside(p)) return std::nullopt;
   return pixels_.empty() ? fill_ : pixels_[static_cast<std::size_t>(p.y) * size_.x + p.x];
 }
 

@@ -1,10 +1,12 @@
 #pragma once
-// A pixel grid standing in for a device context's bitmap, with a log of the text written on it.
+// A pixel grid standing in for a surface's bitmap, with a log of the text drawn on it.
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/Units.h"
+#include "platform/Colour.h"
+#include "platform/Geometry.h"
 
 namespace lindrel::platform::sim {
 
@@ -19,13 +21,13 @@ class SimSurface {
   Point size() const { return size_; }
   // Enlarges to size, keeping the content; new pixels take the fill colour.
   void grow(Point size, Colour fill);
-  void clear(Colour color);
-  bool inside(Point p) const { return p.x >= 0 && p.y >= 0 && p.x < size_.x && p.y < size_.y; }
-  // Drawing outside the grid is lost; reading outside gives the invalid colour.
-  void set(Point p, Colour color);
+  void clear(Colour colour);
+  bool inside(Point p) const { return Rect::at({}, size_).contains(p); }
+  // Drawing outside the grid is lost; reading outside gives none.
+  void set(Point p, Colour colour);
   // Fills an area (clipped to the grid) a row at a time.
-  void fill(const Rect& area, Colour color);
-  Colour at(Point p) const;
+  void fill(const Rect& area, Colour colour);
+  std::optional<Colour> at(Point p) const;
 
   void text(Point at, std::string text) { texts_.push_back(TextRecord{at, std::move(text)}); }
   const std::vector<TextRecord>& texts() const { return texts_; }
@@ -36,7 +38,7 @@ class SimSurface {
   void holdPixels();
 
   Point size_{};
-  Colour fill_ = kInvalidColour;  // every pixel's colour while none is held
+  Colour fill_ = kBlack;  // every pixel's colour while none is held
   std::vector<Colour> pixels_;
   std::vector<TextRecord> texts_;
 };

@@ -3,21 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/Errors.h"
-#include "platform/Text.h"
 #include "platform/sim/SimPlatform.h"
 
 namespace lindrel::platform::sim {
 namespace {
 
 constexpr Colour kFrameColour = rgb(0xD4, 0xD0, 0xC8);
-constexpr Colour kButtonFace = rgb(0xF0, 0xF0, 0xF0);
 constexpr int kPictureBorder = 2;
 
-Point toClient(const SimWindow& window, Point screen) {
-  const Point origin = window.clientOrigin();
-  return Point{screen.x - origin.x, screen.y - origin.y};
-}
+Point toClient(const SimWindow& window, Point screen) { return screen - window.clientOrigin(); }
 
 }  // namespace
 
@@ -30,78 +24,71 @@ SimTimer::SimTimer(SimPlatform& sim, int interval, bool enabled) : Timer(interva
 
 SimTimer::~SimTimer() { sim_.timerDestroyed(this); }
 
-void SimTimer::schedule() {
-  due = (alive && enabled() && interval() > 0) ? sim_.clockMs() + interval() : -1;
-}
+void SimTimer::schedule() { due = (alive && enabled() && interval() > 0) ? sim_.clockMs() + interval() : -1; }
 
-// ---- Text box, scroll bar, list
-
-void SimTextBox::setText(std::string_view text) { text_ = text; }
+// ---- Text box
 
 void SimTextBox::take(char16_t character) {
   if (design_.readOnly) return;
   if (character == u'\b') {
-    if (!text_.empty()) {
-      const std::size_t n = text::charCount(text_);
-      text_ = text::mid(text_, 1, n - 1);
-    }
+    // The last character, however many bytes it takes.
+    while (!text_.empty() && (static_cast<unsigned char>(text_.back()) & 0xC0) == 0x80) text_.pop_back();
+    if (!text_.empty()) text_.pop_back();
     return;
   }
   if (character < 32) return;
-  if (design_.maxLength > 0 && static_cast<int>(text::charCount(text_)) >= design_.maxLength) return;
-  text_.push_back(static_cast<char>(character));
-}
-
-int SimScrollBar::clamp(int value) const { return std::clamp(value, design_.min, design_.max); }
-
-void SimScrollBar::setValue(int value) {
-  if (value < design_.min || value > design_.max) raise(ErrorNumber::InvalidPropertyValue);
-  value_ = value;
-}
-
-std::string SimComboBox::item(int index) const {
-  if (index < 0 || index >= listCount()) raise(ErrorNumber::InvalidPropertyValue);
-  return items_[static_cast<std::size_t>(index)];
-}
-
-void SimComboBox::setListIndex(int index) {
-  if (index < -1 || index >= listCount()) raise(ErrorNumber::InvalidPropertyValue);
-  index_ = index;
-  if (onClick) onClick();
+  // The boxes are typed into in ASCII here; a limit counts characters.
+  if (design_.maxLength > 0 && static_cast<int>(text_.size()) >= design_.maxLength) return;
+  text_ += static_cast<char>(character);
 }
 
 // ---- Child controls that take the mouse
 
-SimChild::SimChild(SimWindow& owner, DesignRect design, MouseHandlers& handlers)
+SimChild::SimChild(SimWindow& owner, Rect design, MouseHandlers& handlers)
     : SimPlacement(design, owner.dpi()), owner_(owner), handlers_(handlers) {}
 
 void SimChild::mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) {
   const Point client = toClient(owner_, screen);
-  const Rect area = inputArea();
-  router_.route(action, buttons, modifiers, Point{client.x - area.left, client.y - area.top},
+  router_.route(action, buttons, modifiers, client - inputArea().topLeft(), screen,
                 [this](Point) -> MouseElement& { return *this; });
   routed(action, buttons, client);
 }
 
 SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& design)
-    : SimChild(owner, designRectOf(design), *this),
+    : SimChild(owner, design.design, *this),
       sim_(sim),
       border_(design.border),
-      backColor_(design.backColor),
+      backColour_(design.backColour),
       picture_(design.picture),
-      focusable_(design.focusable),
-      hdc_(sim.registerSurface(&surface_)) {
-  const Rect in = inner();
-  surface_.grow(Point{in.width(), in.height()}, backColor_);
+      focusable_(design.focusable) {
+  surface_.grow(inner().size(), backColour_);
 }
 
 SimPictureBox::~SimPictureBox() {
-  sim_.unregisterSurface(hdc_);
   if (hasFocus()) sim_.focus(nullptr);
 }
 
-void SimPictureBox::fillRects(std::span<const Rect> areas, Colour color) {
-  for (const Rect& area : areas) surface_.fill(area, color);
+void SimPictureBox::showScreenArea(const Rect& screenArea, const Rect& into) {
+  // Each screen pixel is read once and fills its block, as a stretch without blending does.
+  const Rect area = intersect(into, Rect::at({}, surface_.size()));
+  if (screenArea.empty()) return;
+  const auto sourceX = [&](int x) { return screenArea.left + static_cast<int>(static_cast<long long>(x - into.left) * screenArea.width() / into.width()); };
+  const auto sourceY = [&](int y) { return screenArea.top + static_cast<int>(static_cast<long long>(y - into.top) * screenArea.height() / into.height()); };
+  for (int y = area.top; y < area.bottom;) {
+    int rowEnd = y + 1;
+    while (rowEnd < area.bottom && sourceY(rowEnd) == sourceY(y)) ++rowEnd;
+    for (int x = area.left; x < area.right;) {
+      int columnEnd = x + 1;
+      while (columnEnd < area.right && sourceX(columnEnd) == sourceX(x)) ++columnEnd;
+      surface_.fill(Rect{x, y, columnEnd, rowEnd}, sim_.visiblePixel({sourceX(x), sourceY(y)}).value_or(kBlack));
+      x = columnEnd;
+    }
+    y = rowEnd;
+  }
+}
+
+void SimPictureBox::fillRects(std::span<const Rect> areas, Colour colour) {
+  for (const Rect& area : areas) surface_.fill(area, colour);
 }
 
 bool SimPictureBox::hasFocus() const { return sim_.focused() == this; }
@@ -112,8 +99,7 @@ void SimPictureBox::routed(MouseAction action, MouseButtons, Point) {
 
 void SimPictureBox::layOutAt(int dpi) {
   SimChild::layOutAt(dpi);
-  const Rect in = inner();
-  surface_.grow(Point{in.width(), in.height()}, backColor_);
+  surface_.grow(inner().size(), backColour_);
 }
 
 Rect SimPictureBox::inner() const {
@@ -122,17 +108,13 @@ Rect SimPictureBox::inner() const {
   return Rect{r.left + b, r.top + b, std::max(r.left + b, r.right - b), std::max(r.top + b, r.bottom - b)};
 }
 
-Colour SimPictureBox::point(int x, int y) { return surface_.at(Point{x, y}); }
-
-void SimPictureBox::setBackColor(Colour color) {
-  backColor_ = color;
-  surface_.clear(color);
+void SimPictureBox::setBackColour(Colour colour) {
+  backColour_ = colour;
+  surface_.clear(colour);
 }
 
 SimButton::SimButton(SimWindow& owner, const ButtonSpec& design)
-    : SimChild(owner, designRectOf(design), *this),
-      design_(design),
-      picture_(design.picture) {}
+    : SimChild(owner, design.design, *this), design_(design), picture_(design.picture) {}
 
 void SimButton::routed(MouseAction action, MouseButtons buttons, Point client) {
   if (action == MouseAction::Release && buttons == MouseButton::Left && clientRect().contains(client) && onClick) onClick();
@@ -141,12 +123,7 @@ void SimButton::routed(MouseAction action, MouseButtons buttons, Point client) {
 // ---- Window
 
 SimWindow::SimWindow(SimPlatform& sim, const WindowSpec& design, Rect rect, Rect frame, int dpi)
-    : Window(design, rect, frame, dpi),
-      sim_(sim),
-      caption_(design.caption),
-      hwnd_(Hwnd{sim.nextId()}),
-      hdc_(sim.registerSurface(&surface_)),
-      screenRect_(rect) {
+    : Window(design, rect, frame, dpi), sim_(sim), caption_(design.caption), screenRect_(rect) {
   initSurface();
   sim_.registerWindow(this);
 }
@@ -156,42 +133,34 @@ SimWindow::~SimWindow() {
   sim_.unregisterWindow(this);
   timers_.clear();
   pictureBoxes_.clear();
-  sim_.unregisterSurface(hdc_);
 }
 
 Timer& SimWindow::addTimer(int intervalMs, bool enabled) {
-  timers_.push_back(std::make_unique<SimTimer>(sim_, intervalMs, enabled));
-  return *timers_.back();
+  return *timers_.emplace_back(std::make_unique<SimTimer>(sim_, intervalMs, enabled));
 }
 
 TextBox& SimWindow::addTextBox(const TextBoxSpec& design) {
-  textBoxes_.push_back(std::make_unique<SimTextBox>(design, dpi()));
-  return *textBoxes_.back();
+  return *textBoxes_.emplace_back(std::make_unique<SimTextBox>(design, dpi()));
 }
 
 ScrollBar& SimWindow::addScrollBar(const ScrollBarSpec& design) {
-  scrollBars_.push_back(std::make_unique<SimScrollBar>(design, dpi()));
-  return *scrollBars_.back();
+  return *scrollBars_.emplace_back(std::make_unique<SimScrollBar>(design, dpi()));
 }
 
 ComboBox& SimWindow::addComboBox(const ComboBoxSpec& design) {
-  comboBoxes_.push_back(std::make_unique<SimComboBox>(design, dpi()));
-  return *comboBoxes_.back();
+  return *comboBoxes_.emplace_back(std::make_unique<SimComboBox>(design, dpi()));
 }
 
 PictureBox& SimWindow::addPictureBox(const PictureBoxSpec& design) {
-  pictureBoxes_.push_back(std::make_unique<SimPictureBox>(sim_, *this, design));
-  return *pictureBoxes_.back();
+  return *pictureBoxes_.emplace_back(std::make_unique<SimPictureBox>(sim_, *this, design));
 }
 
 Button& SimWindow::addButton(const ButtonSpec& design) {
-  buttons_.push_back(std::make_unique<SimButton>(*this, design));
-  return *buttons_.back();
+  return *buttons_.emplace_back(std::make_unique<SimButton>(*this, design));
 }
 
 void SimWindow::showOnScreen() {
   visible_ = true;
-  shownRects_.push_back(screenRect_);
   sim_.bringToFront(this);
   sim_.activate(this);
 }
@@ -200,9 +169,7 @@ Rect SimWindow::primaryScreenArea() const { return sim_.primaryScreen(); }
 
 void SimWindow::showModal() {
   show();
-  sim_.pushModal(this);
   if (sim_.onModal) sim_.onModal(*this);
-  sim_.popModal();
   if (open_) close();
 }
 
@@ -217,21 +184,18 @@ void SimWindow::close() {
   loseMouse();
   sim_.releaseCapture();
   if (sim_.activeWindow() == this) sim_.activate(nullptr);
-  if (onUnload) onUnload();
+  if (onClose) onClose();
 }
 
-void SimWindow::userClose() { sim_.dispatch([this] { close(); }); }
+void SimWindow::setTopmost(bool on) {
+  topmost = on;
+  if (!isVisible()) return;
+  // Raised within its band and activated, as SetWindowPos without SWP_NOACTIVATE does.
+  sim_.bringToFront(this);
+  sim_.activate(this);
+}
 
 void SimWindow::popupMenu(Menu& menu, std::optional<Point> at) { sim_.runPopup(*this, menu, at); }
-
-Point SimWindow::clientOrigin() const {
-  return Point{screenRect_.left + frame().left, screenRect_.top + frame().top};
-}
-
-Rect SimWindow::clientRect() const {
-  const Point size = clientSize();
-  return Rect{0, 0, size.x, size.y};
-}
 
 SimControl& SimWindow::controlAt(Point client) {
   for (auto& b : buttons_) {
@@ -248,17 +212,16 @@ Colour SimWindow::clientPixel(Point client) const {
     if (!p->clientRect().contains(client)) continue;
     const Rect in = p->inner();
     if (!in.contains(client)) return kFrameColour;
-    return p->surface().at(Point{client.x - in.left, client.y - in.top});
+    return p->surface().at(client - in.topLeft()).value_or(kFrameColour);
   }
   for (const auto& b : buttons_) {
     if (b->clientRect().contains(client)) return kButtonFace;
   }
-  const Colour c = surface_.at(client);
-  return c == kInvalidColour ? backColor() : c;
+  return surface_.at(client).value_or(backColour());
 }
 
 void SimWindow::mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) {
-  mouseInput(action, buttons, modifiers, toClient(*this, screen));
+  mouseInput(action, buttons, modifiers, toClient(*this, screen), screen);
 }
 
 void SimWindow::loseMouse() {
@@ -268,30 +231,17 @@ void SimWindow::loseMouse() {
 }
 
 void SimWindow::keyDown(Key key, Modifiers modifiers) {
-  if (previewKey(key, modifiers)) return;
-  // Enter and Esc press the default and the cancel button, as the dialog keys do on Win32.
-  if (key == Key::Return || key == Key::Escape) {
-    for (auto& b : buttons_) {
-      if (key == Key::Return ? b->design().isDefault : b->design().isCancel) {
-        if (b->onClick) b->onClick();
-        return;
-      }
-    }
-  }
+  if (onKeyPreview && onKeyPreview(key, modifiers)) return;
   if (onKeyDown) onKeyDown(key, modifiers);
 }
 
-bool SimWindow::previewKey(Key key, Modifiers modifiers) { return onKeyPreview && onKeyPreview(key, modifiers); }
-
 void SimWindow::applyRect(const Rect& rect) {
   screenRect_ = rect;
-  if (visible_) shownRects_.push_back(rect);
   followMonitorDpi(rect);
 }
 
 void SimWindow::placedBySystem(const Rect& rect) {
   screenRect_ = rect;
-  if (visible_) shownRects_.push_back(rect);
   systemRect(rect);
   followMonitorDpi(rect);
 }
@@ -301,10 +251,8 @@ void SimWindow::followMonitorDpi(const Rect& rect) {
   const int monitorDpi = sim_.monitorDpi(rect);
   if (changingDpi_ || monitorDpi == dpi()) return;
   changingDpi_ = true;
-  const auto scaled = [&](std::int32_t v) {
-    return static_cast<std::int32_t>(std::lround(static_cast<double>(v) * monitorDpi / dpi()));
-  };
-  changeDpi(monitorDpi, Rect{rect.left, rect.top, rect.left + scaled(rect.width()), rect.top + scaled(rect.height())}, frame());
+  const auto scaled = [&](int v) { return static_cast<int>(std::lround(static_cast<double>(v) * monitorDpi / dpi())); };
+  changeDpi(monitorDpi, Rect::at(rect.topLeft(), {scaled(rect.width()), scaled(rect.height())}), frame());
   changingDpi_ = false;
 }
 
@@ -326,21 +274,21 @@ std::vector<Rect> SimWindow::controlRects() const {
   return rects;
 }
 
-void SimWindow::growSurface(Point size) { surface_.grow(size, backColor()); }
-
-void SimWindow::surfaceLine(Point from, Point to, Colour color) {
-  forEachLinePixel(from, to, [&](Point p) { surface_.set(p, color); });
+void SimWindow::surfaceLine(Point from, Point to, Colour colour) {
+  forEachLinePixel(from, to, [&](Point p) { surface_.set(p, colour); });
 }
 
-Point SimWindow::textExtent(const FontSpec& font, std::string_view text) {
+Point SimWindow::textExtent(const FontSpec& font, std::string_view line) {
   // A fixed metric: every character of the default 9-point font is 6 by 12 pixels at the
   // design DPI, scaled with the point size and the DPI; characters beyond ASCII are twice
   // as wide.
   const double points = (font.points > 0 ? font.points : 9.0) * dpi() / kDesignDpi;
   const int cell = static_cast<int>(std::lround(points * 2.0 / 3.0));
   int width = 0;
-  for (std::size_t i = 1; i <= text::charCount(text); ++i) {
-    width += text::mid(text, i, 1).size() > 1 ? 2 * cell : cell;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(line[i]);
+    if (i > 0 && (byte & 0xC0) == 0x80) continue;  // within a character
+    width += byte >= 0xC0 ? 2 * cell : cell;
   }
   return Point{width, static_cast<int>(std::lround(points * 4.0 / 3.0))};
 }

@@ -40,22 +40,21 @@ class SimTimer final : public Timer {
 // Where a control stands in its window: its design, and its rectangle at the window's DPI.
 class SimPlacement {
  public:
-  SimPlacement(DesignRect design, int dpi) : design_(design), rect_(design.at(dpi)) {}
+  SimPlacement(Rect design, int dpi) : design_(design), rect_(scaledToDpi(design, dpi)) {}
   virtual ~SimPlacement() = default;
   Rect placement() const { return rect_; }
-  virtual void layOutAt(int dpi) { rect_ = design_.at(dpi); }
+  virtual void layOutAt(int dpi) { rect_ = scaledToDpi(design_, dpi); }
 
  private:
-  DesignRect design_;
+  Rect design_;
   Rect rect_;
 };
 
 class SimTextBox final : public TextBox, public SimPlacement {
  public:
-  SimTextBox(const TextBoxSpec& design, int dpi)
-      : SimPlacement(designRectOf(design), dpi), design_(design), text_(design.text) {}
+  SimTextBox(const TextBoxSpec& design, int dpi) : SimPlacement(design.design, dpi), design_(design), text_(design.text) {}
   std::string text() const override { return text_; }
-  void setText(std::string_view text) override;
+  void setText(std::string_view text) override { text_ = text; }
   // The box takes a character as an edit control does: Backspace removes the last one,
   // others are added while the limit allows.
   void take(char16_t character);
@@ -68,11 +67,9 @@ class SimTextBox final : public TextBox, public SimPlacement {
 
 class SimScrollBar final : public ScrollBar, public SimPlacement {
  public:
-  SimScrollBar(const ScrollBarSpec& design, int dpi)
-      : SimPlacement(designRectOf(design), dpi), design_(design), value_(design.value) {}
+  SimScrollBar(const ScrollBarSpec& design, int dpi) : SimPlacement(design.design, dpi), design_(design), value_(design.value) {}
   int value() const override { return value_; }
-  void setValue(int value) override;
-  int clamp(int value) const;
+  void setValue(int value) override { value_ = std::clamp(value, design_.min, design_.max); }
 
  private:
   ScrollBarSpec design_;
@@ -81,23 +78,22 @@ class SimScrollBar final : public ScrollBar, public SimPlacement {
 
 class SimComboBox final : public ComboBox, public SimPlacement {
  public:
-  SimComboBox(const ComboBoxSpec& design, int dpi) : SimPlacement(designRectOf(design), dpi) {}
-  void addItem(std::string_view text) override { items_.emplace_back(text); }
-  int listCount() const override { return static_cast<int>(items_.size()); }
-  std::string item(int index) const override;
-  int listIndex() const override { return index_; }
-  void setListIndex(int index) override;
+  SimComboBox(const ComboBoxSpec& design, int dpi) : SimPlacement(design.design, dpi) {}
+  void add(std::string_view text) override { items_.emplace_back(text); }
+  int selectedIndex() const override { return index_; }
+  void select(int index) override { index_ = index >= -1 && index < static_cast<int>(items_.size()) ? index : -1; }
+  const std::vector<std::string>& items() const { return items_; }
 
  private:
   std::vector<std::string> items_;
   int index_ = -1;
 };
 
-// A child control that takes the mouse: its events go to its own handlers, with coordinates
+// A child control that takes the mouse: its events go to its own handlers, with positions
 // from the top-left of its input area, and it keeps the mouse while a button is held.
 class SimChild : public SimControl, public MouseElement, public SimPlacement {
  public:
-  SimChild(SimWindow& owner, DesignRect design, MouseHandlers& handlers);
+  SimChild(SimWindow& owner, Rect design, MouseHandlers& handlers);
   void mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) override;
   bool holdsMouse() const override { return router_.captured() != nullptr; }
   void loseMouse() override { router_.cancelCapture(); }
@@ -107,7 +103,7 @@ class SimChild : public SimControl, public MouseElement, public SimPlacement {
   Point mouseOrigin() const override { return Point{}; }
 
  protected:
-  // Where the control's own coordinates start, in the owner's client pixels.
+  // Where the control's own positions start, in the owner's client pixels.
   virtual Rect inputArea() const { return placement(); }
   // After the handlers have had a mouse event, at a point of the owner's client area.
   virtual void routed(MouseAction, MouseButtons, Point) {}
@@ -122,12 +118,12 @@ class SimPictureBox final : public PictureBox, public SimChild {
  public:
   SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& design);
   ~SimPictureBox() override;
-  Hdc hdc() override { return hdc_; }
-  Colour point(int x, int y) override;
-  Colour backColor() const override { return backColor_; }
-  void setBackColor(Colour color) override;
+  void showScreenArea(const Rect& screenArea, const Rect& into) override;
+  void fillRects(std::span<const Rect> areas, Colour colour) override;
+  std::optional<Colour> pixel(Point at) const override { return surface_.at(at); }
+  Colour backColour() const override { return backColour_; }
+  void setBackColour(Colour colour) override;
   void setPicture(Picture picture) override { picture_ = picture; }
-  void fillRects(std::span<const Rect> areas, Colour color) override;
   bool hasFocus() const override;
   bool focusable() const { return focusable_; }
   Picture picture() const { return picture_; }
@@ -142,19 +138,17 @@ class SimPictureBox final : public PictureBox, public SimChild {
 
   SimPlatform& sim_;
   bool border_;
-  Colour backColor_;
+  Colour backColour_;
   Picture picture_;
   bool focusable_;
   SimSurface surface_;
-  Hdc hdc_;
 };
 
 class SimButton final : public Button, public SimChild {
  public:
   SimButton(SimWindow& owner, const ButtonSpec& design);
-  std::string caption() const override { return design_.caption; }
-  Picture picture() const override { return picture_; }
   void setPicture(Picture picture) override { picture_ = picture; }
+  Picture picture() const { return picture_; }
   const ButtonSpec& design() const { return design_; }
 
  private:
@@ -170,45 +164,39 @@ class SimWindow final : public Window, public SimControl {
   SimWindow(SimPlatform& sim, const WindowSpec& design, Rect rect, Rect frame, int dpi);
   ~SimWindow() override;
 
-  Hdc hdc() override { return hdc_; }
   Timer& addTimer(int intervalMs, bool enabled) override;
   TextBox& addTextBox(const TextBoxSpec& design) override;
   ScrollBar& addScrollBar(const ScrollBarSpec& design) override;
   ComboBox& addComboBox(const ComboBoxSpec& design) override;
   PictureBox& addPictureBox(const PictureBoxSpec& design) override;
   Button& addButton(const ButtonSpec& design) override;
-  Hwnd hwnd() const override { return hwnd_; }
   void showModal() override;
   void close() override;
   bool isOpen() const override { return open_; }
   bool isVisible() const override { return open_ && visible_; }
+  void setTopmost(bool topmost) override;
   void setPointer(PointerShape shape) override { pointer_ = shape; }
   void popupMenu(Menu& menu, std::optional<Point> at) override;
   void setCaption(std::string_view caption) override { caption_ = caption; }
 
   // ---- For tests.
   const SimSurface& surface() const { return surface_; }
-  // Where the window is on the screen, and every rectangle it has shown there.
+  // Where the window is on the screen.
   Rect screenRect() const { return screenRect_; }
-  const std::vector<Rect>& shownRects() const { return shownRects_; }
   bool topmost = false;
   PointerShape pointer() const { return pointer_; }
   const std::string& caption() const { return caption_; }
-  Border border() const { return design().border; }
   const std::vector<std::unique_ptr<SimTextBox>>& textBoxes() const { return textBoxes_; }
-  const std::vector<std::unique_ptr<SimButton>>& buttons() const { return buttons_; }
   const std::vector<std::unique_ptr<SimPictureBox>>& pictureBoxes() const { return pictureBoxes_; }
-  // Every real control's rectangle in client pixels, in tab order of their kinds.
+  // Every real control's rectangle in client pixels.
   std::vector<Rect> controlRects() const;
   // The client area's top-left corner on the screen.
-  Point clientOrigin() const;
+  Point clientOrigin() const { return screenRect_.topLeft() + frame().topLeft(); }
   // The child control under a client point, or the window itself.
   SimControl& controlAt(Point client);
   // The colour the user sees at a client pixel of this window (children included).
   Colour clientPixel(Point client) const;
-  // The system's close box.
-  void userClose();
-  // The system moved or sized the window (not the form).
+  // The system moved or sized the window (not the program).
   void placedBySystem(const Rect& rect);
 
   // SimControl
@@ -216,21 +204,20 @@ class SimWindow final : public Window, public SimControl {
   bool holdsMouse() const override { return const_cast<SimWindow*>(this)->mouseRouter().captured() != nullptr; }
   void loseMouse() override;
   SimWindow& ownerWindow() override { return *this; }
-  Rect clientRect() const override;
+  Rect clientRect() const override { return Rect::at({}, clientSize()); }
 
   void keyDown(Key key, Modifiers modifiers);
-  bool previewKey(Key key, Modifiers modifiers);
 
  protected:
   void applyRect(const Rect& rect) override;
   void showOnScreen() override;
   Rect primaryScreenArea() const override;
-  void growSurface(Point size) override;
-  void clearSurface(Colour color) override { surface_.clear(color); }
-  void surfacePoint(Point at, Colour color) override { surface_.set(at, color); }
-  void surfaceLine(Point from, Point to, Colour color) override;
+  void growSurface(Point size) override { surface_.grow(size, backColour()); }
+  void clearSurfaceTo(Colour colour) override { surface_.clear(colour); }
+  void surfaceLine(Point from, Point to, Colour colour) override;
+  void surfaceText(Point at, std::string_view text, Colour) override { surface_.text(at, std::string(text)); }
+  Point textExtent(const FontSpec& font, std::string_view line) override;
   void invalidateArea(const Rect&) override {}
-  Point textExtent(const FontSpec& font, std::string_view text) override;
   void layOutChildrenAt(int dpi) override;
 
  private:
@@ -239,11 +226,8 @@ class SimWindow final : public Window, public SimControl {
 
   SimPlatform& sim_;
   std::string caption_;
-  Hwnd hwnd_;
   SimSurface surface_;
-  Hdc hdc_;
   Rect screenRect_;
-  std::vector<Rect> shownRects_;
   bool open_ = true;
   bool visible_ = false;
   bool changingDpi_ = false;

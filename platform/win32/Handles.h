@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "platform/Scoped.h"
-#include "platform/Text.h"
+#include <algorithm>
 #include "platform/win32/Windows.h"
 
 namespace lindrel::platform::win32 {
@@ -114,18 +114,27 @@ class SelectGuard {
   HGDIOBJ previous_;
 };
 
+struct RegistryKeyTraits {
+  using Handle = HKEY;
+  static HKEY empty() { return nullptr; }
+  void close(HKEY h) const { ::RegCloseKey(h); }
+};
+using RegistryKey = Scoped<RegistryKeyTraits>;
 
-// Every handle the program holds through an owner of its own, of every kind: the count a
-// test takes before and after a thousand operations.
-long liveHandles();
-
+// UTF-8 and UTF-16 both ways; what is not UTF-8 becomes U+FFFD.
 inline std::wstring wide(std::string_view utf8) {
-  const std::u16string u = text::toUtf16(utf8);
-  return std::wstring(u.begin(), u.end());
+  std::wstring out(utf8.size(), L'\0');
+  const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(),
+                                      static_cast<int>(out.size()));
+  out.resize(static_cast<std::size_t>(std::max(n, 0)));
+  return out;
 }
 
 inline std::string narrow(std::wstring_view utf16) {
-  return text::fromUtf16(std::u16string(utf16.begin(), utf16.end()));
+  const int size = static_cast<int>(utf16.size());
+  std::string out(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+  return out;
 }
 
 }  // namespace lindrel::platform::win32

@@ -1,5 +1,5 @@
 #pragma once
-// Mouse messages as the router takes them, for forms and child controls alike.
+// Mouse messages as the router takes them, for windows and child controls alike.
 
 #include <cstdint>
 #include <optional>
@@ -13,7 +13,8 @@ struct MouseMessage {
   MouseAction action;
   MouseButtons buttons;  // the button pressed or released; for a move, the buttons held
   Modifiers modifiers;
-  Point at;             // client pixels
+  Point at;      // client pixels
+  Point screen;  // where the pointer was when the message was made
 };
 
 // nullopt for anything but a button or move message. A left double click is an action of its
@@ -38,7 +39,9 @@ inline std::optional<MouseMessage> decodeMouse(UINT message, WPARAM wParam, LPAR
     default: return std::nullopt;
   }
   const Modifiers modifiers{(wParam & MK_SHIFT) != 0, (wParam & MK_CONTROL) != 0, ::GetKeyState(VK_MENU) < 0};
-  return MouseMessage{action, buttons, modifiers, Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}};
+  const DWORD screen = ::GetMessagePos();
+  return MouseMessage{action, buttons, modifiers, Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
+                      Point{GET_X_LPARAM(screen), GET_Y_LPARAM(screen)}};
 }
 
 // Takes the mouse on a press, runs route, and gives the mouse back once nothing is held.

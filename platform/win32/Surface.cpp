@@ -33,9 +33,8 @@ void fill(HDC dc, const RECT& area, Colour color) {
   ::SetBkColor(dc, previous);
 }
 
-Surface::Surface(SurfaceRegistry& registry, HFONT font, Colour fore, Colour back)
-    : registry_(registry),
-      dc_(::CreateCompatibleDC(nullptr)),
+Surface::Surface(HFONT font, Colour fore, Colour back)
+    : dc_(::CreateCompatibleDC(nullptr)),
       pen_(::CreatePen(PS_SOLID, 1, fore)),
       penColour_(fore),
       fill_(back) {
@@ -45,11 +44,9 @@ Surface::Surface(SurfaceRegistry& registry, HFONT font, Colour fore, Colour back
   originalFont_ = ::SelectObject(dc_.get(), font);
   ::SetTextColor(dc_.get(), fore);
   ::SetBkMode(dc_.get(), TRANSPARENT);
-  registry_.add(dc_.get(), this);
 }
 
 Surface::~Surface() {
-  registry_.remove(dc_.get());
   // Put the DC's own objects back before the DC and ours are deleted.
   ::SelectObject(dc_.get(), originalFont_);
   ::SelectObject(dc_.get(), originalPen_);
@@ -83,11 +80,29 @@ void Surface::cover(const Rect& area) {
   reallocate(Point{grownLength(bitmapSize_.x, inside.right, size_.x), grownLength(bitmapSize_.y, inside.bottom, size_.y)});
 }
 
-void Surface::coverText(int x, int y, const std::wstring& text) {
+void Surface::text(Point at, std::string_view utf8, Colour colour) {
+  const std::wstring w = wide(utf8);
   SIZE extent{};
-  ::GetTextExtentPoint32W(dc_.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  ::GetTextExtentPoint32W(dc_.get(), w.c_str(), static_cast<int>(w.size()), &extent);
   // Glyphs may overhang their advance a little: a margin on each side.
-  cover(Rect{x - 4, y, x + extent.cx + 4, y + extent.cy});
+  cover(Rect{at.x - 4, at.y, at.x + extent.cx + 4, at.y + extent.cy});
+  ::SetTextColor(dc_.get(), colour);
+  ::TextOutW(dc_.get(), at.x, at.y, w.c_str(), static_cast<int>(w.size()));
+}
+
+void Surface::stretchFrom(HDC source, const Rect& from, const Rect& into) {
+  cover(into);
+  // Whole pixels, no blending: each source pixel becomes a block.
+  ::SetStretchBltMode(dc_.get(), COLORONCOLOR);
+  ::StretchBlt(dc_.get(), into.left, into.top, into.width(), into.height(), source, from.left, from.top, from.width(),
+               from.height(), SRCCOPY);
+}
+
+void Surface::fillAreas(std::span<const Rect> areas, Colour colour) {
+  for (const Rect& area : areas) {
+    cover(area);
+    fill(dc_.get(), RECT{area.left, area.top, area.right, area.bottom}, colour);
+  }
 }
 
 void Surface::clear(Colour color) {
@@ -99,11 +114,6 @@ void Surface::clear(Colour color) {
     ::SelectObject(dc_.get(), bitmap_.get());
     bitmapSize_ = Point{};
   }
-}
-
-void Surface::point(Point at, Colour color) {
-  cover(Rect{at.x, at.y, at.x + 1, at.y + 1});
-  if (Rect{0, 0, size_.x, size_.y}.contains(at)) ::SetPixelV(dc_.get(), at.x, at.y, color);
 }
 
 void Surface::line(Point from, Point to, Colour color) {
@@ -118,8 +128,8 @@ void Surface::line(Point from, Point to, Colour color) {
   ::LineTo(dc_.get(), to.x, to.y);
 }
 
-Colour Surface::pixel(Point at) const {
-  if (!Rect{0, 0, size_.x, size_.y}.contains(at)) return kInvalidColour;
+std::optional<Colour> Surface::pixel(Point at) const {
+  if (!Rect::at({}, size_).contains(at)) return std::nullopt;
   if (at.x < bitmapSize_.x && at.y < bitmapSize_.y) return ::GetPixel(dc_.get(), at.x, at.y);
   return fill_;
 }

@@ -3,35 +3,21 @@
 // is never cut back, but the bitmap behind it covers only what has been drawn since the last
 // clear; everything else is the fill colour. A ruler strip 67 pixels high thus keeps a
 // bitmap of a few rows, not one of the whole screen. The DC keeps its font, colours and pen
-// for the life of the surface, so a handle given out by dc() stays valid while it grows.
+// for the life of the surface.
 
-#include <map>
+#include <optional>
+#include <span>
+#include <string_view>
 
-#include "platform/Units.h"
+#include "platform/Colour.h"
+#include "platform/Geometry.h"
 #include "platform/win32/Handles.h"
 
 namespace lindrel::platform::win32 {
 
-class Surface;
-
-// Finds the surface behind a DC handed out to the forms, so that drawing through the
-// Win32-named API first makes room for itself.
-class SurfaceRegistry {
- public:
-  void add(HDC dc, Surface* surface) { surfaces_[dc] = surface; }
-  void remove(HDC dc) { surfaces_.erase(dc); }
-  Surface* find(HDC dc) const {
-    const auto it = surfaces_.find(dc);
-    return it == surfaces_.end() ? nullptr : it->second;
-  }
-
- private:
-  std::map<HDC, Surface*> surfaces_;
-};
-
 class Surface {
  public:
-  Surface(SurfaceRegistry& registry, HFONT font, Colour fore, Colour back);
+  Surface(HFONT font, Colour fore, Colour back);
   ~Surface();
   Surface(const Surface&) = delete;
   Surface& operator=(const Surface&) = delete;
@@ -45,14 +31,17 @@ class Surface {
   // Enlarges to size (never shrinks); the new area takes the fill colour.
   void grow(Point size, Colour fill);
   void clear(Colour color);
-  void point(Point at, Colour color);
   void line(Point from, Point to, Colour color);
   // Makes the bitmap cover an area (clipped to the surface) before something draws there.
   void cover(const Rect& area);
-  // Makes room for text about to be written at (x, y) in the DC's font.
-  void coverText(int x, int y, const std::wstring& text);
-  // The colour at a pixel; the invalid colour outside the surface.
-  Colour pixel(Point at) const;
+  // Text in the DC's font, its top-left corner at a point.
+  void text(Point at, std::string_view utf8, Colour colour);
+  // Copies an area of another DC into an area of the surface, each source pixel a block.
+  void stretchFrom(HDC source, const Rect& from, const Rect& into);
+  // Fills areas with a colour.
+  void fillAreas(std::span<const Rect> areas, Colour colour);
+  // The colour at a pixel; none outside the surface.
+  std::optional<Colour> pixel(Point at) const;
   // Copies an area of the surface to a DC at the same coordinates; beyond the surface it
   // paints the given colour.
   void paint(HDC target, const RECT& area, Colour outside) const;
@@ -60,7 +49,6 @@ class Surface {
  private:
   void reallocate(Point bitmapSize);
 
-  SurfaceRegistry& registry_;
   MemoryDc dc_;
   GdiObject bitmap_;
   HGDIOBJ originalBitmap_ = nullptr;

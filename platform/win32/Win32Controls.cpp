@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/Errors.h"
 #include "platform/win32/Mouse.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Window.h"
@@ -24,10 +23,10 @@ std::wstring windowText(HWND hwnd) {
 }  // namespace
 
 void Win32Child::create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-                        const DesignRect& design, const FontSpec& font) {
+                        const Rect& design, const FontSpec& font) {
   design_ = design;
   font_ = font;
-  const Rect rect = design.at(owner_.dpi());
+  const Rect rect = scaledToDpi(design, owner_.dpi());
   hwnd_ = ::CreateWindowExW(exStyle, className, text.c_str(), style | WS_CHILD | WS_VISIBLE, rect.left, rect.top,
                             rect.width(), rect.height(), owner_.handle(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), owner_.platform().instance(), this);
@@ -37,7 +36,7 @@ void Win32Child::create(const wchar_t* className, const std::wstring& text, DWOR
 
 void Win32Child::layOutAt(int dpi) {
   if (hwnd_ == nullptr) return;
-  const Rect rect = design_.at(dpi);
+  const Rect rect = scaledToDpi(design_, dpi);
   ::SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.width(), rect.height(), SWP_NOZORDER | SWP_NOACTIVATE);
   ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.platform().font(font_, dpi)), TRUE);
 }
@@ -82,7 +81,7 @@ bool childMouse(Win32Window& owner, HWND hwnd, MouseRouter& router, MouseElement
   // Any button keeps the mouse until the last release, wherever the pointer goes.
   routeHoldingMouse(hwnd, *m, router, [&] {
     owner.platform().dispatch(
-        [&] { router.route(m->action, m->buttons, m->modifiers, m->at, [&](Point) -> MouseElement& { return element; }); });
+        [&] { router.route(m->action, m->buttons, m->modifiers, m->at, m->screen, [&](Point) -> MouseElement& { return element; }); });
   });
   // Over other windows no WM_SETCURSOR comes while the mouse is held: keep the pointer right.
   if (m->action == MouseAction::Move && router.captured() != nullptr) owner.applyPointer();
@@ -116,8 +115,7 @@ Win32TextBox::Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& design
   style |= design.multiLine ? (ES_MULTILINE | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
   if (design.readOnly) style |= ES_READONLY;
   if (design.verticalScrollBar) style |= WS_VSCROLL;
-  create(L"EDIT", wide(design.text), style, WS_EX_CLIENTEDGE,
-         designRectOf(design), design.font);
+  create(L"EDIT", wide(design.text), style, WS_EX_CLIENTEDGE, design.design, design.font);
   if (design.noMargins) ::SendMessageW(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
   if (design.maxLength > 0) ::SendMessageW(hwnd_, EM_SETLIMITTEXT, static_cast<WPARAM>(design.maxLength), 0);
   subclass(procedure);
@@ -182,7 +180,7 @@ LRESULT CALLBACK Win32TextBox::procedure(HWND hwnd, UINT message, WPARAM wParam,
 
 Win32ScrollBar::Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& design)
     : Win32Child(owner, id), min_(design.min), max_(design.max) {
-  create(L"SCROLLBAR", L"", SBS_HORZ | WS_TABSTOP, 0, designRectOf(design));
+  create(L"SCROLLBAR", L"", SBS_HORZ | WS_TABSTOP, 0, design.design);
   SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, design.min, design.max, 0, design.value, 0};
   ::SetScrollInfo(hwnd_, SB_CTL, &info, TRUE);
   // Drawn plain, without the visual style: Wine draws a themed bar in milliseconds, and the
@@ -199,9 +197,7 @@ Win32ScrollBar::Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& 
 int Win32ScrollBar::value() const { return hwnd_ ? ::GetScrollPos(hwnd_, SB_CTL) : 0; }
 
 void Win32ScrollBar::setValue(int value) {
-  if (value < min_ || value > max_) raise(ErrorNumber::InvalidPropertyValue);
-  if (hwnd_ == nullptr) return;
-  ::SetScrollPos(hwnd_, SB_CTL, value, TRUE);
+  if (hwnd_ != nullptr) ::SetScrollPos(hwnd_, SB_CTL, std::clamp(value, min_, max_), TRUE);
 }
 
 void Win32ScrollBar::scroll(WORD code) {
@@ -222,42 +218,31 @@ void Win32ScrollBar::scroll(WORD code) {
   position = std::max(min_, std::min(max_, position));
   ::SetScrollPos(hwnd_, SB_CTL, position, TRUE);
   // Only dragging the thumb raises the event; arrows, the track and keys just move the bar.
-  if (code == SB_THUMBTRACK && onScroll) onScroll();
+  if (code == SB_THUMBTRACK && onUserChange) onUserChange();
 }
 
 // ---- Drop-down list
 
 Win32ComboBox::Win32ComboBox(Win32Window& owner, int id, const ComboBoxSpec& design) : Win32Child(owner, id) {
-  DesignRect withList = designRectOf(design);
-  withList.height += twipsFromPixels(kComboListHeight);
+  Rect withList = design.design;
+  withList.bottom += kComboListHeight;
   create(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, withList);
 }
 
-void Win32ComboBox::addItem(std::string_view text) {
+void Win32ComboBox::add(std::string_view text) {
   if (hwnd_ != nullptr) ::SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
 }
 
-int Win32ComboBox::listCount() const { return hwnd_ ? static_cast<int>(::SendMessageW(hwnd_, CB_GETCOUNT, 0, 0)) : 0; }
-
-std::string Win32ComboBox::item(int index) const {
-  if (index < 0 || index >= listCount()) raise(ErrorNumber::InvalidPropertyValue);
-  const auto length = ::SendMessageW(hwnd_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  ::SendMessageW(hwnd_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return narrow(text);
+int Win32ComboBox::selectedIndex() const {
+  return hwnd_ ? static_cast<int>(::SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)) : -1;
 }
 
-int Win32ComboBox::listIndex() const { return hwnd_ ? static_cast<int>(::SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)) : -1; }
-
-void Win32ComboBox::setListIndex(int index) {
-  if (index < -1 || index >= listCount()) raise(ErrorNumber::InvalidPropertyValue);
-  ::SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  if (onClick) onClick();
+void Win32ComboBox::select(int index) {
+  if (hwnd_ != nullptr) ::SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void Win32ComboBox::command(WORD code) {
-  if (code == CBN_SELCHANGE && onClick) onClick();
+  if (code == CBN_SELCHANGE && onSelect) onSelect();
 }
 
 // ---- Picture box
@@ -274,12 +259,10 @@ void Win32PictureBox::registerClass(HINSTANCE instance) {
 }
 
 Win32PictureBox::Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& design)
-    : Win32Child(owner, id), backColor_(design.backColor), picture_(design.picture), focusable_(design.focusable) {
+    : Win32Child(owner, id), backColour_(design.backColour), picture_(design.picture), focusable_(design.focusable) {
   owner.platform().ensureControlClasses();
-  surface_ = std::make_unique<Surface>(owner.platform().surfaces(), owner.platform().font(FontSpec{}, owner.dpi()),
-                                       kBlack, backColor_);
-  create(kPictureClass, L"", design.focusable ? WS_TABSTOP : 0, design.border ? WS_EX_CLIENTEDGE : 0,
-         designRectOf(design));
+  surface_ = std::make_unique<Surface>(owner.platform().font(FontSpec{}, owner.dpi()), kBlack, backColour_);
+  create(kPictureClass, L"", design.focusable ? WS_TABSTOP : 0, design.border ? WS_EX_CLIENTEDGE : 0, design.design);
   growToClient();
   drawPicture();
 }
@@ -288,14 +271,14 @@ void Win32PictureBox::layOutAt(int dpi) {
   Win32Child::layOutAt(dpi);
   surface_->setFont(owner_.platform().font(FontSpec{}, dpi));
   growToClient();
-  surface_->clear(backColor_);
+  surface_->clear(backColour_);
   drawPicture();
 }
 
 void Win32PictureBox::growToClient() {
   RECT client{};
   ::GetClientRect(hwnd_, &client);
-  surface_->grow(Point{client.right, client.bottom}, backColor_);
+  surface_->grow(Point{client.right, client.bottom}, backColour_);
 }
 
 LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -312,7 +295,7 @@ LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wPar
     case WM_PAINT: {
       const PaintDc dc(hwnd);
       self->repaintPending_ = false;
-      self->surface_->paint(dc.get(), dc.area(), self->backColor_);
+      self->surface_->paint(dc.get(), dc.area(), self->backColour_);
       // The focus mark goes on the screen only: the surface keeps what was drawn.
       if (self->hasFocus()) {
         RECT client{};
@@ -351,37 +334,34 @@ void Win32PictureBox::invalidate(const RECT* area) {
   repaintPending_ = area == nullptr;
 }
 
-Hdc Win32PictureBox::hdc() {
+void Win32PictureBox::showScreenArea(const Rect& screenArea, const Rect& into) {
+  // While picking the screen's DC stays open between the ticks.
+  HDC held = owner_.platform().heldScreen();
+  const WindowDc own = held != nullptr ? WindowDc{} : getWindowDc(nullptr);
+  surface_->stretchFrom(held != nullptr ? held : own.get(), screenArea, into);
   invalidate(nullptr);
-  return Hdc{reinterpret_cast<std::uintptr_t>(surface_->dc())};
 }
 
-Colour Win32PictureBox::point(int x, int y) { return surface_->pixel(Point{x, y}); }
-
-void Win32PictureBox::setBackColor(Colour color) {
-  if (color == backColor_ && surface_->plain()) return;  // already all that colour
-  backColor_ = color;
-  surface_->clear(color);
+void Win32PictureBox::setBackColour(Colour colour) {
+  if (colour == backColour_ && surface_->plain()) return;  // already all that colour
+  backColour_ = colour;
+  surface_->clear(colour);
   drawPicture();
   invalidate(nullptr);
 }
 
 void Win32PictureBox::setPicture(Picture picture) {
   picture_ = picture;
-  surface_->clear(backColor_);
+  surface_->clear(backColour_);
   drawPicture();
   invalidate(nullptr);
 }
 
-void Win32PictureBox::fillRects(std::span<const Rect> areas, Colour color) {
+void Win32PictureBox::fillRects(std::span<const Rect> areas, Colour colour) {
   if (areas.empty()) return;
-  Rect all = areas.front();
-  for (const Rect& area : areas) {
-    surface_->cover(area);
-    fill(surface_->dc(), RECT{area.left, area.top, area.right, area.bottom}, color);
-    all = Rect{std::min(all.left, area.left), std::min(all.top, area.top), std::max(all.right, area.right),
-               std::max(all.bottom, area.bottom)};
-  }
+  surface_->fillAreas(areas, colour);
+  Rect all;
+  for (const Rect& area : areas) all = united(all, area);
   const RECT r{all.left, all.top, all.right, all.bottom};
   invalidate(&r);
 }
@@ -397,18 +377,15 @@ void Win32PictureBox::drawPicture() {
 // ---- Button
 
 Win32Button::Win32Button(Win32Window& owner, int id, const ButtonSpec& design)
-    : Win32Child(owner, id), picture_(design.picture), isDefault_(design.isDefault), isCancel_(design.isCancel) {
+    : Win32Child(owner, id), isDefault_(design.isDefault), isCancel_(design.isCancel) {
   DWORD style = WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   if (design.picture != Picture::None) style |= BS_ICON;
-  create(L"BUTTON", wide(design.caption), style, 0, designRectOf(design));
+  create(L"BUTTON", wide(design.caption), style, 0, design.design);
   setPicture(design.picture);
   subclass(procedure);
 }
 
-std::string Win32Button::caption() const { return hwnd_ ? narrow(windowText(hwnd_)) : std::string{}; }
-
 void Win32Button::setPicture(Picture picture) {
-  picture_ = picture;
   if (hwnd_ == nullptr) return;
   ::SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(owner_.platform().icon(picture)));
   ::InvalidateRect(hwnd_, nullptr, TRUE);

@@ -31,8 +31,8 @@ class Win32Child {
 
  protected:
   // Creates the control in the window's font, or in `font` where it names one.
-  void create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-              const DesignRect& design, const FontSpec& font = {});
+  void create(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle, const Rect& design,
+              const FontSpec& font = {});
   // Puts our procedure in front of the control's own (user32 only: comctl32 stays unloaded
   // until a window with controls opens, which keeps the start-up quick).
   void subclass(WNDPROC procedure);
@@ -46,7 +46,7 @@ class Win32Child {
   WNDPROC originalProcedure_ = nullptr;
   int id_;
   HWND hwnd_ = nullptr;
-  DesignRect design_;
+  Rect design_;
   FontSpec font_;
 };
 
@@ -86,23 +86,21 @@ class Win32ScrollBar final : public ScrollBar, public Win32Child {
 class Win32ComboBox final : public ComboBox, public Win32Child {
  public:
   Win32ComboBox(Win32Window& owner, int id, const ComboBoxSpec& design);
-  void addItem(std::string_view text) override;
-  int listCount() const override;
-  std::string item(int index) const override;
-  int listIndex() const override;
-  void setListIndex(int index) override;
+  void add(std::string_view text) override;
+  int selectedIndex() const override;
+  void select(int index) override;
   void command(WORD code) override;
 };
 
 class Win32PictureBox final : public PictureBox, public Win32Child, public MouseElement {
  public:
   Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& design);
-  Hdc hdc() override;
-  Colour point(int x, int y) override;
-  Colour backColor() const override { return backColor_; }
-  void setBackColor(Colour color) override;
+  void showScreenArea(const Rect& screenArea, const Rect& into) override;
+  void fillRects(std::span<const Rect> areas, Colour colour) override;
+  std::optional<Colour> pixel(Point at) const override { return surface_->pixel(at); }
+  Colour backColour() const override { return backColour_; }
+  void setBackColour(Colour colour) override;
   void setPicture(Picture picture) override;
-  void fillRects(std::span<const Rect> areas, Colour color) override;
   bool hasFocus() const override { return hwnd_ != nullptr && ::GetFocus() == hwnd_; }
   MouseHandlers& mouseHandlers() override { return *this; }
   Point mouseOrigin() const override { return Point{}; }
@@ -115,7 +113,7 @@ class Win32PictureBox final : public PictureBox, public Win32Child, public Mouse
   void growToClient();
   void drawPicture();
   void invalidate(const RECT* area);  // none: the whole box
-  Colour backColor_;
+  Colour backColour_;
   bool repaintPending_ = false;  // the whole box waits for its repaint
   Picture picture_;
   bool focusable_;
@@ -126,8 +124,6 @@ class Win32PictureBox final : public PictureBox, public Win32Child, public Mouse
 class Win32Button final : public Button, public Win32Child, public MouseElement {
  public:
   Win32Button(Win32Window& owner, int id, const ButtonSpec& design);
-  std::string caption() const override;
-  Picture picture() const override { return picture_; }
   void setPicture(Picture picture) override;
   void command(WORD code) override;
   bool isDefaultButton() const override { return isDefault_; }
@@ -138,7 +134,6 @@ class Win32Button final : public Button, public Win32Child, public MouseElement 
 
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
-  Picture picture_;
   bool isDefault_;
   bool isCancel_;
   MouseRouter router_;

@@ -8,8 +8,6 @@
 
 #include <windowsx.h>
 
-#include "platform/Errors.h"
-#include "platform/Handles.h"
 #include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32Menu.h"
 #include "platform/win32/Win32Window.h"
@@ -43,13 +41,18 @@ Styles stylesFor(Border border) {
   return {WS_POPUP, 0, false};
 }
 
-// Opens the clipboard, trying again for a moment while another program holds it.
+// How often the clipboard is tried while another program holds it, and the pause between.
+constexpr int kClipboardAttempts = 10;
+constexpr int kClipboardRetryMs = 20;
+
+// Opens the clipboard, trying again for a moment while another program holds it; an empty
+// owner when it stays held.
 ClipboardOpen openClipboard(HWND owner) {
   for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
     if (::OpenClipboard(owner)) return ClipboardOpen(owner);
     ::Sleep(kClipboardRetryMs);
   }
-  raise(ErrorNumber::CantOpenClipboard);
+  return ClipboardOpen{};
 }
 
 int dpiOfMonitor(HMONITOR monitor) {
@@ -76,12 +79,6 @@ HMONITOR monitorOf(const Rect& area) {
 }
 
 }  // namespace
-
-long liveHandles() {
-  return GdiObject::live() + MemoryDc::live() + WindowDc::live() + MenuHandle::live() + IconHandle::live() +
-         CursorHandle::live() + GlobalMemory::live() + KernelHandle::live() + ClipboardOpen::live() +
-         ScreenDc::live() + RegistryKey::live();
-}
 
 // Start-up makes only the ruler; what the other windows need comes with their first use.
 Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
@@ -143,11 +140,10 @@ std::unique_ptr<Window> Win32Platform::createWindow(const WindowSpec& design) {
   const Rect monitor = monitorArea(place);
   const int dpi = monitorDpi(place);
   const Rect frame = design.border == Border::None ? Rect{} : frameAt(styles.style, styles.exStyle, dpi);
-  const std::int32_t w = pixelsAtDpi(design.width, dpi) + frame.left + frame.right;
-  const std::int32_t h = pixelsAtDpi(design.height, dpi) + frame.top + frame.bottom;
-  return std::make_unique<Win32Window>(*this, design, Rect{monitor.left, monitor.top, monitor.left + w, monitor.top + h},
-                                       frame, dpi, styles.style, styles.exStyle,
-                                       styles.owned ? ownerWindow() : nullptr);
+  const Point size{scaledToDpi(design.designSize.x, dpi) + frame.left + frame.right,
+                   scaledToDpi(design.designSize.y, dpi) + frame.top + frame.bottom};
+  return std::make_unique<Win32Window>(*this, design, Rect::at(monitor.topLeft(), size), frame, dpi, styles.style,
+                                       styles.exStyle, styles.owned ? ownerWindow() : nullptr);
 }
 
 std::unique_ptr<Menu> Win32Platform::createMenu(const MenuItemSpec& top) { return std::make_unique<Win32Menu>(top); }
@@ -191,8 +187,8 @@ Rect Win32Platform::monitorArea(const Rect& area) const {
   return Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
 }
 
-HCURSOR Win32Platform::cursorFor(PointerShape code) {
-  switch (code) {
+HCURSOR Win32Platform::cursorFor(PointerShape shape) {
+  switch (shape) {
     case PointerShape::SizeNS: return ::LoadCursorW(nullptr, IDC_SIZENS);
     case PointerShape::SizeNWSE: return ::LoadCursorW(nullptr, IDC_SIZENWSE);
     case PointerShape::SizeWE: return ::LoadCursorW(nullptr, IDC_SIZEWE);
@@ -259,7 +255,7 @@ std::vector<HWND> Win32Platform::disableOthers(HWND except) const {
   return disabled;
 }
 
-void Win32Platform::msgBox(std::string_view text) {
+void Win32Platform::showMessage(std::string_view text) {
   // Task-modal: every window of the program waits. Topmost: never hidden behind the ruler or
   // the magnifier, whatever band they are in. The program's windows stay disabled until the
   // box has gone, so the system finds none to activate then: the one that had it gets it back.
@@ -272,35 +268,52 @@ void Win32Platform::msgBox(std::string_view text) {
   if (active != nullptr && ::IsWindow(active) && ::IsWindowEnabled(active)) ::SetForegroundWindow(active);
 }
 
-void Win32Platform::clearClipboard() {
-  const ClipboardOpen clipboard = openClipboard(ownerWindow());
-  ::EmptyClipboard();
-}
-
-void Win32Platform::setClipboardText(std::string_view text) {
+bool Win32Platform::copyText(std::string_view text) {
   const std::wstring w = wide(text);
   const std::size_t bytes = (w.size() + 1) * sizeof(wchar_t);  // exactly the text and its zero
   GlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
-  if (!memory) raise(ErrorNumber::CantOpenClipboard);
+  if (!memory) return false;
   if (void* p = ::GlobalLock(memory.get())) {
     std::memcpy(p, w.c_str(), bytes);
     ::GlobalUnlock(memory.get());
   }
   const ClipboardOpen clipboard = openClipboard(ownerWindow());
+  if (!clipboard) return false;
   ::EmptyClipboard();
-  if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) raise(ErrorNumber::CantOpenClipboard);
+  if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) return false;
   (void)memory.release();  // the clipboard owns it now
+  return true;
 }
 
-std::string Win32Platform::expandEnvironment(std::string_view text) {
-  const std::wstring source = wide(text);
-  const DWORD needed = ::ExpandEnvironmentStringsW(source.c_str(), nullptr, 0);
-  if (needed == 0) return std::string(text);
-  std::wstring expanded(needed, L'\0');
-  const DWORD written = ::ExpandEnvironmentStringsW(source.c_str(), expanded.data(), needed);
-  if (written == 0 || written > needed) return std::string(text);
-  expanded.resize(written - 1);  // less the terminating zero
-  return narrow(expanded);
+Point Win32Platform::pointerPosition() const {
+  POINT p{};
+  ::GetCursorPos(&p);
+  return Point{p.x, p.y};
+}
+
+void Win32Platform::movePointer(Point to) { ::SetCursorPos(to.x, to.y); }
+
+// The screen's DC stays open while a hold lives: picking reads the screen 20 times a second.
+class Win32Platform::Win32ScreenHold final : public ScreenHold {
+ public:
+  explicit Win32ScreenHold(Win32Platform& platform) : platform_(platform) {
+    if (platform_.screenHolds_++ == 0) platform_.screen_ = WindowDc(::GetDC(nullptr), WindowDcTraits{nullptr});
+  }
+  ~Win32ScreenHold() override {
+    if (--platform_.screenHolds_ == 0) platform_.screen_.reset();
+  }
+
+ private:
+  Win32Platform& platform_;
+};
+
+std::unique_ptr<Platform::ScreenHold> Win32Platform::holdScreen() { return std::make_unique<Win32ScreenHold>(*this); }
+
+std::optional<Colour> Win32Platform::screenPixel(Point at) {
+  const Win32ScreenHold hold(*this);
+  const COLORREF c = ::GetPixel(screen_.get(), at.x, at.y);
+  if (c == CLR_INVALID) return std::nullopt;
+  return static_cast<Colour>(c);
 }
 
 bool Win32Platform::fileExists(std::string_view path) {
@@ -310,8 +323,8 @@ bool Win32Platform::fileExists(std::string_view path) {
   return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
 
-void Win32Platform::startProgram(std::string_view path) {
-  if (path.empty()) raise(ErrorNumber::FileNotFound);
+bool Win32Platform::startProgram(std::string_view path) {
+  if (path.empty()) return false;
   // The path is the program to run; the command line only repeats it, quoted, as its name.
   const std::wstring application = wide(path);
   std::wstring commandLine = L"\"" + application + L"\"";
@@ -322,11 +335,12 @@ void Win32Platform::startProgram(std::string_view path) {
   PROCESS_INFORMATION process{};
   if (!::CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-    raise(ErrorNumber::FileNotFound);
+    return false;
   }
   ::AllowSetForegroundWindow(process.dwProcessId);
   KernelHandle thread(process.hThread);
   KernelHandle child(process.hProcess);
+  return true;
 }
 
 void Win32Platform::endProcess() { ::ExitProcess(0); }

@@ -1,17 +1,14 @@
 #pragma once
-// The windowing layer on Win32: window classes, the message loop, modal loops, fonts,
-// pointers, message boxes, the clipboard, files and programs.
+// The platform on Win32: window classes, the message loop, modal loops, fonts, pointers,
+// the screen, message boxes, the clipboard, the registry, files and programs.
 
 #include <memory>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/Surface.h"
-#include "platform/win32/Win32Api.h"
 
 namespace lindrel::platform::win32 {
 
@@ -24,23 +21,33 @@ inline constexpr int kPenCursorId = 2;
 // The border of a window of these styles at a DPI.
 Rect frameAt(DWORD style, DWORD exStyle, int dpi);
 
+// HKCU\Software\Lindrel.
+class RegistrySettingsStore final : public SettingsStore {
+ public:
+  std::optional<StoredValues> readAll() override;
+  bool write(std::string_view name, const std::optional<StoredValue>& value) override;
+};
+
 class Win32Platform final : public Platform {
  public:
   explicit Win32Platform(HINSTANCE instance);
 
-  Api& api() override { return api_; }
   std::unique_ptr<Window> createWindow(const WindowSpec& design) override;
   std::unique_ptr<Menu> createMenu(const MenuItemSpec& top) override;
   Rect virtualDesktop() const override;
   Rect monitorArea(const Rect& area) const override;
   int monitorDpi(const Rect& area) const override;
   std::vector<Rect> monitors() const override;
-  void msgBox(std::string_view text) override;
-  void clearClipboard() override;
-  void setClipboardText(std::string_view text) override;
-  std::string expandEnvironment(std::string_view text) override;
+  Point pointerPosition() const override;
+  void movePointer(Point to) override;
+  std::optional<Colour> screenPixel(Point at) override;
+  std::unique_ptr<ScreenHold> holdScreen() override;
+  void showMessage(std::string_view text) override;
+  bool copyText(std::string_view text) override;
+  SettingsStore& settingsStore() override { return settings_; }
+  std::optional<std::string> readSystemText(std::string_view key, std::string_view name) override;
   bool fileExists(std::string_view path) override;
-  void startProgram(std::string_view path) override;
+  bool startProgram(std::string_view path) override;
   [[noreturn]] void endProcess() override;
 
   // Runs the message loop until quit() or WM_QUIT; returns the exit code.
@@ -53,10 +60,11 @@ class Win32Platform final : public Platform {
 
   HINSTANCE instance() const { return instance_; }
   HWND ownerWindow();
-  SurfaceRegistry& surfaces() { return surfaces_; }
+  // The screen's DC while a hold lives, else none (callers take one for themselves).
+  HDC heldScreen() const { return screen_ ? screen_.get() : nullptr; }
   // A font of the design at a DPI, made once and kept for the life of the platform.
   HFONT font(const FontSpec& design, int dpi);
-  HCURSOR cursorFor(PointerShape code);
+  HCURSOR cursorFor(PointerShape shape);
   HCURSOR penCursor();
   HICON icon(Picture picture);
   // The window class of picture boxes, registered before the first one is made.
@@ -68,11 +76,11 @@ class Win32Platform final : public Platform {
   std::vector<HWND> disableOthers(HWND except) const;
 
  private:
+  class Win32ScreenHold;
   void registerClass(const std::string& name, Picture icon);
 
-  SurfaceRegistry surfaces_;
-  Win32Api api_{surfaces_};
   HINSTANCE instance_;
+  RegistrySettingsStore settings_;
   struct MadeFont {
     FontSpec design;
     int dpi;
@@ -83,8 +91,10 @@ class Win32Platform final : public Platform {
   bool controlClasses_ = false;
   IconHandle appIcon_;
   CursorHandle pen_;
+  WindowDc screen_;
+  int screenHolds_ = 0;
   std::vector<Win32Window*> windows_;
-  WindowHandle owner_;  // last: it goes first, as the destructor body used to destroy it
+  WindowHandle owner_;  // last: it goes first
 };
 
 }  // namespace lindrel::platform::win32

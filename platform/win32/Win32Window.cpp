@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/Errors.h"
 #include "platform/win32/Win32Controls.h"
 #include "platform/win32/Mouse.h"
 #include "platform/win32/Win32Menu.h"
@@ -42,8 +41,7 @@ bool isKeyDown(UINT message) { return message == WM_KEYDOWN || message == WM_SYS
 Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& design, Rect rect, Rect frame, int dpi,
                          DWORD style, DWORD exStyle, HWND owner)
     : Window(design, rect, frame, dpi), platform_(platform), style_(style), exStyle_(exStyle) {
-  surface_ = std::make_unique<Surface>(platform_.surfaces(), platform_.font(design.surfaceFont, dpi), design.foreColor,
-                                       design.backColor);
+  surface_ = std::make_unique<Surface>(platform_.font(design.surfaceFont, dpi), design.foreColour, design.backColour);
   initSurface();
   platform_.registerWindow(this);
   ::CreateWindowExW(exStyle, wide(design.className).c_str(), wide(design.caption).c_str(), style, rect.left, rect.top,
@@ -51,7 +49,7 @@ Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& design, Rect
   if (hwnd_ == nullptr) {
     // The destructor will not run: the platform must not keep this half-built window.
     platform_.unregisterWindow(this);
-    raise(ErrorNumber::OutOfMemory);  // the system has no room for another window
+    throw Failure("Out of memory");  // the system has no room for another window
   }
   if (design.icon != Picture::None) {
     ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(platform_.icon(design.icon)));
@@ -176,19 +174,19 @@ void Win32Window::mouse(const MouseMessage& m) {
   }
   // Keep the mouse from the press on, so a drag goes on wherever the pointer goes.
   routeHoldingMouse(hwnd_, m, mouseRouter(),
-                    [&] { platform_.dispatch([&] { mouseInput(m.action, m.buttons, m.modifiers, m.at); }); });
+                    [&] { platform_.dispatch([&] { mouseInput(m.action, m.buttons, m.modifiers, m.at, m.screen); }); });
 }
 
 void Win32Window::dpiChanged(WPARAM wParam, LPARAM lParam) {
   const auto* suggested = reinterpret_cast<const RECT*>(lParam);
   const int dpi = LOWORD(wParam);
   const Rect frame = design().border == Border::None ? Rect{} : frameAt(style_, exStyle_, dpi);
-  const Rect rect = suggested != nullptr ? Rect{suggested->left, suggested->top, suggested->right, suggested->bottom}
-                                         : pixelRect();
-  // May arrive inside our own SetWindowPos: what the form does now is applied on its own.
+  const Rect to = suggested != nullptr ? Rect{suggested->left, suggested->top, suggested->right, suggested->bottom}
+                                       : rect();
+  // May arrive inside our own SetWindowPos: what the window's owner does now is applied on its own.
   const bool wasApplying = applying_;
   applying_ = false;
-  platform_.dispatch([&] { changeDpi(dpi, rect, frame); });
+  platform_.dispatch([&] { changeDpi(dpi, to, frame); });
   applying_ = wasApplying;
 }
 
@@ -204,6 +202,16 @@ bool Win32Window::setCursor(HWND over, UINT hitTest) {
 }
 
 void Win32Window::applyPointer() { ::SetCursor(platform_.cursorFor(pointer_)); }
+
+void Win32Window::setTopmost(bool topmost) {
+  if (hwnd_ == nullptr) return;
+  // A hidden window already in the band it is asked into has nothing to move, raise or
+  // activate; start-up asks this several times, and each call is a trip to the window system.
+  const bool now = (::GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  if (!::IsWindowVisible(hwnd_) && now == topmost) return;
+  // Raised within the band and activated, so a box shown next is not hidden behind it.
+  ::SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
 
 void Win32Window::setPointer(PointerShape shape) {
   if (shape == pointer_ || hwnd_ == nullptr) {
@@ -260,31 +268,25 @@ void Win32Window::paint() {
   HDC back = backDc_.get();
   const RECT& area = target.area();
   // The persistent surface, then the windowless lines and labels over it.
-  surface_->paint(back, area, backColor());
+  surface_->paint(back, area, backColour());
   for (const Line& line : lines()) {
-    GdiObject pen(::CreatePen(PS_SOLID, line.widthPixels, line.color));
+    GdiObject pen(::CreatePen(PS_SOLID, line.width, line.colour));
     SelectGuard select(back, pen.get());
     ::MoveToEx(back, line.from.x, line.from.y, nullptr);
     ::LineTo(back, line.to.x, line.to.y);
   }
   for (const auto& label : labels()) {
-    const Rect r = label->pixelRect();
+    const Rect r = label->rect();
     RECT box{r.left, r.top, r.right, r.bottom};
     RECT overlap{};
     if (!::IntersectRect(&overlap, &box, &area)) continue;
     SelectGuard select(back, platform_.font(label->font(), dpi()));
-    ::SetTextColor(back, label->foreColor());
+    ::SetTextColor(back, label->colour());
     const std::wstring caption = wide(label->caption());
     ::DrawTextW(back, caption.c_str(), static_cast<int>(caption.size()), &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
   }
   ::BitBlt(target.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, back, area.left,
            area.top, SRCCOPY);
-}
-
-Hdc Win32Window::hdc() {
-  // Whatever is drawn on the surface through this handle shows at the next repaint.
-  invalidateArea(Rect{0, 0, surfaceSize().x, surfaceSize().y});
-  return Hdc{reinterpret_cast<std::uintptr_t>(surface_->dc())};
 }
 
 void Win32Window::applyRect(const Rect& rect) {
@@ -296,10 +298,10 @@ void Win32Window::applyRect(const Rect& rect) {
   applying_ = wasApplying;
 }
 
-void Win32Window::growSurface(Point size) { surface_->grow(size, backColor()); }
-void Win32Window::clearSurface(Colour color) { surface_->clear(color); }
-void Win32Window::surfacePoint(Point at, Colour color) { surface_->point(at, color); }
-void Win32Window::surfaceLine(Point from, Point to, Colour color) { surface_->line(from, to, color); }
+void Win32Window::growSurface(Point size) { surface_->grow(size, backColour()); }
+void Win32Window::clearSurfaceTo(Colour colour) { surface_->clear(colour); }
+void Win32Window::surfaceLine(Point from, Point to, Colour colour) { surface_->line(from, to, colour); }
+void Win32Window::surfaceText(Point at, std::string_view text, Colour colour) { surface_->text(at, text, colour); }
 
 void Win32Window::invalidateArea(const Rect& r) {
   if (hwnd_ == nullptr || r.empty()) return;
@@ -319,10 +321,10 @@ void Win32Window::flushInvalidation() {
   ::InvalidateRect(hwnd_, &area, FALSE);
 }
 
-Point Win32Window::textExtent(const FontSpec& font, std::string_view text) {
+Point Win32Window::textExtent(const FontSpec& font, std::string_view line) {
   HDC dc = surface_->dc();
   SelectGuard select(dc, platform_.font(font, dpi()));
-  const std::wstring w = wide(text);
+  const std::wstring w = wide(line);
   SIZE size{};
   ::GetTextExtentPoint32W(dc, w.c_str(), static_cast<int>(w.size()), &size);
   if (w.empty()) {
@@ -378,7 +380,7 @@ void Win32Window::close() {
   disabledForModal_.clear();
   mouseRouter().cancelCapture();
   ::DestroyWindow(hwnd_);
-  if (onUnload) onUnload();
+  if (onClose) onClose();
 }
 
 bool Win32Window::previewKey(const MSG& msg) {

@@ -1,5 +1,5 @@
 #pragma once
-// A form's window on Win32. The window procedure turns messages into the form's events.
+// A window on Win32. The window procedure turns messages into the window's events.
 
 #include <memory>
 #include <vector>
@@ -21,18 +21,17 @@ class Win32Window final : public Window {
               DWORD exStyle, HWND owner);
   ~Win32Window() override;
 
-  Hdc hdc() override;
   Timer& addTimer(int intervalMs, bool enabled) override;
   TextBox& addTextBox(const TextBoxSpec& design) override;
   ScrollBar& addScrollBar(const ScrollBarSpec& design) override;
   ComboBox& addComboBox(const ComboBoxSpec& design) override;
   PictureBox& addPictureBox(const PictureBoxSpec& design) override;
   Button& addButton(const ButtonSpec& design) override;
-  Hwnd hwnd() const override { return Hwnd{reinterpret_cast<std::uintptr_t>(hwnd_)}; }
   void showModal() override;
   void close() override;
   bool isOpen() const override { return hwnd_ != nullptr; }
   bool isVisible() const override { return hwnd_ != nullptr && ::IsWindowVisible(hwnd_); }
+  void setTopmost(bool topmost) override;
   void setPointer(PointerShape shape) override;
   void popupMenu(Menu& menu, std::optional<Point> at) override;
   void setCaption(std::string_view caption) override;
@@ -48,7 +47,7 @@ class Win32Window final : public Window {
   // The pointer this window shows now: the program's pointer code, else its own.
   void applyPointer();
   Win32Platform& platform() { return platform_; }
-  // The window procedure of every form's class: finds the window and hands it the message.
+  // The window procedure of every window class: finds the window and hands it the message.
   static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
  protected:
@@ -56,13 +55,12 @@ class Win32Window final : public Window {
   void showOnScreen() override;
   Rect primaryScreenArea() const override;
   void growSurface(Point size) override;
-  void clearSurface(Colour color) override;
-  void surfacePoint(Point at, Colour color) override;
-  void surfaceLine(Point from, Point to, Colour color) override;
+  void clearSurfaceTo(Colour colour) override;
+  void surfaceLine(Point from, Point to, Colour colour) override;
+  void surfaceText(Point at, std::string_view text, Colour colour) override;
   void invalidateArea(const Rect& clientPixels) override;
-  Point textExtent(const FontSpec& font, std::string_view text) override;
+  Point textExtent(const FontSpec& font, std::string_view line) override;
   void layOutChildrenAt(int dpi) override;
-
 
  private:
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,5 @@
 #pragma once
-// The one way into <windows.h>: lean, without min/max macros, and without the A/W macros
-// that would rename the Api interface's TextOut and Reg* members.
+// The one way into <windows.h>: lean, wide, and without the min/max macros.
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -16,10 +15,3 @@
 #endif
 #include <windows.h>
 #include <windowsx.h>
-
-#undef TextOut
-#undef RegOpenKeyEx
-#undef RegQueryValueEx
-#undef RegCreateKeyEx
-#undef RegSetValueEx
-#undef RegDeleteValue

@@ -1,23 +1,20 @@
 #include "platform/sim/SimPlatform.h"
+#include "platform/sim/SimWindow.h"
 #include "tests/contract/Harness.h"
 
 namespace lindrel::contract {
 namespace {
 
+using platform::sim::SimWindow;
+
 class SimHarness final : public Harness {
  public:
   platform::Platform& platform() override { return sim_; }
   void pump(int ms) override { sim_.advance(ms); }
-  bool isTopmost(platform::Hwnd hwnd) override { return sim_.isTopmost(hwnd); }
-  std::vector<std::string> answeredMessageBoxes() override {
-    std::vector<std::string> texts;
-    for (const auto& box : sim_.messageBoxes()) texts.push_back(box.text);
-    return texts;
-  }
-  bool endSession(platform::Hwnd) override {
-    sim_.endSession();
-    return true;
-  }
+  platform::Rect systemRect(platform::Window& w) override { return dynamic_cast<SimWindow&>(w).screenRect(); }
+  bool isTopmost(platform::Window& w) override { return sim_.isTopmost(w); }
+  void moveBySystem(platform::Window& w, platform::Point topLeft) override { sim_.moveWindow(w, topLeft); }
+  std::vector<std::string> answeredMessageBoxes() override { return sim_.messages(); }
 
  private:
   platform::sim::SimPlatform sim_;

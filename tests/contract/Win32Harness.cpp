@@ -1,30 +1,31 @@
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Window.h"
 #include "tests/contract/Harness.h"
 #include "tests/e2e/Driver.h"
 
 namespace lindrel::contract {
 namespace {
 
+HWND handleOf(platform::Window& w) { return dynamic_cast<platform::win32::Win32Window&>(w).handle(); }
+
 class Win32Harness final : public Harness {
  public:
   platform::Platform& platform() override { return platform_; }
   void pump(int ms) override { platform_.pump(ms); }
-
-  bool isTopmost(platform::Hwnd hwnd) override {
-    return e2e::isTopmost(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(hwnd)));
+  platform::Rect systemRect(platform::Window& w) override {
+    RECT r{};
+    ::GetWindowRect(handleOf(w), &r);
+    return platform::Rect{r.left, r.top, r.right, r.bottom};
   }
-
+  bool isTopmost(platform::Window& w) override { return e2e::isTopmost(handleOf(w)); }
+  void moveBySystem(platform::Window& w, platform::Point at) override {
+    ::SetWindowPos(handleOf(w), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    platform_.pump(50);
+  }
   std::vector<std::string> answeredMessageBoxes() override {
     std::vector<std::string> texts;
     for (const std::wstring& text : answerer_.texts()) texts.push_back(platform::win32::narrow(text));
     return texts;
-  }
-
-  bool endSession(platform::Hwnd hwnd) override {
-    const auto h = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(hwnd));
-    const bool ends = ::SendMessageW(h, WM_QUERYENDSESSION, 0, 0) != FALSE;
-    ::SendMessageW(h, WM_ENDSESSION, ends, 0);
-    return ends;
   }
 
  private:

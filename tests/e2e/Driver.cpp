@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include <winternl.h>
+
 namespace lindrel::e2e {
 namespace {
 
@@ -51,6 +53,66 @@ void mouseAt(POINT p, std::initializer_list<DWORD> flags, DWORD settleMs = 30) {
 }
 
 }  // namespace
+
+// What this process holds, as the system counts it. Windows tells through GetGuiResources
+// and GetProcessHandleCount; Wine answers neither, so there the GDI objects are the used
+// entries of the process's GDI handle table, the USER objects the windows, menus and icons
+// its 16-bit handles reach, and the kernel handles this process's in the system's list.
+namespace {
+
+long gdiObjects() {
+  if (const DWORD n = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<long>(n);
+  struct Entry { ULONGLONG object; ULONG owner; USHORT unique; UCHAR type, flags; ULONGLONG user; };
+  using QueryProcess = LONG(NTAPI*)(HANDLE, ULONG, PVOID, ULONG, PULONG);
+  const auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void (*)()>(
+      ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  PROCESS_BASIC_INFORMATION basic{};
+  if (query(::GetCurrentProcess(), 0 /* ProcessBasicInformation */, &basic, sizeof basic, nullptr) != 0) return 0;
+  const auto* peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
+  const auto* table = *reinterpret_cast<const Entry* const*>(peb + 0xF8);  // GdiSharedHandleTable
+  long used = 0;
+  for (int i = 0; table != nullptr && i < 0x10000; ++i) used += table[i].type != 0;
+  return used;
+}
+
+long userObjects() {
+  if (const DWORD n = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS)) return static_cast<long>(n);
+  long used = 0;
+  for (ULONG_PTR h = 0x20; h < 0x10000; h += 2) {
+    DWORD pid = 0;
+    if (::IsWindow(reinterpret_cast<HWND>(h)) && ::GetWindowThreadProcessId(reinterpret_cast<HWND>(h), &pid) &&
+        pid == ::GetCurrentProcessId()) {
+      ++used;
+    } else if (::IsMenu(reinterpret_cast<HMENU>(h))) {
+      ++used;
+    } else if (ICONINFO info{}; ::GetIconInfo(reinterpret_cast<HICON>(h), &info)) {
+      ::DeleteObject(info.hbmMask);
+      ::DeleteObject(info.hbmColor);
+      ++used;
+    }
+  }
+  return used;
+}
+
+long kernelHandles() {
+  if (DWORD n = 0; ::GetProcessHandleCount(::GetCurrentProcess(), &n) && n != 0) return static_cast<long>(n);
+  using Query = LONG(NTAPI*)(ULONG, PVOID, ULONG, PULONG);
+  const auto query = reinterpret_cast<Query>(
+      reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+  struct Handle { ULONG pid; UCHAR type, flags; USHORT value; PVOID object; ACCESS_MASK access; };
+  std::vector<BYTE> list(1 << 22);
+  ULONG length = 0;
+  if (query(16 /* SystemHandleInformation */, list.data(), static_cast<ULONG>(list.size()), &length) != 0) return 0;
+  const ULONG count = *reinterpret_cast<const ULONG*>(list.data());
+  const auto* handles = reinterpret_cast<const Handle*>(list.data() + sizeof(void*));
+  long ours = 0;
+  for (ULONG i = 0; i < count; ++i) ours += handles[i].pid == ::GetCurrentProcessId();
+  return ours;
+}
+
+}  // namespace
+
+Resources resourcesOfThisProcess() { return {gdiObjects(), userObjects(), kernelHandles()}; }
 
 std::wstring besideThisProgram(const wchar_t* name) {
   wchar_t path[MAX_PATH] = {};

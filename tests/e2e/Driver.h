@@ -107,6 +107,16 @@ void hoverAndDrag(POINT from, POINT to, int steps = 10);
 void key(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
 void typeText(const std::wstring& text);
 
+// What this process holds, as the system counts it: GDI objects, USER objects, kernel handles.
+struct Resources {
+  long gdi = 0, user = 0, kernel = 0;
+  bool operator==(const Resources&) const = default;
+  friend std::ostream& operator<<(std::ostream& os, const Resources& r) {
+    return os << r.gdi << " GDI, " << r.user << " USER, " << r.kernel << " kernel";
+  }
+};
+Resources resourcesOfThisProcess();
+
 // The plain text on the clipboard; empty when there is none.
 std::wstring clipboardText();
 bool setClipboardText(const std::wstring& text);

@@ -99,7 +99,7 @@ TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbarWith
   const Box r = rectOf(ruler);
   // As thick as its texts need at the DPI: 67 pixels at 96.
   const LONG thickness = r.height();
-  if (screenDpi() == 96) EXPECT_EQ(thickness, 67);
+  EXPECT_EQ(thickness == 67, screenDpi() == 96);
   EXPECT_GE(thickness, atDpi(67));
   EXPECT_EQ(r, (Box{320, (800 - thickness) / 2, 960, (800 - thickness) / 2 + thickness}));
   EXPECT_TRUE(isTopmost(ruler));
@@ -281,6 +281,19 @@ TEST_F(RulerE2E, ThePointerShowsTheResizeBandsOnlyOverTheStripsOwnEdgesOrInAResi
   HWND about = openFromMenu('A', L"LindrelAbout");
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(keeps({rectOf(about).left + 20, r.bottom - 2}, arrow));
+}
+
+// The bottom edge dragged up past the least size: one message, and the strip keeps the size
+// the drag began with, back in the topmost band.
+TEST_F(RulerE2E, ASizeBelowTheLeastBringsOneMessageAndTheSizeTheDragBeganWith) {
+  MessageBoxWatcher messages;
+  const Box r = rectOf(ruler);
+  drag({r.left + 300, r.bottom - 2}, {r.left + 300, r.top + 10});
+  ASSERT_TRUE(waitFor([&] { return !messages.texts().empty() && !messages.boxUp(); }));
+  settle(300);
+  EXPECT_EQ(messages.texts(), std::vector<std::wstring>{L"App Size Error by:zyn"});
+  EXPECT_EQ(rectOf(ruler), r);
+  EXPECT_TRUE(waitFor([&] { return isTopmost(ruler); }));
 }
 
 }  // namespace

@@ -122,5 +122,29 @@ TEST_F(SettingsE2E, GarbageInTheKeyGivesAFirstStartWithoutAMessage) {
   EXPECT_TRUE(messages.texts().empty());
 }
 
+// The magnifier's notation is kept too: chosen, the program left by the menu, started again.
+TEST_F(SettingsE2E, TheMagnifiersNotationComesBackAtTheNextStart) {
+  for (const bool choose : {true, false}) {
+    HWND ruler = start();
+    click(grip(ruler), true);
+    settle();
+    key('Z');
+    HWND magnifier = program->window(L"LindrelZoomOut");
+    ASSERT_NE(magnifier, nullptr);
+    settle(500);
+    if (choose) {
+      clickOn(child(magnifier, L"ComboBox"));
+      for (int i = 0; i < 3; ++i) key(VK_DOWN);  // RGB
+      key(VK_RETURN);
+      settle(300);
+    }
+    EXPECT_EQ(textOf(child(magnifier, L"Edit", 0)), L"255,255,255");
+    click(grip(ruler), true);
+    settle();
+    key('E');
+    EXPECT_EQ(program->waitForExit(5000), 0u);
+  }
+}
+
 }  // namespace
 }  // namespace lindrel::e2e

@@ -2,7 +2,7 @@
 // boxes and bars, mixed with the magnifier's own keys (in its focused view or with the pen
 // held) and wheel turns over its view. After every recolour that brought no message, the
 // colour, the bars, the swatch and the code agree with what the boxes show; a recolour that
-// failed keeps the colour. No box ever shows a number above 255; the pointer and the sample
+// failed keeps the colour. No box ever shows a number beyond 0..255; the pointer and the sample
 // never leave the desktop and the zoom is always one of its steps.
 
 #include <cstdint>
@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/Text.h"
 #include "platform/sim/SimWindow.h"
 #include "tests/fuzz/PickerWorld.h"
 
@@ -23,13 +22,12 @@ namespace platform = lindrel::platform;
 void checkAgreement(MagnifierWindow& m) {
   int v[3];
   for (const Channel c : lindrel::kChannels) {
-    const std::string box = m.channelBox(c).text();
-    const int value = box.empty() ? 0 : platform::text::toInteger16(box);
-    if (value < 0 || value > 255 || m.channelBar(c).value() != value) std::abort();
-    v[static_cast<int>(c)] = value;
+    const auto reading = lindrel::readChannelBox(m.channelBox(c).text());
+    if (!reading || reading->shown || m.channelBar(c).value() != reading->value) std::abort();
+    v[static_cast<int>(c)] = reading->value;
   }
-  const auto colour = static_cast<platform::Colour>(v[0] + 256 * v[1] + 65536 * v[2]);
-  if (m.colour() != colour || m.swatch().backColor() != colour) std::abort();
+  const platform::Colour colour = platform::rgb(v[0], v[1], v[2]);
+  if (m.model().colour() != colour || m.swatch().backColour() != colour) std::abort();
   // The HTML notation is selected: #RRGGBB of the boxes.
   char code[8];
   std::snprintf(code, sizeof code, "#%02X%02X%02X", v[0], v[1], v[2]);
@@ -46,9 +44,8 @@ platform::Point centreOf(MagnifierWindow& m, Control& control) {
 
 void checkOnTheDesktop(platform::sim::SimPlatform& sim, MagnifierWindow& m) {
   const platform::Rect desktop = sim.virtualDesktop();
-  const platform::Point sample = m.viewLayout().sample();
-  if (!desktop.contains(sim.cursor()) || !desktop.contains(sample)) std::abort();
-  if (!lindrel::magnified::isZoomStep(m.zoom())) std::abort();
+  if (!desktop.contains(sim.cursor()) || (m.model().sample() && !desktop.contains(*m.model().sample()))) std::abort();
+  if (!lindrel::magnified::isZoomStep(m.model().zoom())) std::abort();
 }
 
 constexpr platform::Key kMagnifierKeys[] = {platform::Key::Left,   platform::Key::Up,    platform::Key::Right,
@@ -62,9 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto& sim = world.sim;
   MagnifierWindow& m = world.app.magnifier();
   // The same start for every input: HTML notation, all three boxes at 255.
-  m.notationList().setListIndex(static_cast<int>(lindrel::colour_code::Notation::Html));
-  for (const Channel c : lindrel::kChannels) m.channelBox(c).setText("255");
-  sim.dragThumb(m.channelBar(Channel::Red), 255);
+  sim.choose(m.notationList(), static_cast<int>(lindrel::colour_code::Notation::Html));
+  for (const Channel c : lindrel::kChannels) sim.edit(m.channelBox(c), "255");
 
   static const char kPaste[] = "0123456789 -+.e,x#";
   for (std::size_t i = 0; i + 2 <= size;) {
@@ -72,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t arg = data[i++];
     const Channel channel = lindrel::kChannels[op / 6 % 3];
     platform::TextBox& box = m.channelBox(channel);
-    const platform::Colour before = m.colour();
+    const platform::Colour before = m.model().colour();
     sim.forgetRecords();
     const char key = static_cast<char>(arg);
     bool recoloured = false;
@@ -119,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (!recoloured) continue;
     if (!world.messageShown()) checkAgreement(m);
-    else if (m.colour() != before) std::abort();
+    else if (m.model().colour() != before) std::abort();
   }
   return 0;
 }

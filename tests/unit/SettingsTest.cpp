@@ -1,228 +1,130 @@
-// What the program keeps between runs: written as the user changes it, at most once a second
-// and at once on the way out, read back at the next start, and never trusted blindly.
+// What the program keeps between runs: every stored value read back, never trusted blindly,
+// and written as the user changes it, at most once a second, retried after a failure; two
+// copies at once each write their own changes.
 
-#include "picker/MagnifierWindow.h"
 #include "settings/Settings.h"
-#include "tests/unit/SimApp.h"
+#include "tests/unit/SimProgram.h"
 
 namespace lindrel::testing {
 namespace {
 
-using colour_code::Notation;
 using platform::Key;
-using platform::MouseButton;
+using platform::StoredValue;
+using platform::StoredValues;
 using platform::sim::Monitor;
-using platform::sim::Registry;
-using platform::sim::RegistryValue;
-using platform::sim::SimConfig;
 
-const platform::sim::RegistryPath kKey{static_cast<std::uintptr_t>(platform::kHkeyCurrentUser), "software\\lindrel"};
-
-RegistryValue pair(std::int32_t x, std::int32_t y) {
-  RegistryValue value{platform::kRegBinary, {}};
-  for (const std::int32_t n : {x, y}) {
-    for (int shift = 0; shift < 32; shift += 8) value.data.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(n) >> shift));
-  }
+StoredValue number(std::uint32_t value) {
+  return {StoredValue::Kind::Number, {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+                                      static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)}};
+}
+StoredValue pair(std::int32_t x, std::int32_t y) {
+  StoredValue value{StoredValue::Kind::Bytes, number(static_cast<std::uint32_t>(x)).bytes};
+  const auto second = number(static_cast<std::uint32_t>(y)).bytes;
+  value.bytes.insert(value.bytes.end(), second.begin(), second.end());
   return value;
 }
 
-// A start of the program on a desktop whose registry another run left.
-struct Launch {
-  explicit Launch(SimConfig config, const std::function<void(SimPlatform&)>& before = nullptr)
-      : sim(std::move(config)), app(sim) {
-    if (before) before(sim);
-    app.start();
-  }
-  Rect ruler() { return dynamic_cast<SimWindow&>(app.ruler().window()).screenRect(); }
-  Rect magnifier() { return dynamic_cast<SimWindow&>(*app.magnifier().window()).screenRect(); }
-  // Right-clicks on the ruler and follows the captions to a menu item.
-  void choose(std::vector<std::string> path) {
-    sim.onPopupMenu = [path](const platform::sim::PopupRecord&) { return path; };
-    const Rect r = ruler();
-    sim.click(MouseButton::Right, Point{r.left + 20, r.top + 20});
-    sim.onPopupMenu = nullptr;
-  }
-  void openMagnifier() { choose({"放大取色(&Z)"}); }
-  std::optional<RegistryValue> kept(const std::string& name) {
-    const auto key = sim.registry().find(kKey);
-    if (key == sim.registry().end() || key->second.count(name) == 0) return std::nullopt;
-    return key->second.at(name);
-  }
-
-  SimPlatform sim;
-  Application app;
-};
-
-SimConfig desktop(Registry registry = {}, std::vector<Monitor> monitors = {Monitor{Rect{0, 0, 1280, 800}, true}}) {
-  SimConfig config;
-  config.monitors = std::move(monitors);
-  config.registry = std::move(registry);
-  config.pointer = Point{600, 400};
-  return config;
+// Kept: a vertical strip at 300 DPI at (100, 50), 90 by 400; the magnifier at (700, 300) in
+// HSV, #123456 taken last and #00FF00 before it, at 16x, averaging 5x5.
+StoredValues kept() {
+  return {{"rulerposition", pair(100, 50)},      {"rulersize", pair(90, 400)},
+          {"rulerorientation", number(1)},       {"rulerunit", number(3)},
+          {"magnifierposition", pair(700, 300)}, {"magnifiernotation", number(7)},
+          {"magnifierhistory", pair(0x563412, 0x00FF00)}, {"magnifierzoom", number(16)},
+          {"magnifiersampling", number(2)}};
 }
 
-constexpr Rect kFirstStart{320, 366, 960, 433};
-
-TEST(KeptSettings, EverySettingComesBackAtTheNextStartAlsoOnAScaledMonitorAndOnlyTheProgramsKeyIsWritten) {
-  const std::vector<Monitor> monitors{Monitor{Rect{0, 0, 1280, 800}, true, 96},
-                                      Monitor{Rect{-2560, 0, 0, 1600}, false, 192}};
-  Launch first(desktop({}, monitors));
-  first.sim.drag(Point{600, 390}, Point{-1200, 300}, 50);  // onto the 200 % monitor
-  first.sim.doubleClick(Point{-1200, 300});
-  first.choose({"单位设置(&W)", "厘米(&C)", "300 DPI"});
-  first.openMagnifier();
-  first.sim.moveWindow(*first.app.magnifier().window(), Point{200, 150});
-  first.sim.choose(first.app.magnifier().notationList(), static_cast<int>(Notation::Hsv));
-  first.sim.focus(&first.app.magnifier().magnifierView());
-  first.sim.onPopupMenu = [](const platform::sim::PopupRecord&) { return std::vector<std::string>{"3×3 平均(&3)"}; };
-  for (const Key key : {Key::Plus, Key::Plus, Key::ContextMenu}) first.sim.keyDown(key);
-  for (const char* code : {"#123456", "#654321"}) {
-    first.sim.edit(first.app.magnifier().codeBox(), code);
-    first.sim.press(first.app.magnifier().setButton());
-  }
-  const Rect ruler = first.ruler();
-  ASSERT_EQ(first.app.ruler().window().dpi(), 192);
-  first.choose({"退出程序(&E)"});
-  ASSERT_TRUE(first.sim.ended());
-  for (const auto& write : first.sim.registryWrites()) EXPECT_EQ(write.key, kKey);
-
-  Launch next(desktop(first.sim.registry(), monitors));
-  EXPECT_EQ(next.ruler(), ruler);
-  EXPECT_EQ(next.app.ruler().window().dpi(), 192);
-  EXPECT_EQ(next.app.ruler().state(), (RulerState{Orientation::Vertical, Unit::centimetres(Resolution::Dpi300)}));
-  next.openMagnifier();
-  EXPECT_EQ((Point{next.magnifier().left, next.magnifier().top}), (Point{200, 150}));
-  EXPECT_EQ(next.app.magnifier().notationList().listIndex(), static_cast<int>(Notation::Hsv));
-  EXPECT_EQ(next.app.magnifier().zoom(), 8);
-  EXPECT_EQ(next.app.magnifier().sampling(), magnified::Sampling::Average3x3);
-  EXPECT_EQ(next.app.magnifier().history(), (std::vector<platform::Colour>{platform::rgb(0x65, 0x43, 0x21),
-                                                                            platform::rgb(0x12, 0x34, 0x56)}));
-  EXPECT_TRUE(next.sim.messageBoxes().empty());
-}
-
-// Kept: a vertical strip at 300 DPI at (100, 50), 90 by 400; the magnifier at (700, 300) in HSV,
-// #123456 taken last and #00FF00 before it, at 16x, averaging 5x5.
-Registry keptRegistry() {
-  return Registry{{kKey,
-                   {{"rulerposition", pair(100, 50)},
-                    {"rulersize", pair(90, 400)},
-                    {"rulerorientation", RegistryValue::dword(1)},
-                    {"rulerunit", RegistryValue::dword(3)},
-                    {"magnifierposition", pair(700, 300)},
-                    {"magnifiernotation", RegistryValue::dword(7)},
-                    {"magnifierhistory", pair(0x563412, 0x00FF00)},
-                    {"magnifierzoom", RegistryValue::dword(16)},
-                    {"magnifiersampling", RegistryValue::dword(2)}}}};
-}
-
-// What a start shows.
-struct Shown {
-  Rect ruler;
-  RulerState state;
-  Point magnifier;
-  int notation;
-  std::vector<platform::Colour> history;
-  int zoom;
-  magnified::Sampling sampling;
-  friend bool operator==(const Shown&, const Shown&) = default;
-};
-
-struct CorruptCase {
-  const char* value;
-  RegistryValue data;
-  void (*expect)(Shown&, int verticalThickness);
-};
+const Settings kKept{RulerPlacement{Point{100, 50}, Point{90, 400},
+                                    RulerState{Orientation::Vertical, Unit::centimetres(Resolution::Dpi300)}},
+                     Point{700, 300}, colour_code::Notation::Hsv,
+                     {platform::rgb(0x12, 0x34, 0x56), platform::rgb(0, 0xFF, 0)}, 16, magnified::Sampling::Average5x5};
 
 TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvive) {
-  const Shown kept{Rect{100, 50, 190, 450}, RulerState{Orientation::Vertical, Unit::centimetres(Resolution::Dpi300)},
-                   Point{700, 300}, static_cast<int>(Notation::Hsv),
-                   {platform::rgb(0x12, 0x34, 0x56), platform::rgb(0, 0xFF, 0)}, 16, magnified::Sampling::Average5x5};
-  const auto centred = [](Shown& s, int) { s.ruler = Rect{595, 200, 685, 600}; };
-  const CorruptCase cases[] = {
-      {"", {}, [](Shown&, int) {}},
-      {"rulerposition", RegistryValue::dword(100), centred},
-      {"rulerposition", RegistryValue{platform::kRegBinary, std::vector<std::uint8_t>(9, 0)}, centred},
-      {"rulerposition", pair(5000, 5000), centred},  // on no monitor
-      {"rulerposition", pair(1260, 50), centred},    // 20 pixels on the monitor
-      {"rulersize", pair(-90, 400), [](Shown& s, int thickness) { s.ruler = Rect{100, 50, 100 + thickness, 690}; }},
-      {"rulersize", pair(33, 400), [](Shown& s, int thickness) { s.ruler = Rect{100, 50, 100 + thickness, 690}; }},
-      {"rulersize", pair(90, 801), [](Shown& s, int thickness) { s.ruler = Rect{100, 50, 100 + thickness, 690}; }},
-      {"rulerorientation", RegistryValue::dword(2), [](Shown& s, int) { s.state.orientation = Orientation::Horizontal; }},
-      {"rulerunit", RegistryValue::dword(6), [](Shown& s, int) { s.state.unit = Unit::pixels(); }},
-      {"rulerunit", RegistryValue{platform::kRegBinary, {2, 0, 0, 0}}, [](Shown& s, int) { s.state.unit = Unit::pixels(); }},
-      {"magnifierposition", pair(-9000, 300), [](Shown& s, int) { s.magnifier = Point{194, 50}; }},  // beside
-      {"magnifiernotation", RegistryValue::dword(0xFFFFFFFF), [](Shown& s, int) { s.notation = 0; }},
-      {"magnifierhistory", RegistryValue{platform::kRegBinary, std::vector<std::uint8_t>(5, 0)},
-       [](Shown& s, int) { s.history.clear(); }},
-      {"magnifierhistory", pair(0x563412, 0x1000000), [](Shown& s, int) { s.history.clear(); }},  // no colour
-      {"magnifierzoom", RegistryValue::dword(7), [](Shown& s, int) { s.zoom = 5; }},  // no zoom step
-      {"magnifiersampling", RegistryValue::dword(3), [](Shown& s, int) { s.sampling = magnified::Sampling::Point; }},
+  const StoredValue shortBytes{StoredValue::Kind::Bytes, {1, 2, 3}};
+  const std::tuple<const char*, StoredValue, void (*)(Settings&)> cases[] = {
+      {"rulerposition", number(100), [](Settings& s) { s.ruler.topLeft.reset(); }},
+      {"rulerposition", pair(INT32_MAX, 0), [](Settings& s) { s.ruler.topLeft.reset(); }},  // no room beside it
+      {"rulersize", pair(-90, 400), [](Settings& s) { s.ruler.size.reset(); }},
+      {"rulersize", pair(90, 40000), [](Settings& s) { s.ruler.size.reset(); }},
+      {"rulerorientation", number(2), [](Settings& s) { s.ruler.state.orientation = Orientation::Horizontal; }},
+      {"rulerunit", number(6), [](Settings& s) { s.ruler.state.unit = Unit::pixels(); }},
+      {"rulerunit", pair(3, 0), [](Settings& s) { s.ruler.state.unit = Unit::pixels(); }},  // another kind
+      {"magnifierposition", shortBytes, [](Settings& s) { s.magnifierTopLeft.reset(); }},
+      {"magnifiernotation", number(0xFFFFFFFF), [](Settings& s) { s.notation = colour_code::Notation::Html; }},
+      {"magnifierhistory", shortBytes, [](Settings& s) { s.history.clear(); }},
+      {"magnifierhistory", pair(0x563412, 0x1000000), [](Settings& s) { s.history.clear(); }},  // no colour
+      {"magnifierzoom", number(7), [](Settings& s) { s.zoom = 5; }},  // no zoom step
+      {"magnifiersampling", number(3), [](Settings& s) { s.sampling = magnified::Sampling::Point; }},
   };
-  for (const CorruptCase& c : cases) {
-    SCOPED_TRACE(std::string(c.value) + " of " + std::to_string(c.data.data.size()) + " bytes");
-    Registry registry = keptRegistry();
-    if (*c.value != '\0') registry[kKey][c.value] = c.data;
-    Launch run(desktop(registry));
-    run.openMagnifier();
-    Shown expected = kept;
-    c.expect(expected, run.app.ruler().defaultThicknessPixels(Orientation::Vertical));
-    EXPECT_EQ((Shown{run.ruler(), run.app.ruler().state(), Point{run.magnifier().left, run.magnifier().top},
-                     run.app.magnifier().notationList().listIndex(), run.app.magnifier().history(),
-                     run.app.magnifier().zoom(), run.app.magnifier().sampling()}),
-              expected);
-    EXPECT_TRUE(run.sim.messageBoxes().empty());
-    EXPECT_TRUE(run.sim.registryWrites().empty());
+  EXPECT_EQ(settingsFrom(kept()), kKept);
+  for (const auto& [name, value, expect] : cases) {
+    StoredValues values = kept();
+    values[name] = value;
+    Settings expected = kKept;
+    expect(expected);
+    EXPECT_EQ(settingsFrom(values), expected) << name;
   }
 }
 
-TEST(KeptSettings, APlaceWhereOnlyAnUnusedSizeWouldShowIsNotUsed) {
-  SimPlatform sim;
-  // Wider than the desktop, so not used; 100 pixels of it would show, none of a first start's strip.
-  const RulerStart start = RulerWindow::startFor(sim, RulerPlacement{Point{-1200, 50}, Point{1300, 90}, {}});
-  EXPECT_EQ(start.topLeft, std::nullopt);
-  EXPECT_EQ(start.size, std::nullopt);
+TEST(KeptSettings, AKeptPlaceIsUsedWhereTheStripShowsOnAMonitorAndAKeptSizeWhereItFits) {
+  const SimPlatform sim{SimConfig{{Monitor{Rect{0, 0, 1280, 800}, true}, Monitor{Rect{-2560, 0, 0, 1600}, false, 192}}}};
+  const std::tuple<Point, Point, bool, bool> cases[] = {
+      {{100, 50}, {90, 400}, true, true},
+      {{5000, 5000}, {90, 400}, false, true},  // on no monitor
+      {{1260, 50}, {90, 400}, false, true},    // 20 pixels on the monitor
+      {{100, 50}, {33, 400}, true, false},     // less than the least size
+      {{-2000, 50}, {40, 400}, true, false},   // 40 is less than the least at 200 %
+      {{-1200, 50}, {4000, 90}, true, false},  // wider than the desktop: a first start's strip shows there
+  };
+  for (const auto& [place, size, placeUsed, sizeUsed] : cases) {
+    const RulerStart start = RulerWindow::startFor(sim, RulerPlacement{place, size, {}});
+    EXPECT_EQ(start.topLeft.has_value(), placeUsed) << place.x << "," << place.y;
+    EXPECT_EQ(start.size.has_value(), sizeUsed) << size.x << "x" << size.y;
+  }
 }
 
 TEST(KeptSettings, ChangesWithinASecondMakeOneWriteAndNothingIsWrittenWhenNothingChangedOrWhileIdle) {
-  Launch run(desktop());
+  SimProgram run;
   run.sim.advance(60'000);
   for (int i = 0; i < 20; ++i) {
     run.sim.keyDown(Key::Right);
     run.sim.advance(45);
   }
-  EXPECT_EQ(run.sim.registryWrites().size(), 0u);
+  EXPECT_TRUE(run.sim.settings.writes.empty());
   run.sim.advance(100);
-  ASSERT_EQ(run.sim.registryWrites().size(), 1u);
-  EXPECT_EQ(run.sim.registryWrites()[0].value, pair(340, 366));
+  ASSERT_EQ(run.sim.settings.writes.size(), 1u);
+  EXPECT_EQ(run.sim.settings.writes[0].value, pair(340, 366));
   // The same unit again, a step there and back: nothing to write, then or later.
   run.choose({"单位设置(&W)", "像素(&P)"});
   run.sim.keyDown(Key::Left);
   run.sim.keyDown(Key::Right);
   run.sim.advance(60'000);
-  EXPECT_EQ(run.sim.registryWrites().size(), 1u);
+  EXPECT_EQ(run.sim.settings.writes.size(), 1u);
 }
 
-TEST(KeptSettings, AKeyThatCannotBeOpenedOrWrittenIsAFirstStartAndTheWriteIsTriedAgainAtTheNextChange) {
-  Launch refused(desktop(keptRegistry()), [](SimPlatform& sim) {
-    sim.refuseKey = [](platform::Hkey, std::string_view) { return platform::kErrorAccessDenied; };
-  });
-  EXPECT_EQ(refused.ruler(), kFirstStart);
+TEST(KeptSettings, AStoreThatCannotBeOpenedOrWrittenIsAFirstStartAndTheWriteIsTriedAgainAtTheNextChange) {
+  SimConfig config;
+  config.settings = kept();
+  SimProgram refused(config, [](SimPlatform& sim) { sim.settings.refused = true; });
+  EXPECT_EQ(refused.ruler(), (Rect{320, 366, 960, 433}));
   refused.sim.keyDown(Key::Down);
   refused.sim.advance(1000);
-  refused.sim.refuseKey = nullptr;
-  refused.sim.setValueError = platform::kErrorAccessDenied;  // a full hive
+  refused.sim.settings.refused = false;
+  refused.sim.settings.writesFail = true;  // a full hive
   refused.sim.keyDown(Key::Down);
   refused.sim.advance(1000);
-  EXPECT_EQ(refused.kept("rulerposition"), pair(100, 50));
-  refused.sim.setValueError = platform::kErrorSuccess;
+  EXPECT_EQ(refused.sim.settings.values.at("rulerposition"), pair(100, 50));
+  refused.sim.settings.writesFail = false;
   refused.sim.keyDown(Key::Down);
   refused.sim.advance(1000);
-  EXPECT_EQ(refused.kept("rulerposition"), pair(320, 369));
-  EXPECT_TRUE(refused.sim.messageBoxes().empty());
+  EXPECT_EQ(refused.sim.settings.values.at("rulerposition"), pair(320, 369));
+  EXPECT_TRUE(refused.sim.messages().empty());
 }
 
 TEST(KeptSettings, TwoCopiesRunningAtOnceWriteOnlyTheirOwnChangesAndTheLastToWriteAValueWins) {
-  SimPlatform sim(desktop(keptRegistry()));
+  SimConfig config;
+  config.settings = kept();
+  SimPlatform sim(config);
   Application first(sim), second(sim);
   first.start();
   second.start();
@@ -232,25 +134,8 @@ TEST(KeptSettings, TwoCopiesRunningAtOnceWriteOnlyTheirOwnChangesAndTheLastToWri
   sim.advance(1000);
   sim.moveWindow(second.ruler().window(), Point{30, 40});
   sim.advance(1000);
-  Launch next(desktop(sim.registry()));
-  EXPECT_EQ(next.ruler(), (Rect{30, 40, 120, 440}));
-  EXPECT_EQ(next.app.ruler().state(), (RulerState{Orientation::Vertical, Unit::pixels()}));
-}
-
-TEST(KeptSettings, RestoringTheDefaultsGivesTheFirstStartsRulerAndForgetsTheMagnifiersPlaceButNotItsNotation) {
-  Launch run(desktop(keptRegistry()));
-  run.choose({"恢复默认(&R)"});
-  EXPECT_EQ(run.ruler(), kFirstStart);
-  EXPECT_EQ(run.app.ruler().state(), RulerState{});
-  run.openMagnifier();
-  EXPECT_EQ((Point{run.magnifier().left, run.magnifier().top}), (Point{964, 366}));  // beside the ruler
-  run.sim.advance(1000);
-  EXPECT_EQ(run.kept("magnifierposition"), std::nullopt);
-  EXPECT_EQ(run.kept("magnifiernotation"), RegistryValue::dword(7));
-
-  Launch next(desktop(run.sim.registry()));
-  EXPECT_EQ(next.ruler(), kFirstStart);
-  EXPECT_EQ(next.app.ruler().state(), RulerState{});
+  const Settings next = readSettings(sim.settings);
+  EXPECT_EQ(next.ruler, (RulerPlacement{Point{30, 40}, Point{90, 400}, RulerState{Orientation::Vertical, Unit::pixels()}}));
 }
 
 }  // namespace

@@ -1,0 +1,112 @@
+#include "ruler/RulerReadout.h"
+
+#include <algorithm>
+
+#include "text/Numbers.h"
+#include "ruler/RulerMeasures.h"
+
+namespace lindrel {
+namespace {
+
+using platform::Point;
+using Lines = std::vector<std::string>;
+
+Lines brokenBeforeBracket(const std::string& figure) {
+  const std::size_t bracket = figure.find(" (");
+  if (bracket == std::string::npos) return {figure};
+  return {figure.substr(0, bracket), figure.substr(bracket + 1)};
+}
+
+std::string pixelFigure(int pixels, int dpi) {
+  std::string figure = text::twoDecimals(pixels);
+  if (dpi == platform::kDesignDpi) return figure;
+  const double logical = static_cast<double>(pixels) * platform::kDesignDpi / dpi;
+  const double percent = 100.0 * dpi / platform::kDesignDpi;
+  return figure + " (" + text::twoDecimals(logical) + " @" + text::fixedDecimals(percent, 0) + "%)";
+}
+
+}  // namespace
+
+ReadoutTexts readoutTexts(Unit unit, Point sizePixels, int dpi) {
+  ReadoutTexts t;
+  t.unit = unit.centimetresAt ? infoOf(*unit.centimetresAt).readoutCaption : "单位:像素";
+  const std::size_t digit = t.unit.find_first_of("0123456789");
+  if (digit == std::string::npos) {
+    t.unitParts = {t.unit};
+  } else {
+    std::string first = t.unit.substr(0, digit);
+    while (!first.empty() && first.back() == ' ') first.pop_back();
+    t.unitParts = {first, t.unit.substr(digit)};
+  }
+  const auto figure = [&](int pixels) {
+    if (!unit.centimetresAt) return pixelFigure(pixels, dpi);
+    return text::twoDecimals(ruler_measures::centimetresIn(pixels, *unit.centimetresAt));
+  };
+  t.x = "X: " + figure(sizePixels.x);
+  t.y = "Y: " + figure(sizePixels.y);
+  for (const std::string* f : {&t.x, &t.y}) {
+    for (std::string& part : brokenBeforeBracket(*f)) t.figureParts.push_back(std::move(part));
+  }
+  return t;
+}
+
+std::vector<CornerLayout> cornerLayouts(const ReadoutTexts& t, bool horizontal) {
+  const std::string oneLine = t.unit + " | " + t.x + " " + t.y;
+  const Lines unitFigures{t.unit, t.x, t.y};
+  Lines partsFigures = t.unitParts;
+  partsFigures.push_back(t.x);
+  partsFigures.push_back(t.y);
+  Lines allParts = t.unitParts;
+  allParts.insert(allParts.end(), t.figureParts.begin(), t.figureParts.end());
+  std::vector<Lines> withUnit =
+      horizontal ? std::vector<Lines>{{oneLine}, {t.unit, t.x + " " + t.y}, unitFigures, partsFigures}
+                 : std::vector<Lines>{unitFigures, partsFigures, {oneLine}};
+  if (!horizontal && allParts != partsFigures) withUnit.insert(withUnit.begin() + 2, allParts);
+  const std::vector<Lines> figuresOnly =
+      horizontal ? std::vector<Lines>{{t.x + " " + t.y}, {t.x, t.y}} : std::vector<Lines>{{t.x, t.y}, {t.x + " " + t.y}};
+  std::vector<CornerLayout> layouts;
+  for (const Lines& lines : withUnit) {
+    if (horizontal) layouts.push_back({lines, true, true});
+    layouts.push_back({lines, true, false});
+  }
+  for (const Lines& lines : withUnit) layouts.push_back({lines, false, false});
+  for (const Lines& lines : figuresOnly) layouts.push_back({lines, false, false});
+  layouts.push_back({{horizontal ? t.x : t.y}, false, false});
+  layouts.push_back({{horizontal ? t.y : t.x}, false, false});
+  layouts.push_back({{}, false, false});
+  return layouts;
+}
+
+std::string joinLines(const Lines& lines) {
+  std::string joined;
+  for (const std::string& line : lines) joined += (joined.empty() ? "" : "\n") + line;
+  return joined;
+}
+
+Point cornerBlockSize(const CornerLayout& layout, const LabelMeasure& measure) {
+  const Point readout = layout.lines.empty() ? Point{} : measure.readout(joinLines(layout.lines));
+  if (!layout.credit) return readout;
+  const Point credit = measure.credit;
+  return layout.creditBeside ? Point{readout.x + measure.spacing + credit.x, std::max(readout.y, credit.y)}
+                             : Point{std::max(readout.x, credit.x), readout.y + credit.y};
+}
+
+CornerLabels placeCornerLabels(const ReadoutTexts& texts, bool horizontal, const platform::Rect& free,
+                               const LabelMeasure& measure) {
+  for (const CornerLayout& c : cornerLayouts(texts, horizontal)) {
+    const Point block = cornerBlockSize(c, measure);
+    if (!c.lines.empty() && (block.x > free.width() || block.y > free.height())) continue;
+    CornerLabels labels{joinLines(c.lines), {}, c.credit, {}};
+    const Point readout = c.lines.empty() ? Point{} : measure.readout(labels.readout);
+    const Point credit = measure.credit;
+    // Anchored in the bottom-right corner of the free area.
+    const int readoutBottom = c.credit && !c.creditBeside ? free.bottom - credit.y : free.bottom;
+    labels.readoutAt = {free.right - readout.x, readoutBottom - readout.y};
+    labels.creditAt = {c.creditBeside ? free.right - readout.x - measure.spacing - credit.x : free.right - credit.x,
+                       free.bottom - credit.y};
+    return labels;
+  }
+  return {};
+}
+
+}  // namespace lindrel
