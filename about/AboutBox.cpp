@@ -56,10 +56,10 @@ AboutBox::AboutBox(platform::Platform& platform) : platform_(platform) {}
 
 AboutBox::~AboutBox() = default;
 
-void AboutBox::showModal() {
+void AboutBox::showModal(const platform::Rect& onMonitorOf) {
   // It is modal: while it is up nothing else of the program can ask for it again.
   if (window_ != nullptr && window_->isOpen()) return;
-  load();
+  load(onMonitorOf);
   window_->showModal();
 }
 
@@ -67,8 +67,9 @@ void AboutBox::close() {
   if (window_ != nullptr) window_->close();
 }
 
-void AboutBox::load() {
+void AboutBox::load(const platform::Rect& onMonitorOf) {
   platform::WindowSpec design;
+  design.startNear = onMonitorOf;
   design.className = "LindrelAbout";
   // The window takes its caption when it is made, before anything is displayed.
   design.caption = "关于 " + std::string(AppInfo::kTitle);

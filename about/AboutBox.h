@@ -24,8 +24,9 @@ class AboutBox {
   AboutBox(const AboutBox&) = delete;
   AboutBox& operator=(const AboutBox&) = delete;
 
-  // Makes the window afresh, shows it modally and returns when it has been closed.
-  void showModal();
+  // Makes the window afresh on the monitor of an area (the ruler's), centred there at that
+  // monitor's DPI, shows it modally and returns when it has been closed.
+  void showModal(const platform::Rect& onMonitorOf);
   // Closes the window if it is open.
   void close();
   platform::Window* window() { return window_.get(); }
@@ -36,7 +37,7 @@ class AboutBox {
 
  private:
   // A new window with every control, in tab order, and their texts.
-  void load();
+  void load(const platform::Rect& onMonitorOf);
 
   platform::Platform& platform_;
   std::unique_ptr<platform::Window> window_;

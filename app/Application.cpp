@@ -15,10 +15,13 @@ Application::Application(platform::Platform& platform) : platform_(platform) {}
 Application::~Application() = default;
 
 void Application::start() {
-  const Settings kept = readSettings(platform_.settingsStore());
+  const StoredSettings stored = readSettings(platform_.settingsStore());
+  const Settings& kept = stored.settings;
   ruler_ = std::make_unique<RulerWindow>(platform_, kept.ruler);
-  ruler_->onContextMenu = [this](std::optional<platform::Point> at) { menu().popupOn(ruler_->window(), at); };
-  ruler_->start();
+  ruler_->onContextMenu = [this](std::optional<platform::Point> at) {
+    menu().popupOn(ruler_->window(), ruler_->state().unit, at);
+  };
+  ruler_->start(platform_.anotherCopyRuns());
   magnifier_ = std::make_unique<MagnifierWindow>(platform_);
   magnifier_->setPlace(kept.magnifierTopLeft);
   magnifier_->restore(kept.notation, kept.history, kept.zoom, kept.sampling);
@@ -29,7 +32,8 @@ void Application::start() {
         const PickerModel& picker = magnifier_->model();
         return Settings{ruler_->placement(), magnifier_->place(), picker.notation(), picker.history().colours(),
                         picker.zoom(), picker.sampling()};
-      });
+      },
+      stored.read);
   ruler_->onChange = [this] { settingsWriter_->changed(); };
   magnifier_->onChange = [this] { settingsWriter_->changed(); };
   ruler_->window().onSessionEnd = [this] { settingsWriter_->writeNow(); };
@@ -62,12 +66,14 @@ void Application::showAbout() {
   const platform::TopmostSuspended rulerBelow(ruler_->window());
   std::optional<platform::TopmostSuspended> magnifierBelow;
   if (magnifier_ != nullptr && magnifier_->isOpen()) magnifierBelow.emplace(*magnifier_->window());
-  about().showModal();
+  about().showModal(ruler_->window().rect());
 }
 
 void Application::restoreDefaults() {
-  magnifier_->setPlace(std::nullopt);
   ruler_->restoreFirstStart();  // tells the writer
+  // Where the user had put the magnifier is forgotten: it goes beside the ruler, now if open.
+  magnifier_->moveBeside(ruler_->window().rect());
+  magnifier_->setPlace(std::nullopt);
 }
 
 void Application::exit() {

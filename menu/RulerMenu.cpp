@@ -1,18 +1,24 @@
 #include "menu/RulerMenu.h"
 
+#include <memory>
 #include <utility>
 
 namespace lindrel {
 
-RulerMenu::RulerMenu(platform::Platform& platform, Commands commands) : commands_(std::move(commands)) {
+RulerMenu::RulerMenu(platform::Platform& platform, Commands commands)
+    : platform_(platform), commands_(std::move(commands)) {}
+
+platform::MenuItemSpec RulerMenu::tree(Unit inUse) {
   using platform::MenuItemSpec;
-  MenuItemSpec centimetres{"厘米(&C)", {}, {}};
+  const auto unitItem = [&](const char* caption, Unit unit) {
+    return MenuItemSpec{caption, [this, unit] { commands_.setUnit(unit); }, {}, unit == inUse, true};
+  };
+  MenuItemSpec centimetres{"厘米(&C)", {}, {}, inUse.centimetresAt.has_value(), true};
   for (const Resolution resolution : kResolutions) {
-    centimetres.children.push_back(MenuItemSpec{
-        infoOf(resolution).menuCaption, [this, resolution] { commands_.setUnit(Unit::centimetres(resolution)); }, {}});
+    centimetres.children.push_back(unitItem(infoOf(resolution).menuCaption, Unit::centimetres(resolution)));
   }
   MenuItemSpec units{"单位设置(&W)", {}, {}};
-  units.children.push_back(MenuItemSpec{"像素(&P)", [this] { commands_.setUnit(Unit::pixels()); }, {}});
+  units.children.push_back(unitItem("像素(&P)", Unit::pixels()));
   units.children.push_back(std::move(centimetres));
 
   const MenuItemSpec separator{"-", {}, {}};
@@ -25,9 +31,14 @@ RulerMenu::RulerMenu(platform::Platform& platform, Commands commands) : commands
   top.children.push_back(separator);
   top.children.push_back(MenuItemSpec{"恢复默认(&R)", [this] { commands_.restoreDefaults(); }, {}});
   top.children.push_back(MenuItemSpec{"退出程序(&E)", [this] { commands_.exit(); }, {}});
-  menu_ = platform.createMenu(top);
+  return top;
 }
 
-void RulerMenu::popupOn(platform::Window& window, std::optional<platform::Point> at) { window.popupMenu(*menu_, at); }
+void RulerMenu::popupOn(platform::Window& window, Unit inUse, std::optional<platform::Point> at) {
+  // Made for each popup, with the dot where the unit is now; it lives until the chosen
+  // command has run.
+  const std::unique_ptr<platform::Menu> menu = platform_.createMenu(tree(inUse));
+  window.popupMenu(*menu, at);
+}
 
 }  // namespace lindrel

@@ -3,7 +3,6 @@
 // and exit. It only says which command was chosen; the application decides what each one does.
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "platform/Platform.h"
@@ -25,11 +24,14 @@ class RulerMenu {
 
   // Pops the tree up on a window at a screen point (none: at the pointer); returns after the
   // chosen command ran.
-  void popupOn(platform::Window& window, std::optional<platform::Point> at = std::nullopt);
+  void popupOn(platform::Window& window, Unit inUse, std::optional<platform::Point> at = std::nullopt);
 
  private:
+  // The tree with a dot on the unit in use (and on 厘米 for any of its resolutions).
+  platform::MenuItemSpec tree(Unit inUse);
+
+  platform::Platform& platform_;
   Commands commands_;
-  std::unique_ptr<platform::Menu> menu_;
 };
 
 }  // namespace lindrel

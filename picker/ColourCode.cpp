@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -17,14 +18,13 @@ namespace {
 using platform::Colour;
 using platform::Result;
 
-CodeError codeErrorOf(text::NumberError error) {
-  return error == text::NumberError::OutOfRange ? CodeError::OutOfRange : CodeError::NotANumber;
-}
+using Problem = CodeError::Problem;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-std::string_view withoutLeadingBlanks(std::string_view s) {
+std::string_view trimmed(std::string_view s) {
   while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
   return s;
 }
 
@@ -35,101 +35,36 @@ bool startsWithAnyCase(std::string_view s, std::string_view prefix) {
          });
 }
 
-// One part of an RGB or rgb() code: a whole number, held to 0..255.
-Result<int, CodeError> channelPart(std::string_view part) {
-  const auto number = text::parseDecimal(part);
-  if (!number) return codeErrorOf(number.error());
-  return std::clamp(platform::roundHalfEven(std::clamp(*number, -1.0, 256.0)), 0, 255);
+bool endsWithAnyCase(std::string_view s, std::string_view suffix) {
+  return s.size() >= suffix.size() && startsWithAnyCase(s.substr(s.size() - suffix.size()), suffix);
 }
 
-Result<double, CodeError> decimalPart(std::string_view part) {
-  const auto number = text::parseDecimal(part);
-  if (!number) return codeErrorOf(number.error());
-  return *number;
-}
-
-// A percentage with or without its "%".
-Result<double, CodeError> percentPart(std::string_view part) {
-  while (!part.empty() && isBlank(part.back())) part.remove_suffix(1);
-  if (!part.empty() && part.back() == '%') part.remove_suffix(1);
-  return decimalPart(part);
-}
-
-// What a code written as a function ("rgb(" in any case, after blanks) holds up to its ")"
-// or the end; a text without the opening is taken whole.
-std::string_view insideForm(std::string_view typed, std::string_view opening) {
-  const std::string_view code = withoutLeadingBlanks(typed);
-  if (!startsWithAnyCase(code, opening)) return typed;
-  const std::string_view inside = code.substr(opening.size());
-  return inside.substr(0, inside.find(')'));
-}
-
-using ThreeParts = std::array<std::string_view, 3>;
-
-// The first three parts of a list: split at every comma, or, in a list without a comma, at
-// runs of blanks.
-Result<ThreeParts, CodeError> firstThreeParts(std::string_view list) {
-  ThreeParts parts;
-  std::size_t found = 0;
-  if (list.find(',') != std::string_view::npos) {
-    while (found < parts.size()) {
-      const std::size_t comma = list.find(',');
-      parts[found++] = list.substr(0, comma);
-      if (comma == std::string_view::npos) break;
-      list.remove_prefix(comma + 1);
+// Full-width ASCII (U+FF01 to U+FF5E: "，", "＃", "１") and the ideographic space as the ASCII
+// a Chinese input method stands them for.
+std::string asciiForms(std::string_view typed) {
+  std::string out;
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(typed[i + k]); };
+    if (i + 2 < typed.size() && byte(0) == 0xEF && (byte(1) == 0xBC || byte(1) == 0xBD) && (byte(2) & 0xC0) == 0x80) {
+      const unsigned point = 0xF000u | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
+      if (point >= 0xFF01 && point <= 0xFF5E) {
+        out += static_cast<char>(point - 0xFF01 + '!');
+        i += 2;
+        continue;
+      }
     }
-  } else {
-    for (list = withoutLeadingBlanks(list); found < parts.size() && !list.empty(); ++found) {
-      const std::size_t end = std::min(list.find(' '), list.find('\t'));
-      parts[found] = list.substr(0, end);
-      list = withoutLeadingBlanks(list.substr(std::min(end, list.size())));
+    if (i + 2 < typed.size() && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
+      out += ' ';
+      i += 2;
+      continue;
     }
+    out += typed[i];
   }
-  if (found < parts.size()) return CodeError::MissingParts;
-  return parts;
-}
-
-// Three parts read one way each into a colour; the first part that cannot be read says why.
-template <class Read, class Combine>
-ParsedColour threeParts(std::string_view list, Read read, Combine combine) {
-  const auto parts = firstThreeParts(list);
-  if (!parts) return parts.error();
-  std::array<double, 3> values{};
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    const auto value = read((*parts)[i]);
-    if (!value) return value.error();
-    values[i] = *value;
-  }
-  return combine(values);
-}
-
-ParsedColour parseRgbList(std::string_view list) {
-  return threeParts(list, channelPart, [](const std::array<double, 3>& v) {
-    return platform::rgb(static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]));
-  });
-}
-
-ParsedColour parseHueCode(HueModel model, std::string_view typed) {
-  const auto parts = firstThreeParts(insideForm(typed, model == HueModel::Hsl ? "hsl(" : "hsv("));
-  if (!parts) return parts.error();
-  const auto hue = decimalPart((*parts)[0]);
-  if (!hue) return hue.error();
-  const auto saturation = percentPart((*parts)[1]);
-  if (!saturation) return saturation.error();
-  const auto level = percentPart((*parts)[2]);
-  if (!level) return level.error();
-  return fromHueModel(model, *hue, *saturation, *level);
-}
-
-ParsedColour parseFloat(std::string_view typed) {
-  return threeParts(typed, decimalPart, [](const std::array<double, 3>& v) {
-    const auto channel = [](double part) { return static_cast<int>(std::round(std::clamp(part, 0.0, 1.0) * 255)); };
-    return platform::rgb(channel(v[0]), channel(v[1]), channel(v[2]));
-  });
+  return out;
 }
 
 // The characters of a text, each as its bytes.
-std::vector<std::string_view> characters(std::string_view text) {
+std::vector<std::string_view> charactersOf(std::string_view text) {
   std::vector<std::string_view> out;
   for (std::size_t i = 0; i < text.size();) {
     std::size_t next = i + 1;
@@ -140,36 +75,128 @@ std::vector<std::string_view> characters(std::string_view text) {
   return out;
 }
 
-int hexDigit(std::string_view character) {
-  if (character.size() != 1) return 0;
-  const char c = character[0];
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return 0;
+int hexDigit(std::string_view c) {
+  if (c.size() != 1) return -1;
+  if (c[0] >= '0' && c[0] <= '9') return c[0] - '0';
+  if (c[0] >= 'a' && c[0] <= 'f') return c[0] - 'a' + 10;
+  if (c[0] >= 'A' && c[0] <= 'F') return c[0] - 'A' + 10;
+  return -1;
 }
 
-// The last six characters as hexadecimal digits, BBGGRR (or RRGGBB when swapped in pairs);
-// a character that is not a digit counts as 0.
-Colour hexColour(std::string_view typed, bool html) {
-  std::vector<std::string_view> digits = characters(typed);
-  if (digits.size() > 6) digits.erase(digits.begin(), digits.end() - 6);
-  if (html) {
-    // "#" and the pairs swapped end for end, the last six of that: RRGGBB becomes BBGGRR.
-    const auto slice = [&](std::size_t from, std::size_t count) {
-      return std::vector<std::string_view>(digits.begin() + std::min(from, digits.size()),
-                                           digits.begin() + std::min(from + count, digits.size()));
-    };
-    std::vector<std::string_view> swapped{"#"};
-    for (const auto& piece : {slice(digits.size() - std::min<std::size_t>(2, digits.size()), 2), slice(2, 2), slice(0, 2)}) {
-      swapped.insert(swapped.end(), piece.begin(), piece.end());
-    }
-    if (swapped.size() > 6) swapped.erase(swapped.begin(), swapped.end() - 6);
-    digits = swapped;
+// The hexadecimal digits after an optional prefix, or why they are none.
+platform::Result<std::vector<int>, CodeError> hexDigits(Notation notation, std::string_view code,
+                                                         std::string_view prefix) {
+  const std::size_t skipped = startsWithAnyCase(code, prefix) ? charactersOf(prefix).size() : 0;
+  const std::vector<std::string_view> characters = charactersOf(code);
+  std::vector<int> digits;
+  for (std::size_t k = skipped; k < characters.size(); ++k) {
+    const int digit = hexDigit(characters[k]);
+    if (digit < 0) return CodeError{Problem::NotAHexDigit, notation, static_cast<int>(k + 1), std::string(characters[k])};
+    digits.push_back(digit);
   }
-  Colour value = 0;
-  for (const std::string_view digit : digits) value = value * 16 + static_cast<Colour>(hexDigit(digit));
-  return value;
+  return digits;
+}
+
+// #RGB, #RGBA, #RRGGBB and #RRGGBBAA, as CSS reads them; the alpha is ignored.
+ParsedColour parseHtml(Notation notation, std::string_view code) {
+  const auto digits = hexDigits(notation, code, "#");
+  if (!digits) return digits.error();
+  const std::vector<int>& d = *digits;
+  if (d.size() == 3 || d.size() == 4) return platform::rgb(d[0] * 17, d[1] * 17, d[2] * 17);
+  if (d.size() == 6 || d.size() == 8) return platform::rgb(d[0] * 16 + d[1], d[2] * 16 + d[3], d[4] * 16 + d[5]);
+  return CodeError{Problem::DigitCount, notation, static_cast<int>(d.size()), std::string(code)};
+}
+
+// BBGGRR as a number after the notation's prefix: up to eight digits, at most FFFFFF.
+ParsedColour parseBgr(Notation notation, std::string_view code, std::string_view prefix) {
+  const auto digits = hexDigits(notation, code, prefix);
+  if (!digits) return digits.error();
+  if (digits->empty() || digits->size() > 8) {
+    return CodeError{Problem::DigitCount, notation, static_cast<int>(digits->size()), std::string(code)};
+  }
+  std::uint32_t value = 0;
+  for (const int digit : *digits) value = value * 16 + static_cast<std::uint32_t>(digit);
+  if (value > 0xFFFFFF) return CodeError{Problem::TooLarge, notation, 1, std::string(code)};
+  return static_cast<Colour>(value);
+}
+
+// What a code written as a function ("rgb(" in any case) holds up to its ")" or the end; a
+// text without the opening is taken whole. An alpha after "/" is left out.
+std::string_view insideOf(std::string_view code, std::initializer_list<std::string_view> openings) {
+  for (const std::string_view opening : openings) {
+    if (startsWithAnyCase(code, opening)) {
+      code.remove_prefix(opening.size());
+      code = code.substr(0, code.find(')'));
+      break;
+    }
+  }
+  return code.substr(0, code.find('/'));
+}
+
+// The first three numbers of a list, separated by commas or, where there is none, by blanks.
+platform::Result<std::array<std::string_view, 3>, CodeError> firstThreeParts(Notation notation, std::string_view list) {
+  std::vector<std::string_view> parts;
+  if (list.find(',') != std::string_view::npos) {
+    for (std::size_t start = 0;;) {
+      const std::size_t comma = list.find(',', start);
+      parts.push_back(trimmed(list.substr(start, comma - start)));
+      if (comma == std::string_view::npos) break;
+      start = comma + 1;
+    }
+  } else {
+    for (list = trimmed(list); !list.empty(); list = trimmed(list.substr(std::min(list.size(), list.find_first_of(" \t"))))) {
+      parts.push_back(list.substr(0, list.find_first_of(" \t")));
+    }
+  }
+  if (parts.size() < 3) return CodeError{Problem::MissingParts, notation, static_cast<int>(parts.size()), {}};
+  for (int k = 0; k < 3; ++k) {
+    if (parts[static_cast<std::size_t>(k)].empty()) return CodeError{Problem::EmptyPart, notation, k + 1, {}};
+  }
+  return std::array<std::string_view, 3>{parts[0], parts[1], parts[2]};
+}
+
+// Three numbers, each read after a suffix it may carry ("%", "deg") is left out, into a colour.
+template <class Combine>
+ParsedColour threeNumbers(Notation notation, std::string_view list, std::array<std::string_view, 3> suffixes,
+                          Combine combine) {
+  const auto parts = firstThreeParts(notation, list);
+  if (!parts) return parts.error();
+  std::array<double, 3> values{};
+  for (std::size_t k = 0; k < 3; ++k) {
+    std::string_view part = (*parts)[k];
+    if (!suffixes[k].empty() && endsWithAnyCase(part, suffixes[k])) part = trimmed(part.substr(0, part.size() - suffixes[k].size()));
+    const auto number = text::parseDecimal(part);
+    if (!number) {
+      const Problem problem = number.error() == text::NumberError::OutOfRange ? Problem::TooLarge : Problem::NotANumber;
+      return CodeError{problem, notation, static_cast<int>(k + 1), std::string((*parts)[k])};
+    }
+    values[k] = *number;
+  }
+  return combine(values);
+}
+
+int channelPart(double value) { return std::clamp(platform::roundHalfEven(std::clamp(value, -1.0, 256.0)), 0, 255); }
+
+ParsedColour parseDecimal(Notation notation, std::string_view code) {
+  switch (notation) {
+    case Notation::CssHsl:
+    case Notation::Hsv: {
+      const HueModel model = notation == Notation::CssHsl ? HueModel::Hsl : HueModel::Hsv;
+      const auto inside = model == HueModel::Hsl ? insideOf(code, {"hsla(", "hsl("}) : insideOf(code, {"hsv("});
+      return threeNumbers(notation, inside, {"deg", "%", "%"}, [model](const std::array<double, 3>& v) {
+        return fromHueModel(model, v[0], v[1], v[2]);
+      });
+    }
+    case Notation::Float:
+      return threeNumbers(notation, insideOf(code, {}), {}, [](const std::array<double, 3>& v) {
+        const auto channel = [](double part) { return static_cast<int>(std::round(std::clamp(part, 0.0, 1.0) * 255)); };
+        return platform::rgb(channel(v[0]), channel(v[1]), channel(v[2]));
+      });
+    default:
+      return threeNumbers(notation, insideOf(code, {"rgba(", "rgb("}), {}, [](const std::array<double, 3>& v) {
+        return platform::rgb(channelPart(v[0]), channelPart(v[1]), channelPart(v[2]));
+      });
+  }
 }
 
 // A part in tenths as written: "136.5", or "81" for a whole number.
@@ -210,17 +237,22 @@ std::optional<Notation> notationNamedBy(std::string_view typed) {
     Notation notation;
   };
   static constexpr Prefix kPrefixes[] = {
-      {"#", Notation::Html},      {"&h", Notation::Vb},       {"$", Notation::Delphi}, {"0x", Notation::Cpp},
-      {"rgb(", Notation::CssRgb}, {"hsl(", Notation::CssHsl}, {"hsv(", Notation::Hsv},
+      {"#", Notation::Html},       {"&h", Notation::Vb},         {"$", Notation::Delphi},
+      {"0x", Notation::Cpp},       {"rgb", Notation::CssRgb},    {"hsl", Notation::CssHsl},
+      {"hsv(", Notation::Hsv},
   };
-  const std::string_view code = withoutLeadingBlanks(typed);
   for (const Prefix& prefix : kPrefixes) {
-    if (startsWithAnyCase(code, prefix.opening)) return prefix.notation;
+    if (startsWithAnyCase(typed, prefix.opening)) return prefix.notation;
   }
   return std::nullopt;
 }
 
 }  // namespace
+
+std::string nameOf(Notation notation) {
+  const std::string caption = captionOf(notation);
+  return caption.substr(0, caption.rfind(" 模式"));
+}
 
 const char* captionOf(Notation notation) {
   switch (notation) {
@@ -257,26 +289,21 @@ std::string format(Notation notation, Colour c) {
 }
 
 ParsedColour parse(Notation notation, std::string_view typed) {
+  const std::string ascii = asciiForms(typed);
+  const std::string_view code = trimmed(ascii);
   switch (notation) {
     case Notation::Html:
-    case Notation::HtmlLower: return hexColour(typed, true);
-    case Notation::Vb:
-    case Notation::Delphi:
-    case Notation::Cpp: return hexColour(typed, false);
-    case Notation::CssRgb: return parseRgbList(insideForm(typed, "rgb("));
-    case Notation::CssHsl: return parseHueCode(HueModel::Hsl, typed);
-    case Notation::Hsv: return parseHueCode(HueModel::Hsv, typed);
-    case Notation::Float: return parseFloat(typed);
-    case Notation::Rgb: break;
+    case Notation::HtmlLower: return parseHtml(notation, code);
+    case Notation::Vb: return parseBgr(notation, code, "&h");
+    case Notation::Delphi: return parseBgr(notation, code, "$");
+    case Notation::Cpp: return parseBgr(notation, code, "0x");
+    default: return parseDecimal(notation, code);
   }
-  // RGB: parts split at every comma only.
-  std::size_t commas = static_cast<std::size_t>(std::count(typed.begin(), typed.end(), ','));
-  if (commas < 2) return CodeError::MissingParts;
-  return parseRgbList(typed);
 }
 
 ParsedColour parseTyped(Notation selected, std::string_view typed) {
-  return parse(notationNamedBy(typed).value_or(selected), typed);
+  const std::string ascii = asciiForms(typed);
+  return parse(notationNamedBy(trimmed(ascii)).value_or(selected), typed);
 }
 
 }  // namespace lindrel::colour_code

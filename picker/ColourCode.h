@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Colour.h"
 #include "platform/Result.h"
@@ -26,28 +27,43 @@ const char* captionOf(Notation notation);
 // three; every code reads back as the same colour.
 std::string format(Notation notation, platform::Colour colour);
 
-// Why a typed code gives no colour.
-enum class CodeError {
-  MissingParts,  // fewer than three parts
-  NotANumber,    // a part that is no number
-  OutOfRange,    // a part beyond what a number can hold
+// The notation's short name, as a message names it: "HTML", "CSS rgb()", "浮点".
+std::string nameOf(Notation notation);
+
+// Why a typed code gives no colour, and where.
+struct CodeError {
+  enum class Problem {
+    MissingParts,   // fewer than three numbers
+    EmptyPart,      // a number left out between two commas
+    NotANumber,     // a part that is no number
+    TooLarge,       // a number beyond what can be held, or a hexadecimal value above FFFFFF
+    DigitCount,     // a hexadecimal code of a length no colour has
+    NotAHexDigit,   // a character of a hexadecimal code that is no hexadecimal digit
+  };
+  Problem problem;
+  Notation notation;  // the notation the code was read in
+  int at = 0;         // which number (from 1), or which character of the code (from 1)
+  std::string what;   // that number or character, as typed
+  friend bool operator==(const CodeError&, const CodeError&) = default;
 };
 
 using ParsedColour = platform::Result<platform::Colour, CodeError>;
 
-// Reads a typed code in a notation. In the hexadecimal notations the last six characters
-// count and anything that is not a hexadecimal digit counts as 0. In RGB the first three
-// comma-separated parts count, each held to 0..255.
-// The rgb(), hsl(), hsv() and float codes are read with or without their "name(" (any case)
-// and ")", and anything after the ")" is ignored. Their first three parts count, separated
-// by commas or, in a text without a comma, by blanks. rgb() parts are whole numbers as in
-// RGB; the others may have any number of decimals or none. A hue wraps into 0..360 degrees,
-// a percentage ("%" optional) is held to 0..100 and a float part to 0..1.
+// Reads a typed code in a notation, as a user means it. Full-width characters, as a Chinese
+// input method types them ("，", "＃", "１８"), read as their ASCII forms.
+// HTML: "#RGB", "#RRGGBB", and with alpha "#RGBA", "#RRGGBBAA" (the alpha is ignored), the
+// "#" optional. VB, Delphi and C++: their prefix optional, then up to eight hexadecimal
+// digits of a value no greater than FFFFFF (BBGGRR).
+// RGB, and rgb(), hsl(), hsv() and float codes with or without "rgb(" ("rgba(", "hsla(")
+// and ")": the first three numbers count, separated by commas or, where there is no comma,
+// by blanks; an alpha after "/" or as a fourth number is ignored. RGB and rgb() numbers are
+// held to 0..255 and rounded; a hue wraps into 0..360 degrees ("deg" optional), a
+// percentage ("%" optional) is held to 0..100, a float to 0..1.
 ParsedColour parse(Notation notation, std::string_view typed);
 
 // Reads a typed code in the notation its start names, whatever notation is selected: "#"
-// (HTML), "&h" (VB), "$" (Delphi), "0x" (C++), "rgb(", "hsl(" or "hsv(", in any case and
-// after any blanks. A code without one of these is read in the selected notation.
+// (HTML), "&h" (VB), "$" (Delphi), "0x" (C++), "rgb(", "rgba(", "hsl(", "hsla(" or "hsv(", in
+// any case and after any blanks. A code without one of these is read in the selected notation.
 ParsedColour parseTyped(Notation selected, std::string_view typed);
 
 }  // namespace lindrel::colour_code

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "picker/Contrast.h"
+#include "picker/Placement.h"
 
 namespace lindrel {
 namespace {
@@ -50,14 +51,27 @@ Colour outlineFor(Colour colour) {
                                                                                                    : platform::kWhite;
 }
 
-std::string_view messageFor(colour_code::CodeError error) {
-  switch (error) {
-    case colour_code::CodeError::MissingParts: return "Subscript out of range";
-    case colour_code::CodeError::OutOfRange: return "Overflow";
-    case colour_code::CodeError::NotANumber: break;
+// What is wrong with a typed code, naming the notation and the number or character.
+std::string messageFor(const colour_code::CodeError& error, std::string_view typed) {
+  using Problem = colour_code::CodeError::Problem;
+  const std::string name = colour_code::nameOf(error.notation);
+  const std::string example = colour_code::format(error.notation, platform::rgb(18, 171, 60));
+  const std::string quoted = "「" + std::string(typed) + "」", at = std::to_string(error.at);
+  const bool bgr = error.notation == Notation::Vb || error.notation == Notation::Delphi || error.notation == Notation::Cpp;
+  switch (error.problem) {
+    case Problem::MissingParts: return name + " 代码需要三个数，用逗号分开：" + example;
+    case Problem::EmptyPart: return quoted + "的第 " + at + " 个数是空的";
+    case Problem::NotANumber: return quoted + "的第 " + at + " 个数不是数：" + error.what;
+    case Problem::TooLarge:
+      return bgr ? name + " 代码的值不能大于 FFFFFF：" + example : quoted + "的第 " + at + " 个数太大：" + error.what;
+    case Problem::DigitCount:
+      return name + (bgr ? " 代码需要 1 到 8 位十六进制数字：" : " 代码需要 3、4、6 或 8 位十六进制数字：") + example;
+    case Problem::NotAHexDigit: break;
   }
-  return "Type mismatch";
+  return quoted + "的第 " + at + " 个字符「" + error.what + "」不是十六进制数字";
 }
+
+constexpr const char* kClipboardHeld = "剪贴板正被其他程序使用，未能复制";
 
 bool isChannelBoxCharacter(char16_t c) { return c == u'\b' || (c >= u'0' && c <= u'9'); }
 
@@ -86,6 +100,10 @@ void MagnifierWindow::open(const Rect& beside) {
   window_->show(atPlace ? *place_ : placeBeside(beside));
 }
 
+void MagnifierWindow::moveBeside(const Rect& area) {
+  if (isOpen()) window_->move(placeBeside(area));
+}
+
 void MagnifierWindow::restore(Notation notation, const std::vector<Colour>& history, int zoom, Sampling sampling) {
   model_.setNotation(notation);
   model_.restoreHistory(history);
@@ -94,15 +112,12 @@ void MagnifierWindow::restore(Notation notation, const std::vector<Colour>& hist
 }
 
 Point MagnifierWindow::placeBeside(const Rect& area) const {
-  constexpr int kGapPixels = 4;
-  const Rect monitor = platform_.monitorArea(area);
-  const int w = window_->rect().width(), h = window_->rect().height();
-  const auto onMonitorX = [&](int x) { return std::max(monitor.left, std::min(x, monitor.right - w)); };
-  const auto onMonitorY = [&](int y) { return std::max(monitor.top, std::min(y, monitor.bottom - h)); };
-  if (area.bottom + kGapPixels + h <= monitor.bottom) return {onMonitorX(area.left), area.bottom + kGapPixels};
-  if (area.top - kGapPixels - h >= monitor.top) return {onMonitorX(area.left), area.top - kGapPixels - h};
-  const bool right = monitor.right - area.right >= area.left - monitor.left;
-  return {onMonitorX(right ? area.right + kGapPixels : area.left - kGapPixels - w), onMonitorY(area.top)};
+  // The area's monitor first, then the others.
+  std::vector<Rect> monitors{platform_.monitorArea(area)};
+  for (const Rect& m : platform_.monitors()) {
+    if (m != monitors.front()) monitors.push_back(m);
+  }
+  return placement::besideArea(area, window_->rect().size(), monitors);
 }
 
 // A new window with every control at its design value, on the monitor of an area; the
@@ -170,8 +185,20 @@ void MagnifierWindow::wireControls() {
   c.magnifierView->onWheel = [this](int notches) { zoomBy(notches); };
   window_->onKeyPreview = [this](platform::Key key, platform::Modifiers modifiers) { return previewKey(key, modifiers); };
   for (std::size_t slot = 0; slot < ColourHistory::kCapacity; ++slot) {
-    c.historySwatches[slot]->onMouseDown = [this, slot](const platform::MouseEvent& e) { historySwatchPressed(slot, e); };
+    c.historySwatches[slot]->onMouseDown = [this, slot](const platform::MouseEvent& e) {
+      swatchPressed(model_.history().colourAt(slot), e);
+    };
+    c.historySwatches[slot]->setTooltip("单击：取回此颜色；右键：复制其代码；Ctrl+单击：与它对比");
   }
+  c.partnerSwatch->onMouseDown = [this](const platform::MouseEvent& e) {
+    if (e.modifiers.ctrl && e.buttons.contains(platform::MouseButton::Left)) {
+      model_.unchoosePartner();
+      showContrast();
+    } else {
+      swatchPressed(model_.partner(), e);
+    }
+  };
+  c.partnerSwatch->setTooltip("对比色。单击：取回此颜色；右键：复制其代码；Ctrl+单击：改回最近的颜色");
   c.notationList->onSelect = [this] {
     const int chosen = notationList().selectedIndex();
     if (chosen < 0) return;
@@ -232,9 +259,7 @@ void MagnifierWindow::sampleWith(Sampling sampling) {
   changed();
 }
 
-void MagnifierWindow::showZoom() {
-  window_->setCaption(std::string(kTitle) + "  " + zoomText(model_.zoom(), model_.sampling()));
-}
+void MagnifierWindow::showZoom() { magnifierView().setCornerText(zoomText(model_.zoom(), model_.sampling())); }
 
 // ---- Sampling and the magnifier
 
@@ -365,6 +390,10 @@ bool MagnifierWindow::previewKey(platform::Key key, platform::Modifiers modifier
     if (plainArrow) movePointer(arrow);
     return plainArrow;
   }
+  if (key == platform::Key::Escape && !modifiers.ctrl && !modifiers.alt) {
+    window_->close();
+    return true;
+  }
   if (!magnifierView().hasFocus()) return false;
   if (plainArrow) {
     moveSample(arrow);
@@ -417,16 +446,11 @@ void MagnifierWindow::viewPressed(const platform::MouseEvent& event) {
 }
 
 void MagnifierWindow::popupViewMenu(std::optional<Point> at) {
-  if (!at) {
-    // From the keyboard: at the middle of the view.
-    const auto middle = [&](int from, int length) {
-      return platform::roundHalfEven((from + length / 2.0) * window_->dpi() / platform::kDesignDpi);
-    };
-    at = window_->rect().topLeft() + Point{middle(kView.left, kView.width()), middle(kView.top, kView.height())};
-  }
+  // From the keyboard: at the view's top-left, as a control's keyboard menu opens.
+  if (!at) at = magnifierView().screenOrigin();
   platform::MenuItemSpec menu;
   const auto sampleItem = [&](const char* caption, Sampling sampling) {
-    menu.children.push_back({caption, [this, sampling] { sampleWith(sampling); }, {}, sampling == model_.sampling()});
+    menu.children.push_back({caption, [this, sampling] { sampleWith(sampling); }, {}, sampling == model_.sampling(), true});
   };
   sampleItem("单点取色(&P)", Sampling::Point);
   sampleItem("3×3 平均(&3)", Sampling::Average3x3);
@@ -445,22 +469,24 @@ void MagnifierWindow::popupViewMenu(std::optional<Point> at) {
 void MagnifierWindow::copyCode() { copyToClipboard(codeBox().text()); }
 
 void MagnifierWindow::copyToClipboard(const std::string& text) {
-  if (!platform_.copyText(text)) platform_.showMessage("Can't open Clipboard");
+  if (!platform_.copyText(text)) platform_.showMessage(kClipboardHeld);
 }
 
 void MagnifierWindow::applyTypedCode() {
-  const colour_code::ParsedColour read = colour_code::parseTyped(model_.notation(), codeBox().text());
+  const std::string typed = codeBox().text();
+  const colour_code::ParsedColour read = colour_code::parseTyped(model_.notation(), typed);
   if (!read) {
-    const platform::TopmostSuspended whileTheMessageIsUp(*window_);
-    platform_.showMessage(messageFor(read.error()));
+    {
+      const platform::TopmostSuspended whileTheMessageIsUp(*window_);
+      platform_.showMessage(messageFor(read.error(), typed));
+    }
+    // The box shows the colour again: nothing was read.
+    codeBox().setText(model_.code());
     return;
   }
   model_.setColour(*read);
-  swatch().setBackColour(model_.colour());
-  for (const Channel c : kChannels) {
-    if (channelBar(c).value() != model_.channel(c)) channelBar(c).setValue(model_.channel(c));
-    showText(channelBox(c), std::to_string(model_.channel(c)));
-  }
+  // What the colour is, in the notation chosen: a copy copies that, not what was typed.
+  showColour();
   takeColour();
 }
 
@@ -471,8 +497,9 @@ void MagnifierWindow::channelBoxEdited(Channel channel) {
   const auto reading = readChannelBox(box.text());
   if (!reading) {
     // The text that could not be read goes, so the next edit starts from a colour again.
+    const std::string refused = box.text();
     box.setText(std::to_string(model_.channel(channel)));
-    platform_.showMessage("Type mismatch");
+    platform_.showMessage("「" + refused + "」不是 0 到 255 的数");
     return;
   }
   if (reading->shown) box.setText(*reading->shown);
@@ -516,8 +543,7 @@ void MagnifierWindow::showContrast() {
   showText(contrastBox(), model_.contrastText());
 }
 
-void MagnifierWindow::historySwatchPressed(std::size_t slot, const platform::MouseEvent& event) {
-  const std::optional<Colour> taken = model_.history().colourAt(slot);
+void MagnifierWindow::swatchPressed(std::optional<Colour> taken, const platform::MouseEvent& event) {
   if (!taken) return;
   if (event.buttons.contains(platform::MouseButton::Right)) {
     copyToClipboard(colour_code::format(model_.notation(), *taken));

@@ -29,6 +29,8 @@ class MagnifierWindow {
   // else beside an area of the screen (the ruler's) and wholly on its monitor, and shows it
   // with the colour it holds; returns at once. The model survives closing.
   void open(const platform::Rect& beside);
+  // An open window goes beside an area (the ruler's) by the rule an opening uses.
+  void moveBeside(const platform::Rect& area);
   // Null before the first opening; a closed window keeps its object until the next opening.
   platform::Window* window() { return window_.get(); }
   bool isOpen() const { return window_ != nullptr && window_->isOpen(); }
@@ -125,14 +127,13 @@ class MagnifierWindow {
   void sampleWith(magnified::Sampling sampling);
   // The choice of sampling and zoom, at the pointer or (none) at the view.
   void popupViewMenu(std::optional<platform::Point> at);
-  // The title, then the zoom and the sampling.
+  // The zoom and the sampling, in the view's corner.
   void showZoom();
-  // The caption and the view after the zoom or the sampling changed, when the window is open.
+  // The corner and the view after the zoom or the sampling changed, when the window is open.
   void showViewChoices();
   // The code, the bars, the boxes and the swatch from the model.
   void showColour();
-  // Below the area if there is room on its monitor, else above, else on the side with the
-  // most room; in screen pixels.
+  // Beside an area of the screen, wholly on a monitor, by placement::besideArea.
   platform::Point placeBeside(const platform::Rect& area) const;
   // The user changed a channel's box, or dragged its bar: the model, then everything else.
   void channelBoxEdited(Channel channel);
@@ -143,9 +144,10 @@ class MagnifierWindow {
   void takeColour();
   void showHistory();
   void showContrast();
-  // Left: the swatch's colour everywhere, the history as it was; Ctrl+left: the contrast is
-  // measured against its colour; right: its code is copied.
-  void historySwatchPressed(std::size_t slot, const platform::MouseEvent& event);
+  // A press on a history swatch or the partner's. Left: the swatch's colour everywhere, the
+  // history as it was; Ctrl+left: the contrast is measured against its colour (on the
+  // partner: against the newest other colour again); right: its code is copied.
+  void swatchPressed(std::optional<platform::Colour> colour, const platform::MouseEvent& event);
   // Puts a text on the clipboard; a clipboard another program keeps brings a message.
   void copyToClipboard(const std::string& text);
   void changed();

@@ -71,6 +71,8 @@ class PickerModel {
   std::optional<platform::Colour> partner() const;
   // A colour chosen as the partner; chosen again, the newest other colour is the partner again.
   void choosePartner(platform::Colour colour);
+  // The newest other colour is the partner again.
+  void unchoosePartner() { chosenPartner_.reset(); }
   // "4.49:1 AA", "7.12:1 AAA", "2.10:1" below AA for normal text, "—" with no partner.
   std::string contrastText() const;
 

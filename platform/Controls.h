@@ -165,7 +165,7 @@ class ScrollBar {
   virtual int value() const = 0;
   // Moves the bar, held to its range; raises no event.
   virtual void setValue(int value) = 0;
-  // The user dragged the thumb; value() is where it is now.
+  // The user moved the bar (its thumb, an arrow, the track, a key); value() is where it is now.
   std::function<void()> onUserChange;
 };
 
@@ -211,6 +211,13 @@ class PictureBox : public MouseHandlers {
   virtual void setBackColour(Colour colour) = 0;
   virtual void setPicture(Picture picture) = 0;
   virtual bool hasFocus() const = 0;
+  // Where the box's client area starts on the screen.
+  virtual Point screenOrigin() const = 0;
+  // A short text in the bottom-right corner, drawn on the screen only: the surface keeps what
+  // was drawn on it.
+  virtual void setCornerText(std::string_view text) = 0;
+  // What the box does, shown while the pointer rests on it.
+  virtual void setTooltip(std::string_view text) = 0;
   // The wheel turned with the pointer over the box: notches away from the user are positive.
   std::function<void(int notches)> onWheel;
 };
@@ -237,6 +244,7 @@ struct MenuItemSpec {
   std::function<void()> onClick;
   std::vector<MenuItemSpec> children;
   bool checked = false;  // a check mark beside the caption
+  bool radio = false;    // the mark is a dot: one of a group is chosen
 };
 
 class Menu {

@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 
+#include <algorithm>
 #include <exception>
 #include <string>
 
@@ -16,12 +17,13 @@ void Platform::dispatch(const std::function<void()>& handler) {
   showMessage(message);
 }
 
-bool Platform::showsOnAMonitor(const Rect& area) const {
+int Platform::shownReach(const Rect& area) const {
+  int reach = 0;
   for (const Rect& monitor : monitors()) {
     const Rect shown = intersect(area, monitor);
-    if (shown.width() >= kLeastVisiblePixels && shown.height() >= kLeastVisiblePixels) return true;
+    reach = std::max(reach, std::min(shown.width(), shown.height()));
   }
-  return false;
+  return reach;
 }
 
 }  // namespace lindrel::platform

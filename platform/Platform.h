@@ -68,8 +68,10 @@ class Platform {
   virtual int monitorDpi(const Rect& area) const = 0;
   // Every monitor there is now, in screen pixels.
   virtual std::vector<Rect> monitors() const = 0;
+  // The side of the largest square of an area that one monitor shows.
+  int shownReach(const Rect& area) const;
   // Whether kLeastVisiblePixels of an area, each way, lie on one of the monitors.
-  bool showsOnAMonitor(const Rect& area) const;
+  bool showsOnAMonitor(const Rect& area) const { return shownReach(area) >= kLeastVisiblePixels; }
   Rect monitorAt(Point p) const { return monitorArea(Rect::at(p, {1, 1})); }
 
   // Where the pointer is, and moving it there (held to the desktop).
@@ -99,6 +101,10 @@ class Platform {
   // Starts the program at the path with a normal, focused window and returns without
   // waiting; false when it cannot be started.
   virtual bool startProgram(std::string_view path) = 0;
+
+  // Whether another copy of the program was running in the user's session when this one
+  // first asked; the answer holds for the life of the process.
+  virtual bool anotherCopyRuns() = 0;
 
   // Ends the process at once.
   [[noreturn]] virtual void endProcess() = 0;

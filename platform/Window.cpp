@@ -20,8 +20,12 @@ void Window::setRect(const Rect& wanted) {
                                                 std::clamp(wanted.height(), 0, kMaxWindowPixels)});
   if (rect == rect_) return;
   const bool resized = rect.size() != rect_.size();
+  const Point clientBefore = clientSize();
   rect_ = rect;
-  if (resized) growSurfaceToClient();
+  if (resized) {
+    growSurfaceToClient();
+    refreshTextsCutBy(clientBefore);
+  }
   if (holds_ == 0 && shownRect_ != rect_) {
     shownRect_ = rect_;
     applyRect(rect_);
@@ -33,10 +37,12 @@ void Window::setRect(const Rect& wanted) {
 void Window::systemRect(const Rect& rect) {
   const bool resized = rect.size() != rect_.size();
   const bool changed = rect != rect_;
+  const Point clientBefore = clientSize();
   rect_ = rect;
   shownRect_ = rect;
   if (resized) {
     growSurfaceToClient();
+    refreshTextsCutBy(clientBefore);
     if (onResize) onResize();
   }
   if (changed && onRectChange) onRectChange(ChangedBy::System);
@@ -78,7 +84,7 @@ void Window::show(std::optional<Point> firstTopLeft) {
     if (firstTopLeft) {
       move(*firstTopLeft);
     } else {
-      centreOn(primaryScreenArea());
+      centreOn(monitorArea());
     }
   }
   showOnScreen();
@@ -122,14 +128,28 @@ void Window::drawLine(Point from, Point to) {
                       std::max(from.y, to.y) + 1});
 }
 
-void Window::drawText(Point at, std::string_view text) {
-  surfaceText(at, text, design_.foreColour);
-  invalidateArea(Rect::at(at, textExtent(design_.surfaceFont, text)));
+void Window::setTexts(std::vector<SurfaceText> texts) {
+  Rect changed;
+  for (const auto& list : {&texts_, &texts}) {
+    for (const SurfaceText& t : *list) changed = united(changed, t.rect);
+  }
+  texts_ = std::move(texts);
+  invalidateArea(changed);
 }
 
 Label& Window::addLabel(const LabelSpec& design) {
   labels_.push_back(std::make_unique<Label>(static_cast<LabelHost&>(*this), design, dpi_));
   return *labels_.back();
+}
+
+void Window::refreshTextsCutBy(Point clientBefore) {
+  // The system keeps what a smaller client still shows: a text the new edge cuts must go,
+  // and one the old edge cut must come.
+  const Point now = clientSize();
+  const auto fits = [](const SurfaceText& t, Point client) { return t.rect.right <= client.x && t.rect.bottom <= client.y; };
+  for (const SurfaceText& t : texts_) {
+    if (fits(t, clientBefore) != fits(t, now)) invalidateArea(t.rect);
+  }
 }
 
 void Window::addLine(const LineSpec& design) {

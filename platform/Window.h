@@ -81,8 +81,16 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   void clearSurface();
   // A line in the foreground colour, the end pixel left out.
   void drawLine(Point from, Point to);
-  // Text in the surface's font and the foreground colour, its top-left corner at a point.
-  void drawText(Point at, std::string_view text);
+  // Texts over the surface in its font and the foreground colour. Each shows while the
+  // client area reaches its right and bottom edges: the window grown past a text shows it,
+  // one that would cut it off leaves it out.
+  struct SurfaceText {
+    Rect rect;
+    std::string text;
+  };
+  void setTexts(std::vector<SurfaceText> texts);
+  const std::vector<SurfaceText>& texts() const { return texts_; }
+  Colour foreColour() const { return design_.foreColour; }
   Colour backColour() const { return design_.backColour; }
   // The surface's size: the largest client area the window has had, or more where
   // reserveSurface asked for it.
@@ -108,10 +116,10 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
 
   // ---- Life.
   // Shows the window without waiting. The first showing puts it at a top-left corner or
-  // centres it on the primary monitor, and runs its resize handling once, as every later
-  // size change does, so the window lays itself out for the size it is shown at.
+  // centres it on the monitor it was made on, and runs its resize handling once, as every
+  // later size change does, so the window lays itself out for the size it is shown at.
   void show(std::optional<Point> firstTopLeft = std::nullopt);
-  // Shows the window centred and waits until it has been closed.
+  // Shows the window centred on its monitor and waits until it has been closed.
   virtual void showModal() = 0;
   // The real window and its controls go; onClose runs.
   virtual void close() = 0;
@@ -152,13 +160,12 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   virtual void applyRect(const Rect& rect) = 0;
   // Makes the window visible, in front and active, with the keyboard where it belongs.
   virtual void showOnScreen() = 0;
-  // The primary monitor's area, in screen pixels.
-  virtual Rect primaryScreenArea() const = 0;
+  // The area of the monitor the window is on, in screen pixels.
+  virtual Rect monitorArea() const = 0;
   // Enlarges the surface to size, keeping its content; the new area takes the back colour.
   virtual void growSurface(Point size) = 0;
   virtual void clearSurfaceTo(Colour colour) = 0;
   virtual void surfaceLine(Point from, Point to, Colour colour) = 0;
-  virtual void surfaceText(Point at, std::string_view text, Colour colour) = 0;
   // One line of text in a font at the window's DPI.
   virtual Point textExtent(const FontSpec& font, std::string_view line) = 0;
   // The area of the client (in pixels) needs to be painted again.
@@ -187,6 +194,8 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   MouseElement& elementAt(Point client);
   void releaseHold();
   void growSurfaceToClient();
+  // Repaints the texts whose whole shows, or no longer shows, since the client's last size.
+  void refreshTextsCutBy(Point clientBefore);
   void layOutLines();
 
   WindowSpec design_;
@@ -197,6 +206,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   int holds_ = 0;
   bool shownOnce_ = false;
   Point surfaceSize_{};
+  std::vector<SurfaceText> texts_;
   std::vector<std::unique_ptr<Label>> labels_;
   std::vector<LineSpec> lineDesigns_;
   std::vector<Line> lines_;

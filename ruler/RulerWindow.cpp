@@ -23,6 +23,8 @@ constexpr int kLabelMargin = 5;
 constexpr int kNumberGap = 2;
 // Between the credit and the readout when they share a line.
 constexpr int kLabelSpacing = 8;
+// A copy started beside another one stands this far right and down of where it would be.
+constexpr int kAsideStep = 20;
 constexpr int kEdgeZoneIntervalMs = 100;
 constexpr const char* kSizeError = "App Size Error by:zyn";
 constexpr const char* kCredit = "Lindrel";
@@ -157,7 +159,7 @@ Point RulerWindow::firstStartSize(Orientation orientation, const Rect& monitor) 
   return Point{thickness, std::min(length, monitor.height())};
 }
 
-void RulerWindow::start() {
+void RulerWindow::start(bool besideAnotherCopy) {
   const Rect& monitor = start_.monitor;
   state_ = start_.state;
   const Point size = start_.size ? *start_.size : firstStartSize(state_.orientation, monitor);
@@ -168,9 +170,17 @@ void RulerWindow::start() {
     redrawScale();
     window_->setTopmost(true);
   }
-  window_->show(start_.topLeft ? *start_.topLeft
-                               : Point{monitor.left + (monitor.width() - size.x) / 2,
-                                       monitor.top + (monitor.height() - size.y) / 2});
+  Point topLeft = start_.topLeft ? *start_.topLeft
+                                 : Point{monitor.left + (monitor.width() - size.x) / 2,
+                                         monitor.top + (monitor.height() - size.y) / 2};
+  if (besideAnotherCopy) {
+    const int step = window_->scaled(kAsideStep);
+    const auto aside = [&](int from, int length, int low, int high) {
+      return from + step + length <= high || from - step < low ? from + step : from - step;
+    };
+    topLeft = {aside(topLeft.x, size.x, monitor.left, monitor.right), aside(topLeft.y, size.y, monitor.top, monitor.bottom)};
+  }
+  window_->show(topLeft);
 }
 
 void RulerWindow::restoreFirstStart() {
@@ -288,11 +298,14 @@ void RulerWindow::drawScale(int reach) {
     window_->drawLine(horizontal ? Point{tick.at, 0} : Point{0, tick.at},
                       horizontal ? Point{tick.at, tick.length} : Point{tick.length, tick.at});
   }
+  // The numbers go over the ticks, each only while the strip holds it whole.
   numberAreas_.clear();
+  std::vector<platform::Window::SurfaceText> numbers;
   for (const ScaleNumber& number : scale.numbers) {
-    window_->drawText(number.at, number.text);
     numberAreas_.push_back(Rect::at(number.at, measure(number.text)));
+    numbers.push_back({numberAreas_.back(), number.text});
   }
+  window_->setTexts(std::move(numbers));
   drawnReach_ = reach;
 }
 
@@ -376,7 +389,8 @@ void RulerWindow::showPointerFor(DragZone zone) {
 void RulerWindow::handlePress(const platform::MouseEvent& e) {
   if (e.buttons == MouseButton::Left) {
     // The zone is the one where the press happens, and holds until the release.
-    drag_ = Drag{zoneAt(e.screen), e.screen - window_->rect().topLeft(), window_->clientSize()};
+    const Rect& r = window_->rect();
+    drag_ = Drag{zoneAt(e.screen), e.screen - r.topLeft(), Point{r.right, r.bottom} - e.screen, window_->clientSize()};
     edgeZoneTimer_.setEnabled(false);
     showPointerFor(drag_->zone);
   } else if (e.buttons == MouseButton::Right) {
@@ -396,11 +410,13 @@ void RulerWindow::handleMouseMove(const platform::MouseEvent& e) {
     return;
   }
   if (e.buttons != MouseButton::Left) return;
+  // An edge keeps the distance to the pointer it had at the press.
   const Rect& r = window_->rect();
+  const Point reach = e.screen + drag_->grab - r.topLeft();
   switch (drag_->zone) {
-    case DragZone::RightEdge: resizeInGesture({e.screen.x - r.left, r.height()}); break;
-    case DragZone::BottomEdge: resizeInGesture({r.width(), e.screen.y - r.top}); break;
-    case DragZone::Corner: resizeInGesture(e.screen - r.topLeft()); break;
+    case DragZone::RightEdge: resizeInGesture({reach.x, r.height()}); break;
+    case DragZone::BottomEdge: resizeInGesture({r.width(), reach.y}); break;
+    case DragZone::Corner: resizeInGesture(reach); break;
     // The pressed point stays under the pointer, on any monitor of the desktop.
     case DragZone::Move: window_->move(e.screen - drag_->pressed); break;
     case DragZone::None: break;
@@ -426,8 +442,11 @@ void RulerWindow::handleKey(platform::Key key, platform::Modifiers modifiers) {
     // One press is one gesture: a size too small is refused and the size before it stays.
     drag_.reset();
     resizeInGesture(window_->rect().size() + step);
-  } else {
-    window_->move(window_->rect().topLeft() + step);
+  } else if (const Rect moved = window_->rect().movedBy(step);
+             platform_.showsOnAMonitor(moved) || platform_.shownReach(moved) > platform_.shownReach(window_->rect())) {
+    // The keys never take the strip off every monitor, out of reach; they bring back one a
+    // drag left mostly off.
+    window_->move(moved.topLeft());
   }
 }
 

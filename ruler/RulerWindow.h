@@ -46,8 +46,9 @@ class RulerWindow {
 
   // Start-up, topmost: as the strip was kept, and what was not kept as at a first start, a
   // horizontal pixel strip half as long as the monitor that holds the pointer, at the default
-  // thickness, centred on that monitor.
-  void start();
+  // thickness, centred on that monitor. Beside another copy of the program it starts a step
+  // right and down (left or up where the monitor ends), so the user sees it come.
+  void start(bool besideAnotherCopy = false);
   // The first start's strip again, on the monitor that holds the pointer.
   void restoreFirstStart();
   // How the strip lies now, as it is kept between runs.
@@ -83,6 +84,7 @@ class RulerWindow {
   struct Drag {
     DragZone zone;
     platform::Point pressed;    // from the strip's top-left
+    platform::Point grab;       // from the press to the strip's bottom-right corner
     platform::Point startSize;  // given back when the gesture is refused
   };
 

@@ -165,25 +165,42 @@ Settings settingsFrom(const platform::StoredValues& values) {
   return settings;
 }
 
-Settings readSettings(platform::SettingsStore& store) { return settingsFrom(store.readAll().value_or(platform::StoredValues{})); }
+StoredSettings readSettings(platform::SettingsStore& store) {
+  const std::optional<platform::StoredValues> values = store.readAll();
+  return {settingsFrom(values.value_or(platform::StoredValues{})), values.has_value()};
+}
 
-SettingsWriter::SettingsWriter(platform::SettingsStore& store, platform::Timer& timer, std::function<Settings()> current)
-    : store_(store), timer_(timer), current_(std::move(current)), held_(dataOf(current_())) {
+SettingsWriter::SettingsWriter(platform::SettingsStore& store, platform::Timer& timer, std::function<Settings()> current,
+                               bool storeWasRead)
+    : store_(store), timer_(timer), current_(std::move(current)) {
+  if (storeWasRead) held_ = dataOf(current_());
   timer_.setEnabled(false);
   timer_.setInterval(kGatherMs);
   timer_.onTimer = [this] { writeNow(); };
 }
 
 void SettingsWriter::changed() {
+  changedSinceWrite_ = true;
   // The first change after a quiet spell starts the second; a running one is not restarted.
   timer_.setEnabled(true);
 }
 
 void SettingsWriter::writeNow() {
   timer_.setEnabled(false);
+  // Not knowing what the store holds is no reason to write: the user's change is.
+  if (!held_ && !changedSinceWrite_) return;
   const std::vector<Stored> now = dataOf(current_());
+  bool failed = false;
   for (std::size_t i = 0; i < now.size(); ++i) {
-    if (now[i] != held_[i] && store_.write(kSettings[i].name, now[i])) held_[i] = now[i];
+    if (held_ && now[i] == (*held_)[i]) continue;
+    failed = !store_.write(kSettings[i].name, now[i]) || failed;
+  }
+  changedSinceWrite_ = false;
+  if (failed) {
+    held_.reset();
+    changedSinceWrite_ = true;  // the change is still to be written
+  } else {
+    held_ = now;
   }
 }
 

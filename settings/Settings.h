@@ -32,21 +32,29 @@ struct Settings {
 // The settings the values hold. A value that is missing, of another kind or size, or out of
 // range leaves its setting at the default.
 Settings settingsFrom(const platform::StoredValues& values);
-// What the store holds; a store that cannot be read is a first start.
-Settings readSettings(platform::SettingsStore& store);
+// What the store holds, and whether it could be read at all: a store that cannot be read
+// is a first start.
+struct StoredSettings {
+  Settings settings;
+  bool read = false;
+};
+StoredSettings readSettings(platform::SettingsStore& store);
 
 // Keeps the store up to date with the settings as they change: a change starts a second in
 // which every further change joins it, then each value that differs from what the store
 // holds is written. Nothing is written while nothing differs, and nothing runs while nothing
-// changes. A write that fails is tried again at the next change.
+// changes. Where what the store holds is not known (it could not be read at start, or a
+// write failed), the next write after a change writes every value, so the store never holds
+// one run's place beside another's size.
 class SettingsWriter {
  public:
   static constexpr int kGatherMs = 1000;
 
   // timer: one the writer may use alone, living as long as the writer. current: the settings
-  // as they are now. The store is taken to hold what they are when the writer is made (what
-  // start-up read and used), so a start by itself writes nothing.
-  SettingsWriter(platform::SettingsStore& store, platform::Timer& timer, std::function<Settings()> current);
+  // as they are now. When the store was read, it is taken to hold what they are when the
+  // writer is made (what start-up read and used), so a start by itself writes nothing.
+  SettingsWriter(platform::SettingsStore& store, platform::Timer& timer, std::function<Settings()> current,
+                 bool storeWasRead);
 
   // Something that is kept may have changed.
   void changed();
@@ -57,8 +65,9 @@ class SettingsWriter {
   platform::SettingsStore& store_;
   platform::Timer& timer_;
   std::function<Settings()> current_;
-  // What the store holds, as far as this program knows, value by value.
-  std::vector<std::optional<platform::StoredValue>> held_;
+  // What the store holds, value by value, as far as this program knows; none: not known.
+  std::optional<std::vector<std::optional<platform::StoredValue>>> held_;
+  bool changedSinceWrite_ = false;
 };
 
 }  // namespace lindrel

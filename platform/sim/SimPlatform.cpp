@@ -170,11 +170,7 @@ void SimPlatform::timerDestroyed(SimTimer* timer) {
 
 void SimPlatform::runPopup(SimWindow& owner, Menu& menu, std::optional<Point> at) {
   auto& tree = dynamic_cast<SimMenu&>(menu).top;
-  PopupRecord record{at.value_or(cursor_), {}, {}};
-  for (const MenuItemSpec& item : tree.children) {
-    record.captions.push_back(item.caption);
-    if (item.checked) record.checked.push_back(item.caption);
-  }
+  const PopupRecord record{at.value_or(cursor_), tree};
   // The menu takes the mouse: the press that opened it ends inside the menu.
   owner.loseMouse();
   capture_ = nullptr;
@@ -330,7 +326,13 @@ void SimPlatform::dragThumb(ScrollBar& bar, int value) {
   });
 }
 
-void SimPlatform::clickArrow(ScrollBar& bar, int delta) { bar.setValue(bar.value() + delta); }
+void SimPlatform::clickArrow(ScrollBar& bar, int delta) {
+  input([&] {
+    const int before = bar.value();
+    bar.setValue(before + delta);
+    if (bar.value() != before) dispatch([&] { if (bar.onUserChange) bar.onUserChange(); });
+  });
+}
 
 void SimPlatform::choose(ComboBox& list, int index) {
   input([&] {

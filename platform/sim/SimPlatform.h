@@ -39,11 +39,10 @@ struct SimConfig {
   Point pointer{};  // where the pointer is when the program starts
 };
 
-// One popup as the user saw it: the captions of the top level ("-" for separators).
+// One popup as the user saw it: where, and its items.
 struct PopupRecord {
   Point at;
-  std::vector<std::string> captions;
-  std::vector<std::string> checked;  // the captions with a check mark
+  const MenuItemSpec& menu;
 };
 
 // The settings store in memory: what it holds, and what was written to it.
@@ -88,6 +87,7 @@ class SimPlatform final : public Platform {
   std::optional<std::string> readSystemText(std::string_view, std::string_view) override { return std::nullopt; }
   bool fileExists(std::string_view) override { return false; }
   bool startProgram(std::string_view) override { return false; }
+  bool anotherCopyRuns() override { return anotherCopy; }
   [[noreturn]] void endProcess() override;
 
   // ---- Driving it, as a user would. Screen pixels. Each returns after the program's
@@ -137,6 +137,7 @@ class SimPlatform final : public Platform {
   std::optional<Colour> visiblePixel(Point p) const;
   SimSettingsStore settings;
   std::optional<std::string> clipboard;
+  bool anotherCopy = false;  // what anotherCopyRuns() answers
 
   // ---- Windows.
   Rect primaryScreen() const;

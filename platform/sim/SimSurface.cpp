@@ -29,7 +29,6 @@ void SimSurface::grow(Point size, Colour fill) {
 void SimSurface::clear(Colour colour) {
   pixels_.clear();
   fill_ = colour;
-  texts_.clear();
 }
 
 void SimSurface::set(Point p, Colour colour) {

@@ -1,5 +1,5 @@
 #pragma once
-// A pixel grid standing in for a surface's bitmap, with a log of the text drawn on it.
+// A pixel grid standing in for a surface's bitmap.
 
 #include <optional>
 #include <string>
@@ -9,12 +9,6 @@
 #include "platform/Geometry.h"
 
 namespace lindrel::platform::sim {
-
-struct TextRecord {
-  Point at;
-  std::string text;
-  friend bool operator==(const TextRecord&, const TextRecord&) = default;
-};
 
 class SimSurface {
  public:
@@ -29,9 +23,6 @@ class SimSurface {
   void fill(const Rect& area, Colour colour);
   std::optional<Colour> at(Point p) const;
 
-  void text(Point at, std::string text) { texts_.push_back(TextRecord{at, std::move(text)}); }
-  const std::vector<TextRecord>& texts() const { return texts_; }
-
  private:
   // A grid that is one colour throughout holds no pixels: large desktops cost nothing
   // until something is drawn on them.
@@ -40,7 +31,6 @@ class SimSurface {
   Point size_{};
   Colour fill_ = kBlack;  // every pixel's colour while none is held
   std::vector<Colour> pixels_;
-  std::vector<TextRecord> texts_;
 };
 
 }  // namespace lindrel::platform::sim

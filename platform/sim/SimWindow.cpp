@@ -93,6 +93,10 @@ void SimPictureBox::fillRects(std::span<const Rect> areas, Colour colour) {
 
 bool SimPictureBox::hasFocus() const { return sim_.focused() == this; }
 
+Point SimPictureBox::screenOrigin() const {
+  return const_cast<SimPictureBox*>(this)->ownerWindow().clientOrigin() + inner().topLeft();
+}
+
 void SimPictureBox::routed(MouseAction action, MouseButtons, Point) {
   if (action == MouseAction::Press && focusable_) sim_.focus(this);
 }
@@ -165,7 +169,7 @@ void SimWindow::showOnScreen() {
   sim_.activate(this);
 }
 
-Rect SimWindow::primaryScreenArea() const { return sim_.primaryScreen(); }
+Rect SimWindow::monitorArea() const { return sim_.monitorArea(screenRect_); }
 
 void SimWindow::showModal() {
   show();

@@ -125,6 +125,11 @@ class SimPictureBox final : public PictureBox, public SimChild {
   void setBackColour(Colour colour) override;
   void setPicture(Picture picture) override { picture_ = picture; }
   bool hasFocus() const override;
+  Point screenOrigin() const override;
+  void setCornerText(std::string_view text) override { cornerText_ = text; }
+  void setTooltip(std::string_view text) override { tooltip_ = text; }
+  const std::string& cornerText() const { return cornerText_; }
+  const std::string& tooltip() const { return tooltip_; }
   bool focusable() const { return focusable_; }
   Picture picture() const { return picture_; }
   const SimSurface& surface() const { return surface_; }
@@ -142,6 +147,7 @@ class SimPictureBox final : public PictureBox, public SimChild {
   Picture picture_;
   bool focusable_;
   SimSurface surface_;
+  std::string cornerText_, tooltip_;
 };
 
 class SimButton final : public Button, public SimChild {
@@ -211,11 +217,10 @@ class SimWindow final : public Window, public SimControl {
  protected:
   void applyRect(const Rect& rect) override;
   void showOnScreen() override;
-  Rect primaryScreenArea() const override;
+  Rect monitorArea() const override;
   void growSurface(Point size) override { surface_.grow(size, backColour()); }
   void clearSurfaceTo(Colour colour) override { surface_.clear(colour); }
   void surfaceLine(Point from, Point to, Colour colour) override;
-  void surfaceText(Point at, std::string_view text, Colour) override { surface_.text(at, std::string(text)); }
   Point textExtent(const FontSpec& font, std::string_view line) override;
   void invalidateArea(const Rect&) override {}
   void layOutChildrenAt(int dpi) override;

@@ -77,6 +77,13 @@ struct HandleTraits {
 };
 using KernelHandle = Scoped<HandleTraits>;
 
+struct ModuleTraits {
+  using Handle = HMODULE;
+  static HMODULE empty() { return nullptr; }
+  void close(HMODULE h) const { ::FreeLibrary(h); }
+};
+using ModuleHandle = Scoped<ModuleTraits>;
+
 // The DC of a WM_PAINT, from BeginPaint to EndPaint.
 class PaintDc {
  public:

@@ -80,16 +80,6 @@ void Surface::cover(const Rect& area) {
   reallocate(Point{grownLength(bitmapSize_.x, inside.right, size_.x), grownLength(bitmapSize_.y, inside.bottom, size_.y)});
 }
 
-void Surface::text(Point at, std::string_view utf8, Colour colour) {
-  const std::wstring w = wide(utf8);
-  SIZE extent{};
-  ::GetTextExtentPoint32W(dc_.get(), w.c_str(), static_cast<int>(w.size()), &extent);
-  // Glyphs may overhang their advance a little: a margin on each side.
-  cover(Rect{at.x - 4, at.y, at.x + extent.cx + 4, at.y + extent.cy});
-  ::SetTextColor(dc_.get(), colour);
-  ::TextOutW(dc_.get(), at.x, at.y, w.c_str(), static_cast<int>(w.size()));
-}
-
 void Surface::stretchFrom(HDC source, const Rect& from, const Rect& into) {
   cover(into);
   // Whole pixels, no blending: each source pixel becomes a block.

@@ -34,8 +34,6 @@ class Surface {
   void line(Point from, Point to, Colour color);
   // Makes the bitmap cover an area (clipped to the surface) before something draws there.
   void cover(const Rect& area);
-  // Text in the DC's font, its top-left corner at a point.
-  void text(Point at, std::string_view utf8, Colour colour);
   // Copies an area of another DC into an area of the surface, each source pixel a block.
   void stretchFrom(HDC source, const Rect& from, const Rect& into);
   // Fills areas with a colour.

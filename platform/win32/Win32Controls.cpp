@@ -11,6 +11,7 @@ namespace {
 
 constexpr wchar_t kPictureClass[] = L"LindrelPicture";
 constexpr int kComboListHeight = 160;  // pixels the open list of a drop-down takes
+constexpr int kButtonPictureSize = 20;  // a picture inside the border of a button 25 pixels high, at 96 DPI
 
 std::wstring windowText(HWND hwnd) {
   const int length = ::GetWindowTextLengthW(hwnd);
@@ -216,9 +217,9 @@ void Win32ScrollBar::scroll(WORD code) {
     default: return;
   }
   position = std::max(min_, std::min(max_, position));
+  if (position == info.nPos) return;  // the end of a drag, or an arrow at the end: no change
   ::SetScrollPos(hwnd_, SB_CTL, position, TRUE);
-  // Only dragging the thumb raises the event; arrows, the track and keys just move the bar.
-  if (code == SB_THUMBTRACK && onUserChange) onUserChange();
+  if (onUserChange) onUserChange();
 }
 
 // ---- Drop-down list
@@ -295,13 +296,7 @@ LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wPar
     case WM_PAINT: {
       const PaintDc dc(hwnd);
       self->repaintPending_ = false;
-      self->surface_->paint(dc.get(), dc.area(), self->backColour_);
-      // The focus mark goes on the screen only: the surface keeps what was drawn.
-      if (self->hasFocus()) {
-        RECT client{};
-        ::GetClientRect(hwnd, &client);
-        ::DrawFocusRect(dc.get(), &client);
-      }
+      self->paint(dc.get(), dc.area());
       return 0;
     }
     case WM_SETFOCUS:
@@ -325,6 +320,52 @@ LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wPar
   }
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
+
+RECT Win32PictureBox::cornerBox(HDC dc) const {
+  if (cornerText_.empty()) return RECT{};
+  SIZE text{};
+  ::GetTextExtentPoint32W(dc, cornerText_.c_str(), static_cast<int>(cornerText_.size()), &text);
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  const int margin = ::MulDiv(2, owner_.dpi(), kDesignDpi);
+  return RECT{client.right - text.cx - 2 * margin, client.bottom - text.cy, client.right, client.bottom};
+}
+
+void Win32PictureBox::paint(HDC dc, const RECT& area) {
+  // The corner text and the focus mark go on the screen only: the surface keeps what was
+  // drawn. The corner is left out of the copy, so the text never flickers over the picture.
+  const SelectGuard font(dc, owner_.platform().font(FontSpec{}, owner_.dpi()));
+  const RECT corner = cornerBox(dc);
+  if (!cornerText_.empty()) ::ExcludeClipRect(dc, corner.left, corner.top, corner.right, corner.bottom);
+  surface_->paint(dc, area, backColour_);
+  ::SelectClipRgn(dc, nullptr);
+  if (!cornerText_.empty()) {
+    ::SetBkColor(dc, kButtonFace);
+    ::SetTextColor(dc, kBlack);
+    ::ExtTextOutW(dc, corner.left + ::MulDiv(2, owner_.dpi(), kDesignDpi), corner.top, ETO_OPAQUE, &corner,
+                  cornerText_.c_str(), static_cast<UINT>(cornerText_.size()), nullptr);
+  }
+  if (hasFocus() && owner_.showsFocusMarks()) {
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    ::DrawFocusRect(dc, &client);
+  }
+}
+
+Point Win32PictureBox::screenOrigin() const {
+  POINT origin{0, 0};
+  ::ClientToScreen(hwnd_, &origin);
+  return Point{origin.x, origin.y};
+}
+
+void Win32PictureBox::setCornerText(std::string_view text) {
+  const std::wstring w = wide(text);
+  if (w == cornerText_) return;
+  cornerText_ = w;
+  invalidate(nullptr);
+}
+
+void Win32PictureBox::setTooltip(std::string_view text) { owner_.setTooltip(hwnd_, text); }
 
 void Win32PictureBox::invalidate(const RECT* area) {
   // Each invalidation is a call to the window system; once the whole box waits for its
@@ -367,8 +408,8 @@ void Win32PictureBox::fillRects(std::span<const Rect> areas, Colour colour) {
 }
 
 void Win32PictureBox::drawPicture() {
-  if (HICON icon = owner_.platform().icon(picture_)) {
-    const int size = ::MulDiv(32, owner_.dpi(), kDesignDpi);
+  const int size = ::MulDiv(32, owner_.dpi(), kDesignDpi);
+  if (HICON icon = owner_.platform().icon(picture_, size)) {
     surface_->cover(Rect{0, 0, size, size});
     ::DrawIconEx(surface_->dc(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
   }
@@ -377,18 +418,28 @@ void Win32PictureBox::drawPicture() {
 // ---- Button
 
 Win32Button::Win32Button(Win32Window& owner, int id, const ButtonSpec& design)
-    : Win32Child(owner, id), isDefault_(design.isDefault), isCancel_(design.isCancel) {
-  DWORD style = WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-  if (design.picture != Picture::None) style |= BS_ICON;
+    : Win32Child(owner, id), picture_(design.picture), isDefault_(design.isDefault), isCancel_(design.isCancel) {
+  const DWORD style = WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   create(L"BUTTON", wide(design.caption), style, 0, design.design);
-  setPicture(design.picture);
   subclass(procedure);
 }
 
 void Win32Button::setPicture(Picture picture) {
-  if (hwnd_ == nullptr) return;
-  ::SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(owner_.platform().icon(picture)));
-  ::InvalidateRect(hwnd_, nullptr, TRUE);
+  if (picture == picture_) return;
+  picture_ = picture;
+  if (hwnd_ != nullptr) ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32Button::paintWithPicture() {
+  // The button paints itself, then the picture goes over it, inside its border at its DPI.
+  // Not by BM_SETIMAGE: Wine's buttons copy each image given and keep every copy.
+  const PaintDc dc(hwnd_);
+  original(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT | PRF_ERASEBKGND);
+  const int size = scaledToDpi(kButtonPictureSize, owner_.dpi());
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  ::DrawIconEx(dc.get(), (client.right - size) / 2, (client.bottom - size) / 2, owner_.platform().icon(picture_, size),
+               size, size, 0, nullptr, DI_NORMAL);
 }
 
 void Win32Button::command(WORD code) {
@@ -407,6 +458,10 @@ LRESULT CALLBACK Win32Button::procedure(HWND hwnd, UINT message, WPARAM wParam, 
       self->hwnd_ = nullptr;
       return result;
     }
+    case WM_PAINT:
+      if (self->picture_ == Picture::None) break;
+      self->paintWithPicture();
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP: {

@@ -102,6 +102,9 @@ class Win32PictureBox final : public PictureBox, public Win32Child, public Mouse
   void setBackColour(Colour colour) override;
   void setPicture(Picture picture) override;
   bool hasFocus() const override { return hwnd_ != nullptr && ::GetFocus() == hwnd_; }
+  Point screenOrigin() const override;
+  void setCornerText(std::string_view text) override;
+  void setTooltip(std::string_view text) override;
   MouseHandlers& mouseHandlers() override { return *this; }
   Point mouseOrigin() const override { return Point{}; }
 
@@ -113,7 +116,11 @@ class Win32PictureBox final : public PictureBox, public Win32Child, public Mouse
   void growToClient();
   void drawPicture();
   void invalidate(const RECT* area);  // none: the whole box
+  void paint(HDC dc, const RECT& area);
+  // Where the corner text goes, in client pixels (empty without one).
+  RECT cornerBox(HDC dc) const;
   Colour backColour_;
+  std::wstring cornerText_;
   bool repaintPending_ = false;  // the whole box waits for its repaint
   Picture picture_;
   bool focusable_;
@@ -134,6 +141,8 @@ class Win32Button final : public Button, public Win32Child, public MouseElement 
 
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+  void paintWithPicture();
+  Picture picture_;
   bool isDefault_;
   bool isCancel_;
   MouseRouter router_;

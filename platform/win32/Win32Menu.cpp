@@ -9,18 +9,32 @@ Win32Menu::Win32Menu(const MenuItemSpec& top) : top_(build(top)) {}
 
 MenuHandle Win32Menu::build(const MenuItemSpec& item) {
   MenuHandle menu(::CreatePopupMenu());
+  UINT position = 0;
   for (const MenuItemSpec& child : item.children) {
-    if (child.caption == "-") {
-      ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    } else if (!child.children.empty()) {
-      MenuHandle sub = build(child);
-      // The parent destroys the submenu with itself once it holds it.
-      if (::AppendMenuW(menu.get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub.get()), wide(child.caption).c_str())) {
-        (void)sub.release();
-      }
-    } else {
+    std::wstring caption = wide(child.caption);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE;
+    info.fType = child.caption == "-" ? MFT_SEPARATOR : (child.radio ? MFT_RADIOCHECK : 0);
+    info.fState = child.checked ? MFS_CHECKED : MFS_UNCHECKED;
+    if (child.caption != "-") {
+      info.fMask |= MIIM_STRING;
+      info.dwTypeData = caption.data();
+    }
+    MenuHandle sub;
+    if (!child.children.empty()) {
+      sub = build(child);
+      info.fMask |= MIIM_SUBMENU;
+      info.hSubMenu = sub.get();
+    } else if (child.caption != "-") {
       commands_.push_back(child.onClick);
-      ::AppendMenuW(menu.get(), MF_STRING | (child.checked ? MF_CHECKED : MF_UNCHECKED), kFirstCommand + commands_.size() - 1, wide(child.caption).c_str());
+      info.fMask |= MIIM_ID;
+      info.wID = kFirstCommand + static_cast<UINT>(commands_.size()) - 1;
+    }
+    // The parent destroys a submenu with itself once it holds it.
+    if (::InsertMenuItemW(menu.get(), position, TRUE, &info)) {
+      (void)sub.release();
+      ++position;
     }
   }
   return menu;

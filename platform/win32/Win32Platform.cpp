@@ -6,6 +6,7 @@
 
 #include "platform/win32/Windows.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include "platform/win32/Win32Controls.h"
@@ -102,12 +103,22 @@ HWND Win32Platform::ownerWindow() {
   return owner_.get();
 }
 
-HCURSOR Win32Platform::penCursor() {
-  if (!pen_) {
-    pen_ = CursorHandle(static_cast<HCURSOR>(
-        ::LoadImageW(instance_, MAKEINTRESOURCEW(kPenCursorId), IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR)));
+bool Win32Platform::anotherCopyRuns() {
+  if (!running_) {
+    running_ = KernelHandle(::CreateMutexW(nullptr, FALSE, L"Local\\Lindrel.Running"));
+    anotherCopyRan_ = running_ && ::GetLastError() == ERROR_ALREADY_EXISTS;
   }
-  return pen_.get();
+  return anotherCopyRan_;
+}
+
+void Win32Platform::ensureCommonControls() {
+  if (commonControls_) return;
+  commonControls_ = ModuleHandle(::LoadLibraryW(L"comctl32.dll"));
+  using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  const auto init = reinterpret_cast<InitFn>(
+      reinterpret_cast<void (*)()>(::GetProcAddress(commonControls_.get(), "InitCommonControlsEx")));
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  if (init != nullptr) init(&classes);
 }
 
 void Win32Platform::ensureControlClasses() {
@@ -187,21 +198,29 @@ Rect Win32Platform::monitorArea(const Rect& area) const {
   return Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
 }
 
-HCURSOR Win32Platform::cursorFor(PointerShape shape) {
+HCURSOR Win32Platform::cursorFor(PointerShape shape, int dpi) {
   switch (shape) {
     case PointerShape::SizeNS: return ::LoadCursorW(nullptr, IDC_SIZENS);
     case PointerShape::SizeNWSE: return ::LoadCursorW(nullptr, IDC_SIZENWSE);
     case PointerShape::SizeWE: return ::LoadCursorW(nullptr, IDC_SIZEWE);
-    case PointerShape::Pen: return penCursor();
+    case PointerShape::Pen: return icon(Picture::Pen, scaledToDpi(32, dpi));
     case PointerShape::Default: break;
   }
   return ::LoadCursorW(nullptr, IDC_ARROW);
 }
 
-HICON Win32Platform::icon(Picture picture) {
+HICON Win32Platform::icon(Picture picture, int size) {
   switch (picture) {
     case Picture::AppIcon: return appIcon_.get();
-    case Picture::Pen: return penCursor();
+    case Picture::Pen: {
+      // Loaded at each size once; the system scales the image and its hot spot with it.
+      for (const PenAtSize& pen : pens_) {
+        if (pen.size == size) return pen.handle.get();
+      }
+      pens_.push_back({size, CursorHandle(static_cast<HCURSOR>(::LoadImageW(
+                                 instance_, MAKEINTRESOURCEW(kPenCursorId), IMAGE_CURSOR, size, size, LR_DEFAULTCOLOR)))});
+      return pens_.back().handle.get();
+    }
     case Picture::None: break;
   }
   return nullptr;
@@ -357,6 +376,16 @@ void Win32Platform::deliver(MSG& msg) {
   }
   HWND top = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   Win32Window* window = windowOf(top);
+  if (window != nullptr && ::GetFocus() == top &&
+      (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN || msg.message == WM_MBUTTONDOWN)) {
+    // A window that had the keyboard before any input reached this process (a copy started
+    // beside another) may have it only in name: Wine's X11 driver asks X for the focus with
+    // the time of the last message, and X refuses a time older than its last focus change.
+    // Taken again now, with the press's time, the keys come here.
+    ::SetFocus(nullptr);
+    ::SetFocus(top);
+  }
+  if (window != nullptr && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)) window->keyboardUsed();
   if (window != nullptr && window->previewKey(msg)) return;
   if (window != nullptr && window->takesDialogKeys()) {
     if (::IsDialogMessageW(top, &msg)) return;

@@ -34,6 +34,7 @@ class Win32Platform final : public Platform {
 
   std::unique_ptr<Window> createWindow(const WindowSpec& design) override;
   std::unique_ptr<Menu> createMenu(const MenuItemSpec& top) override;
+  bool anotherCopyRuns() override;
   Rect virtualDesktop() const override;
   Rect monitorArea(const Rect& area) const override;
   int monitorDpi(const Rect& area) const override;
@@ -64,9 +65,13 @@ class Win32Platform final : public Platform {
   HDC heldScreen() const { return screen_ ? screen_.get() : nullptr; }
   // A font of the design at a DPI, made once and kept for the life of the platform.
   HFONT font(const FontSpec& design, int dpi);
-  HCURSOR cursorFor(PointerShape shape);
-  HCURSOR penCursor();
-  HICON icon(Picture picture);
+  // The pointer for a window at a DPI: the pen at its size there, its tip where it was.
+  HCURSOR cursorFor(PointerShape shape, int dpi);
+  // A picture at a size in pixels (the application's icon at 32 pixels at 96 DPI).
+  HICON icon(Picture picture, int size);
+  // Common controls (tooltips) are loaded with the first window that asks for them, not at
+  // start-up.
+  void ensureCommonControls();
   // The window class of picture boxes, registered before the first one is made.
   void ensureControlClasses();
   void registerWindow(Win32Window* window) { windows_.push_back(window); }
@@ -90,7 +95,14 @@ class Win32Platform final : public Platform {
   std::set<std::string> classes_;
   bool controlClasses_ = false;
   IconHandle appIcon_;
-  CursorHandle pen_;
+  struct PenAtSize {
+    int size;
+    CursorHandle handle;
+  };
+  std::vector<PenAtSize> pens_;
+  KernelHandle running_;  // a mutex every copy in the session holds
+  bool anotherCopyRan_ = false;
+  ModuleHandle commonControls_;
   WindowDc screen_;
   int screenHolds_ = 0;
   std::vector<Win32Window*> windows_;

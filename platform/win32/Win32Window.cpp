@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/win32/Windows.h"
+
+#include <commctrl.h>
+
 #include "platform/win32/Win32Controls.h"
 #include "platform/win32/Mouse.h"
 #include "platform/win32/Win32Menu.h"
@@ -49,10 +53,10 @@ Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& design, Rect
   if (hwnd_ == nullptr) {
     // The destructor will not run: the platform must not keep this half-built window.
     platform_.unregisterWindow(this);
-    throw Failure("Out of memory");  // the system has no room for another window
+    throw Failure("系统资源不足，无法打开窗口");  // the system has no room for another window
   }
   if (design.icon != Picture::None) {
-    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(platform_.icon(design.icon)));
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(platform_.icon(design.icon, 32)));
   }
 }
 
@@ -201,7 +205,7 @@ bool Win32Window::setCursor(HWND over, UINT hitTest) {
   return true;
 }
 
-void Win32Window::applyPointer() { ::SetCursor(platform_.cursorFor(pointer_)); }
+void Win32Window::applyPointer() { ::SetCursor(platform_.cursorFor(pointer_, dpi())); }
 
 void Win32Window::setTopmost(bool topmost) {
   if (hwnd_ == nullptr) return;
@@ -275,6 +279,17 @@ void Win32Window::paint() {
     ::MoveToEx(back, line.from.x, line.from.y, nullptr);
     ::LineTo(back, line.to.x, line.to.y);
   }
+  {
+    SelectGuard select(back, platform_.font(design().surfaceFont, dpi()));
+    ::SetTextColor(back, foreColour());
+    for (const SurfaceText& t : texts()) {
+      RECT box{t.rect.left, t.rect.top, t.rect.right, t.rect.bottom};
+      RECT overlap{};
+      if (t.rect.right > client.x || t.rect.bottom > client.y || !::IntersectRect(&overlap, &box, &area)) continue;
+      const std::wstring w = wide(t.text);
+      ::TextOutW(back, t.rect.left, t.rect.top, w.c_str(), static_cast<int>(w.size()));
+    }
+  }
   for (const auto& label : labels()) {
     const Rect r = label->rect();
     RECT box{r.left, r.top, r.right, r.bottom};
@@ -301,7 +316,6 @@ void Win32Window::applyRect(const Rect& rect) {
 void Win32Window::growSurface(Point size) { surface_->grow(size, backColour()); }
 void Win32Window::clearSurfaceTo(Colour colour) { surface_->clear(colour); }
 void Win32Window::surfaceLine(Point from, Point to, Colour colour) { surface_->line(from, to, colour); }
-void Win32Window::surfaceText(Point at, std::string_view text, Colour colour) { surface_->text(at, text, colour); }
 
 void Win32Window::invalidateArea(const Rect& r) {
   if (hwnd_ == nullptr || r.empty()) return;
@@ -335,11 +349,32 @@ Point Win32Window::textExtent(const FontSpec& font, std::string_view line) {
   return Point{size.cx, size.cy};
 }
 
-Rect Win32Window::primaryScreenArea() const {
-  return Rect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+Rect Win32Window::monitorArea() const {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  ::GetMonitorInfoW(::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &info);
+  return Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
+void Win32Window::setTooltip(HWND control, std::string_view text) {
+  if (tooltip_ == nullptr) {
+    platform_.ensureCommonControls();
+    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, platform_.instance(), nullptr);
+  }
+  std::wstring w = wide(text);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = w.data();
+  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Win32Window::showOnScreen() {
+  // The system's controls hide their focus marks until the keyboard is used, as ours do.
+  if (!keyboardUsed_) ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
   ::ShowWindow(hwnd_, SW_SHOW);
   ::SetForegroundWindow(hwnd_);
   if (takesDialogKeys()) {
@@ -385,11 +420,25 @@ void Win32Window::close() {
 
 bool Win32Window::previewKey(const MSG& msg) {
   if (!onKeyPreview || !isKeyDown(msg.message)) return false;
+  // An open drop-down list takes its keys (Esc closes the list, not the window).
+  wchar_t className[16] = {};
+  if (::GetClassNameW(msg.hwnd, className, 16) > 0 && ::lstrcmpiW(className, L"ComboBox") == 0 &&
+      ::SendMessageW(msg.hwnd, CB_GETDROPPEDSTATE, 0, 0) != 0) {
+    return false;
+  }
   const Modifiers modifiers = keyModifiers();
   const Key key = keyFromVirtualKey(msg.wParam, modifiers);
   bool usedUp = false;
   platform_.dispatch([&] { usedUp = onKeyPreview(key, modifiers); });
   return usedUp;
+}
+
+void Win32Window::keyboardUsed() {
+  if (keyboardUsed_) return;
+  keyboardUsed_ = true;
+  // Wine keeps no such state for the system's controls; Windows does.
+  ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  if (HWND focus = ::GetFocus(); focus != nullptr && ::IsChild(hwnd_, focus)) ::InvalidateRect(focus, nullptr, FALSE);
 }
 
 bool Win32Window::wheel(HWND over, int delta) {

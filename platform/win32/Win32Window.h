@@ -40,8 +40,13 @@ class Win32Window final : public Window {
   bool previewKey(const MSG& msg);
   // The wheel turned over a window of this one: true when a picture box there took it.
   bool wheel(HWND over, int delta);
+  // As dialogs do, focus marks show once the keyboard has been used in the window.
+  void keyboardUsed();
+  bool showsFocusMarks() const { return keyboardUsed_; }
 
   HWND handle() const { return hwnd_; }
+  // What a control does, shown while the pointer rests on it.
+  void setTooltip(HWND control, std::string_view text);
   // Windows with controls take the dialog keys: Tab, Enter (the default button), Esc.
   bool takesDialogKeys() const { return !children_.empty(); }
   // The pointer this window shows now: the program's pointer code, else its own.
@@ -53,11 +58,10 @@ class Win32Window final : public Window {
  protected:
   void applyRect(const Rect& rect) override;
   void showOnScreen() override;
-  Rect primaryScreenArea() const override;
+  Rect monitorArea() const override;
   void growSurface(Point size) override;
   void clearSurfaceTo(Colour colour) override;
   void surfaceLine(Point from, Point to, Colour colour) override;
-  void surfaceText(Point at, std::string_view text, Colour colour) override;
   void invalidateArea(const Rect& clientPixels) override;
   Point textExtent(const FontSpec& font, std::string_view line) override;
   void layOutChildrenAt(int dpi) override;
@@ -78,7 +82,9 @@ class Win32Window final : public Window {
 
   Win32Platform& platform_;
   HWND hwnd_ = nullptr;
+  HWND tooltip_ = nullptr;  // a child of the window: it goes with it
   int wheelDelta_ = 0;  // what the wheel turned short of a notch
+  bool keyboardUsed_ = false;
   std::unique_ptr<Surface> surface_;
   MemoryDc backDc_;
   GdiObject backBitmap_;

@@ -116,8 +116,8 @@ TEST_F(Contract, AStoredValueIsWrittenWholeAndReadBackAsItWasAndAMessageBoxWaits
   EXPECT_EQ(store.readAll()->count("contractbytes"), 0u);
 
   p.showMessage("App Size Error by:zyn");
-  p.dispatch([] { throw platform::Failure("Out of memory"); });
-  EXPECT_EQ(harness->answeredMessageBoxes(), (std::vector<std::string>{"App Size Error by:zyn", "Out of memory"}));
+  p.dispatch([] { throw platform::Failure("系统资源不足，无法打开窗口"); });
+  EXPECT_EQ(harness->answeredMessageBoxes(), (std::vector<std::string>{"App Size Error by:zyn", "系统资源不足，无法打开窗口"}));
 }
 
 }  // namespace

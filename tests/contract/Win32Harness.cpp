@@ -1,3 +1,7 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Window.h"
 #include "tests/contract/Harness.h"
@@ -36,5 +40,24 @@ class Win32Harness final : public Harness {
 }  // namespace
 
 std::unique_ptr<Harness> makeHarness() { return std::make_unique<Win32Harness>(); }
+
+// Win32's own: the pen pointer at the size of a DPI, its tip scaled with it onto the same
+// spot of the picture.
+TEST(Win32Pointer, ThePenIsLoadedAtTheSizeOfTheDpiWithItsTipScaledWithIt) {
+  platform::win32::Win32Platform platform(::GetModuleHandleW(nullptr));
+  const auto look = [&](int dpi) {
+    ICONINFO info{};
+    EXPECT_TRUE(::GetIconInfo(platform.cursorFor(platform::PointerShape::Pen, dpi), &info));
+    BITMAP colour{};
+    ::GetObjectW(info.hbmColor, sizeof colour, &colour);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return std::array<long, 3>{colour.bmWidth, static_cast<long>(info.xHotspot), static_cast<long>(info.yHotspot)};
+  };
+  const std::array<long, 3> at96 = look(96);
+  EXPECT_EQ(at96[0], 32);
+  EXPECT_GT(at96[1] + at96[2], 0);
+  EXPECT_EQ(look(192), (std::array<long, 3>{64, 2 * at96[1], 2 * at96[2]}));
+}
 
 }  // namespace lindrel::contract

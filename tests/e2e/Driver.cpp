@@ -307,6 +307,22 @@ void typeText(const std::wstring& text) {
   for (const wchar_t c : text) send({keyInput(0, false, c), keyInput(0, true, c)}, 40);
 }
 
+void throughX(const std::wstring& xdotoolArguments) {
+  // Wine runs a Unix program as it runs its own; it inherits the display.
+  std::wstring commandLine = L"xdotool " + xdotoolArguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(L"Z:\\usr\\bin\\xdotool", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+    throw std::runtime_error("cannot start xdotool");
+  }
+  ::WaitForSingleObject(process.hProcess, 5000);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  settle(300);
+}
+
 std::wstring clipboardText() {
   std::wstring text;
   // The program may still hold the clipboard for a moment.

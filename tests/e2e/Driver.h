@@ -106,6 +106,9 @@ void drag(POINT from, POINT to, int steps = 10, DWORD restMs = 0);
 void hoverAndDrag(POINT from, POINT to, int steps = 10);
 void key(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
 void typeText(const std::wstring& text);
+// Input made by the X server, as the display's own keyboard and mouse make it (SendInput goes
+// into Wine's queues past X and its keyboard focus): xdotool run with these arguments.
+void throughX(const std::wstring& xdotoolArguments);
 
 // What this process holds, as the system counts it: GDI objects, USER objects, kernel handles.
 struct Resources {

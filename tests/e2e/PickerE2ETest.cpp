@@ -2,6 +2,7 @@
 // yellow ruler, the code copied, another notation chosen, codes typed and set.
 
 #include <algorithm>
+#include <climits>
 #include <cwchar>
 #include <string>
 #include <utility>
@@ -71,21 +72,42 @@ class PickerE2E : public RulerProgram {
   HWND magnifier = nullptr;
 };
 
+// Where a control shows colour other than grey (the pen's blue on its button), from the
+// control's top-left corner.
+Box colouredPart(HWND control) {
+  const Shot shot(rectOf(control));
+  Box part{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+  for (int y = 0; y < shot.height(); ++y) {
+    for (int x = 0; x < shot.width(); ++x) {
+      const COLORREF c = shot.at(x, y);
+      if (std::max({GetRValue(c), GetGValue(c), GetBValue(c)}) - std::min({GetRValue(c), GetGValue(c), GetBValue(c)}) < 60) continue;
+      part = {std::min<LONG>(part.left, x), std::min<LONG>(part.top, y), std::max<LONG>(part.right, x + 1),
+              std::max<LONG>(part.bottom, y + 1)};
+    }
+  }
+  return part;
+}
+
 TEST_F(PickerE2E, ThePenPicksTheRulersYellowWhichIsCopiedAndShownInAnotherNotation) {
   EXPECT_TRUE(isTopmost(magnifier));
-  // Laid out at the DPI: no control covers another or is cut by the window's edge.
-  RECT client{};
-  ::GetClientRect(magnifier, &client);
-  ::MapWindowPoints(magnifier, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  std::vector<RECT> controls;
-  for (HWND c = ::GetWindow(magnifier, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
-    RECT r{}, inside{};
-    ::GetWindowRect(c, &r);
-    EXPECT_TRUE(::IntersectRect(&inside, &r, &client) && ::EqualRect(&inside, &r)) << "a control cut by the window edge at " << r.left << "," << r.top;
-    for (const RECT& other : controls) EXPECT_FALSE(::IntersectRect(&inside, &r, &other));
-    controls.push_back(r);
+  EXPECT_EQ(textOf(magnifier), L" 屏幕放大取色器 by:zyn");  // whatever the zoom: scripts find it by it
+  // The pen inside its button's border, drawn at the DPI.
+  HWND penButton = child(magnifier, L"Button", 0);
+  const Shot button(rectOf(penButton));
+  for (const int y : {0, 1, button.height() - 2, button.height() - 1}) {
+    for (int x = 3; x < button.width() - 3; ++x) ASSERT_EQ(button.at(x, y), button.at(3, y)) << "the border's row " << y;
   }
-  EXPECT_GE(controls.size(), 11u);
+  EXPECT_GE(colouredPart(penButton).height(), atDpi(10));
+  // A swatch of the history and the contrast's partner say what the mouse does on them.
+  for (const int swatch : {2, 14}) {  // the newest colour's swatch, the partner's
+    moveTo(rectOf(child(magnifier, L"LindrelPicture", swatch)).centre());
+    EXPECT_TRUE(waitFor([&] {
+      const std::vector<HWND> tips = program.windows(L"tooltips_class32");
+      return !tips.empty() && textOf(tips[0]).find(L"右键：复制其代码") != std::wstring::npos;
+    })) << "swatch " << swatch;
+    moveTo({10, 10});
+    settle(200);
+  }
   // The first opening of a run shows white, everywhere.
   EXPECT_EQ(shown(), everywhere(L"#FFFFFF", {L"255", L"255", L"255"}));
   EXPECT_EQ(centrePixel(swatch()), RGB(255, 255, 255));
@@ -101,6 +123,24 @@ TEST_F(PickerE2E, ThePenPicksTheRulersYellowWhichIsCopiedAndShownInAnotherNotati
 
   clickOn(child(magnifier, L"Button", 1));
   EXPECT_EQ(clipboardText(), L"#FFFF00");
+
+  // A second pick, the desktop's black: the contrast of the two, the history newest first,
+  // the older colour brought back from its swatch and the newer's code copied from its own.
+  const auto contrast = [&] { return textOf(child(magnifier, L"Edit", 4)); };
+  EXPECT_EQ(contrast(), L"—");  // one colour only
+  drag(rectOf(child(magnifier, L"Button", 0)).centre(), {5, 795}, 10, 300);
+  settle(200);
+  EXPECT_EQ(shown(), everywhere(L"#000000", {L"0", L"0", L"0"}));
+  EXPECT_EQ(contrast(), L"19.55:1 AAA");
+  const auto historySwatch = [&](int slot) { return child(magnifier, L"LindrelPicture", 2 + slot); };
+  EXPECT_EQ(centrePixel(historySwatch(0)), kBlack);
+  ASSERT_TRUE(clickOn(historySwatch(1)));
+  settle(200);
+  EXPECT_EQ(shown(), everywhere(L"#FFFF00", {L"255", L"255", L"0"}));
+  EXPECT_EQ(contrast(), L"19.55:1 AAA");
+  EXPECT_EQ(centrePixel(historySwatch(0)), kBlack);  // the order stays
+  click(rectOf(historySwatch(0)).centre(), true);
+  EXPECT_EQ(clipboardText(), L"#000000");
 
   notationDown(1);
   EXPECT_EQ(textOf(codeBox()), L"&h00FFFF");
@@ -140,8 +180,8 @@ TEST_F(PickerE2E, BoxEditsByKeysAndTheClipboardAndATypedCodeRecolourAtOnceAndBad
     EXPECT_EQ(clipboardText(), e.clipboardAfter);
   }
   EXPECT_EQ(centrePixel(swatch()), RGB(18, 77, 255));
-  const std::vector<std::wstring> typeMismatch{L"Type mismatch"};
-  EXPECT_EQ(messages.texts(), typeMismatch);
+  const std::vector<std::wstring> notANumber{L"「abc」不是 0 到 255 的数"};
+  EXPECT_EQ(messages.texts(), notANumber);
 
   // A drag of the green bar's thumb brings no further message, and the thumb stays behind
   // once the button is up.
@@ -154,24 +194,38 @@ TEST_F(PickerE2E, BoxEditsByKeysAndTheClipboardAndATypedCodeRecolourAtOnceAndBad
   moveTo({from.x + 80, from.y});
   settle(300);
   EXPECT_EQ(shown()[5], green);
-  EXPECT_EQ(messages.texts(), typeMismatch);
+  EXPECT_EQ(messages.texts(), notANumber);
 
   notationDown(3);  // RGB
-  typeCodeAndSet(L"18,171,60");
+  typeCodeAndSet(L"18，171，60");  // with the full-width commas a Chinese input method types
   EXPECT_EQ(centrePixel(swatch()), RGB(18, 171, 60));
-  EXPECT_EQ(messages.texts(), typeMismatch);
+  EXPECT_EQ(textOf(codeBox()), L"18,171,60");  // what the colour is
+  EXPECT_EQ(messages.texts(), notANumber);
   typeCodeAndSet(L"18,171");
   ASSERT_TRUE(waitFor([&] { return messages.texts().size() == 2; }));
-  EXPECT_EQ(messages.texts().back(), L"Subscript out of range");
+  EXPECT_EQ(messages.texts().back(), L"RGB 代码需要三个数，用逗号分开：18,171,60");
+  EXPECT_EQ(textOf(codeBox()), L"18,171,60");  // the last good text back
   // Back in the topmost band once the box has gone (Wine takes a moment to drop it).
   EXPECT_TRUE(waitFor([&] { return isTopmost(magnifier); }));
   EXPECT_TRUE(program.running());
   EXPECT_EQ(centrePixel(swatch()), RGB(18, 171, 60));
+
+  // A click on a bar's arrow, and on its track, recolours as a drag does.
+  const Box blue = rectOf(bar(2));
+  click({blue.right - blue.height() / 2, blue.centre().y});
+  settle(300);
+  EXPECT_EQ(shown(), everywhere(L"18,171,61", {L"18", L"171", L"61"}));
+  click({blue.right - 2 * blue.height(), blue.centre().y});
+  settle(300);
+  const std::wstring paged = shown()[6];
+  EXPECT_NE(paged, L"61");
+  EXPECT_EQ(shown(), everywhere(L"18,171," + paged, {L"18", L"171", paged}));
 }
 
-TEST_F(PickerE2E, EveryOpeningShowsTheSetColourAndIsBesideTheRulerWhollyOnTheScreenBelowElseAboveElseOnTheRoomierSide) {
+// The colour set survives closing; the next opening, after the strip moved to the top of the
+// screen, is beside it and wholly on the screen.
+TEST_F(PickerE2E, TheNextOpeningShowsTheSetColourBesideTheMovedRuler) {
   typeCodeAndSet(L"#FF0000");
-  EXPECT_EQ(shown(), everywhere(L"#FF0000", {L"255", L"0", L"0"}));
   // The green bar's thumb dragged a little: red and blue stay as set.
   const POINT from = thumb(1);
   drag(from, {from.x + 10, from.y});
@@ -183,31 +237,15 @@ TEST_F(PickerE2E, EveryOpeningShowsTheSetColourAndIsBesideTheRulerWhollyOnTheScr
   const std::vector<std::wstring> expected = everywhere(code, {L"255", std::to_wstring(green), L"0"});
   EXPECT_EQ(shown(), expected);
 
-  enum Side { Right, Below, Above, Left };
-  const std::pair<POINT, Side> cases[] = {
-      {{320, 366}, Right}, {{320, 10}, Below}, {{1100, 10}, Below}, {{320, 700}, Above}, {{620, 366}, Left}};
-  for (const auto& [at, side] : cases) {
-    SCOPED_TRACE(testing::Message() << "ruler at " << at.x << "," << at.y);
-    const Box before = rectOf(ruler);
-    drag({before.left + 40, before.top + 30}, {at.x + 40, at.y + 30});
-    settle(200);
-    const Box r = rectOf(ruler);
-    ASSERT_EQ(std::make_pair(r.left, r.top), std::make_pair(at.x, at.y));
-    ASSERT_NO_FATAL_FAILURE(reopen());
-    EXPECT_EQ(shown(), expected);
-    EXPECT_EQ(centrePixel(swatch()), RGB(255, green, 0));
-    const Box m = rectOf(magnifier);
-    if (screenDpi() != 96) {
-      // At 200 % the magnifier is taller than the room above or below the strip on this
-      // screen: only wholly on the screen.
-      EXPECT_TRUE(m.left >= 0 && m.top >= 0 && m.right <= 1280 && m.bottom <= 800) << m;
-      continue;
-    }
-    const LONG onScreen = std::clamp(r.left, 0L, 1280 - m.width());
-    const POINT places[] = {
-        {r.right + 4, r.top}, {onScreen, r.bottom + 4}, {onScreen, r.top - 4 - m.height()}, {r.left - 4 - m.width(), r.top}};
-    EXPECT_EQ(std::make_pair(m.left, m.top), std::make_pair(places[side].x, places[side].y));
-  }
+  const POINT grip = uncoveredSpot(ruler, 30, 40);
+  drag(grip, {grip.x, grip.y - rectOf(ruler).top + 10});
+  ASSERT_NO_FATAL_FAILURE(reopen());
+  EXPECT_EQ(shown(), expected);
+  EXPECT_EQ(centrePixel(swatch()), RGB(255, green, 0));
+  const Box r = rectOf(ruler), m = rectOf(magnifier);
+  EXPECT_EQ(r.top, 10);
+  EXPECT_TRUE(m.left >= 0 && m.top >= 0 && m.right <= 1280 && m.bottom <= 800) << m;
+  EXPECT_TRUE(m.top >= r.bottom || m.left >= r.right || m.right <= r.left) << m << " beside " << r;
 }
 
 // The view at 16x: a grey grid line at the left of every block and a black frame on the
@@ -225,17 +263,54 @@ TEST_F(PickerE2E, TheKeysStepTheSampleAtSixteenTimesOverAGridAndTakeAndCopyThePi
   settle(200);
   EXPECT_EQ(textOf(codeBox()), L"#FFFF00");
 
-  // The keyboard goes round to the view; the wheel over it zooms 5 -> 6, 8, 10, 12, 16.
+  // A press gives the view the keyboard; its focus mark shows once a key is used, and its
+  // keyboard menu opens at its top-left.
   HWND view = child(magnifier, L"LindrelPicture", 0);
-  for (int i = 0; i < 20 && focusOf(magnifier) != view; ++i) key(VK_TAB, true);
-  ASSERT_EQ(focusOf(magnifier), view);
-  wheel(rectOf(view).centre(), 5);
-  ASSERT_TRUE(waitFor([&] { return textOf(magnifier).ends_with(L"  16x"); })) << textOf(magnifier).size();
-  settle(200);
-
   RECT inner{};
   ::GetClientRect(view, &inner);
   ::MapWindowPoints(view, nullptr, reinterpret_cast<POINT*>(&inner), 2);
+  const Box bottomLeft{inner.left + 1, inner.bottom - 1, (inner.left + inner.right) / 2 - 2, inner.bottom};
+  const auto marked = [&, unmarked = Shot(bottomLeft)] {
+    const Shot now(bottomLeft);
+    for (int x = 0; x < now.width(); ++x) {
+      if (now.at(x, 0) != unmarked.at(x, 0)) return true;
+    }
+    return false;
+  };
+  const auto menuAt = [](POINT p) {
+    HWND menu = ::FindWindowW(L"#32768", nullptr);
+    return menu != nullptr && ::IsWindowVisible(menu) && rectOf(menu).left == p.x && rectOf(menu).top == p.y;
+  };
+  const POINT middle = rectOf(view).centre();
+  click(middle, true);
+  ASSERT_TRUE(waitFor([&] { return menuAt(middle); }));
+  EXPECT_EQ(focusOf(magnifier), view);
+  EXPECT_FALSE(marked());
+  key(VK_ESCAPE);
+  key(VK_F10, true);
+  EXPECT_TRUE(waitFor([&] { return menuAt({inner.left, inner.top}); }));
+  EXPECT_TRUE(marked());
+  key(VK_ESCAPE);
+
+  // The wheel over the view zooms 5 -> 6, 8, 10, 12, 16; the zoom shows in the view's
+  // corner, the caption stays.
+  const auto cornerWidth = [&] {
+    // Along the corner's top row, which is above its text, left from inside the focus mark.
+    const Shot column(Box{inner.right - 2, inner.top, inner.right - 1, inner.bottom - 1});
+    int height = 0;
+    while (height < column.height() && column.at(0, column.height() - 1 - height) == RGB(0xF0, 0xF0, 0xF0)) ++height;
+    const Shot row(Box{inner.left, inner.bottom - 1 - height, inner.right - 1, inner.bottom - height});
+    int width = 0;
+    while (width < row.width() && row.at(row.width() - 1 - width, 0) == RGB(0xF0, 0xF0, 0xF0)) ++width;
+    return width;
+  };
+  const int atFive = cornerWidth();
+  EXPECT_GT(atFive, atDpi(10));
+  wheel(middle, 5);
+  ASSERT_TRUE(waitFor([&] { return cornerWidth() > atFive; }));
+  settle(300);
+  EXPECT_EQ(textOf(magnifier), L" 屏幕放大取色器 by:zyn");
+
   const Shot shot(Box{inner.left, inner.top, inner.right, inner.bottom});
   // The frame: one black square a block and a line wide, yellow inside.
   const int block = atDpi(16);

@@ -36,11 +36,12 @@ TEST(TwoMonitors, TheRulerStartsUnderThePointerMeasuresOnBothAndAcrossAndTheMagn
   EXPECT_EQ(rectOf(ruler), (Box{-960, 366, -320, 433}));
   EXPECT_EQ(columnsOffTheScale(rectOf(ruler)), 0);
 
-  // Dragged half over the boundary: the scale runs on across it without a jump.
-  drag({-640, 400}, {0, 400});
+  // Moved and stretched over the boundary: the scale runs on across it without a jump.
+  drag({-640, 400}, {-660, 400});
+  drag({-342, 400}, {298, 400});
   settle(300);
-  const Box r = rectOf(ruler);
-  EXPECT_EQ(r, (Box{-320, 366, 320, 433}));
+  Box r = rectOf(ruler);
+  EXPECT_EQ(r, (Box{-980, 366, 300, 433}));
   EXPECT_EQ(columnsOffTheScale(r), 0);
 
   // The pen picks the ruler's yellow on the left monitor and the desktop on the right one.
@@ -59,6 +60,39 @@ TEST(TwoMonitors, TheRulerStartsUnderThePointerMeasuresOnBothAndAcrossAndTheMagn
   drag(pen, desktop, 10, 300);
   settle(200);
   EXPECT_EQ(textOf(child(magnifier, L"Edit", 0)), desktopCode);
+  // Opened from a ruler across both monitors, with no room beside it on its own, the
+  // magnifier lies beside it on the other, not over it.
+  const auto apart = [&] {
+    RECT overlap{}, a{r.left, r.top, r.right, r.bottom};
+    const Box m = rectOf(magnifier);
+    const RECT b{m.left, m.top, m.right, m.bottom};
+    return ::IntersectRect(&overlap, &a, &b) == FALSE;
+  };
+  EXPECT_TRUE(apart());
+
+  // The about box opens centred on the ruler's monitor, the left one.
+  drag(uncoveredSpot(ruler, 30), {-900, 200});
+  settle(300);
+  click(uncoveredSpot(ruler, 40), true);
+  settle(300);
+  key('A');
+  HWND about = program.window(L"LindrelAbout");
+  ASSERT_NE(about, nullptr);
+  EXPECT_NEAR(rectOf(about).centre().x, -640, 1);
+  EXPECT_NEAR(rectOf(about).centre().y, 400, 1);
+  key(VK_ESCAPE);
+  ASSERT_TRUE(waitFor([&] { return !::IsWindowVisible(about); }));
+
+  // The magnifier put where the defaults bring the ruler moves beside it with them.
+  const Box m = rectOf(magnifier);
+  drag({m.left + 40, m.top + 8}, {-700, 300});
+  settle(300);
+  click(uncoveredSpot(ruler, 40), true);
+  settle(300);
+  key('R');
+  ASSERT_TRUE(waitFor([&] { return rectOf(ruler) == Box{-960, 366, -320, 433}; }));
+  r = rectOf(ruler);
+  EXPECT_TRUE(apart());
 }
 
 }  // namespace

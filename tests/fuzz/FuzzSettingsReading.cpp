@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     config.settings[name] = value;
   }
   platform::sim::SimPlatform sim(config);
-  const lindrel::Settings read = lindrel::readSettings(sim.settings);
+  const lindrel::Settings read = lindrel::readSettings(sim.settings).settings;
   check(roomBeside(read.ruler.topLeft) && roomBeside(read.magnifierTopLeft));
   check(lindrel::magnified::isZoomStep(read.zoom) && read.history.size() <= lindrel::ColourHistory::kCapacity);
   check(std::all_of(read.history.begin(), read.history.end(), [](platform::Colour c) { return c <= 0xFFFFFF; }));
@@ -83,10 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   platform::sim::SimPlatform empty;
   auto window = empty.createWindow({});
   lindrel::Settings current;
-  lindrel::SettingsWriter writer(empty.settings, window->addTimer(1000, false), [&] { return current; });
+  lindrel::SettingsWriter writer(empty.settings, window->addTimer(1000, false), [&] { return current; }, true);
   current = read;
   writer.writeNow();
-  check(lindrel::readSettings(empty.settings) == read);
+  check(lindrel::readSettings(empty.settings).settings == read);
   const std::size_t writes = empty.settings.writes.size();
   writer.changed();
   empty.advance(1000);

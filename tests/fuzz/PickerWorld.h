@@ -28,7 +28,7 @@ struct PickerWorld {
   // fail to read text that is no number.
   bool messageShown() const {
     for (const std::string& text : sim.messages()) {
-      if (text != "Type mismatch") std::abort();
+      if (!text.ends_with("不是 0 到 255 的数")) std::abort();
     }
     return !sim.messages().empty();
   }

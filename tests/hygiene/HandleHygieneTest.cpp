@@ -1,8 +1,8 @@
 // Every handle the program takes is given back: the process's real GDI objects, USER
 // objects and kernel handles, as the system counts them, are back at their start after a
-// thousand unit changes, a thousand magnifier ticks, a hundred openings of the magnifier and
-// of the about box, a hundred copies, and a hundred moves of the ruler and the magnifier to
-// a monitor of 200 % and back.
+// thousand unit changes, a thousand magnifier ticks, a hundred picks with the pen and
+// copies, a hundred openings of the magnifier and of the about box, and a hundred moves of
+// the ruler and the magnifier to a monitor of 200 % and back.
 
 #include <gtest/gtest.h>
 
@@ -43,12 +43,17 @@ TEST(HandleHygiene, EveryObjectAndHandleTakenIsGivenBack) {
     if (i % 7 == 0) app.ruler().toggleOrientation();
     else app.ruler().setUnit(kUnits[static_cast<std::size_t>(i % 7 - 1)]);
   };
-  // The magnifier opened, ticked and copied from as often as asked, and closed.
-  const auto useMagnifier = [&](int ticks, int copies) {
+  // The magnifier opened, ticked, picked with and copied from as often as asked, and closed.
+  const auto useMagnifier = [&](int ticks, int times) {
     app.openMagnifier();
     platform.pump(10);
     repeat(ticks, [&](int) { app.magnifier().sampleTick(); });
-    for (int i = 0; i < copies; ++i) app.magnifier().copyCode();
+    platform::Button& pen = app.magnifier().penButton();
+    for (int i = 0; i < times; ++i) {
+      pen.onMouseDown(platform::MouseEvent{});
+      pen.onMouseUp(platform::MouseEvent{});
+      app.magnifier().copyCode();
+    }
     app.magnifier().window()->close();
   };
   // The about box as the menu opens it, closed again a moment after it is up.
@@ -90,7 +95,7 @@ TEST(HandleHygiene, EveryObjectAndHandleTakenIsGivenBack) {
     EXPECT_EQ(e2e::resourcesOfThisProcess(), before) << what;
   };
   holdsNoMore("1000 unit changes", 1000, unitChange);
-  holdsNoMore("1000 magnifier ticks and 100 copies", 1, [&](int) { useMagnifier(1000, 100); });
+  holdsNoMore("1000 magnifier ticks, 100 picks and 100 copies", 1, [&](int) { useMagnifier(1000, 100); });
   holdsNoMore("100 openings of the magnifier", 100, [&](int) { useMagnifier(0, 0); });
   holdsNoMore("100 openings of the about box", 100, [&](int i) {
     openAndCloseAbout();

@@ -62,18 +62,22 @@ TEST(ColourCode, EveryColourReadsBackFromItsRoundedHslAndHsvParts) {
   }
 }
 
-TEST(ColourCode, TypedCodesAreReadInTheNotationTheirStartNamesElseTheSelectedOne) {
+TEST(ColourCode, TypedCodesAreReadAsAUserMeansThemInTheNotationTheirStartNamesElseTheSelectedOne) {
   using enum Notation;
+  const Colour green = rgb(18, 171, 60);
   const std::tuple<Notation, const char*, Colour> cases[] = {
-      {Html, "#12ab3c", rgb(18, 171, 60)},        {Vb, "&hFF", rgb(255, 0, 0)},
-      {Vb, "3CAB12", rgb(18, 171, 60)},           {Cpp, "0x003cab12", rgb(18, 171, 60)},
-      {Rgb, " 18 , 171 , 60 ", rgb(18, 171, 60)}, {Rgb, "300,0,-4", rgb(255, 0, 0)},
-      {Rgb, "18,171,60,99", rgb(18, 171, 60)},    {Rgb, "#12AB3C", rgb(18, 171, 60)},
-      // Commas or blanks, with or without "rgb(" and ")"; anything after ")" or a third part is ignored.
-      {Html, " RGB( 18 , 171 , 60 );", rgb(18, 171, 60)}, {CssRgb, "18 171\t60 / 5", rgb(18, 171, 60)},
-      {CssHsl, "hsl(-120,100,50)", rgb(0, 0, 255)},      {CssHsl, "hsl(480 150% 20%)", rgb(0, 102, 0)},
-      {Rgb, "hsv(136.5 89.5% 67.1%)", rgb(18, 171, 60)}, {Float, "1.5 -0.2 .2", rgb(255, 0, 51)},
-      {Hsv, "136.5 89.5 67.1", rgb(18, 171, 60)},        {Float, "$003CAB12", rgb(18, 171, 60)},
+      // Hexadecimal as CSS reads it: three or six digits, an alpha ignored, the "#" optional.
+      {Html, "#12ab3c", green},              {Html, "#F00", rgb(255, 0, 0)},      {Html, "F00", rgb(255, 0, 0)},
+      {Html, " #12AB3CFF ", green},          {Html, "#F00A", rgb(255, 0, 0)},     {Vb, "&hFF", rgb(255, 0, 0)},
+      {Vb, "3CAB12", green},                 {Cpp, "0x003cab12", green},          {Rgb, "$003CAB12", green},
+      // Full-width characters, as a Chinese input method types them.
+      {Html, "＃１２ＡＢ３Ｃ", green},        {Rgb, "18，171，60", green},
+      // Commas or blanks, with or without "rgb(" and ")"; an alpha or a fourth number is ignored.
+      {Rgb, " 18 , 171 , 60 ", green},       {Rgb, "300,0,-4", rgb(255, 0, 0)},   {Rgb, "18,171,60,99", green},
+      {Html, " RGB( 18 , 171 , 60 );", green}, {CssRgb, "18 171\t60 / 5", green}, {Html, "rgba(18, 171, 60, 0.5)", green},
+      {Html, "rgb(18 171 60 / 50%)", green},  {CssHsl, "hsl(-120,100,50)", rgb(0, 0, 255)},
+      {CssHsl, "hsl(480 150% 20%)", rgb(0, 102, 0)}, {Rgb, "hsla(136.5deg, 81%, 37.1%, 1)", green},
+      {Rgb, "hsv(136.5 89.5% 67.1%)", green}, {Hsv, "136.5 89.5 67.1", green}, {Float, "1.5 -0.2 .2", rgb(255, 0, 51)},
   };
   for (const auto& [selected, code, colour] : cases) {
     const auto read = colour_code::parseTyped(selected, code);
@@ -82,20 +86,23 @@ TEST(ColourCode, TypedCodesAreReadInTheNotationTheirStartNamesElseTheSelectedOne
   }
 }
 
-TEST(ColourCode, WhatCannotBeReadSaysWhy) {
+TEST(ColourCode, WhatCannotBeReadSaysWhatAndWhere) {
   using enum Notation;
-  using enum CodeError;
+  using enum CodeError::Problem;
   const std::tuple<Notation, const char*, CodeError> cases[] = {
-      {Rgb, "18,171", MissingParts},         {Rgb, "18,,60", NotANumber},  {Rgb, "18,171,red", NotANumber},
-      {CssRgb, "rgb(18 171)", MissingParts}, {CssRgb, "rgb(18 171, 60, 5)", NotANumber},  // mixed
-      {CssHsl, "hsl(0deg 81% 37%)", NotANumber}, {CssHsl, "hsl(1e999 0% 0%)", OutOfRange},
-      {Hsv, "hsv()", MissingParts},          {Float, "1,a,1", NotANumber}, {Float, "0.5 0.5 -1e309", OutOfRange},
+      {Html, "#12AB3G", {NotAHexDigit, Html, 7, "G"}},   {Html, "# 12 AB 3C", {NotAHexDigit, Html, 2, " "}},
+      {Html, "zzz", {NotAHexDigit, Html, 1, "z"}},       {Html, "", {DigitCount, Html, 0, ""}},
+      {Html, "#12AB3", {DigitCount, Html, 5, "#12AB3"}}, {Vb, "&h1000000", {TooLarge, Vb, 1, "&h1000000"}},
+      {Rgb, "18,171", {MissingParts, Rgb, 2, ""}},       {Rgb, "18,,60", {EmptyPart, Rgb, 2, ""}},
+      {Rgb, "18,171,red", {NotANumber, Rgb, 3, "red"}},  {Rgb, "rgb(18 171, 60, 5)", {NotANumber, CssRgb, 1, "18 171"}},
+      {CssHsl, "hsl(1e999 0% 0%)", {TooLarge, CssHsl, 1, "1e999"}}, {Float, "1,a,1", {NotANumber, Float, 2, "a"}},
   };
-  for (const auto& [notation, code, error] : cases) {
-    const auto read = colour_code::parse(notation, code);
+  for (const auto& [selected, code, error] : cases) {
+    const auto read = colour_code::parseTyped(selected, code);
     ASSERT_FALSE(read.ok()) << code;
     EXPECT_EQ(read.error(), error) << code;
   }
+  EXPECT_EQ(colour_code::nameOf(CssRgb), "CSS rgb()");
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST(MixedDpi, OnTheScaledMonitorTheStripStartsCentredWithGrownTextsPhysicalTick
   EXPECT_NE(p.app.ruler().readoutLabel().caption().find("X: 1280.00 (640.00 @200%)"), std::string::npos);
   // A tick every 2 physical pixels, as at 100 %; numbers every 60 pixels.
   EXPECT_EQ(ticks(p, 0, 8), (std::vector<int>{19, 0, 5, 0, 9, 0, 5, 0}));
-  EXPECT_EQ(p.rulerWindow().surface().texts()[1].text, "60");
+  EXPECT_EQ(p.rulerWindow().texts()[1].text, "60");
   // The bands, the size guard and the keys follow the DPI.
   const Rect r = p.ruler();
   p.sim.moveCursor(Point{r.right - 7, r.top + 10});
@@ -94,6 +94,22 @@ TEST(MixedDpi, TheMagnifierSamplesAcrossTheBoundaryAndIsLaidOutOnTheScaledMonito
     EXPECT_EQ(view.surface().at({pointer - 2, pointer}), rgb(200, 0, 0));
     EXPECT_EQ(view.surface().at({pointer + block - 1, pointer + block - 1}), rgb(0, 0, 200));
   }
+}
+
+// The about box follows the ruler to its monitor: centred there, at that monitor's DPI.
+TEST(MixedDpi, TheAboutBoxOpensCentredOnTheRulersMonitorAtItsDpi) {
+  SimProgram p(twoMonitors({100, 100}));
+  p.sim.drag(p.rulerMiddle(), Point{-900, 400}, 20);
+  Rect about;
+  int dpi = 0;
+  p.sim.onModal = [&](platform::Window& w) {
+    about = dynamic_cast<SimWindow&>(w).screenRect();
+    dpi = w.dpi();
+  };
+  p.app.showAbout();
+  EXPECT_EQ(dpi, 192);
+  EXPECT_NEAR((about.left + about.right) / 2.0, -1280, 1);  // the left monitor's middle
+  EXPECT_NEAR((about.top + about.bottom) / 2.0, 800, 1);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The magnifier's state without its window: the channel boxes' reading, the colours taken,
-// the contrast and its partner, the zoom steps and where the screen lands in the view.
+// the contrast and its partner, the zoom steps, where the screen lands in the view, and
+// where the window goes beside the ruler.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 
 #include "picker/Contrast.h"
 #include "picker/PickerModel.h"
+#include "picker/Placement.h"
 
 namespace lindrel::testing {
 namespace {
@@ -116,6 +118,20 @@ TEST(ViewLayout, EachZoomShowsTheScreenRoundTheSampleWithItsBlockInOnePlace) {
   for (int i = 0; i < 9; ++i) checkerboard.push_back(i % 2 == 0 ? rgb(255, 0, 0) : rgb(0, 0, 255));
   EXPECT_EQ(magnified::averageOf(checkerboard), rgb(142, 0, 113));
   EXPECT_EQ(magnified::sampledArea({10, 10}, magnified::Sampling::Average5x5), (Rect{8, 8, 13, 13}));
+}
+
+TEST(Placement, BelowElseAboveElseTheRoomierSideThenAnotherMonitorElseOverAsLittleAsCanBe) {
+  const Rect primary{0, 0, 1280, 800}, left{-1280, 0, 0, 800};
+  const Point magnifier{310, 400};
+  const struct { Rect area; std::vector<Rect> monitors; Point size, place; } cases[] = {
+      {{320, 10, 960, 77}, {primary}, magnifier, {320, 81}},      // below
+      {{320, 700, 960, 767}, {primary}, magnifier, {320, 296}},   // above
+      {{320, 366, 960, 433}, {primary}, magnifier, {964, 366}},   // right: as much room as left
+      {{620, 366, 1260, 433}, {primary}, magnifier, {306, 366}},  // left
+      {{-980, 366, 300, 433}, {left, primary}, magnifier, {304, 366}},  // no room on its own monitor
+      {{320, 366, 960, 499}, {primary}, {604, 760}, {676, 40}},  // no room anywhere: the right covers least
+  };
+  for (const auto& c : cases) EXPECT_EQ(placement::besideArea(c.area, c.size, c.monitors), c.place) << c.area.left;
 }
 
 }  // namespace

@@ -143,6 +143,8 @@ TEST(CornerLabels, TheMostThatFitsWholeGoesInTheFreeCornerCreditFirstThenTheUnit
     Point readoutAt, creditAt;
   } cases[] = {
       {{630, 40}, true, oneLine, {450, 28}, {386, 24}},  // the credit beside, on one line
+      {{244, 40}, true, oneLine, {64, 28}, {0, 24}},     // just room beside, with the spacing
+      {{243, 40}, true, oneLine, {63, 12}, {187, 24}},   // one pixel less: below
       {{200, 40}, true, oneLine, {20, 12}, {144, 24}},   // the credit below
       {{200, 20}, false, oneLine, {20, 8}, {}},
       {{100, 12}, false, "X: 640.00", {46, 0}, {}},
