@@ -120,8 +120,9 @@ ParsedColour parseBgr(Notation notation, std::string_view code, std::string_view
   return static_cast<Colour>(value);
 }
 
-// What a code written as a function ("rgb(" in any case) holds up to its ")" or the end; a
-// text without the opening is taken whole. An alpha after "/" is left out.
+// What a code written as a function ("rgb(" in any case, or its name and a blank) holds up
+// to its ")" or the end; a text without the opening is taken whole. An alpha after "/" is
+// left out.
 std::string_view insideOf(std::string_view code, std::initializer_list<std::string_view> openings) {
   for (const std::string_view opening : openings) {
     if (startsWithAnyCase(code, opening)) {
@@ -182,7 +183,8 @@ ParsedColour parseDecimal(Notation notation, std::string_view code) {
     case Notation::CssHsl:
     case Notation::Hsv: {
       const HueModel model = notation == Notation::CssHsl ? HueModel::Hsl : HueModel::Hsv;
-      const auto inside = model == HueModel::Hsl ? insideOf(code, {"hsla(", "hsl("}) : insideOf(code, {"hsv("});
+      const auto inside =
+          model == HueModel::Hsl ? insideOf(code, {"hsla(", "hsl(", "hsla", "hsl"}) : insideOf(code, {"hsv(", "hsv"});
       return threeNumbers(notation, inside, {"deg", "%", "%"}, [model](const std::array<double, 3>& v) {
         return fromHueModel(model, v[0], v[1], v[2]);
       });
@@ -193,7 +195,7 @@ ParsedColour parseDecimal(Notation notation, std::string_view code) {
         return platform::rgb(channel(v[0]), channel(v[1]), channel(v[2]));
       });
     default:
-      return threeNumbers(notation, insideOf(code, {"rgba(", "rgb("}), {}, [](const std::array<double, 3>& v) {
+      return threeNumbers(notation, insideOf(code, {"rgba(", "rgb(", "rgba", "rgb"}), {}, [](const std::array<double, 3>& v) {
         return platform::rgb(channelPart(v[0]), channelPart(v[1]), channelPart(v[2]));
       });
   }
@@ -239,7 +241,7 @@ std::optional<Notation> notationNamedBy(std::string_view typed) {
   static constexpr Prefix kPrefixes[] = {
       {"#", Notation::Html},       {"&h", Notation::Vb},         {"$", Notation::Delphi},
       {"0x", Notation::Cpp},       {"rgb", Notation::CssRgb},    {"hsl", Notation::CssHsl},
-      {"hsv(", Notation::Hsv},
+      {"hsv", Notation::Hsv},
   };
   for (const Prefix& prefix : kPrefixes) {
     if (startsWithAnyCase(typed, prefix.opening)) return prefix.notation;

@@ -45,27 +45,6 @@ struct Strip {
   }
 };
 
-// The narrowest blank run in the number band between two neighbouring longest (numbered) ticks.
-int narrowestNumberGap(const Strip& s, int acrossEnd) {
-  std::vector<int> tick(s.length());
-  for (int along = 0; along < s.length(); ++along) {
-    while (tick[along] < kTickReach - 1 && s.at(along, tick[along]) == kBlack) ++tick[along];
-  }
-  const int longest = *std::max_element(tick.begin(), tick.end());
-  int narrowest = INT_MAX, previous = -1, run = 0, widest = 0;
-  for (int along = 0; along < s.length(); ++along) {
-    if (tick[along] == longest) {
-      if (previous >= 0 && along > previous + 1) narrowest = std::min(narrowest, widest);
-      previous = along;
-      run = widest = 0;
-    } else {
-      run = s.numberInk(along, kTickReach, acrossEnd) ? 0 : run + 1;
-      widest = std::max(widest, run);
-    }
-  }
-  return narrowest;
-}
-
 // The readout and credit of `labelled` against the scale alone in `bare`: the same strip
 // grown so far that its own labels lie past `labelled`'s end. Ink in `labelled` alone is
 // label ink; ink in `bare` past the ticks is number ink.
@@ -105,11 +84,6 @@ TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbarWith
   EXPECT_TRUE(isTopmost(ruler));
   EXPECT_EQ(::GetWindowLongW(ruler, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW), WS_EX_TOOLWINDOW);
   EXPECT_EQ(::GetWindowLongW(ruler, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
-  // Below the scale's numbers, in the bottom-right corner: "Lindrel" and the readout.
-  if (screenDpi() == 96) {
-    EXPECT_GT(inkIn(Box{r.right - 160, r.top + 40, r.right - 5, r.bottom - 5}), 150);  // the readout
-    EXPECT_GT(inkIn(Box{r.right - 225, r.top + 40, r.right - 170, r.bottom - 5}), 40);  // "Lindrel"
-  }
   EXPECT_GT(inkIn(Box{r.left + 200, r.top + numberBandEnd() + 1, r.right - 5, r.bottom - 5}), atDpi(190));
   EXPECT_EQ(inkIn(Box{r.left + 20, r.top + numberBandEnd() + 1, r.left + 200, r.bottom}), 0);
   // The texts grow with the DPI: a number's digits are 8 pixels tall at 96 DPI, the figures
@@ -123,7 +97,6 @@ TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbarWith
       ASSERT_EQ(top.at(x, y), x % 2 == 0 ? kBlack : kYellow) << "column " << x << " row " << y;
     }
   }
-  EXPECT_EQ(tickLength(r, 638), 5);  // to the right edge
 }
 
 TEST_F(RulerE2E, InEveryUnitEitherWayTheReadoutKeepsClearOfTheNumbersOnTheStripAndTheNumbersApart) {
@@ -159,7 +132,6 @@ TEST_F(RulerE2E, InEveryUnitEitherWayTheReadoutKeepsClearOfTheNumbersOnTheStripA
       drag(vertical ? POINT{edge.x, grown.bottom - 2} : POINT{grown.right - 2, edge.y}, edge);
       settle(200);
       expectLabelsClearOfTheNumbers({labelled, vertical}, {bare, vertical});
-      EXPECT_GE(narrowestNumberGap({bare, vertical}, vertical ? r.width() : r.height()), 3);
     }
   }
 }
@@ -178,8 +150,6 @@ TEST_F(RulerE2E, AStripLongerThanTheScreenHasItsScaleToTheEndAndTurnsShortenedOn
   int wrong = 0;
   for (int x = 0; x < shot.width(); ++x) wrong += (shot.at(x, 2) == kBlack) != ((x - r.left) % 2 == 0);
   EXPECT_EQ(wrong, 0) << "columns off the pixel scale's tick on every even column, up to the strip's end";
-  // Four-digit numbers, every 30 pixels from 1020 at x = 540, keep apart.
-  EXPECT_GE(narrowestNumberGap({shot, false}, numberBandEnd()), 3);
 
   // Turned: longer than the screen is high, so shortened to it and moved onto it.
   doubleClick({600, 400});
@@ -195,8 +165,8 @@ TEST_F(RulerE2E, AStripLongerThanTheScreenHasItsScaleToTheEndAndTurnsShortenedOn
 TEST_F(RulerE2E, TheMenuByKeysRedrawsTheScaleAt300DpiAndItsExitCommandEndsTheProcess) {
   chooseUnit(3);  // 300 DPI
   const Box r = rectOf(ruler);
-  ASSERT_TRUE(waitFor([&] { return tickLength(r, 59) == 12; }));  // 5 mm, 175 twips
-  EXPECT_EQ(tickLength(r, 12), 7);   // 1 mm, 105 twips
+  ASSERT_TRUE(waitFor([&] { return tickLength(r, 59) == 12; }));  // 5 mm
+  EXPECT_EQ(tickLength(r, 12), 7);   // 1 mm
   EXPECT_GE(tickLength(r, 118), 16); // 1 cm, down into its number
   EXPECT_EQ(tickLength(r, 2), 0);    // no pixel tick left over
   openMenu();

@@ -1,6 +1,5 @@
-// Any text typed as a code with any notation selected: a colour whose own code, in the
-// notation that read it, reads back as it; or a reason it cannot be read, which only a
-// decimal notation gives.
+// Any text typed as a code with any notation selected: a colour, whose code in every
+// notation reads back as it, or a reason it cannot be read; never a crash.
 
 #include <cstdint>
 #include <cstdlib>

@@ -77,7 +77,7 @@ TEST(ColourCode, TypedCodesAreReadAsAUserMeansThemInTheNotationTheirStartNamesEl
       {Html, " RGB( 18 , 171 , 60 );", green}, {CssRgb, "18 171\t60 / 5", green}, {Html, "rgba(18, 171, 60, 0.5)", green},
       {Html, "rgb(18 171 60 / 50%)", green},  {CssHsl, "hsl(-120,100,50)", rgb(0, 0, 255)},
       {CssHsl, "hsl(480 150% 20%)", rgb(0, 102, 0)}, {Rgb, "hsla(136.5deg, 81%, 37.1%, 1)", green},
-      {Rgb, "hsv(136.5 89.5% 67.1%)", green}, {Hsv, "136.5 89.5 67.1", green}, {Float, "1.5 -0.2 .2", rgb(255, 0, 51)},
+      {Rgb, "hsv(136.5 89.5% 67.1%)", green}, {Html, "rgb 18 171 60", green}, {Hsv, "136.5 89.5 67.1", green}, {Float, "1.5 -0.2 .2", rgb(255, 0, 51)},
   };
   for (const auto& [selected, code, colour] : cases) {
     const auto read = colour_code::parseTyped(selected, code);
@@ -93,6 +93,7 @@ TEST(ColourCode, WhatCannotBeReadSaysWhatAndWhere) {
       {Html, "#12AB3G", {NotAHexDigit, Html, 7, "G"}},   {Html, "# 12 AB 3C", {NotAHexDigit, Html, 2, " "}},
       {Html, "zzz", {NotAHexDigit, Html, 1, "z"}},       {Html, "", {DigitCount, Html, 0, ""}},
       {Html, "#12AB3", {DigitCount, Html, 5, "#12AB3"}}, {Vb, "&h1000000", {TooLarge, Vb, 1, "&h1000000"}},
+      {Html, "#1234567890", {DigitCount, Html, 10, "#1234567890"}}, {Vb, "&h123456789", {DigitCount, Vb, 9, "&h123456789"}},
       {Rgb, "18,171", {MissingParts, Rgb, 2, ""}},       {Rgb, "18,,60", {EmptyPart, Rgb, 2, ""}},
       {Rgb, "18,171,red", {NotANumber, Rgb, 3, "red"}},  {Rgb, "rgb(18 171, 60, 5)", {NotANumber, CssRgb, 1, "18 171"}},
       {CssHsl, "hsl(1e999 0% 0%)", {TooLarge, CssHsl, 1, "1e999"}}, {Float, "1,a,1", {NotANumber, Float, 2, "a"}},

@@ -45,10 +45,10 @@ TEST(MixedDpi, OnTheScaledMonitorTheStripStartsCentredWithGrownTextsPhysicalTick
   EXPECT_EQ(p.ruler().left, r.left + 1);  // still one physical pixel
   for (int i = 0; i < 67; ++i) p.sim.keyDown(platform::Key::Up, platform::kShiftOnly);
   EXPECT_EQ(p.sim.messages(), std::vector<std::string>{"App Size Error by:zyn"});
-  EXPECT_EQ(p.ruler().height(), 67);  // 500 twips at 200 %
+  EXPECT_EQ(p.ruler().height(), 67);  // the least size at 200 %
 }
 
-TEST(MixedDpi, MovingBetweenMonitorsKeepsThePhysicalLengthAndScaleAndGrowsTheThicknessToTheLeastSizeSilently) {
+TEST(MixedDpi, MovingBetweenMonitorsKeepsThePhysicalLengthAndScaleGrowsTheThicknessSilentlyAndTheAboutBoxFollows) {
   SimProgram p(twoMonitors({100, 100}));
   const std::vector<int> scale = ticks(p, 0, 120);
   const int length = p.ruler().width();
@@ -57,6 +57,13 @@ TEST(MixedDpi, MovingBetweenMonitorsKeepsThePhysicalLengthAndScaleAndGrowsTheThi
   EXPECT_EQ(p.ruler().size(), (Point{length, 133}));
   EXPECT_EQ(ticks(p, 0, 120), scale);
   EXPECT_NE(p.app.ruler().readoutLabel().caption().find("(320.00 @200%)"), std::string::npos);
+  // The about box follows it: centred on the left monitor, at its DPI.
+  p.sim.onModal = [](platform::Window& about) {
+    EXPECT_EQ(about.dpi(), 192);
+    EXPECT_NEAR((about.rect().left + about.rect().right) / 2.0, -1280, 1);
+    EXPECT_NEAR((about.rect().top + about.rect().bottom) / 2.0, 800, 1);
+  };
+  p.app.showAbout();
   // Back at 100 %, the default thickness and the plain readout again.
   p.sim.drag(p.rulerMiddle(), Point{600, 400}, 20);
   EXPECT_EQ(p.ruler().height(), 67);
@@ -94,22 +101,6 @@ TEST(MixedDpi, TheMagnifierSamplesAcrossTheBoundaryAndIsLaidOutOnTheScaledMonito
     EXPECT_EQ(view.surface().at({pointer - 2, pointer}), rgb(200, 0, 0));
     EXPECT_EQ(view.surface().at({pointer + block - 1, pointer + block - 1}), rgb(0, 0, 200));
   }
-}
-
-// The about box follows the ruler to its monitor: centred there, at that monitor's DPI.
-TEST(MixedDpi, TheAboutBoxOpensCentredOnTheRulersMonitorAtItsDpi) {
-  SimProgram p(twoMonitors({100, 100}));
-  p.sim.drag(p.rulerMiddle(), Point{-900, 400}, 20);
-  Rect about;
-  int dpi = 0;
-  p.sim.onModal = [&](platform::Window& w) {
-    about = dynamic_cast<SimWindow&>(w).screenRect();
-    dpi = w.dpi();
-  };
-  p.app.showAbout();
-  EXPECT_EQ(dpi, 192);
-  EXPECT_NEAR((about.left + about.right) / 2.0, -1280, 1);  // the left monitor's middle
-  EXPECT_NEAR((about.top + about.bottom) / 2.0, 800, 1);
 }
 
 }  // namespace
