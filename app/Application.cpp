@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "about/AboutBox.h"
+#include "measure/ScreenMeasure.h"
 #include "menu/RulerMenu.h"
 #include "picker/MagnifierWindow.h"
 #include "ruler/RulerWindow.h"
@@ -18,6 +19,7 @@ void Application::start() {
   const StoredSettings stored = readSettings(platform_.settingsStore());
   const Settings& kept = stored.settings;
   ruler_ = std::make_unique<RulerWindow>(platform_, kept.ruler);
+  ruler_->onMeasureKey = [this] { measureScreen(); };
   ruler_->onContextMenu = [this](std::optional<platform::Point> at) {
     menu().popupOn(ruler_->window(), ruler_->state().unit, at);
   };
@@ -47,7 +49,8 @@ RulerMenu& Application::menu() {
   if (menu_ == nullptr) {
     menu_ = std::make_unique<RulerMenu>(
         platform_, RulerMenu::Commands{[this](Unit unit) { ruler_->setUnit(unit); }, [this] { openMagnifier(); },
-                                       [this] { showAbout(); }, [this] { restoreDefaults(); }, [this] { exit(); }});
+                                       [this] { measureScreen(); }, [this] { showAbout(); },
+                                       [this] { restoreDefaults(); }, [this] { exit(); }});
   }
   return *menu_;
 }
@@ -60,6 +63,24 @@ AboutBox& Application::about() {
 }
 
 void Application::openMagnifier() { magnifier().open(ruler_->window().rect()); }
+
+void Application::measureScreen() {
+  if (measure_ != nullptr && measure_->active()) return;
+  // The program's own windows are out of the picture while it is taken, and back after.
+  const bool magnifierShown = magnifier_->isOpen() && magnifier_->window()->isVisible();
+  ruler_->window().hide();
+  platform_.refreshScreen(ruler_->window().rect());
+  if (magnifierShown) {
+    magnifier_->window()->hide();
+    platform_.refreshScreen(magnifier_->window()->rect());
+  }
+  measure_ = std::make_unique<ScreenMeasure>(platform_, ruler_->state().unit);
+  measure_->onLeave = [this, magnifierShown] {
+    if (magnifierShown) magnifier_->window()->show();
+    ruler_->window().show();
+  };
+  if (!measure_->start()) measure_->onLeave();
+}
 
 void Application::showAbout() {
   // No window of the program covers the box while it is up.

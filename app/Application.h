@@ -14,6 +14,7 @@ class RulerWindow;
 class RulerMenu;
 class MagnifierWindow;
 class AboutBox;
+class ScreenMeasure;
 class SettingsWriter;
 struct Settings;
 
@@ -36,6 +37,11 @@ class Application {
 
   // The menu's commands.
   void openMagnifier();
+  // The screen frozen for measuring, with the program's own windows out of it until the user
+  // leaves.
+  void measureScreen();
+  // Null before the first measuring.
+  ScreenMeasure* screenMeasure() { return measure_.get(); }
   // The about box, modal, with the ruler out of the topmost band while it is up.
   void showAbout();
   // The ruler as at a first start, and the magnifier beside it from its next opening.
@@ -53,6 +59,7 @@ class Application {
   std::unique_ptr<RulerMenu> menu_;
   std::unique_ptr<MagnifierWindow> magnifier_;
   std::unique_ptr<AboutBox> about_;
+  std::unique_ptr<ScreenMeasure> measure_;
   std::unique_ptr<SettingsWriter> settingsWriter_;  // first to go: it reads the windows
 };
 

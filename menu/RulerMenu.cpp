@@ -26,6 +26,7 @@ platform::MenuItemSpec RulerMenu::tree(Unit inUse) {
   top.children.push_back(std::move(units));
   top.children.push_back(separator);
   top.children.push_back(MenuItemSpec{"放大取色(&Z)", [this] { commands_.openMagnifier(); }, {}});
+  top.children.push_back(MenuItemSpec{"屏幕测量(&M)", [this] { commands_.measureScreen(); }, {}});
   top.children.push_back(separator);
   top.children.push_back(MenuItemSpec{"关于软件(&A)", [this] { commands_.showAbout(); }, {}});
   top.children.push_back(separator);

@@ -1,6 +1,6 @@
 #pragma once
-// The ruler's context menu: the unit submenus, the magnifier, the about box, the defaults
-// and exit. It only says which command was chosen; the application decides what each one does.
+// The ruler's context menu: the unit submenus, the magnifier, measuring the screen, the
+// about box, the defaults and exit. It only says which command was chosen; the application decides what each one does.
 
 #include <functional>
 #include <optional>
@@ -15,6 +15,7 @@ class RulerMenu {
   struct Commands {
     std::function<void(Unit)> setUnit;
     std::function<void()> openMagnifier;
+    std::function<void()> measureScreen;
     std::function<void()> showAbout;
     std::function<void()> restoreDefaults;
     std::function<void()> exit;

@@ -51,15 +51,19 @@ Colour outlineFor(Colour colour) {
                                                                                                    : platform::kWhite;
 }
 
-// What is wrong with a typed code, naming the notation and the number or character.
+// What is wrong with a typed code, naming the notation and the number or character (counted
+// in the code without the blanks round it, as it is quoted).
 std::string messageFor(const colour_code::CodeError& error, std::string_view typed) {
   using Problem = colour_code::CodeError::Problem;
   const std::string name = colour_code::nameOf(error.notation);
   const std::string example = colour_code::format(error.notation, platform::rgb(18, 171, 60));
+  typed.remove_prefix(std::min(typed.size(), typed.find_first_not_of(" \t")));
+  typed.remove_suffix(typed.size() - std::min(typed.size(), typed.find_last_not_of(" \t") + 1));
   const std::string quoted = "「" + std::string(typed) + "」", at = std::to_string(error.at);
   const bool bgr = error.notation == Notation::Vb || error.notation == Notation::Delphi || error.notation == Notation::Cpp;
   switch (error.problem) {
-    case Problem::MissingParts: return name + " 代码需要三个数，用逗号分开：" + example;
+    case Problem::MissingParts:
+      return name + " 代码需要三个数，用" + (example.find(',') != std::string::npos ? "逗号" : "空格") + "分开：" + example;
     case Problem::EmptyPart: return quoted + "的第 " + at + " 个数是空的";
     case Problem::NotANumber: return quoted + "的第 " + at + " 个数不是数：" + error.what;
     case Problem::TooLarge:
@@ -70,8 +74,6 @@ std::string messageFor(const colour_code::CodeError& error, std::string_view typ
   }
   return quoted + "的第 " + at + " 个字符「" + error.what + "」不是十六进制数字";
 }
-
-constexpr const char* kClipboardHeld = "剪贴板正被其他程序使用，未能复制";
 
 bool isChannelBoxCharacter(char16_t c) { return c == u'\b' || (c >= u'0' && c <= u'9'); }
 
@@ -466,11 +468,8 @@ void MagnifierWindow::popupViewMenu(std::optional<Point> at) {
 
 // ---- The code
 
-void MagnifierWindow::copyCode() { copyToClipboard(codeBox().text()); }
+void MagnifierWindow::copyCode() { platform_.copyTextOrSay(codeBox().text()); }
 
-void MagnifierWindow::copyToClipboard(const std::string& text) {
-  if (!platform_.copyText(text)) platform_.showMessage(kClipboardHeld);
-}
 
 void MagnifierWindow::applyTypedCode() {
   const std::string typed = codeBox().text();
@@ -546,7 +545,7 @@ void MagnifierWindow::showContrast() {
 void MagnifierWindow::swatchPressed(std::optional<Colour> taken, const platform::MouseEvent& event) {
   if (!taken) return;
   if (event.buttons.contains(platform::MouseButton::Right)) {
-    copyToClipboard(colour_code::format(model_.notation(), *taken));
+    platform_.copyTextOrSay(colour_code::format(model_.notation(), *taken));
   } else if (event.buttons.contains(platform::MouseButton::Left) && event.modifiers.ctrl) {
     model_.choosePartner(*taken);
     showContrast();

@@ -148,8 +148,6 @@ class MagnifierWindow {
   // history as it was; Ctrl+left: the contrast is measured against its colour (on the
   // partner: against the newest other colour again); right: its code is copied.
   void swatchPressed(std::optional<platform::Colour> colour, const platform::MouseEvent& event);
-  // Puts a text on the clipboard; a clipboard another program keeps brings a message.
-  void copyToClipboard(const std::string& text);
   void changed();
 
   platform::Platform& platform_;

@@ -58,7 +58,7 @@ struct MouseHandlers {
 
 // The keys the program tells apart; every other key is Other. Plus and Minus are those of
 // the main keyboard and of the number pad; ContextMenu is the menu key or Shift+F10.
-enum class Key { Other, Return, Escape, Left, Up, Right, Down, Space, Plus, Minus, C, ContextMenu };
+enum class Key { Other, Return, Escape, Left, Up, Right, Down, Space, Plus, Minus, C, M, ContextMenu };
 
 // The step an arrow key stands for, one pixel either way; none for other keys.
 constexpr Point arrowStep(Key key) {
@@ -79,6 +79,7 @@ enum class PointerShape {
   SizeNWSE,  // diagonal double arrow, north-west to south-east
   SizeWE,    // horizontal double arrow
   Pen,       // the picker's pen
+  Cross,     // a crosshair, for measuring
 };
 
 }  // namespace lindrel::platform

@@ -17,6 +17,10 @@ void Platform::dispatch(const std::function<void()>& handler) {
   showMessage(message);
 }
 
+void Platform::copyTextOrSay(std::string_view text) {
+  if (!copyText(text)) showMessage("剪贴板正被其他程序使用，未能复制");
+}
+
 int Platform::shownReach(const Rect& area) const {
   int reach = 0;
   for (const Rect& monitor : monitors()) {

@@ -85,11 +85,16 @@ class Platform {
     virtual ~ScreenHold() = default;
   };
   virtual std::unique_ptr<ScreenHold> holdScreen() = 0;
+  // Every window under an area of the screen, of any program, draws itself again now: what a
+  // window hidden there covered shows before the screen is read.
+  virtual void refreshScreen(const Rect& area) = 0;
 
   // A modal message with an OK button only and the title as caption; returns when dismissed.
   virtual void showMessage(std::string_view text) = 0;
   // Puts exactly the text on the clipboard; false when another program keeps the clipboard.
   virtual bool copyText(std::string_view text) = 0;
+  // The same, and when another program keeps the clipboard a message says so.
+  void copyTextOrSay(std::string_view text);
 
   virtual SettingsStore& settingsStore() = 0;
   // A text value of the system's registry (HKEY_LOCAL_MACHINE), read without write rights,

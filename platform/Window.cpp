@@ -142,6 +142,32 @@ Label& Window::addLabel(const LabelSpec& design) {
   return *labels_.back();
 }
 
+std::optional<ScreenImage> Window::captureScreen(const Rect& area) {
+  reserveSurface(area.size());
+  std::optional<ScreenImage> image = surfaceCapture(area);
+  if (image) invalidateArea(Rect::at({}, area.size()));
+  return image;
+}
+
+void Window::invalidateOverlay() {
+  // Each mark apart: a crosshair's two lines across a large monitor are two thin areas,
+  // not the monitor.
+  for (const Overlay::Box& box : overlay_.boxes) invalidateArea(box.rect);
+  for (const Overlay::Line& line : overlay_.lines) {
+    invalidateArea(Rect{std::min(line.from.x, line.to.x), std::min(line.from.y, line.to.y),
+                        std::max(line.from.x, line.to.x) + 1, std::max(line.from.y, line.to.y) + 1});
+  }
+  for (const Overlay::Text& text : overlay_.texts) {
+    invalidateArea(Rect::at(text.at, textExtent(design_.surfaceFont, text.text)));
+  }
+}
+
+void Window::setOverlay(Overlay overlay) {
+  invalidateOverlay();
+  overlay_ = std::move(overlay);
+  invalidateOverlay();
+}
+
 void Window::refreshTextsCutBy(Point clientBefore) {
   // The system keeps what a smaller client still shows: a text the new edge cuts must go,
   // and one the old edge cut must come.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/Controls.h"
+#include "platform/Image.h"
 #include "platform/MouseRouter.h"
 
 namespace lindrel::platform {
@@ -90,6 +91,32 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   };
   void setTexts(std::vector<SurfaceText> texts);
   const std::vector<SurfaceText>& texts() const { return texts_; }
+  // Copies an area of the screen as the user sees it now onto the surface, at the client's
+  // top-left, and gives its pixels: valid while the window is open and nothing else is drawn
+  // on the surface. None when it cannot be made (no memory for it).
+  std::optional<ScreenImage> captureScreen(const Rect& area);
+  // Marks over everything, drawn on the screen only and in client pixels: filled boxes, then
+  // lines (both ends drawn), then texts in the surface's font. Each replaces the last.
+  struct Overlay {
+    struct Box {
+      Rect rect;
+      Colour fill, border;
+    };
+    struct Line {
+      Point from, to;
+      Colour colour;
+    };
+    struct Text {
+      Point at;
+      std::string text;
+      Colour colour;
+    };
+    std::vector<Box> boxes;
+    std::vector<Line> lines;
+    std::vector<Text> texts;
+  };
+  void setOverlay(Overlay overlay);
+  const Overlay& overlay() const { return overlay_; }
   Colour foreColour() const { return design_.foreColour; }
   Colour backColour() const { return design_.backColour; }
   // The surface's size: the largest client area the window has had, or more where
@@ -123,6 +150,8 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   virtual void showModal() = 0;
   // The real window and its controls go; onClose runs.
   virtual void close() = 0;
+  // Off the screen until the next show(), keeping its place and state.
+  virtual void hide() = 0;
   virtual bool isOpen() const = 0;
   virtual bool isVisible() const = 0;
   // Into or out of the topmost band; the window is raised within it.
@@ -142,6 +171,9 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   std::function<bool(Key key, Modifiers modifiers)> onKeyPreview;
   // The pointer left the window after it had moved over it.
   std::function<void()> onMouseLeave;
+  // The wheel turned over the window (not over a picture box that takes it): notches away
+  // from the user are positive.
+  std::function<void(int notches)> onWheel;
   // The window is on a monitor of another DPI now; its controls, labels and fonts follow
   // already. The system suggests a rectangle (the old one scaled); without a handler the
   // window takes it.
@@ -166,6 +198,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   virtual void growSurface(Point size) = 0;
   virtual void clearSurfaceTo(Colour colour) = 0;
   virtual void surfaceLine(Point from, Point to, Colour colour) = 0;
+  virtual std::optional<ScreenImage> surfaceCapture(const Rect& area) = 0;
   // One line of text in a font at the window's DPI.
   virtual Point textExtent(const FontSpec& font, std::string_view line) = 0;
   // The area of the client (in pixels) needs to be painted again.
@@ -196,6 +229,8 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   void growSurfaceToClient();
   // Repaints the texts whose whole shows, or no longer shows, since the client's last size.
   void refreshTextsCutBy(Point clientBefore);
+  // The areas the overlay draws on need painting again.
+  void invalidateOverlay();
   void layOutLines();
 
   WindowSpec design_;
@@ -207,6 +242,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   bool shownOnce_ = false;
   Point surfaceSize_{};
   std::vector<SurfaceText> texts_;
+  Overlay overlay_;
   std::vector<std::unique_ptr<Label>> labels_;
   std::vector<LineSpec> lineDesigns_;
   std::vector<Line> lines_;

@@ -88,7 +88,7 @@ class CentimetreTicks {
 
 // The readout's centimetres use the scale's own mean spacing (425, 1181.25, 1770, 3540 and
 // 7080 twips to the centimetre), so an edge on a numbered mark reads that mark's number.
-inline double centimetresIn(int pixels, Resolution resolution) {
+inline double centimetresIn(double pixels, Resolution resolution) {
   const double twipsPerCentimetre = [&] {
     switch (resolution) {
       case Resolution::Dpi72: return 425.0;

@@ -20,12 +20,14 @@ Lines brokenBeforeBracket(const std::string& figure) {
 std::string pixelFigure(int pixels, int dpi) {
   std::string figure = text::twoDecimals(pixels);
   if (dpi == platform::kDesignDpi) return figure;
-  const double logical = static_cast<double>(pixels) * platform::kDesignDpi / dpi;
-  const double percent = 100.0 * dpi / platform::kDesignDpi;
-  return figure + " (" + text::twoDecimals(logical) + " @" + text::fixedDecimals(percent, 0) + "%)";
+  return figure + " (" + scaledPixels(pixels, dpi) + " " + scalingText(dpi) + ")";
 }
 
 }  // namespace
+
+std::string scaledPixels(double pixels, int dpi) { return text::twoDecimals(pixels * platform::kDesignDpi / dpi); }
+
+std::string scalingText(int dpi) { return "@" + text::fixedDecimals(100.0 * dpi / platform::kDesignDpi, 0) + "%"; }
 
 ReadoutTexts readoutTexts(Unit unit, Point sizePixels, int dpi) {
   ReadoutTexts t;

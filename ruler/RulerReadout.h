@@ -26,6 +26,10 @@ struct ReadoutTexts {
 // "单位:像素", "X: 640.00", "Y: 67.00"; on a scaled monitor the pixel figures also give the
 // size in the pixels applications use there: "X: 1280.00 (640.00 @200%)".
 ReadoutTexts readoutTexts(Unit unit, platform::Point sizePixels, int dpi);
+// Physical pixels in the pixels applications use on a monitor of a DPI, "640.00", and that
+// monitor's scaling, "@200%".
+std::string scaledPixels(double pixels, int dpi);
+std::string scalingText(int dpi);
 
 // One way to lay the corner labels out: the readout's lines, with the credit beside them,
 // below them, or not at all.

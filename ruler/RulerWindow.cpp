@@ -435,6 +435,10 @@ void RulerWindow::handleKey(platform::Key key, platform::Modifiers modifiers) {
     if (onContextMenu) onContextMenu(window_->rect().topLeft());
     return;
   }
+  if (key == platform::Key::M && modifiers == platform::kNoModifiers) {
+    if (onMeasureKey) onMeasureKey();
+    return;
+  }
   if (!platform::isArrow(key)) return;
   const Point step{platform::arrowStep(key).x * measures::kKeyStepPixels,
                    platform::arrowStep(key).y * measures::kKeyStepPixels};

@@ -77,6 +77,8 @@ class RulerWindow {
   // A right-click on the strip (at: none, the menu opens at the pointer) or the menu key
   // (at the strip's corner, in screen pixels): the application pops its menu up.
   std::function<void(std::optional<platform::Point> at)> onContextMenu;
+  // M on the strip: the application measures the screen.
+  std::function<void()> onMeasureKey;
   // Its place, size, orientation or unit changed.
   std::function<void()> onChange;
 

@@ -281,8 +281,11 @@ void SimPlatform::keyDown(Key key, Modifiers modifiers) {
 
 void SimPlatform::wheel(Point screen, int notches) {
   input([&] {
-    auto* box = dynamic_cast<SimPictureBox*>(targetAt(screen));
+    SimControl* target = targetAt(screen);
+    auto* box = dynamic_cast<SimPictureBox*>(target);
     if (box != nullptr && box->onWheel) dispatch([&] { box->onWheel(notches); });
+    auto* window = dynamic_cast<SimWindow*>(target);
+    if (window != nullptr && window->onWheel) dispatch([&] { window->onWheel(notches); });
   });
 }
 

@@ -77,6 +77,8 @@ class SimPlatform final : public Platform {
   void movePointer(Point to) override { cursor_ = clampedInto(to, virtualDesktop()); }
   std::optional<Colour> screenPixel(Point at) override { return visiblePixel(at); }
   std::unique_ptr<ScreenHold> holdScreen() override { return std::make_unique<ScreenHold>(); }
+  // The simulated screen is composed whenever it is read.
+  void refreshScreen(const Rect&) override {}
   void showMessage(std::string_view text) override;
   bool copyText(std::string_view text) override {
     clipboard = std::string(text);

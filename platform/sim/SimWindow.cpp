@@ -282,6 +282,18 @@ void SimWindow::surfaceLine(Point from, Point to, Colour colour) {
   forEachLinePixel(from, to, [&](Point p) { surface_.set(p, colour); });
 }
 
+std::optional<ScreenImage> SimWindow::surfaceCapture(const Rect& area) {
+  captured_.clear();
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      const Colour c = sim_.visiblePixel({x, y}).value_or(kBlack);
+      surface_.set(Point{x, y} - area.topLeft(), c);
+      captured_.push_back(imagePixel(c));
+    }
+  }
+  return ScreenImage{area, captured_.data(), area.width()};
+}
+
 Point SimWindow::textExtent(const FontSpec& font, std::string_view line) {
   // A fixed metric: every character of the default 9-point font is 6 by 12 pixels at the
   // design DPI, scaled with the point size and the DPI; characters beyond ASCII are twice

@@ -178,6 +178,7 @@ class SimWindow final : public Window, public SimControl {
   Button& addButton(const ButtonSpec& design) override;
   void showModal() override;
   void close() override;
+  void hide() override { visible_ = false; }
   bool isOpen() const override { return open_; }
   bool isVisible() const override { return open_ && visible_; }
   void setTopmost(bool topmost) override;
@@ -221,6 +222,7 @@ class SimWindow final : public Window, public SimControl {
   void growSurface(Point size) override { surface_.grow(size, backColour()); }
   void clearSurfaceTo(Colour colour) override { surface_.clear(colour); }
   void surfaceLine(Point from, Point to, Colour colour) override;
+  std::optional<ScreenImage> surfaceCapture(const Rect& area) override;
   Point textExtent(const FontSpec& font, std::string_view line) override;
   void invalidateArea(const Rect&) override {}
   void layOutChildrenAt(int dpi) override;
@@ -232,6 +234,7 @@ class SimWindow final : public Window, public SimControl {
   SimPlatform& sim_;
   std::string caption_;
   SimSurface surface_;
+  std::vector<std::uint32_t> captured_;  // the pixels the last capture gave out
   Rect screenRect_;
   bool open_ = true;
   bool visible_ = false;

@@ -121,6 +121,21 @@ class SelectGuard {
   HGDIOBJ previous_;
 };
 
+// Clips a DC's drawing to an area for a scope; the DC's state comes back with it.
+class ClipGuard {
+ public:
+  ClipGuard(HDC dc, const RECT& area) : dc_(dc), saved_(::SaveDC(dc)) {
+    ::IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+  }
+  ~ClipGuard() { ::RestoreDC(dc_, saved_); }
+  ClipGuard(const ClipGuard&) = delete;
+  ClipGuard& operator=(const ClipGuard&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
 struct RegistryKeyTraits {
   using Handle = HKEY;
   static HKEY empty() { return nullptr; }

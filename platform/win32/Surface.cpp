@@ -15,7 +15,7 @@ std::int32_t grownLength(std::int32_t have, std::int32_t need, std::int32_t limi
 
 }  // namespace
 
-GdiObject createDib(Point size) {
+GdiObject createDib(Point size, const std::uint32_t** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = std::max(1, size.x);
@@ -23,8 +23,10 @@ GdiObject createDib(Point size) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  return GdiObject(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  void* pixels = nullptr;
+  GdiObject dib(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+  if (bits != nullptr) *bits = static_cast<const std::uint32_t*>(pixels);
+  return dib;
 }
 
 void fill(HDC dc, const RECT& area, Colour color) {
@@ -38,7 +40,7 @@ Surface::Surface(HFONT font, Colour fore, Colour back)
       pen_(::CreatePen(PS_SOLID, 1, fore)),
       penColour_(fore),
       fill_(back) {
-  bitmap_ = createDib(Point{1, 1});
+  bitmap_ = createDib(Point{1, 1}, &bits_);
   originalBitmap_ = ::SelectObject(dc_.get(), bitmap_.get());
   originalPen_ = ::SelectObject(dc_.get(), pen_.get());
   originalFont_ = ::SelectObject(dc_.get(), font);
@@ -59,19 +61,23 @@ void Surface::grow(Point size, Colour fillColour) {
   if (bitmapSize_.x == 0 || bitmapSize_.y == 0) fill_ = fillColour;
 }
 
-void Surface::reallocate(Point bitmapSize) {
-  GdiObject bigger = createDib(bitmapSize);
+bool Surface::reallocate(Point bitmapSize, bool fillNew) {
+  const std::uint32_t* bits = nullptr;
+  GdiObject bigger = createDib(bitmapSize, &bits);
+  if (!bigger) return false;
   {
     MemoryDc copy(::CreateCompatibleDC(nullptr));
     SelectGuard select(copy.get(), bigger.get());
-    fill(copy.get(), RECT{0, 0, bitmapSize.x, bitmapSize.y}, fill_);
+    if (fillNew) fill(copy.get(), RECT{0, 0, bitmapSize.x, bitmapSize.y}, fill_);
     if (bitmapSize_.x > 0 && bitmapSize_.y > 0) {
       ::BitBlt(copy.get(), 0, 0, bitmapSize_.x, bitmapSize_.y, dc_.get(), 0, 0, SRCCOPY);
     }
   }
   ::SelectObject(dc_.get(), bigger.get());
   bitmap_ = std::move(bigger);
+  bits_ = bits;
   bitmapSize_ = bitmapSize;
+  return true;
 }
 
 void Surface::cover(const Rect& area) {
@@ -88,6 +94,16 @@ void Surface::stretchFrom(HDC source, const Rect& from, const Rect& into) {
                from.height(), SRCCOPY);
 }
 
+std::optional<ScreenImage> Surface::capture(HDC screen, const Rect& area) {
+  const Point size = area.size();
+  if (size.x > bitmapSize_.x || size.y > bitmapSize_.y) {
+    if (!reallocate({std::max(size.x, bitmapSize_.x), std::max(size.y, bitmapSize_.y)}, false)) return std::nullopt;
+  }
+  if (!::BitBlt(dc_.get(), 0, 0, size.x, size.y, screen, area.left, area.top, SRCCOPY | CAPTUREBLT)) return std::nullopt;
+  ::GdiFlush();  // the pixels are read straight from the bitmap's memory
+  return ScreenImage{area, bits_, bitmapSize_.x};
+}
+
 void Surface::fillAreas(std::span<const Rect> areas, Colour colour) {
   for (const Rect& area : areas) {
     cover(area);
@@ -100,7 +116,7 @@ void Surface::clear(Colour color) {
   fill_ = color;
   if (bitmapSize_.x > 0 || bitmapSize_.y > 0) {
     ::SelectObject(dc_.get(), originalBitmap_);
-    bitmap_ = createDib(Point{1, 1});
+    bitmap_ = createDib(Point{1, 1}, &bits_);
     ::SelectObject(dc_.get(), bitmap_.get());
     bitmapSize_ = Point{};
   }

@@ -11,6 +11,7 @@
 
 #include "platform/Colour.h"
 #include "platform/Geometry.h"
+#include "platform/Image.h"
 #include "platform/win32/Handles.h"
 
 namespace lindrel::platform::win32 {
@@ -36,6 +37,9 @@ class Surface {
   void cover(const Rect& area);
   // Copies an area of another DC into an area of the surface, each source pixel a block.
   void stretchFrom(HDC source, const Rect& from, const Rect& into);
+  // Copies an area of a screen DC onto the surface at (0, 0) and gives its pixels, which the
+  // surface keeps until it is drawn on again; none when there is no memory for them.
+  std::optional<ScreenImage> capture(HDC screen, const Rect& area);
   // Fills areas with a colour.
   void fillAreas(std::span<const Rect> areas, Colour colour);
   // The colour at a pixel; none outside the surface.
@@ -45,10 +49,13 @@ class Surface {
   void paint(HDC target, const RECT& area, Colour outside) const;
 
  private:
-  void reallocate(Point bitmapSize);
+  // A bitmap of a new size with the old content; the rest filled unless it is to be
+  // overwritten at once.
+  bool reallocate(Point bitmapSize, bool fillNew = true);
 
   MemoryDc dc_;
   GdiObject bitmap_;
+  const std::uint32_t* bits_ = nullptr;  // the bitmap's pixels
   HGDIOBJ originalBitmap_ = nullptr;
   GdiObject pen_;
   Colour penColour_;
@@ -59,8 +66,8 @@ class Surface {
   Colour fill_;
 };
 
-// A 32-bit top-down DIB section compatible with any DC.
-GdiObject createDib(Point size);
+// A 32-bit top-down DIB section compatible with any DC, and where its pixels are.
+GdiObject createDib(Point size, const std::uint32_t** bits = nullptr);
 void fill(HDC dc, const RECT& area, Colour color);
 
 }  // namespace lindrel::platform::win32

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <stdexcept>
 
 #include "platform/win32/Windows.h"
@@ -204,6 +205,7 @@ HCURSOR Win32Platform::cursorFor(PointerShape shape, int dpi) {
     case PointerShape::SizeNWSE: return ::LoadCursorW(nullptr, IDC_SIZENWSE);
     case PointerShape::SizeWE: return ::LoadCursorW(nullptr, IDC_SIZEWE);
     case PointerShape::Pen: return icon(Picture::Pen, scaledToDpi(32, dpi));
+    case PointerShape::Cross: return ::LoadCursorW(nullptr, IDC_CROSS);
     case PointerShape::Default: break;
   }
   return ::LoadCursorW(nullptr, IDC_ARROW);
@@ -333,6 +335,12 @@ std::optional<Colour> Win32Platform::screenPixel(Point at) {
   const COLORREF c = ::GetPixel(screen_.get(), at.x, at.y);
   if (c == CLR_INVALID) return std::nullopt;
   return static_cast<Colour>(c);
+}
+
+void Win32Platform::refreshScreen(const Rect& area) {
+  // Windows of other threads paint before this returns, as the update demands.
+  const RECT r{area.left, area.top, area.right, area.bottom};
+  ::RedrawWindow(nullptr, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 bool Win32Platform::fileExists(std::string_view path) {

@@ -43,6 +43,7 @@ class Win32Platform final : public Platform {
   void movePointer(Point to) override;
   std::optional<Colour> screenPixel(Point at) override;
   std::unique_ptr<ScreenHold> holdScreen() override;
+  void refreshScreen(const Rect& area) override;
   void showMessage(std::string_view text) override;
   bool copyText(std::string_view text) override;
   SettingsStore& settingsStore() override { return settings_; }

@@ -32,6 +32,7 @@ Key keyFromVirtualKey(WPARAM virtualKey, const Modifiers& modifiers) {
     case VK_OEM_MINUS:
     case VK_SUBTRACT: return Key::Minus;
     case 'C': return Key::C;
+    case 'M': return Key::M;
     case VK_APPS: return Key::ContextMenu;
     case VK_F10: return modifiers.shift ? Key::ContextMenu : Key::Other;
     default: return Key::Other;
@@ -255,23 +256,80 @@ void Win32Window::clickButtonFlagged(bool isDefault) {
 }
 
 void Win32Window::paint() {
+  // The update region's own rectangles, not their bounding box: a crosshair's two lines
+  // across a large monitor repaint two lines, not the monitor.
+  GdiObject region(::CreateRectRgn(0, 0, 0, 0));
+  const bool regionKnown = ::GetUpdateRgn(hwnd_, static_cast<HRGN>(region.get()), FALSE) != ERROR;
   const PaintDc target(hwnd_);
+  std::vector<RECT> areas{target.area()};
+  if (const DWORD bytes = regionKnown ? ::GetRegionData(static_cast<HRGN>(region.get()), 0, nullptr) : 0; bytes != 0) {
+    std::vector<std::byte> data(bytes);
+    auto* rects = reinterpret_cast<RGNDATA*>(data.data());
+    if (::GetRegionData(static_cast<HRGN>(region.get()), bytes, rects) != 0 && rects->rdh.nCount > 0) {
+      const auto* first = reinterpret_cast<const RECT*>(rects->Buffer);
+      areas.assign(first, first + rects->rdh.nCount);
+    }
+  }
   const Point client = clientSize();
-  if (client.x > backSize_.x || client.y > backSize_.y) {
-    const Point size{std::max(client.x, backSize_.x), std::max(client.y, backSize_.y)};
+  for (const RECT& area : areas) {
+    const Point size{area.right - area.left, area.bottom - area.top};
+    if (!drawnOver(area)) {
+      // Nothing over the surface here: straight to the screen, without the back buffer.
+      surface_->paint(target.get(), area, backColour());
+      continue;
+    }
+    HDC back = backBuffer(size);
+    // The back buffer is the size of the area; drawing there keeps client coordinates.
+    ::SetViewportOrgEx(back, -area.left, -area.top, nullptr);
+    paintArea(back, area, client);
+    ::SetViewportOrgEx(back, 0, 0, nullptr);
+    ::BitBlt(target.get(), area.left, area.top, size.x, size.y, back, 0, 0, SRCCOPY);
+  }
+}
+
+bool Win32Window::drawnOver(const RECT& area) {
+  const auto meets = [&](const Rect& r) {
+    RECT box{r.left, r.top, r.right, r.bottom}, overlap{};
+    return ::IntersectRect(&overlap, &box, &area) != FALSE;
+  };
+  const auto lineArea = [](Point from, Point to, int width) {
+    return Rect{std::min(from.x, to.x) - width, std::min(from.y, to.y) - width, std::max(from.x, to.x) + width + 1,
+                std::max(from.y, to.y) + width + 1};
+  };
+  return std::any_of(lines().begin(), lines().end(), [&](const Line& l) { return meets(lineArea(l.from, l.to, l.width)); }) ||
+         std::any_of(texts().begin(), texts().end(), [&](const SurfaceText& t) { return meets(t.rect); }) ||
+         std::any_of(labels().begin(), labels().end(), [&](const auto& l) { return meets(l->rect()); }) ||
+         std::any_of(overlay().boxes.begin(), overlay().boxes.end(), [&](const Overlay::Box& b) { return meets(b.rect); }) ||
+         std::any_of(overlay().lines.begin(), overlay().lines.end(),
+                     [&](const Overlay::Line& l) { return meets(lineArea(l.from, l.to, 0)); }) ||
+         std::any_of(overlay().texts.begin(), overlay().texts.end(), [&](const Overlay::Text& t) {
+           return meets(Rect::at(t.at, textExtent(design().surfaceFont, t.text)));
+         });
+}
+
+HDC Win32Window::backBuffer(Point size) {
+  if (size.x > backSize_.x || size.y > backSize_.y) {
+    const Point bigger{std::max(size.x, backSize_.x), std::max(size.y, backSize_.y)};
     if (!backDc_) {
       backDc_ = MemoryDc(::CreateCompatibleDC(nullptr));
     } else {
       ::SelectObject(backDc_.get(), backOriginal_);
     }
-    backBitmap_ = createDib(size);
+    backBitmap_ = createDib(bigger);
     backOriginal_ = ::SelectObject(backDc_.get(), backBitmap_.get());
     ::SetBkMode(backDc_.get(), TRANSPARENT);
-    backSize_ = size;
+    backSize_ = bigger;
   }
-  HDC back = backDc_.get();
-  const RECT& area = target.area();
-  // The persistent surface, then the windowless lines and labels over it.
+  return backDc_.get();
+}
+
+void Win32Window::paintArea(HDC back, const RECT& area, Point client) {
+  const auto meets = [&](const Rect& r) {
+    RECT box{r.left, r.top, r.right, r.bottom}, overlap{};
+    return ::IntersectRect(&overlap, &box, &area) != FALSE;
+  };
+  const ClipGuard clip(back, area);
+  // The persistent surface, then the windowless lines, texts and labels, then the overlay.
   surface_->paint(back, area, backColour());
   for (const Line& line : lines()) {
     GdiObject pen(::CreatePen(PS_SOLID, line.width, line.colour));
@@ -279,29 +337,41 @@ void Win32Window::paint() {
     ::MoveToEx(back, line.from.x, line.from.y, nullptr);
     ::LineTo(back, line.to.x, line.to.y);
   }
-  {
-    SelectGuard select(back, platform_.font(design().surfaceFont, dpi()));
-    ::SetTextColor(back, foreColour());
-    for (const SurfaceText& t : texts()) {
-      RECT box{t.rect.left, t.rect.top, t.rect.right, t.rect.bottom};
-      RECT overlap{};
-      if (t.rect.right > client.x || t.rect.bottom > client.y || !::IntersectRect(&overlap, &box, &area)) continue;
-      const std::wstring w = wide(t.text);
-      ::TextOutW(back, t.rect.left, t.rect.top, w.c_str(), static_cast<int>(w.size()));
-    }
+  const SelectGuard surfaceFont(back, platform_.font(design().surfaceFont, dpi()));
+  ::SetTextColor(back, foreColour());
+  for (const SurfaceText& t : texts()) {
+    if (t.rect.right > client.x || t.rect.bottom > client.y || !meets(t.rect)) continue;
+    const std::wstring w = wide(t.text);
+    ::TextOutW(back, t.rect.left, t.rect.top, w.c_str(), static_cast<int>(w.size()));
   }
   for (const auto& label : labels()) {
     const Rect r = label->rect();
+    if (!meets(r)) continue;
     RECT box{r.left, r.top, r.right, r.bottom};
-    RECT overlap{};
-    if (!::IntersectRect(&overlap, &box, &area)) continue;
     SelectGuard select(back, platform_.font(label->font(), dpi()));
     ::SetTextColor(back, label->colour());
     const std::wstring caption = wide(label->caption());
     ::DrawTextW(back, caption.c_str(), static_cast<int>(caption.size()), &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
   }
-  ::BitBlt(target.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, back, area.left,
-           area.top, SRCCOPY);
+  for (const Overlay::Box& b : overlay().boxes) {
+    if (!meets(b.rect)) continue;
+    const RECT box{b.rect.left, b.rect.top, b.rect.right, b.rect.bottom};
+    fill(back, box, b.fill);
+    GdiObject border(::CreateSolidBrush(b.border));
+    ::FrameRect(back, &box, static_cast<HBRUSH>(border.get()));
+  }
+  for (const Overlay::Line& l : overlay().lines) {
+    GdiObject pen(::CreatePen(PS_SOLID, 1, l.colour));
+    SelectGuard select(back, pen.get());
+    ::MoveToEx(back, l.from.x, l.from.y, nullptr);
+    ::LineTo(back, l.to.x, l.to.y);
+    ::SetPixelV(back, l.to.x, l.to.y, l.colour);  // LineTo leaves the last pixel out
+  }
+  for (const Overlay::Text& t : overlay().texts) {
+    ::SetTextColor(back, t.colour);
+    const std::wstring w = wide(t.text);
+    ::TextOutW(back, t.at.x, t.at.y, w.c_str(), static_cast<int>(w.size()));
+  }
 }
 
 void Win32Window::applyRect(const Rect& rect) {
@@ -316,23 +386,44 @@ void Win32Window::applyRect(const Rect& rect) {
 void Win32Window::growSurface(Point size) { surface_->grow(size, backColour()); }
 void Win32Window::clearSurfaceTo(Colour colour) { surface_->clear(colour); }
 void Win32Window::surfaceLine(Point from, Point to, Colour colour) { surface_->line(from, to, colour); }
+std::optional<ScreenImage> Win32Window::surfaceCapture(const Rect& area) {
+  const WindowDc screen = getWindowDc(nullptr);
+  return surface_->capture(screen.get(), area);
+}
+
+void Win32Window::hide() {
+  if (hwnd_ != nullptr) ::ShowWindow(hwnd_, SW_HIDE);
+}
 
 void Win32Window::invalidateArea(const Rect& r) {
   if (hwnd_ == nullptr || r.empty()) return;
   // A scale is a thousand small drawings; each invalidation is a trip to the window
-  // system, so they are gathered and handed over once, before the next paint.
-  dirty_ = dirty_.empty() ? r
-                          : Rect{std::min(dirty_.left, r.left), std::min(dirty_.top, r.top),
-                                 std::max(dirty_.right, r.right), std::max(dirty_.bottom, r.bottom)};
+  // system, so they are gathered and handed over once, before the next paint: areas whose
+  // bounds cover little more than they do as one, others (a crosshair's two lines) apart,
+  // many as their bounds.
+  constexpr std::size_t kMostApart = 16;
+  const auto size = [](const Rect& a) { return static_cast<long long>(a.width()) * a.height(); };
+  const auto closeBy = [&](const Rect& d) { return size(united(d, r)) <= 2 * (size(d) + size(r)) + 1024; };
+  if (const auto it = std::find_if(dirty_.begin(), dirty_.end(), closeBy); it != dirty_.end()) {
+    *it = united(*it, r);
+  } else if (dirty_.size() < kMostApart) {
+    dirty_.push_back(r);
+  } else {
+    for (const Rect& d : dirty_) dirty_.front() = united(dirty_.front(), d);
+    dirty_.front() = united(dirty_.front(), r);
+    dirty_.resize(1);
+  }
   if (!flushPosted_) flushPosted_ = ::PostMessageW(hwnd_, kFlushInvalidation, 0, 0) != FALSE;
 }
 
 void Win32Window::flushInvalidation() {
   flushPosted_ = false;
-  if (hwnd_ == nullptr || dirty_.empty()) return;
-  const RECT area{dirty_.left, dirty_.top, dirty_.right, dirty_.bottom};
-  dirty_ = Rect{};
-  ::InvalidateRect(hwnd_, &area, FALSE);
+  if (hwnd_ == nullptr) return;
+  for (const Rect& d : dirty_) {
+    const RECT area{d.left, d.top, d.right, d.bottom};
+    ::InvalidateRect(hwnd_, &area, FALSE);
+  }
+  dirty_.clear();
 }
 
 Point Win32Window::textExtent(const FontSpec& font, std::string_view line) {
@@ -375,6 +466,8 @@ void Win32Window::setTooltip(HWND control, std::string_view text) {
 void Win32Window::showOnScreen() {
   // The system's controls hide their focus marks until the keyboard is used, as ours do.
   if (!keyboardUsed_) ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+  // A window coming onto the screen is painted whole: what waited to be invalidated is in it.
+  if (!::IsWindowVisible(hwnd_)) dirty_.clear();
   ::ShowWindow(hwnd_, SW_SHOW);
   ::SetForegroundWindow(hwnd_);
   if (takesDialogKeys()) {
@@ -415,6 +508,12 @@ void Win32Window::close() {
   disabledForModal_.clear();
   mouseRouter().cancelCapture();
   ::DestroyWindow(hwnd_);
+  // A closed window holds no pixels: a full-screen one may have held a monitor's worth.
+  surface_->clear(backColour());
+  if (backDc_) ::SelectObject(backDc_.get(), backOriginal_);
+  backBitmap_ = GdiObject{};
+  backDc_ = MemoryDc{};
+  backSize_ = Point{};
   if (onClose) onClose();
 }
 
@@ -442,18 +541,18 @@ void Win32Window::keyboardUsed() {
 }
 
 bool Win32Window::wheel(HWND over, int delta) {
+  std::function<void(int)>* handler = over == hwnd_ && onWheel ? &onWheel : nullptr;
   for (auto& child : children_) {
     auto* box = dynamic_cast<Win32PictureBox*>(child.get());
-    if (box != nullptr && box->handle() == over && box->onWheel) {
-      // A fine wheel sends parts of a notch; they count once they add up to one.
-      wheelDelta_ += delta;
-      const int notches = wheelDelta_ / WHEEL_DELTA;
-      wheelDelta_ %= WHEEL_DELTA;
-      if (notches != 0) platform_.dispatch([&] { box->onWheel(notches); });
-      return true;
-    }
+    if (box != nullptr && box->handle() == over && box->onWheel) handler = &box->onWheel;
   }
-  return false;
+  if (handler == nullptr) return false;
+  // A fine wheel sends parts of a notch; they count once they add up to one.
+  wheelDelta_ += delta;
+  const int notches = wheelDelta_ / WHEEL_DELTA;
+  wheelDelta_ %= WHEEL_DELTA;
+  if (notches != 0) platform_.dispatch([&] { (*handler)(notches); });
+  return true;
 }
 
 void Win32Window::setCaption(std::string_view caption) { ::SetWindowTextW(hwnd_, wide(caption).c_str()); }

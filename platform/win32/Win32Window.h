@@ -29,6 +29,7 @@ class Win32Window final : public Window {
   Button& addButton(const ButtonSpec& design) override;
   void showModal() override;
   void close() override;
+  void hide() override;
   bool isOpen() const override { return hwnd_ != nullptr; }
   bool isVisible() const override { return hwnd_ != nullptr && ::IsWindowVisible(hwnd_); }
   void setTopmost(bool topmost) override;
@@ -62,6 +63,7 @@ class Win32Window final : public Window {
   void growSurface(Point size) override;
   void clearSurfaceTo(Colour colour) override;
   void surfaceLine(Point from, Point to, Colour colour) override;
+  std::optional<ScreenImage> surfaceCapture(const Rect& area) override;
   void invalidateArea(const Rect& clientPixels) override;
   Point textExtent(const FontSpec& font, std::string_view line) override;
   void layOutChildrenAt(int dpi) override;
@@ -69,6 +71,12 @@ class Win32Window final : public Window {
  private:
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
   void paint();
+  // Whether anything is drawn over the surface in an area of the client.
+  bool drawnOver(const RECT& area);
+  // A buffer at least this large to compose an area in before it goes to the screen.
+  HDC backBuffer(Point size);
+  // Everything drawn in an area of the client, onto the back buffer at client coordinates.
+  void paintArea(HDC back, const RECT& area, Point client);
   void flushInvalidation();
   static constexpr UINT kFlushInvalidation = WM_APP + 1;
   void mouse(const MouseMessage& m);
@@ -94,7 +102,7 @@ class Win32Window final : public Window {
   DWORD style_;
   DWORD exStyle_;
   bool trackingLeave_ = false;  // TrackMouseEvent asked for the next WM_MOUSELEAVE
-  Rect dirty_{};
+  std::vector<Rect> dirty_;
   bool flushPosted_ = false;
   PointerShape pointer_ = PointerShape::Default;
   std::vector<HWND> disabledForModal_;

@@ -323,6 +323,37 @@ void throughX(const std::wstring& xdotoolArguments) {
   settle(300);
 }
 
+PaintedArea::PaintedArea(const Box& area, std::function<void(HDC)> paint) : paint_(std::move(paint)) {
+  thread_ = std::jthread([this, area] {
+    WNDCLASSW windowClass{};
+    windowClass.lpszClassName = L"LindrelTestArea";
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+      if (message != WM_PAINT) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(hwnd, &ps);
+      reinterpret_cast<PaintedArea*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA))->paint_(dc);
+      ::EndPaint(hwnd, &ps);
+      return 0;
+    };
+    ::RegisterClassW(&windowClass);
+    HWND hwnd = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"LindrelTestArea", L"", WS_POPUP, area.left, area.top, area.width(),
+                                  area.height(), nullptr, nullptr, nullptr, nullptr);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    window_ = hwnd;
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
+    ::DestroyWindow(hwnd);
+  });
+  waitFor([&] { return window_.load() != nullptr; });
+  settle(300);
+}
+
+PaintedArea::~PaintedArea() {
+  if (HWND hwnd = window_.load()) ::PostThreadMessageW(::GetWindowThreadProcessId(hwnd, nullptr), WM_QUIT, 0, 0);
+}
+
 std::wstring clipboardText() {
   std::wstring text;
   // The program may still hold the clipboard for a moment.

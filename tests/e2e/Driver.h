@@ -124,6 +124,21 @@ Resources resourcesOfThisProcess();
 std::wstring clipboardText();
 bool setClipboardText(const std::wstring& text);
 
+// A plain window of this process over an area, painted by a function of a DC in its own
+// thread, below the program's topmost windows: something known to measure.
+class PaintedArea {
+ public:
+  PaintedArea(const Box& area, std::function<void(HDC)> paint);
+  ~PaintedArea();
+  PaintedArea(const PaintedArea&) = delete;
+  PaintedArea& operator=(const PaintedArea&) = delete;
+
+ private:
+  std::function<void(HDC)> paint_;
+  std::atomic<HWND> window_{nullptr};
+  std::jthread thread_;
+};
+
 // Answers message boxes titled "Lindrel" in the background, keeping their texts. Header-only,
 // so in-process Windows tests use it without the driver library.
 class MessageBoxWatcher {

@@ -95,5 +95,24 @@ TEST(TwoMonitors, TheRulerStartsUnderThePointerMeasuresOnBothAndAcrossAndTheMagn
   EXPECT_TRUE(apart());
 }
 
+// A line from one monitor to the other, at negative coordinates on the left one.
+TEST(TwoMonitors, ALineAcrossTheBoundaryMeasuresExactly) {
+  ASSERT_TRUE(waitFor([] { return ::GetSystemMetrics(SM_CMONITORS) == 2; }, 15000));
+  moveTo({-640, 400});
+  Program program;
+  HWND ruler = program.window(L"LindrelRuler");
+  ASSERT_NE(ruler, nullptr);
+  settle(500);
+  click(uncoveredSpot(ruler, 10));
+  key('M');
+  ASSERT_TRUE(waitFor([&] { return program.windows(L"LindrelMeasure").size() == 2; }));
+  settle(300);
+  drag({-100, 300}, {200, 700});
+  key('C', false, true);
+  EXPECT_EQ(clipboardText(), L"dx 300, dy 400, 500.00 px, 53.13°");
+  key(VK_ESCAPE);
+  EXPECT_TRUE(waitFor([&] { return program.windows(L"LindrelMeasure").empty(); }));
+}
+
 }  // namespace
 }  // namespace lindrel::e2e
