@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "about/AboutBox.h"
+#include "hotkeys/HotkeyDialog.h"
 #include "measure/ScreenMeasure.h"
 #include "menu/RulerMenu.h"
 #include "picker/MagnifierWindow.h"
@@ -15,25 +16,42 @@ Application::Application(platform::Platform& platform) : platform_(platform) {}
 
 Application::~Application() = default;
 
-void Application::start() {
+bool Application::start(const std::vector<std::string>& arguments) {
+  const auto command = parseCommandLine(arguments);
+  if (!command || *command == Command::Help) {
+    platform_.showMessage(kUsage);
+    return false;
+  }
+  const bool anotherCopy = platform_.anotherCopyRuns();
+  if (*command != Command::None && anotherCopy) {
+    if (platform_.sendToRunningCopy(kCommandTag, commandMessage(*command))) return false;
+  }
+  if (*command == Command::Exit) return false;  // no copy runs that it could end
+
   const StoredSettings stored = readSettings(platform_.settingsStore());
   const Settings& kept = stored.settings;
   ruler_ = std::make_unique<RulerWindow>(platform_, kept.ruler);
   ruler_->onMeasureKey = [this] { measureScreen(); };
   ruler_->onContextMenu = [this](std::optional<platform::Point> at) {
-    menu().popupOn(ruler_->window(), ruler_->state().unit, at);
+    RulerMenu::Marks marks{ruler_->state().unit, {}};
+    for (const HotkeyAction action : kHotkeyActions) {
+      const auto i = static_cast<std::size_t>(action);
+      if (held_[i]) marks.hotkeys[i] = hotkeyText(hotkeys_[action]);
+    }
+    menu().popupOn(ruler_->window(), marks, at);
   };
-  ruler_->start(platform_.anotherCopyRuns());
+  ruler_->start(anotherCopy);
   magnifier_ = std::make_unique<MagnifierWindow>(platform_);
   magnifier_->setPlace(kept.magnifierTopLeft);
   magnifier_->restore(kept.notation, kept.history, kept.zoom, kept.sampling);
 
+  hotkeys_ = kept.hotkeys;
   // What start-up showed is what the key is taken to hold: only the user's changes are written.
   settingsWriter_ = std::make_unique<SettingsWriter>(
       platform_.settingsStore(), ruler_->window().addTimer(SettingsWriter::kGatherMs, false), [this] {
         const PickerModel& picker = magnifier_->model();
         return Settings{ruler_->placement(), magnifier_->place(), picker.notation(), picker.history().colours(),
-                        picker.zoom(), picker.sampling()};
+                        picker.zoom(), picker.sampling(), hotkeys_};
       },
       stored.read);
   ruler_->onChange = [this] { settingsWriter_->changed(); };
@@ -43,13 +61,75 @@ void Application::start() {
     settingsWriter_->writeNow();
     if (onRulerClosed) onRulerClosed();
   };
+
+  platform_.onHotkey = [this](int id) { run(kHotkeyActions.at(static_cast<std::size_t>(id))); };
+  registerHotkeys();
+  platform_.onMessageFromOtherCopy = [this](std::uint32_t tag, std::span<const std::uint8_t> bytes) {
+    if (const std::optional<Command> sent = readCommandMessage(tag, bytes)) run(*sent);
+  };
+  platform_.listenToOtherCopies();
+  run(*command);
+  return true;
+}
+
+void Application::registerHotkeys() {
+  for (const HotkeyAction action : kHotkeyActions) {
+    const auto i = static_cast<int>(action);
+    platform_.unregisterHotkey(i);
+    const std::optional<platform::Hotkey>& key = hotkeys_[action];
+    held_[static_cast<std::size_t>(i)] = key && platform_.registerHotkey(i, *key);
+  }
+}
+
+void Application::run(Command command) {
+  switch (command) {
+    case Command::Pick: return run(HotkeyAction::Pick);
+    case Command::Measure: return measureScreen();
+    case Command::ShowRuler: return ruler_->window().show();
+    case Command::HideRuler: return ruler_->window().hide();
+    case Command::Exit: return exit();
+    case Command::None:
+    case Command::Help: return;
+  }
+}
+
+void Application::run(HotkeyAction action) {
+  // Nothing starts while the screen is frozen for measuring.
+  if (measure_ != nullptr && measure_->active()) return;
+  switch (action) {
+    case HotkeyAction::Pick: return magnifier_->pickAnywhere(ruler_->window().rect());
+    case HotkeyAction::Measure: return measureScreen();
+    case HotkeyAction::ToggleRuler:
+      if (ruler_->window().isVisible()) return ruler_->window().hide();
+      return ruler_->window().show();
+  }
+}
+
+void Application::editHotkeys() {
+  if (hotkeyDialog_ == nullptr) hotkeyDialog_ = std::make_unique<HotkeyDialog>(platform_);
+  std::optional<HotkeySet> set;
+  {
+    // No window of the program covers the dialog while it is up.
+    const platform::TopmostSuspended rulerBelow(ruler_->window());
+    std::array<bool, 3> heldElsewhere{};
+    for (const HotkeyAction action : kHotkeyActions) {
+      const auto i = static_cast<std::size_t>(action);
+      heldElsewhere[i] = hotkeys_[action] && !held_[i];
+    }
+    set = hotkeyDialog_->edit(hotkeys_, heldElsewhere, ruler_->window().rect());
+  }
+  if (!set || *set == hotkeys_) return;
+  hotkeys_ = *set;
+  registerHotkeys();
+  settingsWriter_->changed();
 }
 
 RulerMenu& Application::menu() {
   if (menu_ == nullptr) {
     menu_ = std::make_unique<RulerMenu>(
         platform_, RulerMenu::Commands{[this](Unit unit) { ruler_->setUnit(unit); }, [this] { openMagnifier(); },
-                                       [this] { measureScreen(); }, [this] { showAbout(); },
+                                       [this] { measureScreen(); }, [this] { ruler_->window().hide(); },
+                                       [this] { editHotkeys(); }, [this] { showAbout(); },
                                        [this] { restoreDefaults(); }, [this] { exit(); }});
   }
   return *menu_;

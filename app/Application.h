@@ -3,8 +3,14 @@
 // runs. The ruler is made at start as it was kept; the menu, the magnifier's window and the
 // about box the first time they are used.
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Commands.h"
+#include "hotkeys/Hotkeys.h"
 
 #include "platform/Platform.h"
 
@@ -15,6 +21,7 @@ class RulerMenu;
 class MagnifierWindow;
 class AboutBox;
 class ScreenMeasure;
+class HotkeyDialog;
 class SettingsWriter;
 struct Settings;
 
@@ -25,8 +32,15 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  // Reads what the last run kept, makes the ruler and shows it: the process's whole start-up.
-  void start();
+  // The process's whole start-up, for the arguments of its command line: a command goes to a
+  // copy that runs already; otherwise what the last run kept is read, the ruler made and
+  // shown, the hotkeys registered and the command done. False when there is nothing more to
+  // run: the command went to the running copy, or the usage was shown.
+  bool start(const std::vector<std::string>& arguments = {});
+  // A command, from the command line or another copy.
+  void run(Command command);
+  // A hotkey's action.
+  void run(HotkeyAction action);
 
   RulerWindow& ruler() { return *ruler_; }
   RulerMenu& menu();
@@ -44,6 +58,13 @@ class Application {
   ScreenMeasure* screenMeasure() { return measure_.get(); }
   // The about box, modal, with the ruler out of the topmost band while it is up.
   void showAbout();
+  // The hotkeys dialog, modal like the about box; what it sets is registered and kept.
+  void editHotkeys();
+  // Null before the first time.
+  HotkeyDialog* hotkeyDialog() { return hotkeyDialog_.get(); }
+  const HotkeySet& hotkeys() const { return hotkeys_; }
+  // Which hotkeys the program holds: one another program holds is none.
+  const std::array<bool, 3>& hotkeysHeld() const { return held_; }
   // The ruler as at a first start, and the magnifier beside it from its next opening.
   void restoreDefaults();
   // Keeps what is to be kept, closes the windows and ends the process at once.
@@ -60,6 +81,11 @@ class Application {
   std::unique_ptr<MagnifierWindow> magnifier_;
   std::unique_ptr<AboutBox> about_;
   std::unique_ptr<ScreenMeasure> measure_;
+  std::unique_ptr<HotkeyDialog> hotkeyDialog_;
+  HotkeySet hotkeys_;
+  std::array<bool, 3> held_{};
+  // Each action's hotkey registered as what the user set, or none.
+  void registerHotkeys();
   std::unique_ptr<SettingsWriter> settingsWriter_;  // first to go: it reads the windows
 };
 

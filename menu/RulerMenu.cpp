@@ -1,5 +1,7 @@
 #include "menu/RulerMenu.h"
 
+#include "hotkeys/Hotkeys.h"
+
 #include <memory>
 #include <utility>
 
@@ -8,8 +10,13 @@ namespace lindrel {
 RulerMenu::RulerMenu(platform::Platform& platform, Commands commands)
     : platform_(platform), commands_(std::move(commands)) {}
 
-platform::MenuItemSpec RulerMenu::tree(Unit inUse) {
+platform::MenuItemSpec RulerMenu::tree(const Marks& marks) {
   using platform::MenuItemSpec;
+  const Unit inUse = marks.unit;
+  const auto withKey = [&](std::string caption, HotkeyAction action) {
+    const std::string& key = marks.hotkeys[static_cast<std::size_t>(action)];
+    return key.empty() ? caption : caption + "\t" + key;
+  };
   const auto unitItem = [&](const char* caption, Unit unit) {
     return MenuItemSpec{caption, [this, unit] { commands_.setUnit(unit); }, {}, unit == inUse, true};
   };
@@ -25,8 +32,11 @@ platform::MenuItemSpec RulerMenu::tree(Unit inUse) {
   MenuItemSpec top{"menu", {}, {}};
   top.children.push_back(std::move(units));
   top.children.push_back(separator);
-  top.children.push_back(MenuItemSpec{"放大取色(&Z)", [this] { commands_.openMagnifier(); }, {}});
-  top.children.push_back(MenuItemSpec{"屏幕测量(&M)", [this] { commands_.measureScreen(); }, {}});
+  top.children.push_back(MenuItemSpec{withKey("放大取色(&Z)", HotkeyAction::Pick), [this] { commands_.openMagnifier(); }, {}});
+  top.children.push_back(MenuItemSpec{withKey("屏幕测量(&M)", HotkeyAction::Measure), [this] { commands_.measureScreen(); }, {}});
+  top.children.push_back(separator);
+  top.children.push_back(MenuItemSpec{withKey("隐藏标尺(&D)", HotkeyAction::ToggleRuler), [this] { commands_.hideRuler(); }, {}});
+  top.children.push_back(MenuItemSpec{"快捷键(&H)...", [this] { commands_.editHotkeys(); }, {}});
   top.children.push_back(separator);
   top.children.push_back(MenuItemSpec{"关于软件(&A)", [this] { commands_.showAbout(); }, {}});
   top.children.push_back(separator);
@@ -35,10 +45,10 @@ platform::MenuItemSpec RulerMenu::tree(Unit inUse) {
   return top;
 }
 
-void RulerMenu::popupOn(platform::Window& window, Unit inUse, std::optional<platform::Point> at) {
+void RulerMenu::popupOn(platform::Window& window, const Marks& marks, std::optional<platform::Point> at) {
   // Made for each popup, with the dot where the unit is now; it lives until the chosen
   // command has run.
-  const std::unique_ptr<platform::Menu> menu = platform_.createMenu(tree(inUse));
+  const std::unique_ptr<platform::Menu> menu = platform_.createMenu(tree(marks));
   window.popupMenu(*menu, at);
 }
 

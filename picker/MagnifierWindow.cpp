@@ -182,6 +182,10 @@ void MagnifierWindow::wireControls() {
   Controls& c = controls_;
   c.sampleTimer->onTimer = [this] { sampleTick(); };
   c.penButton->onMouseDown = [this](const platform::MouseEvent&) { startPicking(); };
+  // Picking without the pen: a press anywhere, which the window holds, takes the colour.
+  window_->onMouseDown = [this](const platform::MouseEvent& e) {
+    if (pickingAnywhereFrom_) finishPickingAnywhere(e.screen);
+  };
   c.penButton->onMouseUp = [this](const platform::MouseEvent&) { stopPicking(); };
   c.magnifierView->onMouseDown = [this](const platform::MouseEvent& e) { viewPressed(e); };
   c.magnifierView->onWheel = [this](int notches) { zoomBy(notches); };
@@ -373,6 +377,29 @@ void MagnifierWindow::startPicking() {
   penButton().setPicture(platform::Picture::None);  // the pen is in the user's hand now
 }
 
+void MagnifierWindow::pickAnywhere(const Rect& beside) {
+  open(beside);
+  if (picking()) return;
+  pickingAnywhereFrom_ = model_.colour();
+  startPicking();
+  window_->holdMouse(true);
+  sampleTick();
+}
+
+void MagnifierWindow::finishPickingAnywhere(std::optional<Point> takenAt) {
+  controls_.sampleTimer->setEnabled(false);
+  window_->holdMouse(false);
+  if (takenAt) {
+    sampleAt(*takenAt);
+  } else {
+    model_.setColour(*pickingAnywhereFrom_);
+    showColour();
+  }
+  pickingAnywhereFrom_.reset();
+  sampledSincePenDown_ = takenAt.has_value();
+  stopPicking();
+}
+
 void MagnifierWindow::stopPicking() {
   controls_.sampleTimer->setEnabled(false);
   pickingScreen_.reset();
@@ -388,6 +415,10 @@ bool MagnifierWindow::previewKey(platform::Key key, platform::Modifiers modifier
   const int step = modifiers.shift ? kBigStep : 1;
   const Point arrow{platform::arrowStep(key).x * step, platform::arrowStep(key).y * step};
   const bool plainArrow = platform::isArrow(key) && !modifiers.ctrl && !modifiers.alt;
+  if (picking() && pickingAnywhereFrom_ && (key == platform::Key::Return || key == platform::Key::Escape)) {
+    finishPickingAnywhere(key == platform::Key::Return ? std::optional(platform_.pointerPosition()) : std::nullopt);
+    return true;
+  }
   if (picking()) {
     if (plainArrow) movePointer(arrow);
     return plainArrow;

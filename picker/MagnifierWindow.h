@@ -49,6 +49,10 @@ class MagnifierWindow {
   void applyTypedCode();
   void copyCode();
   void setSampling(magnified::Sampling sampling);
+  // Picking as if the pen were held, the window open: until a click anywhere or Enter takes
+  // the colour under the pointer, or Esc puts back the colour there was.
+  void pickAnywhere(const platform::Rect& beside);
+  bool picking() const { return window_ != nullptr && controls_.sampleTimer != nullptr && controls_.sampleTimer->enabled(); }
   // One of the zoom steps; anything else is ignored.
   void setZoom(int zoom);
 
@@ -101,7 +105,9 @@ class MagnifierWindow {
   // Pressing the pen starts sampling 20 times a second; releasing it stops.
   void startPicking();
   void stopPicking();
-  bool picking() const { return controls_.sampleTimer->enabled(); }
+  // The end of picking without the pen: the colour under a point taken, or the one before
+  // put back.
+  void finishPickingAnywhere(std::optional<platform::Point> takenAt);
 
   // Enlarges the screen round a pixel into the view and takes the pixel (or the average
   // round it) as the colour; a pixel that cannot be read leaves the colour as it was.
@@ -158,6 +164,8 @@ class MagnifierWindow {
   std::unique_ptr<platform::Platform::ScreenHold> pickingScreen_;  // while the pen is held
   // Whether the pen held now has read a colour yet: only then does its release take one.
   bool sampledSincePenDown_ = false;
+  // Picking without the pen, and the colour to put back if it is cancelled.
+  std::optional<platform::Colour> pickingAnywhereFrom_;
 };
 
 }  // namespace lindrel

@@ -238,6 +238,32 @@ class Button : public MouseHandlers {
   std::function<void()> onClick;
 };
 
+struct HotkeyBoxSpec {
+  Rect design = {};
+};
+
+// The system's box for typing a hotkey: it takes a key with Ctrl, Alt and Shift (not the
+// Windows key), and shows "none" when cleared.
+class HotkeyBox {
+ public:
+  virtual ~HotkeyBox() = default;
+  // Without the Windows key; none when cleared.
+  virtual std::optional<Hotkey> hotkey() const = 0;
+  virtual void setHotkey(std::optional<Hotkey> key) = 0;
+};
+
+struct CheckBoxSpec {
+  Rect design = {};
+  std::string caption = {};
+};
+
+class CheckBox {
+ public:
+  virtual ~CheckBox() = default;
+  virtual bool checked() const = 0;
+  virtual void setChecked(bool checked) = 0;
+};
+
 // A menu tree. A caption of "-" is a separator; "&" marks the access key.
 struct MenuItemSpec {
   std::string caption;

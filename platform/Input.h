@@ -72,6 +72,16 @@ constexpr Point arrowStep(Key key) {
 }
 constexpr bool isArrow(Key key) { return arrowStep(key) != Point{}; }
 
+// A key with modifier keys, as a hotkey: the platform's virtual-key code, and Alt, Ctrl,
+// Shift and the Windows key as bits.
+struct Hotkey {
+  enum Modifier : std::uint8_t { Alt = 1, Ctrl = 2, Shift = 4, Win = 8 };
+  static constexpr std::uint8_t kAllModifiers = Alt | Ctrl | Shift | Win;
+  std::uint8_t key = 0;
+  std::uint8_t modifiers = 0;
+  friend constexpr bool operator==(const Hotkey&, const Hotkey&) = default;
+};
+
 // The pointer a window shows over its client area.
 enum class PointerShape {
   Default,

@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -110,6 +111,18 @@ class Platform {
   // Whether another copy of the program was running in the user's session when this one
   // first asked; the answer holds for the life of the process.
   virtual bool anotherCopyRuns() = 0;
+
+  // ---- Global hotkeys: a key that reaches the program wherever the keyboard is; false when
+  // another program holds it. onHotkey gets the id it was registered with.
+  virtual bool registerHotkey(int id, Hotkey key) = 0;
+  virtual void unregisterHotkey(int id) = 0;
+  std::function<void(int id)> onHotkey;
+
+  // ---- Other copies of the program in the user's session: a message of a few bytes to one
+  // that listens (false: none took it), and, once this copy listens, the messages sent to it.
+  virtual bool sendToRunningCopy(std::uint32_t tag, std::span<const std::uint8_t> bytes) = 0;
+  virtual void listenToOtherCopies() = 0;
+  std::function<void(std::uint32_t tag, std::span<const std::uint8_t> bytes)> onMessageFromOtherCopy;
 
   // Ends the process at once.
   [[noreturn]] virtual void endProcess() = 0;

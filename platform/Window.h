@@ -140,6 +140,8 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   virtual ComboBox& addComboBox(const ComboBoxSpec& design) = 0;
   virtual PictureBox& addPictureBox(const PictureBoxSpec& design) = 0;
   virtual Button& addButton(const ButtonSpec& design) = 0;
+  virtual HotkeyBox& addHotkeyBox(const HotkeyBoxSpec& design) = 0;
+  virtual CheckBox& addCheckBox(const CheckBoxSpec& design) = 0;
 
   // ---- Life.
   // Shows the window without waiting. The first showing puts it at a top-left corner or
@@ -152,6 +154,9 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   virtual void close() = 0;
   // Off the screen until the next show(), keeping its place and state.
   virtual void hide() = 0;
+  // While held, every press, move and release of the mouse anywhere on the screen comes to
+  // the window's own handlers, in its client pixels.
+  virtual void holdMouse(bool hold) = 0;
   virtual bool isOpen() const = 0;
   virtual bool isVisible() const = 0;
   // Into or out of the topmost band; the window is raised within it.

@@ -96,6 +96,22 @@ std::optional<std::vector<platform::Colour>> historyOf(const Bytes& data) {
   return colours;
 }
 
+// A hotkey as (modifiers << 8) | key; 0 for one the user cleared.
+Stored hotkeyData(const std::optional<platform::Hotkey>& key) {
+  return number(key ? static_cast<std::int32_t>(key->modifiers << 8 | key->key) : 0);
+}
+
+void readHotkey(const Bytes& data, std::optional<platform::Hotkey>& key) {
+  if (data.size() != 4) return;
+  const auto value = static_cast<std::uint32_t>(numberAt(data, 0));
+  const std::uint32_t code = value & 0xFF, modifiers = value >> 8 & 0xFF;
+  if (value == 0) {
+    key.reset();
+  } else if (value >> 16 == 0 && isHotkeyKey(static_cast<int>(code)) && (modifiers & ~platform::Hotkey::kAllModifiers) == 0) {
+    key = platform::Hotkey{static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(modifiers)};
+  }
+}
+
 // One stored value: the setting as its data (none: no value), and back into the setting,
 // which keeps its default when the data does not read.
 struct StoredSetting {
@@ -140,6 +156,14 @@ const StoredSetting kSettings[] = {
     {"MagnifierSampling", StoredValue::Kind::Number,
      [](const Settings& s) { return choiceData(magnified::kSamplings, s.sampling); },
      [](const Bytes& b, Settings& s) { s.sampling = choiceOf(magnified::kSamplings, b).value_or(s.sampling); }},
+    {"HotkeyPick", StoredValue::Kind::Number, [](const Settings& s) { return hotkeyData(s.hotkeys[HotkeyAction::Pick]); },
+     [](const Bytes& b, Settings& s) { readHotkey(b, s.hotkeys[HotkeyAction::Pick]); }},
+    {"HotkeyMeasure", StoredValue::Kind::Number,
+     [](const Settings& s) { return hotkeyData(s.hotkeys[HotkeyAction::Measure]); },
+     [](const Bytes& b, Settings& s) { readHotkey(b, s.hotkeys[HotkeyAction::Measure]); }},
+    {"HotkeyRuler", StoredValue::Kind::Number,
+     [](const Settings& s) { return hotkeyData(s.hotkeys[HotkeyAction::ToggleRuler]); },
+     [](const Bytes& b, Settings& s) { readHotkey(b, s.hotkeys[HotkeyAction::ToggleRuler]); }},
 };
 
 std::vector<Stored> dataOf(const Settings& settings) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "hotkeys/Hotkeys.h"
 #include "picker/ColourCode.h"
 #include "picker/MagnifiedView.h"
 #include "platform/Controls.h"
@@ -26,6 +27,7 @@ struct Settings {
   std::vector<platform::Colour> history;
   int zoom = magnified::kDefaultZoom;
   magnified::Sampling sampling = magnified::Sampling::Point;
+  HotkeySet hotkeys = defaultHotkeys();
   friend bool operator==(const Settings&, const Settings&) = default;
 };
 

@@ -213,6 +213,9 @@ SimControl* SimPlatform::targetAt(Point screen) const {
 void SimPlatform::routeMouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) {
   input([&] {
     SimControl* target = capture_ != nullptr ? capture_ : targetAt(screen);
+    for (SimWindow* w : windows_) {
+      if (w->holdsMouseAnywhere()) target = w;
+    }
     if (target == nullptr) return;
     SimWindow& owner = target->ownerWindow();
     if (action == MouseAction::Press || action == MouseAction::DoubleClick) {
@@ -269,6 +272,27 @@ void SimPlatform::drag(Point from, Point to, int step) {
     moveCursor(at);
   }
   mouseUp(MouseButton::Left, to);
+}
+
+bool SimPlatform::registerHotkey(int id, Hotkey key) {
+  if (std::find(heldElsewhere.begin(), heldElsewhere.end(), key) != heldElsewhere.end()) return false;
+  for (const auto& [other, held] : hotkeys_) {
+    if (held == key && other != id) return false;
+  }
+  hotkeys_[id] = key;
+  return true;
+}
+
+void SimPlatform::pressHotkey(Hotkey key) {
+  input([&] {
+    for (const auto& [id, held] : hotkeys_) {
+      if (held == key && onHotkey) {
+        const int pressed = id;
+        dispatch([&] { onHotkey(pressed); });
+        return;
+      }
+    }
+  });
 }
 
 void SimPlatform::keyDown(Key key, Modifiers modifiers) {

@@ -90,6 +90,11 @@ class SimPlatform final : public Platform {
   bool fileExists(std::string_view) override { return false; }
   bool startProgram(std::string_view) override { return false; }
   bool anotherCopyRuns() override { return anotherCopy; }
+  bool registerHotkey(int id, Hotkey key) override;
+  void unregisterHotkey(int id) override { hotkeys_.erase(id); }
+  // The simulated session has no other copy to take a message.
+  bool sendToRunningCopy(std::uint32_t, std::span<const std::uint8_t>) override { return false; }
+  void listenToOtherCopies() override {}
   [[noreturn]] void endProcess() override;
 
   // ---- Driving it, as a user would. Screen pixels. Each returns after the program's
@@ -102,6 +107,9 @@ class SimPlatform final : public Platform {
   void drag(Point from, Point to, int step = 5);
   // A key for the active window: its onKeyPreview, then the window.
   void keyDown(Key key, Modifiers modifiers = {});
+  // A hotkey pressed anywhere: onHotkey runs when the program holds it.
+  void pressHotkey(Hotkey key);
+  const std::map<int, Hotkey>& hotkeys() const { return hotkeys_; }
   // The wheel turns by notches with the pointer at a point.
   void wheel(Point screen, int notches);
   // The keyboard goes to a focusable picture box (as Tab brings it there), or to no box.
@@ -140,6 +148,7 @@ class SimPlatform final : public Platform {
   SimSettingsStore settings;
   std::optional<std::string> clipboard;
   bool anotherCopy = false;  // what anotherCopyRuns() answers
+  std::vector<Hotkey> heldElsewhere;  // hotkeys another program holds
 
   // ---- Windows.
   Rect primaryScreen() const;
@@ -167,6 +176,7 @@ class SimPlatform final : public Platform {
   SimConfig config_;
   SimSurface desktop_;
   Point cursor_{};
+  std::map<int, Hotkey> hotkeys_;
   std::vector<SimWindow*> windows_;  // z-order, top first
   SimWindow* active_ = nullptr;
   const PictureBox* focused_ = nullptr;

@@ -163,6 +163,14 @@ Button& SimWindow::addButton(const ButtonSpec& design) {
   return *buttons_.emplace_back(std::make_unique<SimButton>(*this, design));
 }
 
+HotkeyBox& SimWindow::addHotkeyBox(const HotkeyBoxSpec& design) {
+  return *hotkeyBoxes_.emplace_back(std::make_unique<SimHotkeyBox>(design, dpi()));
+}
+
+CheckBox& SimWindow::addCheckBox(const CheckBoxSpec& design) {
+  return *checkBoxes_.emplace_back(std::make_unique<SimCheckBox>(design, dpi()));
+}
+
 void SimWindow::showOnScreen() {
   visible_ = true;
   sim_.bringToFront(this);
@@ -266,6 +274,8 @@ void SimWindow::layOutChildrenAt(int dpi) {
   for (auto& c : comboBoxes_) c->layOutAt(dpi);
   for (auto& c : pictureBoxes_) c->layOutAt(dpi);
   for (auto& c : buttons_) c->layOutAt(dpi);
+  for (auto& c : hotkeyBoxes_) c->layOutAt(dpi);
+  for (auto& c : checkBoxes_) c->layOutAt(dpi);
 }
 
 std::vector<Rect> SimWindow::controlRects() const {
@@ -275,6 +285,8 @@ std::vector<Rect> SimWindow::controlRects() const {
   for (auto& c : comboBoxes_) rects.push_back(c->placement());
   for (auto& c : pictureBoxes_) rects.push_back(c->placement());
   for (auto& c : buttons_) rects.push_back(c->placement());
+  for (auto& c : hotkeyBoxes_) rects.push_back(c->placement());
+  for (auto& c : checkBoxes_) rects.push_back(c->placement());
   return rects;
 }
 

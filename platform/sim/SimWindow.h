@@ -89,6 +89,26 @@ class SimComboBox final : public ComboBox, public SimPlacement {
   int index_ = -1;
 };
 
+class SimHotkeyBox final : public HotkeyBox, public SimPlacement {
+ public:
+  SimHotkeyBox(const HotkeyBoxSpec& design, int dpi) : SimPlacement(design.design, dpi) {}
+  std::optional<Hotkey> hotkey() const override { return key_; }
+  void setHotkey(std::optional<Hotkey> key) override { key_ = key; }
+
+ private:
+  std::optional<Hotkey> key_;
+};
+
+class SimCheckBox final : public CheckBox, public SimPlacement {
+ public:
+  SimCheckBox(const CheckBoxSpec& design, int dpi) : SimPlacement(design.design, dpi) {}
+  bool checked() const override { return checked_; }
+  void setChecked(bool checked) override { checked_ = checked; }
+
+ private:
+  bool checked_ = false;
+};
+
 // A child control that takes the mouse: its events go to its own handlers, with positions
 // from the top-left of its input area, and it keeps the mouse while a button is held.
 class SimChild : public SimControl, public MouseElement, public SimPlacement {
@@ -176,9 +196,13 @@ class SimWindow final : public Window, public SimControl {
   ComboBox& addComboBox(const ComboBoxSpec& design) override;
   PictureBox& addPictureBox(const PictureBoxSpec& design) override;
   Button& addButton(const ButtonSpec& design) override;
+  HotkeyBox& addHotkeyBox(const HotkeyBoxSpec& design) override;
+  CheckBox& addCheckBox(const CheckBoxSpec& design) override;
   void showModal() override;
   void close() override;
   void hide() override { visible_ = false; }
+  void holdMouse(bool hold) override { holdsMouseAnywhere_ = hold; }
+  bool holdsMouseAnywhere() const { return holdsMouseAnywhere_; }
   bool isOpen() const override { return open_; }
   bool isVisible() const override { return open_ && visible_; }
   void setTopmost(bool topmost) override;
@@ -244,6 +268,9 @@ class SimWindow final : public Window, public SimControl {
   std::vector<std::unique_ptr<SimTextBox>> textBoxes_;
   std::vector<std::unique_ptr<SimScrollBar>> scrollBars_;
   std::vector<std::unique_ptr<SimComboBox>> comboBoxes_;
+  std::vector<std::unique_ptr<SimHotkeyBox>> hotkeyBoxes_;
+  std::vector<std::unique_ptr<SimCheckBox>> checkBoxes_;
+  bool holdsMouseAnywhere_ = false;
   std::vector<std::unique_ptr<SimPictureBox>> pictureBoxes_;
   std::vector<std::unique_ptr<SimButton>> buttons_;
 };

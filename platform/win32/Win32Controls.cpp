@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/win32/Windows.h"
+
+#include <commctrl.h>
+
 #include "platform/win32/Mouse.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Window.h"
@@ -413,6 +417,39 @@ void Win32PictureBox::drawPicture() {
     surface_->cover(Rect{0, 0, size, size});
     ::DrawIconEx(surface_->dc(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
   }
+}
+
+// ---- Hotkey box and check box
+
+Win32HotkeyBox::Win32HotkeyBox(Win32Window& owner, int id, const HotkeyBoxSpec& design) : Win32Child(owner, id) {
+  create(HOTKEY_CLASSW, L"", WS_TABSTOP | WS_BORDER, 0, design.design);
+}
+
+std::optional<Hotkey> Win32HotkeyBox::hotkey() const {
+  const auto value = static_cast<WORD>(::SendMessageW(hwnd_, HKM_GETHOTKEY, 0, 0));
+  if (LOBYTE(value) == 0) return std::nullopt;
+  const BYTE flags = HIBYTE(value);
+  return Hotkey{LOBYTE(value), static_cast<std::uint8_t>(((flags & HOTKEYF_ALT) ? Hotkey::Alt : 0) |
+                                                         ((flags & HOTKEYF_CONTROL) ? Hotkey::Ctrl : 0) |
+                                                         ((flags & HOTKEYF_SHIFT) ? Hotkey::Shift : 0))};
+}
+
+void Win32HotkeyBox::setHotkey(std::optional<Hotkey> key) {
+  const BYTE flags = key ? static_cast<BYTE>(((key->modifiers & Hotkey::Alt) ? HOTKEYF_ALT : 0) |
+                                             ((key->modifiers & Hotkey::Ctrl) ? HOTKEYF_CONTROL : 0) |
+                                             ((key->modifiers & Hotkey::Shift) ? HOTKEYF_SHIFT : 0))
+                         : 0;
+  ::SendMessageW(hwnd_, HKM_SETHOTKEY, MAKEWORD(key ? key->key : 0, flags), 0);
+}
+
+Win32CheckBox::Win32CheckBox(Win32Window& owner, int id, const CheckBoxSpec& design) : Win32Child(owner, id) {
+  create(L"BUTTON", wide(design.caption), WS_TABSTOP | BS_AUTOCHECKBOX, 0, design.design);
+}
+
+bool Win32CheckBox::checked() const { return ::SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void Win32CheckBox::setChecked(bool checked) {
+  ::SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 // ---- Button

@@ -92,6 +92,20 @@ class Win32ComboBox final : public ComboBox, public Win32Child {
   void command(WORD code) override;
 };
 
+class Win32HotkeyBox final : public HotkeyBox, public Win32Child {
+ public:
+  Win32HotkeyBox(Win32Window& owner, int id, const HotkeyBoxSpec& design);
+  std::optional<Hotkey> hotkey() const override;
+  void setHotkey(std::optional<Hotkey> key) override;
+};
+
+class Win32CheckBox final : public CheckBox, public Win32Child {
+ public:
+  Win32CheckBox(Win32Window& owner, int id, const CheckBoxSpec& design);
+  bool checked() const override;
+  void setChecked(bool checked) override;
+};
+
 class Win32PictureBox final : public PictureBox, public Win32Child, public MouseElement {
  public:
   Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& design);

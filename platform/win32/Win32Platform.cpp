@@ -23,6 +23,11 @@ LRESULT CALLBACK ownerProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+// The window other copies find to hand this one a message: message-only, so it never shows.
+constexpr wchar_t kCopiesClass[] = L"LindrelCopies";
+constexpr UINT kCopiedMessage = WM_APP + 1;  // what a copy sent, taken up after its call returned
+constexpr std::size_t kLongestCopiedMessage = 256;
+
 // None of the windows shows in the taskbar: tool windows never do, and the dialog is owned
 // by the hidden owner window. Windows that move between the bands themselves stay unowned,
 // since an owned window cannot leave the topmost band on its own under Wine.
@@ -343,6 +348,58 @@ void Win32Platform::refreshScreen(const Rect& area) {
   ::RedrawWindow(nullptr, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+bool Win32Platform::registerHotkey(int id, Hotkey key) {
+  // The modifier bits are Windows' own; held down, the key fires once.
+  return ::RegisterHotKey(nullptr, id, key.modifiers | MOD_NOREPEAT, key.key) != FALSE;
+}
+
+void Win32Platform::unregisterHotkey(int id) { ::UnregisterHotKey(nullptr, id); }
+
+bool Win32Platform::sendToRunningCopy(std::uint32_t tag, std::span<const std::uint8_t> bytes) {
+  HWND other = ::FindWindowExW(HWND_MESSAGE, nullptr, kCopiesClass, nullptr);
+  if (other == nullptr || bytes.size() > kLongestCopiedMessage) return false;
+  COPYDATASTRUCT data{tag, static_cast<DWORD>(bytes.size()), const_cast<std::uint8_t*>(bytes.data())};
+  DWORD_PTR taken = 0;
+  return ::SendMessageTimeoutW(other, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                               3000, &taken) != 0 &&
+         taken != 0;
+}
+
+void Win32Platform::listenToOtherCopies() {
+  if (copies_) return;
+  WNDCLASSEXW copies{};
+  copies.cbSize = sizeof copies;
+  copies.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    auto* self = reinterpret_cast<Win32Platform*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_COPYDATA && self != nullptr) {
+      // Read as data only, and at most a few bytes of it; the sender's call returns before the
+      // message is acted on (it may end this process).
+      const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+      if (data == nullptr || data->cbData > kLongestCopiedMessage || (data->cbData > 0 && data->lpData == nullptr)) return FALSE;
+      const auto* first = static_cast<const std::uint8_t*>(data->lpData);
+      self->copied_.push_back({static_cast<std::uint32_t>(data->dwData), {first, first + data->cbData}});
+      ::PostMessageW(hwnd, kCopiedMessage, 0, 0);
+      return TRUE;
+    }
+    if (message == kCopiedMessage && self != nullptr) {
+      while (!self->copied_.empty()) {
+        const CopiedMessage m = std::move(self->copied_.front());
+        self->copied_.erase(self->copied_.begin());
+        self->dispatch([&] {
+          if (self->onMessageFromOtherCopy) self->onMessageFromOtherCopy(m.tag, m.bytes);
+        });
+      }
+      return 0;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  };
+  copies.hInstance = instance_;
+  copies.lpszClassName = kCopiesClass;
+  ::RegisterClassExW(&copies);
+  copies_ = WindowHandle(::CreateWindowExW(0, kCopiesClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance_, nullptr));
+  ::SetWindowLongPtrW(copies_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
 bool Win32Platform::fileExists(std::string_view path) {
   if (path.empty()) return false;
   const DWORD attributes = ::GetFileAttributesW(wide(path).c_str());
@@ -381,6 +438,12 @@ void Win32Platform::deliver(MSG& msg) {
         window != nullptr && window->wheel(over, GET_WHEEL_DELTA_WPARAM(msg.wParam))) {
       return;
     }
+  }
+  if (msg.message == WM_HOTKEY && msg.hwnd == nullptr) {
+    dispatch([&] {
+      if (onHotkey) onHotkey(static_cast<int>(msg.wParam));
+    });
+    return;
   }
   HWND top = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   Win32Window* window = windowOf(top);

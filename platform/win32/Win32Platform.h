@@ -35,6 +35,10 @@ class Win32Platform final : public Platform {
   std::unique_ptr<Window> createWindow(const WindowSpec& design) override;
   std::unique_ptr<Menu> createMenu(const MenuItemSpec& top) override;
   bool anotherCopyRuns() override;
+  bool registerHotkey(int id, Hotkey key) override;
+  void unregisterHotkey(int id) override;
+  bool sendToRunningCopy(std::uint32_t tag, std::span<const std::uint8_t> bytes) override;
+  void listenToOtherCopies() override;
   Rect virtualDesktop() const override;
   Rect monitorArea(const Rect& area) const override;
   int monitorDpi(const Rect& area) const override;
@@ -107,6 +111,12 @@ class Win32Platform final : public Platform {
   WindowDc screen_;
   int screenHolds_ = 0;
   std::vector<Win32Window*> windows_;
+  struct CopiedMessage {
+    std::uint32_t tag;
+    std::vector<std::uint8_t> bytes;
+  };
+  std::vector<CopiedMessage> copied_;  // taken from other copies, not yet acted on
+  WindowHandle copies_;  // where other copies send their messages
   WindowHandle owner_;  // last: it goes first
 };
 

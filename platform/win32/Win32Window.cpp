@@ -95,7 +95,10 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: paint(); return 0;
     case kFlushInvalidation: flushInvalidation(); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_CAPTURECHANGED: captureChanged(hwnd_, lParam, mouseRouter()); return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != hwnd_) mouseHeld_ = false;
+      captureChanged(hwnd_, lParam, mouseRouter());
+      return 0;
     case WM_MOUSELEAVE:
       trackingLeave_ = false;
       platform_.dispatch([&] {
@@ -177,9 +180,20 @@ void Win32Window::mouse(const MouseMessage& m) {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
     trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
   }
+  const auto route = [&] { platform_.dispatch([&] { mouseInput(m.action, m.buttons, m.modifiers, m.at, m.screen); }); };
+  if (mouseHeld_) return route();
   // Keep the mouse from the press on, so a drag goes on wherever the pointer goes.
-  routeHoldingMouse(hwnd_, m, mouseRouter(),
-                    [&] { platform_.dispatch([&] { mouseInput(m.action, m.buttons, m.modifiers, m.at, m.screen); }); });
+  routeHoldingMouse(hwnd_, m, mouseRouter(), route);
+}
+
+void Win32Window::holdMouse(bool hold) {
+  if (hwnd_ == nullptr) return;
+  mouseHeld_ = hold;
+  if (hold) {
+    ::SetCapture(hwnd_);
+  } else if (::GetCapture() == hwnd_) {
+    ::ReleaseCapture();
+  }
 }
 
 void Win32Window::dpiChanged(WPARAM wParam, LPARAM lParam) {
@@ -604,6 +618,15 @@ PictureBox& Win32Window::addPictureBox(const PictureBoxSpec& design) {
 
 Button& Win32Window::addButton(const ButtonSpec& design) {
   return addChild(std::make_unique<Win32Button>(*this, nextChildId(), design));
+}
+
+HotkeyBox& Win32Window::addHotkeyBox(const HotkeyBoxSpec& design) {
+  platform_.ensureCommonControls();
+  return addChild(std::make_unique<Win32HotkeyBox>(*this, nextChildId(), design));
+}
+
+CheckBox& Win32Window::addCheckBox(const CheckBoxSpec& design) {
+  return addChild(std::make_unique<Win32CheckBox>(*this, nextChildId(), design));
 }
 
 }  // namespace lindrel::platform::win32

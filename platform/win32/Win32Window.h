@@ -27,9 +27,12 @@ class Win32Window final : public Window {
   ComboBox& addComboBox(const ComboBoxSpec& design) override;
   PictureBox& addPictureBox(const PictureBoxSpec& design) override;
   Button& addButton(const ButtonSpec& design) override;
+  HotkeyBox& addHotkeyBox(const HotkeyBoxSpec& design) override;
+  CheckBox& addCheckBox(const CheckBoxSpec& design) override;
   void showModal() override;
   void close() override;
   void hide() override;
+  void holdMouse(bool hold) override;
   bool isOpen() const override { return hwnd_ != nullptr; }
   bool isVisible() const override { return hwnd_ != nullptr && ::IsWindowVisible(hwnd_); }
   void setTopmost(bool topmost) override;
@@ -93,6 +96,7 @@ class Win32Window final : public Window {
   HWND tooltip_ = nullptr;  // a child of the window: it goes with it
   int wheelDelta_ = 0;  // what the wheel turned short of a notch
   bool keyboardUsed_ = false;
+  bool mouseHeld_ = false;  // the program holds the mouse for the whole screen
   std::unique_ptr<Surface> surface_;
   MemoryDc backDc_;
   GdiObject backBitmap_;

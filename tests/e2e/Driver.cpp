@@ -123,9 +123,9 @@ std::wstring besideThisProgram(const wchar_t* name) {
 
 void forgetSettings() { ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Lindrel"); }
 
-Program::Program(KeptSettings kept) {
+Program::Program(KeptSettings kept, const std::wstring& arguments) {
   if (kept == KeptSettings::Forgotten) forgetSettings();
-  std::wstring commandLine = L"\"" + besideThisProgram(L"lindrel.exe") + L"\"";
+  std::wstring commandLine = L"\"" + besideThisProgram(L"lindrel.exe") + L"\" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   const BOOL started =

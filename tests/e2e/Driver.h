@@ -38,7 +38,8 @@ enum class KeptSettings { Forgotten, Used };
 // One lindrel.exe for the length of a test; it is ended when the object goes.
 class Program {
  public:
-  explicit Program(KeptSettings kept = KeptSettings::Forgotten);
+  // arguments: the command line after the program's name.
+  explicit Program(KeptSettings kept = KeptSettings::Forgotten, const std::wstring& arguments = L"");
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

@@ -36,5 +36,22 @@ TEST(RulerMenu, TheUnitInUseCarriesTheDotAndSoDoesCentimetresForAnyOfItsResoluti
   EXPECT_EQ(seen, (std::vector<std::vector<std::string>>{{"厘米(&C)"}, {"300 DPI"}}));
 }
 
+// A hotkey another program holds shows no key beside its item, without a word at start;
+// the others show theirs and work.
+TEST(RulerMenu, AHotkeyHeldElsewhereShowsNoKeyAndTheOthersWork) {
+  SimProgram p({}, [](SimPlatform& sim) { sim.heldElsewhere.push_back(platform::Hotkey{'X', 12}); });
+  std::vector<std::string> captions;
+  p.sim.onPopupMenu = [&](const platform::sim::PopupRecord& popup) {
+    for (const platform::MenuItemSpec& item : popup.menu.children) captions.push_back(item.caption);
+    return std::vector<std::string>{};
+  };
+  p.sim.click(platform::MouseButton::Right, {p.ruler().left + 20, p.ruler().top + 20});
+  EXPECT_NE(std::find(captions.begin(), captions.end(), "放大取色(&Z)\tWin+Shift+Z"), captions.end());
+  EXPECT_NE(std::find(captions.begin(), captions.end(), "屏幕测量(&M)"), captions.end());
+  EXPECT_TRUE(p.sim.messages().empty());
+  p.sim.pressHotkey(platform::Hotkey{'A', 12});
+  EXPECT_FALSE(p.rulerWindow().isVisible());
+}
+
 }  // namespace
 }  // namespace lindrel::testing

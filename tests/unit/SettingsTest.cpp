@@ -55,6 +55,10 @@ TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvi
       {"magnifierhistory", pair(0x563412, 0x1000000), [](Settings& s) { s.history.clear(); }},  // no colour
       {"magnifierzoom", number(7), [](Settings& s) { s.zoom = 5; }},  // no zoom step
       {"magnifiersampling", number(3), [](Settings& s) { s.sampling = magnified::Sampling::Point; }},
+      {"hotkeypick", number(0), [](Settings& s) { s.hotkeys[HotkeyAction::Pick].reset(); }},  // cleared
+      {"hotkeypick", number(0x10 | 0x200), [](Settings&) {}},  // Shift is no key: the default
+      {"hotkeymeasure", number('X' | 0x1000), [](Settings&) {}},  // no such modifier
+      {"hotkeyruler", number(0x7A | 0x300), [](Settings& s) { s.hotkeys[HotkeyAction::ToggleRuler] = platform::Hotkey{0x7A, 3}; }},
   };
   EXPECT_EQ(settingsFrom(kept()), kKept);
   for (const auto& [name, value, expect] : cases) {

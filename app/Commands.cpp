@@ -1,0 +1,97 @@
+#include "app/Commands.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace lindrel {
+namespace {
+
+struct Word {
+  std::string_view word;
+  Command command;
+};
+// The words one copy may send another; help stays with the copy that was asked.
+constexpr std::array<Word, 5> kSendable{{{"pick", Command::Pick},
+                                         {"measure", Command::Measure},
+                                         {"ruler", Command::ShowRuler},
+                                         {"hide", Command::HideRuler},
+                                         {"exit", Command::Exit}}};
+constexpr std::size_t kLongestWord = 7;
+
+std::optional<Command> commandNamed(std::string_view word) {
+  for (const Word& w : kSendable) {
+    if (w.word == word) return w.command;
+  }
+  if (word == "help" || word == "?") return Command::Help;
+  return std::nullopt;
+}
+
+}  // namespace
+
+const char* const kUsage =
+    "用法：lindrel.exe [/pick | /measure | /ruler | /hide | /exit]\n"
+    "/pick\t取色\n"
+    "/measure\t屏幕测量\n"
+    "/ruler\t显示标尺\n"
+    "/hide\t隐藏标尺\n"
+    "/exit\t退出程序\n"
+    "也可写作 -pick 或 --pick，不分大小写。已有 Lindrel 在运行时，命令交给它去做。";
+
+std::vector<std::string> argumentsOf(std::string_view commandLine) {
+  std::vector<std::string> words;
+  std::string word;
+  bool quoted = false, inWord = false;
+  for (const char c : commandLine) {
+    if (c == '"') {
+      quoted = !quoted;
+      inWord = true;
+    } else if ((c == ' ' || c == '\t') && !quoted) {
+      if (inWord) words.push_back(std::move(word));
+      word.clear();
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (inWord) words.push_back(std::move(word));
+  if (!words.empty()) words.erase(words.begin());  // the program's own name
+  return words;
+}
+
+platform::Result<Command, std::string> parseCommandLine(const std::vector<std::string>& arguments) {
+  if (arguments.empty()) return Command::None;
+  if (arguments.size() > 1) return arguments[1];
+  std::string_view argument = arguments[0];
+  if (argument.starts_with("--")) {
+    argument.remove_prefix(2);
+  } else if (argument.starts_with("-") || argument.starts_with("/")) {
+    argument.remove_prefix(1);
+  } else {
+    return arguments[0];
+  }
+  if (argument.size() > kLongestWord) return arguments[0];
+  std::string word(argument);
+  std::transform(word.begin(), word.end(), word.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (const std::optional<Command> command = commandNamed(word)) return *command;
+  return arguments[0];
+}
+
+std::vector<std::uint8_t> commandMessage(Command command) {
+  for (const Word& w : kSendable) {
+    if (w.command == command) return {w.word.begin(), w.word.end()};
+  }
+  return {};
+}
+
+std::optional<Command> readCommandMessage(std::uint32_t tag, std::span<const std::uint8_t> bytes) {
+  if (tag != kCommandTag || bytes.empty() || bytes.size() > kLongestWord) return std::nullopt;
+  const std::string_view word(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  for (const Word& w : kSendable) {
+    if (w.word == word) return w.command;
+  }
+  return std::nullopt;
+}
+
+}  // namespace lindrel
