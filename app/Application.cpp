@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "about/AboutBox.h"
+#include "calibrate/CalibrationDialog.h"
 #include "hotkeys/HotkeyDialog.h"
 #include "measure/ScreenMeasure.h"
 #include "menu/RulerMenu.h"
@@ -30,7 +31,9 @@ bool Application::start(const std::vector<std::string>& arguments) {
 
   const StoredSettings stored = readSettings(platform_.settingsStore());
   const Settings& kept = stored.settings;
+  calibrations_ = kept.calibrations;
   ruler_ = std::make_unique<RulerWindow>(platform_, kept.ruler);
+  ruler_->physicalScaleOn = [this](const platform::Rect& monitor) { return physicalScaleOn(monitor); };
   ruler_->onMeasureKey = [this] { measureScreen(); };
   ruler_->onContextMenu = [this](std::optional<platform::Point> at) {
     RulerMenu::Marks marks{ruler_->state().unit, {}};
@@ -51,7 +54,7 @@ bool Application::start(const std::vector<std::string>& arguments) {
       platform_.settingsStore(), ruler_->window().addTimer(SettingsWriter::kGatherMs, false), [this] {
         const PickerModel& picker = magnifier_->model();
         return Settings{ruler_->placement(), magnifier_->place(), picker.notation(), picker.history().colours(),
-                        picker.zoom(), picker.sampling(), hotkeys_};
+                        picker.zoom(), picker.sampling(), hotkeys_, calibrations_};
       },
       stored.read);
   ruler_->onChange = [this] { settingsWriter_->changed(); };
@@ -105,6 +108,37 @@ void Application::run(HotkeyAction action) {
   }
 }
 
+std::string Application::calibrationKey(const platform::Rect& monitor) const {
+  return platform_.monitorIdentity(monitor) + " " + std::to_string(monitor.width()) + "x" + std::to_string(monitor.height());
+}
+
+PhysicalScale Application::physicalScaleOn(const platform::Rect& monitor) const {
+  const auto calibrated = calibrations_.find(calibrationKey(monitor));
+  return physicalScaleOf(calibrated != calibrations_.end() ? std::optional(calibrated->second) : std::nullopt,
+                         platform_.monitorSizeMm(monitor), monitor.size());
+}
+
+void Application::calibrate() {
+  if (calibrationDialog_ == nullptr) calibrationDialog_ = std::make_unique<CalibrationDialog>(platform_);
+  const platform::Rect& strip = ruler_->window().rect();
+  const platform::Rect monitor = platform_.monitorAt(strip.topLeft());
+  const int length = ruler_->state().orientation == Orientation::Horizontal ? strip.width() : strip.height();
+  CalibrationDialog::Outcome outcome;
+  {
+    const platform::TopmostSuspended rulerBelow(ruler_->window());
+    outcome = calibrationDialog_->calibrate(length, physicalScaleOn(monitor), strip);
+  }
+  if (const double* pixelsPerMm = std::get_if<double>(&outcome)) {
+    calibrations_[calibrationKey(monitor)] = *pixelsPerMm;
+  } else if (std::holds_alternative<CalibrationDialog::Forget>(outcome)) {
+    calibrations_.erase(calibrationKey(monitor));
+  } else {
+    return;
+  }
+  ruler_->physicalScalesChanged();
+  settingsWriter_->changed();
+}
+
 void Application::editHotkeys() {
   if (hotkeyDialog_ == nullptr) hotkeyDialog_ = std::make_unique<HotkeyDialog>(platform_);
   std::optional<HotkeySet> set;
@@ -129,7 +163,7 @@ RulerMenu& Application::menu() {
     menu_ = std::make_unique<RulerMenu>(
         platform_, RulerMenu::Commands{[this](Unit unit) { ruler_->setUnit(unit); }, [this] { openMagnifier(); },
                                        [this] { measureScreen(); }, [this] { ruler_->window().hide(); },
-                                       [this] { editHotkeys(); }, [this] { showAbout(); },
+                                       [this] { editHotkeys(); }, [this] { calibrate(); }, [this] { showAbout(); },
                                        [this] { restoreDefaults(); }, [this] { exit(); }});
   }
   return *menu_;
@@ -155,6 +189,7 @@ void Application::measureScreen() {
     platform_.refreshScreen(magnifier_->window()->rect());
   }
   measure_ = std::make_unique<ScreenMeasure>(platform_, ruler_->state().unit);
+  measure_->physicalScaleOn = [this](const platform::Rect& monitor) { return physicalScaleOn(monitor); };
   measure_->onLeave = [this, magnifierShown] {
     if (magnifierShown) magnifier_->window()->show();
     ruler_->window().show();

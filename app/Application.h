@@ -4,6 +4,7 @@
 // about box the first time they are used.
 
 #include <array>
+#include <map>
 #include <functional>
 #include <memory>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "app/Commands.h"
 #include "hotkeys/Hotkeys.h"
+#include "ruler/PhysicalScale.h"
 
 #include "platform/Platform.h"
 
@@ -22,6 +24,7 @@ class MagnifierWindow;
 class AboutBox;
 class ScreenMeasure;
 class HotkeyDialog;
+class CalibrationDialog;
 class SettingsWriter;
 struct Settings;
 
@@ -60,6 +63,12 @@ class Application {
   void showAbout();
   // The hotkeys dialog, modal like the about box; what it sets is registered and kept.
   void editHotkeys();
+  // The calibration dialog for the monitor that holds the ruler's top-left corner; what it
+  // sets is drawn and kept.
+  void calibrate();
+  CalibrationDialog* calibrationDialog() { return calibrationDialog_.get(); }
+  // How large a monitor's pixels really are: calibrated, reported or guessed.
+  PhysicalScale physicalScaleOn(const platform::Rect& monitor) const;
   // Null before the first time.
   HotkeyDialog* hotkeyDialog() { return hotkeyDialog_.get(); }
   const HotkeySet& hotkeys() const { return hotkeys_; }
@@ -82,6 +91,10 @@ class Application {
   std::unique_ptr<AboutBox> about_;
   std::unique_ptr<ScreenMeasure> measure_;
   std::unique_ptr<HotkeyDialog> hotkeyDialog_;
+  std::unique_ptr<CalibrationDialog> calibrationDialog_;
+  std::map<std::string, double> calibrations_;
+  // A calibration's key: the monitor's identity and resolution.
+  std::string calibrationKey(const platform::Rect& monitor) const;
   HotkeySet hotkeys_;
   std::array<bool, 3> held_{};
   // Each action's hotkey registered as what the user set, or none.

@@ -14,13 +14,26 @@ using platform::Point;
 
 namespace {
 
-// A length in the unit: whole pixels, or centimetres to two decimals.
-std::string lengthText(double pixels, Unit unit) {
-  if (!unit.centimetresAt) return text::fixedDecimals(pixels, 0);
-  return text::twoDecimals(ruler_measures::centimetresIn(pixels, *unit.centimetresAt));
+// Each unit's lengths, by UnitKind: its name, and a number of pixels in it, to two decimals
+// but for whole pixels.
+struct UnitLengths {
+  const char* name;
+  double (*in)(double pixels, Unit unit, const PhysicalScale& physical);
+  int decimals;
+};
+constexpr UnitLengths kLengths[] = {
+    {"px", [](double pixels, Unit, const PhysicalScale&) { return pixels; }, 0},
+    {"cm", [](double pixels, Unit unit, const PhysicalScale&) { return ruler_measures::centimetresIn(pixels, unit.resolution); }, 2},
+    {"in", [](double pixels, Unit unit, const PhysicalScale&) { return pixels / infoOf(unit.resolution).dotsPerInch; }, 2},
+    {"cm", [](double pixels, Unit, const PhysicalScale& physical) { return pixels / physical.pixelsPerMm / 10; }, 2},
+};
+
+std::string lengthText(double pixels, Unit unit, const PhysicalScale& physical, int leastDecimals = 0) {
+  const UnitLengths& lengths = kLengths[static_cast<std::size_t>(unit.kind)];
+  return text::fixedDecimals(lengths.in(pixels, unit, physical), std::max(lengths.decimals, leastDecimals));
 }
 
-const char* unitName(Unit unit) { return unit.centimetresAt ? "cm" : "px"; }
+const char* unitName(Unit unit) { return kLengths[static_cast<std::size_t>(unit.kind)].name; }
 
 }  // namespace
 
@@ -31,14 +44,14 @@ TwoPoints between(Point from, Point to) {
   return TwoPoints{dx, dy, std::hypot(across, along), std::atan2(along, across) * 180.0 / std::numbers::pi};
 }
 
-std::string spacingText(const Spans& spans, Unit unit) {
-  return lengthText(spans.horizontal(), unit) + " × " + lengthText(spans.vertical(), unit) + " " + unitName(unit);
+std::string spacingText(const Spans& spans, Unit unit, const PhysicalScale& physical) {
+  return lengthText(spans.horizontal(), unit, physical) + " × " + lengthText(spans.vertical(), unit, physical) + " " +
+         unitName(unit);
 }
 
-std::string twoPointsText(const TwoPoints& line, Unit unit) {
-  const std::string length = unit.centimetresAt ? lengthText(line.length, unit) : text::twoDecimals(line.length);
-  return "dx " + lengthText(line.dx, unit) + ", dy " + lengthText(line.dy, unit) + ", " + length + " " + unitName(unit) +
-         ", " + text::twoDecimals(line.angleDegrees) + "°";
+std::string twoPointsText(const TwoPoints& line, Unit unit, const PhysicalScale& physical) {
+  return "dx " + lengthText(line.dx, unit, physical) + ", dy " + lengthText(line.dy, unit, physical) + ", " +
+         lengthText(line.length, unit, physical, 2) + " " + unitName(unit) + ", " + text::twoDecimals(line.angleDegrees) + "°";
 }
 
 Measurement::Measurement(std::vector<Monitor> monitors, Unit unit, Point pointer)
@@ -117,15 +130,18 @@ std::optional<Spans> Measurement::spans() const {
 }
 
 std::string Measurement::text() const {
-  if (line_) return twoPointsText(between(line_->from, line_->to), unit_);
+  // Physical lengths in the scale of the monitor they start on.
+  const Monitor* m = monitorAt(line_ ? line_->from : pointer_);
+  const PhysicalScale physical = m != nullptr ? m->physical : PhysicalScale{};
+  if (line_) return twoPointsText(between(line_->from, line_->to), unit_, physical);
   const std::optional<Spans> s = spans();
-  return s ? spacingText(*s, unit_) : std::string{};
+  return s ? spacingText(*s, unit_, physical) : std::string{};
 }
 
 std::vector<std::string> Measurement::label() const {
   std::string reading = text();
   const Monitor* m = monitorAt(pointer_);
-  if (const std::optional<Spans> s = spans(); s && !unit_.centimetresAt && m != nullptr && m->dpi != platform::kDesignDpi) {
+  if (const std::optional<Spans> s = spans(); s && unit_.kind == UnitKind::Pixels && m != nullptr && m->dpi != platform::kDesignDpi) {
     reading += " (" + scaledPixels(s->horizontal(), m->dpi) + " × " + scaledPixels(s->vertical(), m->dpi) + " " +
                scalingText(m->dpi) + ")";
   }

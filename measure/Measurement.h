@@ -9,6 +9,7 @@
 
 #include "measure/EdgeSearch.h"
 #include "platform/Image.h"
+#include "ruler/PhysicalScale.h"
 #include "ruler/RulerState.h"
 
 namespace lindrel::measure {
@@ -21,9 +22,10 @@ struct TwoPoints {
 };
 TwoPoints between(platform::Point from, platform::Point to);
 
-// "300 × 400 px", "2.54 × 3.39 cm"; "dx 300, dy 400, 500.00 px, 53.13°".
-std::string spacingText(const Spans& spans, Unit unit);
-std::string twoPointsText(const TwoPoints& line, Unit unit);
+// "300 × 400 px", "2.54 × 3.39 cm", "1.00 × 1.33 in"; "dx 300, dy 400, 500.00 px, 53.13°".
+// physical: the monitor's, for physical centimetres.
+std::string spacingText(const Spans& spans, Unit unit, const PhysicalScale& physical = {});
+std::string twoPointsText(const TwoPoints& line, Unit unit, const PhysicalScale& physical = {});
 
 class Measurement {
  public:
@@ -32,6 +34,7 @@ class Measurement {
   struct Monitor {
     platform::ScreenImage capture;
     int dpi;
+    PhysicalScale physical = {};
   };
   Measurement(std::vector<Monitor> monitors, Unit unit, platform::Point pointer);
 

@@ -47,7 +47,7 @@ bool ScreenMeasure::start() {
       platform_.showMessage("无法截取屏幕，不能测量");
       return false;
     }
-    captured.push_back({*capture, dpi});
+    captured.push_back({*capture, dpi, physicalScaleOn ? physicalScaleOn(monitor) : PhysicalScale{}});
     wire(w);
   }
   measurement_.emplace(std::move(captured), unit_, pointer);

@@ -30,6 +30,8 @@ class ScreenMeasure {
   // The user leaves: what was hidden is to come back; the windows and the captures go
   // right after. Runs once.
   std::function<void()> onLeave;
+  // How large a monitor's pixels really are, for physical centimetres.
+  std::function<PhysicalScale(const platform::Rect& monitor)> physicalScaleOn;
 
   // For tests: what it reads, and the window over each monitor (the pointer's first).
   const measure::Measurement& measurement() const { return *measurement_; }

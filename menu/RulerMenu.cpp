@@ -20,15 +20,23 @@ platform::MenuItemSpec RulerMenu::tree(const Marks& marks) {
   const auto unitItem = [&](const char* caption, Unit unit) {
     return MenuItemSpec{caption, [this, unit] { commands_.setUnit(unit); }, {}, unit == inUse, true};
   };
-  MenuItemSpec centimetres{"厘米(&C)", {}, {}, inUse.centimetresAt.has_value(), true};
-  for (const Resolution resolution : kResolutions) {
-    centimetres.children.push_back(unitItem(infoOf(resolution).menuCaption, Unit::centimetres(resolution)));
-  }
+  // A submenu of the print resolutions for centimetres and for inches.
+  const auto printed = [&](const char* caption, UnitKind kind) {
+    MenuItemSpec submenu{caption, {}, {}, inUse.kind == kind, true};
+    for (const Resolution resolution : kResolutions) {
+      submenu.children.push_back(unitItem(infoOf(resolution).menuCaption, Unit{kind, resolution}));
+    }
+    return submenu;
+  };
+  const MenuItemSpec separator{"-", {}, {}};
   MenuItemSpec units{"单位设置(&W)", {}, {}};
   units.children.push_back(unitItem("像素(&P)", Unit::pixels()));
-  units.children.push_back(std::move(centimetres));
+  units.children.push_back(printed("厘米(&C)", UnitKind::Centimetres));
+  units.children.push_back(printed("英寸(&I)", UnitKind::Inches));
+  units.children.push_back(unitItem("实际尺寸(&R)", Unit::physical()));
+  units.children.push_back(separator);
+  units.children.push_back(MenuItemSpec{"校准(&K)...", [this] { commands_.calibrate(); }, {}});
 
-  const MenuItemSpec separator{"-", {}, {}};
   MenuItemSpec top{"menu", {}, {}};
   top.children.push_back(std::move(units));
   top.children.push_back(separator);

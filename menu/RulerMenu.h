@@ -20,6 +20,7 @@ class RulerMenu {
     std::function<void()> measureScreen;
     std::function<void()> hideRuler;
     std::function<void()> editHotkeys;
+    std::function<void()> calibrate;
     std::function<void()> showAbout;
     std::function<void()> restoreDefaults;
     std::function<void()> exit;

@@ -69,6 +69,11 @@ class Platform {
   virtual int monitorDpi(const Rect& area) const = 0;
   // Every monitor there is now, in screen pixels.
   virtual std::vector<Rect> monitors() const = 0;
+  // A monitor's own report of its size in millimetres, as the system gives it (from its EDID);
+  // none when it gives none.
+  virtual std::optional<Point> monitorSizeMm(const Rect& monitor) const = 0;
+  // The monitor's device identity: the same monitor gives the same one at every start.
+  virtual std::string monitorIdentity(const Rect& monitor) const = 0;
   // The side of the largest square of an area that one monitor shows.
   int shownReach(const Rect& area) const;
   // Whether kLeastVisiblePixels of an area, each way, lie on one of the monitors.

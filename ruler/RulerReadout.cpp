@@ -23,15 +23,37 @@ std::string pixelFigure(int pixels, int dpi) {
   return figure + " (" + scaledPixels(pixels, dpi) + " " + scalingText(dpi) + ")";
 }
 
+
+// Each unit's line and figures, by UnitKind.
+struct UnitTexts {
+  std::string (*caption)(Unit unit, const PhysicalScale& physical);
+  std::string (*figure)(int pixels, Unit unit, int dpi, const PhysicalScale& physical);
+};
+const UnitTexts kUnitTexts[] = {
+    {[](Unit, const PhysicalScale&) { return std::string("单位:像素"); },
+     [](int pixels, Unit, int dpi, const PhysicalScale&) { return pixelFigure(pixels, dpi); }},
+    {[](Unit unit, const PhysicalScale&) { return std::string(infoOf(unit.resolution).readoutCaption); },
+     [](int pixels, Unit unit, int, const PhysicalScale&) {
+       return text::twoDecimals(ruler_measures::centimetresIn(pixels, unit.resolution));
+     }},
+    {[](Unit unit, const PhysicalScale&) { return "单位:英寸 " + std::string(infoOf(unit.resolution).menuCaption); },
+     [](int pixels, Unit unit, int, const PhysicalScale&) {
+       return text::twoDecimals(pixels / static_cast<double>(infoOf(unit.resolution).dotsPerInch));
+     }},
+    {[](Unit, const PhysicalScale& physical) { return std::string(physical.guessed ? "单位:实际厘米 未校准" : "单位:实际厘米"); },
+     [](int pixels, Unit, int, const PhysicalScale& physical) { return text::twoDecimals(pixels / physical.pixelsPerMm / 10); }},
+};
+
 }  // namespace
 
 std::string scaledPixels(double pixels, int dpi) { return text::twoDecimals(pixels * platform::kDesignDpi / dpi); }
 
 std::string scalingText(int dpi) { return "@" + text::fixedDecimals(100.0 * dpi / platform::kDesignDpi, 0) + "%"; }
 
-ReadoutTexts readoutTexts(Unit unit, Point sizePixels, int dpi) {
+ReadoutTexts readoutTexts(Unit unit, Point sizePixels, int dpi, const PhysicalScale& physical) {
+  const UnitTexts& texts = kUnitTexts[static_cast<std::size_t>(unit.kind)];
   ReadoutTexts t;
-  t.unit = unit.centimetresAt ? infoOf(*unit.centimetresAt).readoutCaption : "单位:像素";
+  t.unit = texts.caption(unit, physical);
   const std::size_t digit = t.unit.find_first_of("0123456789");
   if (digit == std::string::npos) {
     t.unitParts = {t.unit};
@@ -40,10 +62,7 @@ ReadoutTexts readoutTexts(Unit unit, Point sizePixels, int dpi) {
     while (!first.empty() && first.back() == ' ') first.pop_back();
     t.unitParts = {first, t.unit.substr(digit)};
   }
-  const auto figure = [&](int pixels) {
-    if (!unit.centimetresAt) return pixelFigure(pixels, dpi);
-    return text::twoDecimals(ruler_measures::centimetresIn(pixels, *unit.centimetresAt));
-  };
+  const auto figure = [&](int pixels) { return texts.figure(pixels, unit, dpi, physical); };
   t.x = "X: " + figure(sizePixels.x);
   t.y = "Y: " + figure(sizePixels.y);
   for (const std::string* f : {&t.x, &t.y}) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "ruler/PhysicalScale.h"
 #include "ruler/RulerState.h"
 
 namespace lindrel {
@@ -25,7 +26,8 @@ struct ReadoutTexts {
 
 // "单位:像素", "X: 640.00", "Y: 67.00"; on a scaled monitor the pixel figures also give the
 // size in the pixels applications use there: "X: 1280.00 (640.00 @200%)".
-ReadoutTexts readoutTexts(Unit unit, platform::Point sizePixels, int dpi);
+// physical: the monitor's, for physical centimetres ("单位:实际厘米", "未校准" while guessed).
+ReadoutTexts readoutTexts(Unit unit, platform::Point sizePixels, int dpi, const PhysicalScale& physical = {});
 // Physical pixels in the pixels applications use on a monitor of a DPI, "640.00", and that
 // monitor's scaling, "@200%".
 std::string scaledPixels(double pixels, int dpi);

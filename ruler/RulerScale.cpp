@@ -111,18 +111,20 @@ void addPixelScale(ScaleBuilder& b, int reach) {
   }
 }
 
-void addCentimetreScale(ScaleBuilder& b, Resolution resolution, int reach) {
-  const CentimetreScale scale = centimetreScale(resolution);
-  measures::CentimetreTicks ticks(resolution);
-  // A number centred (horizontal) or starting (vertical) at its tick.
-  const auto write = [&](double at, const std::string& text, int shift) {
-    const double length = static_cast<double>(text.size());
-    if (b.horizontal()) {
-      b.number({roundHalfEven(at + (shift - 2.5 * length) * b.dpiScale()), kScaleNumberRow}, text);
-    } else {
-      b.number({kScaleNumberColumn, roundHalfEven(at - 2 * length * b.dpiScale())}, text);
-    }
-  };
+// A number centred on its tick on a horizontal scale (shifted right by `shift` design pixels),
+// starting at it on a vertical one.
+void writeNumber(ScaleBuilder& b, double at, const std::string& text, int shift) {
+  const double length = static_cast<double>(text.size());
+  if (b.horizontal()) {
+    b.number({roundHalfEven(at + (shift - 2.5 * length) * b.dpiScale()), kScaleNumberRow}, text);
+  } else {
+    b.number({kScaleNumberColumn, roundHalfEven(at - 2 * length * b.dpiScale())}, text);
+  }
+}
+
+void addCentimetreScale(ScaleBuilder& b, Unit unit, const PhysicalScale&, int reach) {
+  const CentimetreScale scale = centimetreScale(unit.resolution);
+  measures::CentimetreTicks ticks(unit.resolution);
   const auto numberText = [&](int n) { return text::atMostOneDecimal(static_cast<double>(n) / scale.divisor); };
   // Every numbered mark carries its number, or every second one where the widest would
   // touch the next.
@@ -135,23 +137,65 @@ void addCentimetreScale(ScaleBuilder& b, Resolution resolution, int reach) {
     const auto [n, at] = ticks.take();
     if (n % scale.numberEvery == 0) {
       b.tick(roundHalfEven(at), measures::kLongCentimetreTick);
-      if (numbered(n)) write(at, numberText(n), n == 0 ? 5 : 0);
+      if (numbered(n)) writeNumber(b, at, numberText(n), n == 0 ? 5 : 0);
     } else {
-      if (scale.extraNumberEvery != 0 && numbered(n)) write(at, numberText(n), 0);
+      if (scale.extraNumberEvery != 0 && numbered(n)) writeNumber(b, at, numberText(n), 0);
       if (const auto length = scale.tickLength(n)) b.tick(roundHalfEven(at), *length);
     }
   }
 }
 
+// A scale of evenly spaced ticks, a whole number every so many of them.
+struct RuledScale {
+  int ticksPerNumber;
+  int (*tickLength)(int n);
+};
+
+// Inches: a tick every 1/16, longer every 1/8, 1/4 and 1/2, the inch numbered.
+int inchTick(int n) {
+  if (n % 16 == 0) return measures::kLongCentimetreTick;
+  if (n % 8 == 0) return measures::kMiddleCentimetreTick;
+  if (n % 4 == 0) return measures::pixelTickLength(2);
+  if (n % 2 == 0) return measures::kShortCentimetreTick;
+  return measures::pixelTickLength(1);
+}
+// Millimetres: longer every 5, the centimetre numbered.
+int millimetreTick(int n) {
+  if (n % 10 == 0) return measures::kLongCentimetreTick;
+  return n % 5 == 0 ? measures::kMiddleCentimetreTick : measures::kShortCentimetreTick;
+}
+
+void addRuledScale(ScaleBuilder& b, const RuledScale& scale, double spacing, int reach) {
+  std::vector<std::string> texts;
+  for (int n = 0; n * spacing <= reach; n += scale.ticksPerNumber) texts.push_back(std::to_string(n / scale.ticksPerNumber));
+  const int stride = b.numberStride(texts, spacing * scale.ticksPerNumber);
+  for (int n = 0; n * spacing <= reach; ++n) {
+    const double at = n * spacing;
+    b.tick(roundHalfEven(at), scale.tickLength(n));
+    if (n % (scale.ticksPerNumber * stride) == 0) writeNumber(b, at, std::to_string(n / scale.ticksPerNumber), n == 0 ? 5 : 0);
+  }
+}
+
+void addInchScale(ScaleBuilder& b, Unit unit, const PhysicalScale&, int reach) {
+  addRuledScale(b, {16, inchTick}, infoOf(unit.resolution).dotsPerInch / 16.0, reach);
+}
+
+void addPhysicalScale(ScaleBuilder& b, Unit, const PhysicalScale& physical, int reach) {
+  addRuledScale(b, {10, millimetreTick}, physical.pixelsPerMm, reach);
+}
+
+void addPixels(ScaleBuilder& b, Unit, const PhysicalScale&, int reach) { addPixelScale(b, reach); }
+
+// Each unit's scale, by UnitKind.
+using AddScale = void (*)(ScaleBuilder&, Unit, const PhysicalScale&, int reach);
+constexpr AddScale kScales[] = {addPixels, addCentimetreScale, addInchScale, addPhysicalScale};
+
 }  // namespace
 
-Scale scaleOf(Unit unit, Orientation orientation, int reach, int dpi, const NumberMeasure& measure) {
+Scale scaleOf(Unit unit, Orientation orientation, int reach, int dpi, const NumberMeasure& measure,
+              const PhysicalScale& physical) {
   ScaleBuilder builder(orientation, dpi, measure);
-  if (unit.centimetresAt) {
-    addCentimetreScale(builder, *unit.centimetresAt, reach);
-  } else {
-    addPixelScale(builder, reach);
-  }
+  kScales[static_cast<std::size_t>(unit.kind)](builder, unit, physical, reach);
   return builder.take();
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "ruler/PhysicalScale.h"
 #include "ruler/RulerState.h"
 
 namespace lindrel {
@@ -40,6 +41,8 @@ using NumberMeasure = std::function<platform::Point(std::string_view text)>;
 // Every mark up to `reach` pixels along the strip. Where the widest number would come nearer
 // its neighbour than 3 design pixels, only every second mark is numbered (every fifth or
 // tenth where even that is too close).
-Scale scaleOf(Unit unit, Orientation orientation, int reach, int dpi, const NumberMeasure& measure);
+// physical: the monitor's, for physical centimetres.
+Scale scaleOf(Unit unit, Orientation orientation, int reach, int dpi, const NumberMeasure& measure,
+              const PhysicalScale& physical = {});
 
 }  // namespace lindrel

@@ -37,22 +37,30 @@ constexpr ResolutionInfo infoOf(Resolution resolution) {
   return {1200, "1200 DPI", "单位:厘米 1200 DPI"};
 }
 
-// Pixels, or centimetres at a print resolution.
+// Pixels; centimetres or inches at a print resolution, where a screen pixel is a printed dot;
+// or physical centimetres, as a real ruler held to the screen reads them.
+enum class UnitKind { Pixels, Centimetres, Inches, Physical };
+
 struct Unit {
-  std::optional<Resolution> centimetresAt;  // none: pixels
+  UnitKind kind = UnitKind::Pixels;
+  Resolution resolution = Resolution::Dpi72;  // of centimetres and inches only
 
   static constexpr Unit pixels() { return Unit{}; }
-  static constexpr Unit centimetres(Resolution resolution) { return Unit{resolution}; }
+  static constexpr Unit centimetres(Resolution resolution) { return Unit{UnitKind::Centimetres, resolution}; }
+  static constexpr Unit inches(Resolution resolution) { return Unit{UnitKind::Inches, resolution}; }
+  static constexpr Unit physical() { return Unit{UnitKind::Physical}; }
   friend constexpr bool operator==(const Unit&, const Unit&) = default;
 };
 
-// Every unit in menu order.
-inline constexpr std::array<Unit, 6> kUnits{Unit::pixels(),
-                                            Unit::centimetres(Resolution::Dpi72),
-                                            Unit::centimetres(Resolution::Dpi200Fax),
-                                            Unit::centimetres(Resolution::Dpi300),
-                                            Unit::centimetres(Resolution::Dpi600),
-                                            Unit::centimetres(Resolution::Dpi1200)};
+// Every unit, in the order the settings keep them: pixels and centimetres first, as they
+// always were.
+inline constexpr std::array<Unit, 12> kUnits{
+    Unit::pixels(),
+    Unit::centimetres(Resolution::Dpi72), Unit::centimetres(Resolution::Dpi200Fax), Unit::centimetres(Resolution::Dpi300),
+    Unit::centimetres(Resolution::Dpi600), Unit::centimetres(Resolution::Dpi1200),
+    Unit::inches(Resolution::Dpi72), Unit::inches(Resolution::Dpi200Fax), Unit::inches(Resolution::Dpi300),
+    Unit::inches(Resolution::Dpi600), Unit::inches(Resolution::Dpi1200),
+    Unit::physical()};
 
 struct RulerState {
   Orientation orientation = Orientation::Horizontal;

@@ -91,7 +91,15 @@ RulerWindow::RulerWindow(platform::Platform& platform, const RulerPlacement& kep
     hoverZone_ = DragZone::None;
   };
   edgeZoneTimer_.onTimer = [this] { trackEdgeZone(); };
-  window_->onRectChange = [this](platform::ChangedBy) { notifyChange(); };
+  window_->onRectChange = [this](platform::ChangedBy) {
+    // Physical centimetres follow the monitor that holds the strip's top-left corner.
+    if (state_.unit.kind == UnitKind::Physical && physical() != drawnPhysical_) {
+      auto hold = window_->holdScreenUpdates();
+      redrawScale();
+      layOutCornerLabels();
+    }
+    notifyChange();
+  };
   // The labels act like the strip itself.
   takeMouseFrom(*window_);
   takeMouseFrom(creditLabel_);
@@ -230,6 +238,17 @@ void RulerWindow::followDpi(const Rect& suggested) {
   layOutCornerLabels();
 }
 
+PhysicalScale RulerWindow::physical() const {
+  if (!physicalScaleOn) return {};
+  return physicalScaleOn(platform_.monitorAt(window_->rect().topLeft()));
+}
+
+void RulerWindow::physicalScalesChanged() {
+  if (state_.unit.kind != UnitKind::Physical) return;
+  redrawScale();
+  layOutCornerLabels();
+}
+
 void RulerWindow::setUnit(Unit unit) {
   state_.unit = unit;
   redrawScale();
@@ -293,7 +312,8 @@ void RulerWindow::drawScale(int reach) {
   window_->reserveSurface(horizontal ? Point{reach, kScaleNumberRow + window_->scaled(20)}
                                      : Point{kScaleNumberColumn + window_->scaled(40), reach});
   const auto measure = [this](std::string_view text) { return window_->textSize(kScaleNumberFont, text); };
-  const Scale scale = scaleOf(state_.unit, state_.orientation, reach, window_->dpi(), measure);
+  drawnPhysical_ = physical();
+  const Scale scale = scaleOf(state_.unit, state_.orientation, reach, window_->dpi(), measure, drawnPhysical_);
   for (const ScaleTick& tick : scale.ticks) {
     window_->drawLine(horizontal ? Point{tick.at, 0} : Point{0, tick.at},
                       horizontal ? Point{tick.at, tick.length} : Point{tick.length, tick.at});
@@ -334,7 +354,7 @@ void RulerWindow::layOutCornerLabels() {
   const LabelMeasure measure{[&](std::string_view text) { return window_->textSize(kReadoutFont, text); },
                              window_->textSize(kCreditFont, kCredit), window_->scaled(kLabelSpacing)};
   const CornerLabels labels =
-      placeCornerLabels(readoutTexts(state_.unit, size, window_->dpi()), horizontal, free, measure);
+      placeCornerLabels(readoutTexts(state_.unit, size, window_->dpi(), physical()), horizontal, free, measure);
   creditLabel_.setCaption(labels.credit ? kCredit : "");
   readoutLabel_.setCaption(labels.readout);
   readoutLabel_.moveTo(labels.readoutAt);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "ruler/PhysicalScale.h"
 #include "ruler/RulerState.h"
 
 namespace lindrel {
@@ -81,6 +82,10 @@ class RulerWindow {
   std::function<void()> onMeasureKey;
   // Its place, size, orientation or unit changed.
   std::function<void()> onChange;
+  // How large a monitor's pixels really are, for physical centimetres (none: the guess).
+  std::function<PhysicalScale(const platform::Rect& monitor)> physicalScaleOn;
+  // A calibration changed: a physical scale is drawn again.
+  void physicalScalesChanged();
 
  private:
   struct Drag {
@@ -129,6 +134,9 @@ class RulerWindow {
 
   platform::Platform& platform_;
   const RulerStart start_;
+  // The physical scale of the monitor that holds the top-left corner now, and the one drawn.
+  PhysicalScale physical() const;
+  PhysicalScale drawnPhysical_;
   std::unique_ptr<platform::Window> window_;
   platform::Label& creditLabel_;
   platform::Label& readoutLabel_;

@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -9,6 +10,7 @@
 #include <utility>
 
 #include "picker/ColourHistory.h"
+#include "ruler/PhysicalScale.h"
 
 namespace lindrel {
 namespace {
@@ -112,6 +114,37 @@ void readHotkey(const Bytes& data, std::optional<platform::Hotkey>& key) {
   }
 }
 
+// Calibrations, each as its key's length, the key, and micropixels per millimetre; no value
+// for none. A value that does not read gives none; a calibration out of the sane range is
+// left out.
+constexpr double kMicro = 1e6;
+Stored calibrationsData(const std::map<std::string, double>& calibrations) {
+  if (calibrations.empty()) return std::nullopt;
+  Bytes data;
+  for (const auto& [key, pixelsPerMm] : calibrations) {
+    if (key.size() > 255) continue;
+    data.push_back(static_cast<std::uint8_t>(key.size()));
+    data.insert(data.end(), key.begin(), key.end());
+    const Bytes value = numbers({static_cast<std::int32_t>(std::lround(pixelsPerMm * kMicro))});
+    data.insert(data.end(), value.begin(), value.end());
+  }
+  return bytes(std::move(data));
+}
+
+std::optional<std::map<std::string, double>> calibrationsOf(const Bytes& data) {
+  std::map<std::string, double> calibrations;
+  for (std::size_t at = 0; at < data.size();) {
+    const std::size_t keyLength = data[at];
+    if (at + 1 + keyLength + 4 > data.size()) return std::nullopt;
+    const std::string key(data.begin() + static_cast<std::ptrdiff_t>(at + 1), data.begin() + static_cast<std::ptrdiff_t>(at + 1 + keyLength));
+    const Bytes value(data.begin() + static_cast<std::ptrdiff_t>(at + 1 + keyLength), data.begin() + static_cast<std::ptrdiff_t>(at + 5 + keyLength));
+    const double pixelsPerMm = numberAt(value, 0) / kMicro;
+    if (!physicalScaleOf(pixelsPerMm, std::nullopt, {}).guessed) calibrations[key] = pixelsPerMm;
+    at += 5 + keyLength;
+  }
+  return calibrations;
+}
+
 // One stored value: the setting as its data (none: no value), and back into the setting,
 // which keeps its default when the data does not read.
 struct StoredSetting {
@@ -164,6 +197,10 @@ const StoredSetting kSettings[] = {
     {"HotkeyRuler", StoredValue::Kind::Number,
      [](const Settings& s) { return hotkeyData(s.hotkeys[HotkeyAction::ToggleRuler]); },
      [](const Bytes& b, Settings& s) { readHotkey(b, s.hotkeys[HotkeyAction::ToggleRuler]); }},
+    {"MonitorCalibrations", StoredValue::Kind::Bytes, [](const Settings& s) { return calibrationsData(s.calibrations); },
+     [](const Bytes& b, Settings& s) {
+       if (const auto calibrations = calibrationsOf(b)) s.calibrations = *calibrations;
+     }},
 };
 
 std::vector<Stored> dataOf(const Settings& settings) {

@@ -4,6 +4,8 @@
 // one copy's value with half of the other's; the last to write a value wins.
 
 #include <functional>
+#include <map>
+#include <string>
 #include <optional>
 #include <vector>
 
@@ -28,6 +30,8 @@ struct Settings {
   int zoom = magnified::kDefaultZoom;
   magnified::Sampling sampling = magnified::Sampling::Point;
   HotkeySet hotkeys = defaultHotkeys();
+  // Each calibrated monitor's pixels per millimetre, by its identity and resolution.
+  std::map<std::string, double> calibrations;
   friend bool operator==(const Settings&, const Settings&) = default;
 };
 

@@ -29,6 +29,8 @@ struct Monitor {
   Rect rect;
   bool primary = false;
   int dpi = kDesignDpi;
+  std::optional<Point> sizeMm = {};  // what it reports of itself
+  std::string identity = "SIM";
 };
 
 struct SimConfig {
@@ -73,6 +75,8 @@ class SimPlatform final : public Platform {
   Rect monitorArea(const Rect& area) const override;
   int monitorDpi(const Rect& area) const override;
   std::vector<Rect> monitors() const override;
+  std::optional<Point> monitorSizeMm(const Rect& monitor) const override { return monitorOf(monitor).sizeMm; }
+  std::string monitorIdentity(const Rect& monitor) const override { return monitorOf(monitor).identity; }
   Point pointerPosition() const override { return cursor_; }
   void movePointer(Point to) override { cursor_ = clampedInto(to, virtualDesktop()); }
   std::optional<Colour> screenPixel(Point at) override { return visiblePixel(at); }

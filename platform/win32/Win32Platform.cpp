@@ -204,6 +204,38 @@ Rect Win32Platform::monitorArea(const Rect& area) const {
   return Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
 }
 
+namespace {
+
+// The system's device name of the monitor that holds the larger part of an area.
+std::wstring deviceNameOf(const Rect& area) {
+  const RECT r{area.left, area.top, area.right, area.bottom};
+  MONITORINFOEXW info{};
+  info.cbSize = sizeof info;
+  ::GetMonitorInfoW(::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info);
+  return info.szDevice;
+}
+
+}  // namespace
+
+std::optional<Point> Win32Platform::monitorSizeMm(const Rect& monitor) const {
+  const std::wstring device = deviceNameOf(monitor);
+  const MemoryDc dc(::CreateDCW(L"DISPLAY", device.c_str(), nullptr, nullptr));  // freed as a memory DC is
+  if (!dc) return std::nullopt;
+  const Point size{::GetDeviceCaps(dc.get(), HORZSIZE), ::GetDeviceCaps(dc.get(), VERTSIZE)};
+  if (size.x <= 0 || size.y <= 0) return std::nullopt;
+  return size;
+}
+
+std::string Win32Platform::monitorIdentity(const Rect& monitor) const {
+  // The monitor's own device id (its make and model from its EDID, and its connection),
+  // else the display's name.
+  const std::wstring device = deviceNameOf(monitor);
+  DISPLAY_DEVICEW display{};
+  display.cb = sizeof display;
+  if (::EnumDisplayDevicesW(device.c_str(), 0, &display, 0) && display.DeviceID[0] != L'\0') return narrow(display.DeviceID);
+  return narrow(device);
+}
+
 HCURSOR Win32Platform::cursorFor(PointerShape shape, int dpi) {
   switch (shape) {
     case PointerShape::SizeNS: return ::LoadCursorW(nullptr, IDC_SIZENS);

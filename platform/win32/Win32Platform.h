@@ -43,6 +43,8 @@ class Win32Platform final : public Platform {
   Rect monitorArea(const Rect& area) const override;
   int monitorDpi(const Rect& area) const override;
   std::vector<Rect> monitors() const override;
+  std::optional<Point> monitorSizeMm(const Rect& monitor) const override;
+  std::string monitorIdentity(const Rect& monitor) const override;
   Point pointerPosition() const override;
   void movePointer(Point to) override;
   std::optional<Colour> screenPixel(Point at) override;

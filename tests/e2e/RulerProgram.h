@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include "tests/e2e/Driver.h"
 
@@ -57,6 +59,38 @@ inline int tickLength(const Box& ruler, int column) {
   return n;
 }
 
+// The columns where the strip's longest ticks (16 pixels and more) stand, from its left edge.
+inline std::vector<int> longTicks(const Box& r) {
+  std::vector<int> at;
+  for (int x = 0; x < r.width(); ++x) {
+    if (tickLength(r, x) >= 16) at.push_back(x);
+  }
+  return at;
+}
+// Every column from 0 up to a length, a step apart.
+inline std::vector<int> everyStep(int step, int length) {
+  std::vector<int> at;
+  for (int x = 0; x < length; x += step) at.push_back(x);
+  return at;
+}
+
+// The calibration dialog opened from a ruler's menu, a measured length typed in its box, and
+// 确定; the dialog, or null when none came up.
+inline HWND calibrateWith(const Program& program, HWND ruler, const wchar_t* length) {
+  click(uncoveredSpot(ruler, 40), true);
+  settle(300);
+  key('W');
+  key('K');
+  HWND dialog = program.window(L"LindrelCalibration");
+  if (dialog == nullptr) return nullptr;
+  settle(400);
+  clickOn(child(dialog, L"Edit", 0));
+  typeText(length);
+  clickOn(child(dialog, L"Button", 1));  // 确定
+  settle(400);
+  return dialog;
+}
+
 class RulerProgram : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -70,13 +104,24 @@ class RulerProgram : public ::testing::Test {
     settle(300);
   }
   // A unit by its place in menu order, chosen by keys.
-  void chooseUnit(int unit) {
+  void chooseUnit(int unit) { chooseUnitByKey(unit == 0 ? 'P' : 'C', unit - 1); }
+  // 单位设置, then a unit's access key; for a submenu, steps down it and Enter.
+  void chooseUnitByKey(WORD access, int down = -1) {
     openMenu();
     key('W');
-    key(unit == 0 ? 'P' : 'C');
-    for (int i = 1; i < unit; ++i) key(VK_DOWN);
-    if (unit > 0) key(VK_RETURN);
+    key(access);
+    for (int i = 0; i < down; ++i) key(VK_DOWN);
+    if (down >= 0) key(VK_RETURN);
     settle(400);
+  }
+  // The program ended once its settings are written, and started again on them.
+  void restart() {
+    settle(1500);  // the settings are written a second after a change
+    std::destroy_at(&program);
+    std::construct_at(&program, KeptSettings::Used);
+    ruler = program.window(L"LindrelRuler");
+    ASSERT_NE(ruler, nullptr);
+    settle(500);
   }
   // At 200 % the magnifier beside a strip in the middle of this 1280 x 800 screen lies over
   // part of it; moved to the left edge, the strip leaves it room on its right.

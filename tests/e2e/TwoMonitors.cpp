@@ -114,5 +114,30 @@ TEST(TwoMonitors, ALineAcrossTheBoundaryMeasuresExactly) {
   EXPECT_TRUE(waitFor([&] { return program.windows(L"LindrelMeasure").empty(); }));
 }
 
+// Each monitor keeps its own calibration, and the physical scale follows the strip onto it.
+TEST(TwoMonitors, ThePhysicalScaleUsesTheCalibrationOfTheMonitorTheStripIsOn) {
+  ASSERT_TRUE(waitFor([] { return ::GetSystemMetrics(SM_CMONITORS) == 2; }, 15000));
+  moveTo({-640, 400});
+  Program program;
+  HWND ruler = program.window(L"LindrelRuler");
+  ASSERT_NE(ruler, nullptr);
+  settle(500);
+  click(uncoveredSpot(ruler, 40), true);
+  settle(300);
+  key('W');
+  key('R');  // 实际尺寸
+  settle(300);
+  // 640 pixels measured as 160 mm on the left monitor and as 128 mm on the right one.
+  ASSERT_TRUE(waitFor([&] { return !::IsWindow(calibrateWith(program, ruler, L"160")); }));
+  drag({-640, 400}, {640, 400});
+  ASSERT_EQ(rectOf(ruler).left, 320);
+  ASSERT_TRUE(waitFor([&] { return !::IsWindow(calibrateWith(program, ruler, L"128")); }));
+  EXPECT_TRUE(waitFor([&] { return longTicks(rectOf(ruler)) == everyStep(50, 640); }));
+  drag({640, 400}, {-640, 400});
+  EXPECT_TRUE(waitFor([&] { return longTicks(rectOf(ruler)) == everyStep(40, 640); }));
+  drag({-640, 400}, {640, 400});
+  EXPECT_TRUE(waitFor([&] { return longTicks(rectOf(ruler)) == everyStep(50, 640); }));
+}
+
 }  // namespace
 }  // namespace lindrel::e2e

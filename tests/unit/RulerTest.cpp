@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 #include "ruler/RulerReadout.h"
 #include "ruler/RulerScale.h"
@@ -37,6 +38,7 @@ struct ScaleCase {
   std::map<int, int> ticks;  // along the strip: length (0: no tick there)
   std::map<std::string, Point> numbers;
   const char* last;  // on a strip 2000 pixels long
+  PhysicalScale physical{};
 };
 
 Unit cm(Resolution r) { return Unit::centimetres(r); }
@@ -61,10 +63,16 @@ TEST(Scale, TicksAndNumbersStandWhereTheUnitPutsThem) {
       {"1200 DPI", cm(Resolution::Dpi1200), H, {{472, 16}, {47, 16}, {19, 12}, {9, 7}},
        {{"0", {2, 18}}, {"0.2", {87, 18}}, {"1", {469, 18}}, {"4.2", {1975, 18}}}, "4.2"},
       {"1200 DPI vertical", cm(Resolution::Dpi1200), V, {}, {{"0", {23, -2}}, {"0.2", {23, 88}}, {"1", {23, 470}}}, "4.2"},
+      // 1/16 inch is 18.75 dots: ticks at 1/16, 1/8, 1/4, 1/2 and the inch grow in that order.
+      {"inches at 300 DPI", Unit::inches(Resolution::Dpi300), H, {{19, 5}, {38, 7}, {75, 9}, {150, 12}, {300, 16}, {310, 0}},
+       {{"0", {2, 18}}, {"1", {298, 18}}, {"6", {1798, 18}}}, "6"},
+      // A millimetre every 3.7795 pixels: 10 cm at pixel 378 (377.95).
+      {"physical", Unit::physical(), H, {{4, 7}, {19, 12}, {38, 16}, {378, 16}, {374, 7}, {2, 0}},
+       {{"1", {35, 18}}, {"10", {373, 18}}}, "52", {3.7795, false}},
   };
   for (const ScaleCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const Scale scale = scaleOf(c.unit, c.orientation, 2000, 96, numbersAt(96));
+    const Scale scale = scaleOf(c.unit, c.orientation, 2000, 96, numbersAt(96), c.physical);
     std::map<int, int> ticks;
     for (const ScaleTick& tick : scale.ticks) ticks[tick.at] = tick.length;
     for (const auto& [at, length] : c.ticks) EXPECT_EQ(ticks.count(at) ? ticks[at] : 0, length) << "tick at " << at;
@@ -120,6 +128,49 @@ TEST(Readout, FiguresInTheUnitAndAStripOnANumberedMarkReadsItsNumber) {
   EXPECT_EQ(readoutTexts(cm(Resolution::Dpi200Fax), {1, 1}, 96).unitParts,
             (std::vector<std::string>{"单位:厘米", "200 DPI(FAX)"}));
   EXPECT_EQ(readoutTexts(Unit::pixels(), {1, 1}, 192).figureParts[1], "(0.50 @200%)");
+}
+
+// Where a monitor's real size comes from, and a length the user measured turned into it.
+TEST(PhysicalScale, ACalibrationGoesBeforeASaneReportOfTheMonitorAndTheGuessComesLast) {
+  const Point panel{1366, 768};
+  const std::tuple<const char*, std::optional<double>, std::optional<Point>, PhysicalScale> cases[] = {
+      {"a report of 34 x 20 mm is 1020 pixels to the inch", std::nullopt, Point{34, 20}, {96 / 25.4, true}},
+      {"a sane report", std::nullopt, Point{344, 194}, {1366 / 344.0, false}},
+      {"nothing reported", std::nullopt, std::nullopt, {96 / 25.4, true}},
+      {"the calibration first", 3.78, Point{344, 194}, {3.78, false}},
+  };
+  for (const auto& [name, calibrated, reported, expected] : cases) {
+    EXPECT_EQ(physicalScaleOf(calibrated, reported, panel), expected) << name;
+  }
+  EXPECT_EQ(readoutTexts(Unit::physical(), {1, 1}, 96, physicalScaleOf(std::nullopt, Point{34, 20}, panel)).unit,
+            "单位:实际厘米 未校准");
+
+  // A length measured on a strip 378 pixels long: its pixels per mm, or why it is refused and
+  // the pixels per inch it would give.
+  using Problem = CalibrationError::Problem;
+  const std::tuple<const char*, LengthUnit, double, std::optional<Problem>> lengths[] = {
+      {"100", LengthUnit::Millimetres, 3.78, std::nullopt},
+      {"10", LengthUnit::Centimetres, 3.78, std::nullopt},
+      {"3.937", LengthUnit::Inches, 378 / (3.937 * 25.4), std::nullopt},
+      {"abc", LengthUnit::Millimetres, 0, Problem::NotANumber},
+      {"", LengthUnit::Centimetres, 0, Problem::NotANumber},
+      {"0", LengthUnit::Millimetres, 0, Problem::OutOfRange},
+      {"1", LengthUnit::Inches, 378, Problem::OutOfRange},  // more than 350 to the inch
+      {"200", LengthUnit::Millimetres, 378 / 200.0 * 25.4, Problem::OutOfRange},
+  };
+  for (const auto& [typed, unit, figure, problem] : lengths) {
+    SCOPED_TRACE(typed);
+    const auto result = calibrationFrom(378, typed, unit);
+    ASSERT_EQ(result.ok(), !problem);
+    if (problem) {
+      EXPECT_EQ(result.error().problem, *problem);
+    }
+    EXPECT_NEAR(result.ok() ? *result : result.error().pixelsPerInch, figure, 1e-9);
+  }
+  // Calibrated so, a strip 378 pixels long reads 10 cm, as one of 3.7795 pixels to the mm does.
+  for (const double pixelsPerMm : {3.78, 3.7795}) {
+    EXPECT_EQ(readoutTexts(Unit::physical(), {378, 67}, 96, {pixelsPerMm, false}).x, "X: 10.00") << pixelsPerMm;
+  }
 }
 
 // A 640 x 67 pixel strip: "单位:像素 | X: 640.00 Y: 67.00" is 180 by 12, the credit 56 by 16.

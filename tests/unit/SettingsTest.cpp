@@ -24,6 +24,18 @@ StoredValue pair(std::int32_t x, std::int32_t y) {
   return value;
 }
 
+// Monitors' calibrations as kept: each key's length, the key, micropixels per millimetre.
+StoredValue calibrations(std::initializer_list<std::pair<std::string, std::uint32_t>> entries) {
+  StoredValue value{StoredValue::Kind::Bytes, {}};
+  for (const auto& [key, micro] : entries) {
+    value.bytes.push_back(static_cast<std::uint8_t>(key.size()));
+    value.bytes.insert(value.bytes.end(), key.begin(), key.end());
+    const auto figure = number(micro).bytes;
+    value.bytes.insert(value.bytes.end(), figure.begin(), figure.end());
+  }
+  return value;
+}
+
 // Kept: a vertical strip at 300 DPI at (100, 50), 90 by 400; the magnifier at (700, 300) in
 // HSV, #123456 taken last and #00FF00 before it, at 16x, averaging 5x5.
 StoredValues kept() {
@@ -37,7 +49,8 @@ StoredValues kept() {
 const Settings kKept{RulerPlacement{Point{100, 50}, Point{90, 400},
                                     RulerState{Orientation::Vertical, Unit::centimetres(Resolution::Dpi300)}},
                      Point{700, 300}, colour_code::Notation::Hsv,
-                     {platform::rgb(0x12, 0x34, 0x56), platform::rgb(0, 0xFF, 0)}, 16, magnified::Sampling::Average5x5};
+                     {platform::rgb(0x12, 0x34, 0x56), platform::rgb(0, 0xFF, 0)}, 16, magnified::Sampling::Average5x5,
+                     defaultHotkeys(), {}};
 
 TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvive) {
   const StoredValue shortBytes{StoredValue::Kind::Bytes, {1, 2, 3}};
@@ -47,8 +60,12 @@ TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvi
       {"rulersize", pair(-90, 400), [](Settings& s) { s.ruler.size.reset(); }},
       {"rulersize", pair(90, 40000), [](Settings& s) { s.ruler.size.reset(); }},
       {"rulerorientation", number(2), [](Settings& s) { s.ruler.state.orientation = Orientation::Horizontal; }},
-      {"rulerunit", number(6), [](Settings& s) { s.ruler.state.unit = Unit::pixels(); }},
+      {"rulerunit", number(12), [](Settings& s) { s.ruler.state.unit = Unit::pixels(); }},
       {"rulerunit", pair(3, 0), [](Settings& s) { s.ruler.state.unit = Unit::pixels(); }},  // another kind
+      {"rulerunit", number(11), [](Settings& s) { s.ruler.state.unit = Unit::physical(); }},
+      {"monitorcalibrations", calibrations({{"A 1366x768", 3780000}, {"B 800x600", 100000000}}),
+       [](Settings& s) { s.calibrations = {{"A 1366x768", 3.78}}; }},  // B: 2540 pixels to the inch
+      {"monitorcalibrations", StoredValue{StoredValue::Kind::Bytes, {9, 'A', 0, 0}}, [](Settings&) {}},  // cut short
       {"magnifierposition", shortBytes, [](Settings& s) { s.magnifierTopLeft.reset(); }},
       {"magnifiernotation", number(0xFFFFFFFF), [](Settings& s) { s.notation = colour_code::Notation::Html; }},
       {"magnifierhistory", shortBytes, [](Settings& s) { s.history.clear(); }},
