@@ -1,4 +1,5 @@
 #include "about/AboutBox.h"
+#include "text/UiText.h"
 
 #include <array>
 
@@ -7,8 +8,8 @@ namespace {
 
 using platform::AppInfo;
 using platform::Rect;
-
-constexpr std::string_view kSystemInfoUnavailable = "此时系统信息不可用";
+using text::ui;
+using text::UiText;
 
 constexpr std::string_view kSystemInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr std::string_view kSystemInfoValue = "PATH";
@@ -16,12 +17,11 @@ constexpr std::string_view kSystemInfoLocationKey = "SOFTWARE\\Microsoft\\Shared
 constexpr std::string_view kSystemInfoLocationValue = "MSINFO";
 constexpr std::string_view kSystemInfoProgram = "\\MSINFO32.EXE";
 
-constexpr std::string_view kBanner = "免费软件，按原样提供，不附带任何担保。";
 constexpr std::string_view kAuthor = "Lindrel";
 
 std::string versionText() {
-  return "版本 " + std::to_string(AppInfo::kMajor) + "." + std::to_string(AppInfo::kMinor) + "." +
-         std::to_string(AppInfo::kRevision);
+  return ui(UiText::Version, {std::to_string(AppInfo::kMajor) + "." + std::to_string(AppInfo::kMinor) + "." +
+                             std::to_string(AppInfo::kRevision)});
 }
 
 std::string usageText() {
@@ -29,10 +29,10 @@ std::string usageText() {
       "    " + std::string(AppInfo::kTitle) + " " + versionText(),
       std::string(15, ' ') + std::string(kAuthor),
       "   ===================================",
-      "             使用帮助与技巧",
-      "1.双击鼠标 垂直与 水平切换",
-      "2.按键盘上下左右微调程序坐标",
-      "3.按 Ｓｈｉｆｔ ＋ 键盘上下左右 微调程序大小",
+      ui(UiText::HelpTitle),
+      ui(UiText::HelpTurn),
+      ui(UiText::HelpMove),
+      ui(UiText::HelpResize),
   };
   std::string help;
   for (const std::string& line : lines) help += line + "\r\n";
@@ -72,17 +72,17 @@ void AboutBox::load(const platform::Rect& onMonitorOf) {
   design.startNear = onMonitorOf;
   design.className = "LindrelAbout";
   // The window takes its caption when it is made, before anything is displayed.
-  design.caption = "关于 " + std::string(AppInfo::kTitle);
+  design.caption = ui(UiText::AboutCaption, {AppInfo::kTitle});
   design.border = platform::Border::FixedDialog;
   design.designSize = {382, 305};
   // The last window is closed by now; its controls go with it.
   window_ = platform_.createWindow(design);
   platform::Window& w = *window_;
 
-  platform::Button& ok = w.addButton({{275, 247, 375, 270}, "确定", platform::Picture::None, true, true});
+  platform::Button& ok = w.addButton({{275, 247, 375, 270}, ui(UiText::Ok), platform::Picture::None, true, true});
   w.addPictureBox({{16, 16, 48, 48}, false, w.backColour(), platform::Picture::AppIcon});
-  platform::Button& systemInfo = w.addButton({{276, 277, 375, 300}, "系统信息(&S)..."});
-  w.addLabel({{17, 247, 259, 302}, std::string(kBanner)});
+  platform::Button& systemInfo = w.addButton({{276, 277, 375, 300}, ui(UiText::SystemInfo)});
+  w.addLabel({{17, 247, 259, 302}, ui(UiText::Banner)});
   w.addLabel({{70, 16, 329, 32}, std::string(AppInfo::kTitle)});
   w.addLabel({{70, 40, 329, 55}, versionText()});
   platform::TextBoxSpec help{{72, 64, 369, 225}, usageText()};
@@ -102,7 +102,7 @@ void AboutBox::startSystemInfo() {
   const auto program = systemInfoProgram(
       [this](std::string_view key, std::string_view name) { return platform_.readSystemText(key, name); },
       [this](std::string_view path) { return platform_.fileExists(path); });
-  if (!program || !platform_.startProgram(*program)) platform_.showMessage(kSystemInfoUnavailable);
+  if (!program || !platform_.startProgram(*program)) platform_.showMessage(ui(UiText::SystemInfoUnavailable));
 }
 
 }  // namespace lindrel

@@ -10,6 +10,7 @@
 #include "picker/MagnifierWindow.h"
 #include "ruler/RulerWindow.h"
 #include "settings/Settings.h"
+#include "text/UiText.h"
 
 namespace lindrel {
 
@@ -18,9 +19,13 @@ Application::Application(platform::Platform& platform) : platform_(platform) {}
 Application::~Application() = default;
 
 bool Application::start(const std::vector<std::string>& arguments) {
+  // Everything shown from here on, the usage too, is in the language the user chose.
+  const StoredSettings stored = readSettings(platform_.settingsStore());
+  const Settings& kept = stored.settings;
+  text::setLanguage(kept.language);
   const auto command = parseCommandLine(arguments);
   if (!command || *command == Command::Help) {
-    platform_.showMessage(kUsage);
+    platform_.showMessage(text::ui(text::UiText::Usage));
     return false;
   }
   const bool anotherCopy = platform_.anotherCopyRuns();
@@ -29,8 +34,6 @@ bool Application::start(const std::vector<std::string>& arguments) {
   }
   if (*command == Command::Exit) return false;  // no copy runs that it could end
 
-  const StoredSettings stored = readSettings(platform_.settingsStore());
-  const Settings& kept = stored.settings;
   calibrations_ = kept.calibrations;
   ruler_ = std::make_unique<RulerWindow>(platform_, kept.ruler);
   ruler_->physicalScaleOn = [this](const platform::Rect& monitor) { return physicalScaleOn(monitor); };
@@ -54,7 +57,7 @@ bool Application::start(const std::vector<std::string>& arguments) {
       platform_.settingsStore(), ruler_->window().addTimer(SettingsWriter::kGatherMs, false), [this] {
         const PickerModel& picker = magnifier_->model();
         return Settings{ruler_->placement(), magnifier_->place(), picker.notation(), picker.history().colours(),
-                        picker.zoom(), picker.sampling(), hotkeys_, calibrations_};
+                        picker.zoom(), picker.sampling(), hotkeys_, calibrations_, text::language()};
       },
       stored.read);
   ruler_->onChange = [this] { settingsWriter_->changed(); };
@@ -139,6 +142,15 @@ void Application::calibrate() {
   settingsWriter_->changed();
 }
 
+void Application::setLanguage(text::Language language) {
+  if (language == text::language()) return;
+  text::setLanguage(language);
+  // Every open window follows at once; dialogs and menus take it when they are next made.
+  ruler_->textsChanged();
+  magnifier_->textsChanged();
+  settingsWriter_->changed();
+}
+
 void Application::editHotkeys() {
   if (hotkeyDialog_ == nullptr) hotkeyDialog_ = std::make_unique<HotkeyDialog>(platform_);
   std::optional<HotkeySet> set;
@@ -163,7 +175,9 @@ RulerMenu& Application::menu() {
     menu_ = std::make_unique<RulerMenu>(
         platform_, RulerMenu::Commands{[this](Unit unit) { ruler_->setUnit(unit); }, [this] { openMagnifier(); },
                                        [this] { measureScreen(); }, [this] { ruler_->window().hide(); },
-                                       [this] { editHotkeys(); }, [this] { calibrate(); }, [this] { showAbout(); },
+                                       [this] { editHotkeys(); },
+                                       [this](text::Language language) { setLanguage(language); },
+                                       [this] { calibrate(); }, [this] { showAbout(); },
                                        [this] { restoreDefaults(); }, [this] { exit(); }});
   }
   return *menu_;

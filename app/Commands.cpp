@@ -29,15 +29,6 @@ std::optional<Command> commandNamed(std::string_view word) {
 
 }  // namespace
 
-const char* const kUsage =
-    "用法：lindrel.exe [/pick | /measure | /ruler | /hide | /exit]\n"
-    "/pick\t取色\n"
-    "/measure\t屏幕测量\n"
-    "/ruler\t显示标尺\n"
-    "/hide\t隐藏标尺\n"
-    "/exit\t退出程序\n"
-    "也可写作 -pick 或 --pick，不分大小写。已有 Lindrel 在运行时，命令交给它去做。";
-
 std::vector<std::string> argumentsOf(std::string_view commandLine) {
   std::vector<std::string> words;
   std::string word;

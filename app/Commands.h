@@ -24,9 +24,6 @@ std::vector<std::string> argumentsOf(std::string_view commandLine);
 // that was not understood.
 platform::Result<Command, std::string> parseCommandLine(const std::vector<std::string>& arguments);
 
-// The usage, as a message box shows it.
-extern const char* const kUsage;
-
 // A command as one copy sends it to another ("pick"), and as the other reads it: a message
 // of another tag, too long, or not exactly one of the words is no command.
 inline constexpr std::uint32_t kCommandTag = 0x314E444C;  // "LDN1"

@@ -3,19 +3,22 @@
 #include <string>
 
 #include "text/Numbers.h"
+#include "text/UiText.h"
 
 namespace lindrel {
 namespace {
 
 using platform::Rect;
+using text::ui;
+using text::UiText;
 
 // What the length units are called in the list, in LengthUnit's order.
-constexpr const char* kUnitNames[] = {"毫米", "厘米", "英寸"};
+constexpr UiText kUnitNames[] = {UiText::CalibrationMillimetres, UiText::CalibrationCentimetres, UiText::CalibrationInches};
 constexpr const char* kBankCard = "85.60";  // a bank card's width in millimetres (ISO/IEC 7810 ID-1)
 
 std::string scaleText(const PhysicalScale& now) {
-  if (now.guessed) return "未校准：按每英寸 96 像素计算";
-  return "当前：每英寸 " + text::fixedDecimals(now.pixelsPerMm * 25.4, 1) + " 像素";
+  if (now.guessed) return ui(UiText::CalibrationGuessed);
+  return ui(UiText::CalibrationCurrent, {text::fixedDecimals(now.pixelsPerMm * 25.4, 1)});
 }
 
 }  // namespace
@@ -36,22 +39,22 @@ void CalibrationDialog::load(int stripPixels, const PhysicalScale& now, const Re
   platform::WindowSpec design;
   design.startNear = onMonitorOf;
   design.className = "LindrelCalibration";
-  design.caption = "校准实际尺寸";
+  design.caption = ui(UiText::CalibrationCaption);
   design.border = platform::Border::FixedDialog;
   design.designSize = {370, 186};
   window_ = platform_.createWindow(design);
   platform::Window& w = *window_;
-  w.addLabel({Rect::at({12, 14}, {346, 18}), "标尺长度：" + std::to_string(stripPixels) + " 像素。用直尺量出它在屏幕上的长度："});
-  w.addLabel({Rect::at({12, 45}, {80, 18}), "实测长度："});
+  w.addLabel({Rect::at({12, 14}, {346, 18}), ui(UiText::CalibrationStrip, {std::to_string(stripPixels)})});
+  w.addLabel({Rect::at({12, 45}, {80, 18}), ui(UiText::CalibrationMeasured)});
   length_ = &w.addTextBox({Rect::at({92, 41}, {96, 22}), ""});
   unit_ = &w.addComboBox({Rect::at({196, 41}, {72, 20})});
-  for (const char* name : kUnitNames) unit_->add(name);
+  for (const UiText name : kUnitNames) unit_->add(ui(name));
   unit_->select(0);
-  platform::Button& card = w.addButton({Rect::at({12, 72}, {170, 24}), "银行卡宽度 85.60 mm(&B)"});
+  platform::Button& card = w.addButton({Rect::at({12, 72}, {170, 24}), ui(UiText::CalibrationCard)});
   status_ = &w.addLabel({Rect::at({12, 106}, {346, 36}), scaleText(now)});
-  platform::Button& ok = w.addButton({Rect::at({110, 152}, {76, 24}), "确定", platform::Picture::None, true});
-  platform::Button& forget = w.addButton({Rect::at({196, 152}, {76, 24}), "恢复(&F)"});
-  platform::Button& cancel = w.addButton({Rect::at({282, 152}, {76, 24}), "取消", platform::Picture::None, false, true});
+  platform::Button& ok = w.addButton({Rect::at({110, 152}, {76, 24}), ui(UiText::Ok), platform::Picture::None, true});
+  platform::Button& forget = w.addButton({Rect::at({196, 152}, {76, 24}), ui(UiText::CalibrationForget)});
+  platform::Button& cancel = w.addButton({Rect::at({282, 152}, {76, 24}), ui(UiText::Cancel), platform::Picture::None, false, true});
   card.onClick = [this] {
     length_->setText(kBankCard);
     unit_->select(0);
@@ -74,10 +77,9 @@ void CalibrationDialog::confirm(int stripPixels) {
   }
   // Said in the dialog, which stays up: nothing is kept.
   if (read.error().problem == CalibrationError::Problem::NotANumber) {
-    status_->setCaption("「" + length_->text() + "」不是长度，请输入一个数，例如 85.6");
+    status_->setCaption(ui(UiText::CalibrationNotALength, {length_->text()}));
   } else {
-    status_->setCaption("这个长度算出每英寸 " + text::fixedDecimals(read.error().pixelsPerInch, 1) +
-                        " 像素，不在 50 到 350 之间，请重新量");
+    status_->setCaption(ui(UiText::CalibrationOutOfRange, {text::fixedDecimals(read.error().pixelsPerInch, 1)}));
   }
 }
 

@@ -1,4 +1,5 @@
 #include "hotkeys/Hotkeys.h"
+#include "text/UiText.h"
 
 #include <cstdio>
 
@@ -37,13 +38,9 @@ std::string keyName(int key) {
 
 }  // namespace
 
-const char* nameOf(HotkeyAction action) {
-  switch (action) {
-    case HotkeyAction::Pick: return "取色";
-    case HotkeyAction::Measure: return "屏幕测量";
-    case HotkeyAction::ToggleRuler: break;
-  }
-  return "显示/隐藏标尺";
+std::string nameOf(HotkeyAction action) {
+  constexpr text::UiText kNames[] = {text::UiText::HotkeyPick, text::UiText::HotkeyMeasure, text::UiText::HotkeyToggleRuler};
+  return text::ui(kNames[static_cast<std::size_t>(action)]);
 }
 
 HotkeySet defaultHotkeys() {
@@ -59,7 +56,7 @@ bool isHotkeyKey(int key) {
 }
 
 std::string hotkeyText(const std::optional<Hotkey>& key) {
-  if (!key) return "无";
+  if (!key) return text::ui(text::UiText::HotkeyNone);
   std::string text;
   if (key->modifiers & Hotkey::Win) text += "Win+";
   if (key->modifiers & Hotkey::Ctrl) text += "Ctrl+";

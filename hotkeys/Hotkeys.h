@@ -14,7 +14,7 @@ inline constexpr std::array<HotkeyAction, 3> kHotkeyActions{HotkeyAction::Pick, 
                                                             HotkeyAction::ToggleRuler};
 
 // "取色", "屏幕测量", "显示/隐藏标尺".
-const char* nameOf(HotkeyAction action);
+std::string nameOf(HotkeyAction action);
 
 // A key for each action; none: the user cleared it.
 struct HotkeySet {

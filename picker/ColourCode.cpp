@@ -11,6 +11,7 @@
 #include "picker/HueModels.h"
 #include "platform/Geometry.h"
 #include "text/Numbers.h"
+#include "text/UiText.h"
 
 namespace lindrel::colour_code {
 namespace {
@@ -252,25 +253,22 @@ std::optional<Notation> notationNamedBy(std::string_view typed) {
 }  // namespace
 
 std::string nameOf(Notation notation) {
-  const std::string caption = captionOf(notation);
-  return caption.substr(0, caption.rfind(" 模式"));
-}
-
-const char* captionOf(Notation notation) {
   switch (notation) {
-    case Notation::Html: return "HTML 模式";
-    case Notation::Vb: return "VB 模式";
-    case Notation::Delphi: return "Delphi 模式";
-    case Notation::Rgb: return "RGB 模式";
-    case Notation::Cpp: return "C++ 模式";
-    case Notation::CssRgb: return "CSS rgb() 模式";
-    case Notation::CssHsl: return "CSS hsl() 模式";
-    case Notation::Hsv: return "HSV 模式";
-    case Notation::HtmlLower: return "HTML 小写 模式";
+    case Notation::Html: return "HTML";
+    case Notation::Vb: return "VB";
+    case Notation::Delphi: return "Delphi";
+    case Notation::Rgb: return "RGB";
+    case Notation::Cpp: return "C++";
+    case Notation::CssRgb: return "CSS rgb()";
+    case Notation::CssHsl: return "CSS hsl()";
+    case Notation::Hsv: return "HSV";
+    case Notation::HtmlLower: return text::ui(text::UiText::NotationHtmlLower);
     case Notation::Float: break;
   }
-  return "浮点 模式";
+  return text::ui(text::UiText::NotationFloat);
 }
+
+std::string captionOf(Notation notation) { return text::ui(text::UiText::NotationCaption, {nameOf(notation)}); }
 
 std::string format(Notation notation, Colour c) {
   using platform::blueOf, platform::greenOf, platform::redOf;

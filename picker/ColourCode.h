@@ -19,7 +19,7 @@ inline constexpr std::array<Notation, 10> kNotations{
     Notation::CssRgb, Notation::CssHsl, Notation::Hsv,    Notation::HtmlLower, Notation::Float};
 
 // The list's caption for a notation ("HTML 模式", ...).
-const char* captionOf(Notation notation);
+std::string captionOf(Notation notation);
 
 // The code of a colour: "#RRGGBB" for HTML, "&hBBGGRR", "$00BBGGRR", "R,G,B", "0x00BBGGRR",
 // "rgb(R G B)", "hsl(136.5 81% 37.1%)", "hsv(136.5, 89.5%, 67.1%)", "#rrggbb" and

@@ -5,6 +5,7 @@
 
 #include "picker/Contrast.h"
 #include "picker/Placement.h"
+#include "text/UiText.h"
 
 namespace lindrel {
 namespace {
@@ -15,6 +16,8 @@ using magnified::ViewLayout;
 using platform::Colour;
 using platform::Point;
 using platform::Rect;
+using text::ui;
+using text::UiText;
 
 constexpr const char* kTitle = " 屏幕放大取色器 by:zyn";
 // The design at 96 DPI, in pixels.
@@ -36,13 +39,13 @@ constexpr int kHistoryGap = 6;
 
 // "5x", "16x  3×3 平均".
 std::string zoomText(int zoom, Sampling sampling) {
-  std::string text = std::to_string(zoom) + "x";
+  std::string zoomed = std::to_string(zoom) + "x";
   switch (sampling) {
     case Sampling::Point: break;
-    case Sampling::Average3x3: text += "  3×3 平均"; break;
-    case Sampling::Average5x5: text += "  5×5 平均"; break;
+    case Sampling::Average3x3: zoomed += "  " + ui(UiText::Mean3x3); break;
+    case Sampling::Average5x5: zoomed += "  " + ui(UiText::Mean5x5); break;
   }
-  return text;
+  return zoomed;
 }
 
 // The sampled area's outline: black or white, whichever stands out more against the colour.
@@ -59,20 +62,19 @@ std::string messageFor(const colour_code::CodeError& error, std::string_view typ
   const std::string example = colour_code::format(error.notation, platform::rgb(18, 171, 60));
   typed.remove_prefix(std::min(typed.size(), typed.find_first_not_of(" \t")));
   typed.remove_suffix(typed.size() - std::min(typed.size(), typed.find_last_not_of(" \t") + 1));
-  const std::string quoted = "「" + std::string(typed) + "」", at = std::to_string(error.at);
+  const std::string at = std::to_string(error.at);
   const bool bgr = error.notation == Notation::Vb || error.notation == Notation::Delphi || error.notation == Notation::Cpp;
   switch (error.problem) {
     case Problem::MissingParts:
-      return name + " 代码需要三个数，用" + (example.find(',') != std::string::npos ? "逗号" : "空格") + "分开：" + example;
-    case Problem::EmptyPart: return quoted + "的第 " + at + " 个数是空的";
-    case Problem::NotANumber: return quoted + "的第 " + at + " 个数不是数：" + error.what;
+      return ui(example.find(',') != std::string::npos ? UiText::CodeNeedsCommas : UiText::CodeNeedsBlanks, {name, example});
+    case Problem::EmptyPart: return ui(UiText::CodeEmptyPart, {typed, at});
+    case Problem::NotANumber: return ui(UiText::CodeNotANumber, {typed, at, error.what});
     case Problem::TooLarge:
-      return bgr ? name + " 代码的值不能大于 FFFFFF：" + example : quoted + "的第 " + at + " 个数太大：" + error.what;
-    case Problem::DigitCount:
-      return name + (bgr ? " 代码需要 1 到 8 位十六进制数字：" : " 代码需要 3、4、6 或 8 位十六进制数字：") + example;
+      return bgr ? ui(UiText::CodeValueTooLarge, {name, example}) : ui(UiText::CodeTooLarge, {typed, at, error.what});
+    case Problem::DigitCount: return ui(bgr ? UiText::CodeValueDigits : UiText::CodeDigits, {name, example});
     case Problem::NotAHexDigit: break;
   }
-  return quoted + "的第 " + at + " 个字符「" + error.what + "」不是十六进制数字";
+  return ui(UiText::CodeNotAHexDigit, {typed, at, error.what});
 }
 
 bool isChannelBoxCharacter(char16_t c) { return c == u'\b' || (c >= u'0' && c <= u'9'); }
@@ -100,6 +102,15 @@ void MagnifierWindow::open(const Rect& beside) {
   // that DPI once there).
   const bool atPlace = place_ && platform_.showsOnAMonitor(Rect::at(*place_, window_->rect().size()));
   window_->show(atPlace ? *place_ : placeBeside(beside));
+}
+
+void MagnifierWindow::textsChanged() {
+  if (!isOpen()) return;
+  // Made anew where it stands, from the model, which holds all that it shows.
+  const Rect was = window_->rect();
+  const bool visible = window_->isVisible();
+  load(was);
+  if (visible) window_->show(was.topLeft());
 }
 
 void MagnifierWindow::moveBeside(const Rect& area) {
@@ -142,8 +153,8 @@ void MagnifierWindow::load(const Rect& onMonitorOf) {
   // Wide enough for the longest code of any notation, "hsv(136.5, 89.5%, 67.1%)".
   c.codeBox = &w.addTextBox({{8, 238, 294, 263}, "#FFFFFF"});
   c.notationList = &w.addComboBox({{8, 268, 137, 288}});
-  c.copyButton = &w.addButton({{189, 268, 238, 293}, "复制"});
-  c.setButton = &w.addButton({{245, 268, 294, 293}, "设置"});
+  c.copyButton = &w.addButton({{189, 268, 238, 293}, ui(UiText::Copy)});
+  c.setButton = &w.addButton({{245, 268, 294, 293}, ui(UiText::Set)});
   for (const Channel channel : kChannels) {
     const int top = kChannelRowTop[index(channel)];
     c.bars[index(channel)] = &w.addScrollBar({Rect::at({24, top}, {238, 17}), 0, kChannelMax, kChannelMax});
@@ -194,7 +205,7 @@ void MagnifierWindow::wireControls() {
     c.historySwatches[slot]->onMouseDown = [this, slot](const platform::MouseEvent& e) {
       swatchPressed(model_.history().colourAt(slot), e);
     };
-    c.historySwatches[slot]->setTooltip("单击：取回此颜色；右键：复制其代码；Ctrl+单击：与它对比");
+    c.historySwatches[slot]->setTooltip(ui(UiText::SwatchTip));
   }
   c.partnerSwatch->onMouseDown = [this](const platform::MouseEvent& e) {
     if (e.modifiers.ctrl && e.buttons.contains(platform::MouseButton::Left)) {
@@ -204,7 +215,7 @@ void MagnifierWindow::wireControls() {
       swatchPressed(model_.partner(), e);
     }
   };
-  c.partnerSwatch->setTooltip("对比色。单击：取回此颜色；右键：复制其代码；Ctrl+单击：改回最近的颜色");
+  c.partnerSwatch->setTooltip(ui(UiText::PartnerTip));
   c.notationList->onSelect = [this] {
     const int chosen = notationList().selectedIndex();
     if (chosen < 0) return;
@@ -482,15 +493,15 @@ void MagnifierWindow::popupViewMenu(std::optional<Point> at) {
   // From the keyboard: at the view's top-left, as a control's keyboard menu opens.
   if (!at) at = magnifierView().screenOrigin();
   platform::MenuItemSpec menu;
-  const auto sampleItem = [&](const char* caption, Sampling sampling) {
+  const auto sampleItem = [&](std::string caption, Sampling sampling) {
     menu.children.push_back({caption, [this, sampling] { sampleWith(sampling); }, {}, sampling == model_.sampling(), true});
   };
-  sampleItem("单点取色(&P)", Sampling::Point);
-  sampleItem("3×3 平均(&3)", Sampling::Average3x3);
-  sampleItem("5×5 平均(&5)", Sampling::Average5x5);
+  sampleItem(ui(UiText::MenuOnePixel), Sampling::Point);
+  sampleItem(ui(UiText::MenuMean3x3), Sampling::Average3x3);
+  sampleItem(ui(UiText::MenuMean5x5), Sampling::Average5x5);
   menu.children.push_back({"-", {}, {}});
-  menu.children.push_back({"放大(&I)\t+", [this] { zoomBy(1); }, {}});
-  menu.children.push_back({"缩小(&O)\t-", [this] { zoomBy(-1); }, {}});
+  menu.children.push_back({ui(UiText::MenuZoomIn), [this] { zoomBy(1); }, {}});
+  menu.children.push_back({ui(UiText::MenuZoomOut), [this] { zoomBy(-1); }, {}});
   // Made for each popup, with the check mark where the sampling is now; it lives until the
   // chosen item has run.
   const std::unique_ptr<platform::Menu> popup = platform_.createMenu(menu);
@@ -529,7 +540,7 @@ void MagnifierWindow::channelBoxEdited(Channel channel) {
     // The text that could not be read goes, so the next edit starts from a colour again.
     const std::string refused = box.text();
     box.setText(std::to_string(model_.channel(channel)));
-    platform_.showMessage("「" + refused + "」不是 0 到 255 的数");
+    platform_.showMessage(ui(UiText::ChannelNotANumber, {refused}));
     return;
   }
   if (reading->shown) box.setText(*reading->shown);

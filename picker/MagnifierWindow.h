@@ -31,6 +31,8 @@ class MagnifierWindow {
   void open(const platform::Rect& beside);
   // An open window goes beside an area (the ruler's) by the rule an opening uses.
   void moveBeside(const platform::Rect& area);
+  // The language changed: an open magnifier is shown again in it, where it stands.
+  void textsChanged();
   // Null before the first opening; a closed window keeps its object until the next opening.
   platform::Window* window() { return window_.get(); }
   bool isOpen() const { return window_ != nullptr && window_->isOpen(); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <string>
+#include "text/UiText.h"
 
 namespace lindrel::platform {
 
@@ -18,7 +19,7 @@ void Platform::dispatch(const std::function<void()>& handler) {
 }
 
 void Platform::copyTextOrSay(std::string_view text) {
-  if (!copyText(text)) showMessage("剪贴板正被其他程序使用，未能复制");
+  if (!copyText(text)) showMessage(text::ui(text::UiText::ClipboardBusy));
 }
 
 int Platform::shownReach(const Rect& area) const {

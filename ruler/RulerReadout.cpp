@@ -4,12 +4,15 @@
 
 #include "text/Numbers.h"
 #include "ruler/RulerMeasures.h"
+#include "text/UiText.h"
 
 namespace lindrel {
 namespace {
 
 using platform::Point;
 using Lines = std::vector<std::string>;
+using text::ui;
+using text::UiText;
 
 Lines brokenBeforeBracket(const std::string& figure) {
   const std::size_t bracket = figure.find(" (");
@@ -30,17 +33,21 @@ struct UnitTexts {
   std::string (*figure)(int pixels, Unit unit, int dpi, const PhysicalScale& physical);
 };
 const UnitTexts kUnitTexts[] = {
-    {[](Unit, const PhysicalScale&) { return std::string("单位:像素"); },
+    {[](Unit, const PhysicalScale&) { return ui(UiText::UnitPixels); },
      [](int pixels, Unit, int dpi, const PhysicalScale&) { return pixelFigure(pixels, dpi); }},
-    {[](Unit unit, const PhysicalScale&) { return std::string(infoOf(unit.resolution).readoutCaption); },
+    {[](Unit unit, const PhysicalScale&) {
+       // At 72 DPI with the blank it has always had.
+       if (unit.resolution == Resolution::Dpi72) return ui(UiText::UnitCentimetres72);
+       return ui(UiText::UnitCentimetres, {infoOf(unit.resolution).caption});
+     },
      [](int pixels, Unit unit, int, const PhysicalScale&) {
        return text::twoDecimals(ruler_measures::centimetresIn(pixels, unit.resolution));
      }},
-    {[](Unit unit, const PhysicalScale&) { return "单位:英寸 " + std::string(infoOf(unit.resolution).menuCaption); },
+    {[](Unit unit, const PhysicalScale&) { return ui(UiText::UnitInches, {infoOf(unit.resolution).caption}); },
      [](int pixels, Unit unit, int, const PhysicalScale&) {
        return text::twoDecimals(pixels / static_cast<double>(infoOf(unit.resolution).dotsPerInch));
      }},
-    {[](Unit, const PhysicalScale& physical) { return std::string(physical.guessed ? "单位:实际厘米 未校准" : "单位:实际厘米"); },
+    {[](Unit, const PhysicalScale& physical) { return ui(physical.guessed ? UiText::UnitPhysicalGuessed : UiText::UnitPhysical); },
      [](int pixels, Unit, int, const PhysicalScale& physical) { return text::twoDecimals(pixels / physical.pixelsPerMm / 10); }},
 };
 

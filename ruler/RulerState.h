@@ -22,19 +22,18 @@ inline constexpr std::array<Resolution, 5> kResolutions{Resolution::Dpi72, Resol
 
 struct ResolutionInfo {
   int dotsPerInch;
-  const char* menuCaption;
-  const char* readoutCaption;
+  const char* caption;  // "200 DPI(FAX)"
 };
 
 constexpr ResolutionInfo infoOf(Resolution resolution) {
   switch (resolution) {
-    case Resolution::Dpi72: return {72, "72 DPI", "单位: 厘米 72 DPI"};
-    case Resolution::Dpi200Fax: return {200, "200 DPI(FAX)", "单位:厘米 200 DPI(FAX)"};
-    case Resolution::Dpi300: return {300, "300 DPI", "单位:厘米 300 DPI"};
-    case Resolution::Dpi600: return {600, "600 DPI", "单位:厘米 600 DPI"};
+    case Resolution::Dpi72: return {72, "72 DPI"};
+    case Resolution::Dpi200Fax: return {200, "200 DPI(FAX)"};
+    case Resolution::Dpi300: return {300, "300 DPI"};
+    case Resolution::Dpi600: return {600, "600 DPI"};
     case Resolution::Dpi1200: break;
   }
-  return {1200, "1200 DPI", "单位:厘米 1200 DPI"};
+  return {1200, "1200 DPI"};
 }
 
 // Pixels; centimetres or inches at a print resolution, where a screen pixel is a printed dot;

@@ -249,6 +249,8 @@ void RulerWindow::physicalScalesChanged() {
   layOutCornerLabels();
 }
 
+void RulerWindow::textsChanged() { layOutCornerLabels(); }
+
 void RulerWindow::setUnit(Unit unit) {
   state_.unit = unit;
   redrawScale();

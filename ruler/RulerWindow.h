@@ -56,6 +56,8 @@ class RulerWindow {
   RulerPlacement placement() const;
   // Redraws the scale in a unit; position and size stay.
   void setUnit(Unit unit);
+  // The language changed: the readout is written again in it.
+  void textsChanged();
   // Turns the strip about its top-left corner, length and thickness swapped, in the unit it
   // has; it stays on its monitor, shortened only when longer than the monitor.
   void toggleOrientation();

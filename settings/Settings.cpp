@@ -75,6 +75,7 @@ std::optional<T> choiceOf(const std::array<T, N>& choices, const Bytes& data) {
 }
 
 constexpr std::array<Orientation, 2> kOrientations{Orientation::Horizontal, Orientation::Vertical};
+constexpr std::array<text::Language, 2> kLanguages{text::Language::Chinese, text::Language::English};
 
 // Colours (0x00BBGGRR), newest first; no value for none.
 Stored historyData(const std::vector<platform::Colour>& colours) {
@@ -189,6 +190,8 @@ const StoredSetting kSettings[] = {
     {"MagnifierSampling", StoredValue::Kind::Number,
      [](const Settings& s) { return choiceData(magnified::kSamplings, s.sampling); },
      [](const Bytes& b, Settings& s) { s.sampling = choiceOf(magnified::kSamplings, b).value_or(s.sampling); }},
+    {"Language", StoredValue::Kind::Number, [](const Settings& s) { return choiceData(kLanguages, s.language); },
+     [](const Bytes& b, Settings& s) { s.language = choiceOf(kLanguages, b).value_or(s.language); }},
     {"HotkeyPick", StoredValue::Kind::Number, [](const Settings& s) { return hotkeyData(s.hotkeys[HotkeyAction::Pick]); },
      [](const Bytes& b, Settings& s) { readHotkey(b, s.hotkeys[HotkeyAction::Pick]); }},
     {"HotkeyMeasure", StoredValue::Kind::Number,

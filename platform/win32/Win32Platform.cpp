@@ -13,6 +13,7 @@
 #include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32Menu.h"
 #include "platform/win32/Win32Window.h"
+#include "text/UiText.h"
 
 namespace lindrel::platform::win32 {
 namespace {
@@ -88,7 +89,25 @@ HMONITOR monitorOf(const Rect& area) {
 }  // namespace
 
 // Start-up makes only the ruler; what the other windows need comes with their first use.
+namespace {
+
+// A text of the resources' string table in a language: the texts are kept sixteen to a
+// block, each as its length and its UTF-16 characters.
+std::string resourceText(HINSTANCE module, int id, text::Language language) {
+  const LANGID languageId = language == text::Language::English ? MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)
+                                                                : MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED);
+  HRSRC block = ::FindResourceExW(module, RT_STRING, MAKEINTRESOURCEW(id / 16 + 1), languageId);
+  HGLOBAL loaded = block != nullptr ? ::LoadResource(module, block) : nullptr;
+  const auto* at = loaded != nullptr ? static_cast<const WCHAR*>(::LockResource(loaded)) : nullptr;
+  if (at == nullptr) return {};
+  for (int i = 0; i < id % 16; ++i) at += 1 + *at;
+  return narrow(std::wstring_view(at + 1, *at));
+}
+
+}  // namespace
+
 Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
+  text::readTextsFrom([instance](int id, text::Language language) { return resourceText(instance, id, language); });
   appIcon_ = IconHandle(static_cast<HICON>(
       ::LoadImageW(instance_, MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
 }

@@ -10,14 +10,21 @@
 namespace lindrel::e2e {
 namespace {
 
-constexpr wchar_t kUsage[] =
+const std::wstring kUsage = inLanguage(
     L"    Lindrel 版本 0.1.0\r\n"
     L"               Lindrel\r\n"
     L"   ===================================\r\n"
     L"             使用帮助与技巧\r\n"
     L"1.双击鼠标 垂直与 水平切换\r\n"
     L"2.按键盘上下左右微调程序坐标\r\n"
-    L"3.按 Ｓｈｉｆｔ ＋ 键盘上下左右 微调程序大小\r\n";
+    L"3.按 Ｓｈｉｆｔ ＋ 键盘上下左右 微调程序大小\r\n",
+    L"    Lindrel Version 0.1.0\r\n"
+    L"               Lindrel\r\n"
+    L"   ===================================\r\n"
+    L"             Help and tips\r\n"
+    L"1. Double-click: turn vertical or horizontal\r\n"
+    L"2. Arrow keys: move it a pixel\r\n"
+    L"3. Shift + arrow keys: resize it a pixel\r\n");
 constexpr wchar_t kInfoKey[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr wchar_t kLocationKey[] = L"SOFTWARE\\Microsoft\\Shared Tools Location";
 
@@ -68,10 +75,10 @@ class AboutE2E : public RulerProgram {
 TEST_F(AboutE2E, OpensFromTheMenuOverTheRulerAndEscOrEnterCloseIt) {
   for (const WORD closeKey : {VK_ESCAPE, VK_RETURN}) {
     ASSERT_NO_FATAL_FAILURE(openAbout());
-    EXPECT_EQ(textOf(box), L"关于 Lindrel");
+    EXPECT_EQ(textOf(box), inLanguage(L"关于 Lindrel", L"About Lindrel"));
     EXPECT_EQ(textOf(child(box, L"EDIT")), kUsage);  // the same at every opening
-    EXPECT_EQ(textOf(child(box, L"BUTTON", 0)), L"确定");
-    EXPECT_EQ(textOf(child(box, L"BUTTON", 1)), L"系统信息(&S)...");
+    EXPECT_EQ(textOf(child(box, L"BUTTON", 0)), inLanguage(L"确定", L"OK"));
+    EXPECT_EQ(textOf(child(box, L"BUTTON", 1)), inLanguage(L"系统信息(&S)...", L"&System Info..."));
     EXPECT_FALSE(isTopmost(ruler));
     EXPECT_EQ(::GetForegroundWindow(), box);
     EXPECT_FALSE(::IsWindowEnabled(ruler));  // modal
@@ -88,7 +95,7 @@ TEST_F(AboutE2E, SystemInfoIsNotAvailableWithoutTheRegistryValuesElseStartsThePa
   ASSERT_TRUE(path.remove() && folder.remove());
   ASSERT_NO_FATAL_FAILURE(openAbout());
   MessageBoxWatcher messages;
-  const std::vector<std::wstring> notAvailable{L"此时系统信息不可用"};
+  const std::vector<std::wstring> notAvailable{inLanguage(L"此时系统信息不可用", L"System information is not available now.")};
   clickOn(child(box, L"BUTTON", 1));  // system information
   ASSERT_TRUE(waitFor([&] { return !messages.texts().empty(); }));
   EXPECT_EQ(messages.texts(), notAvailable);

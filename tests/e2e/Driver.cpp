@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <initializer_list>
 #include <stdexcept>
 #include <utility>
@@ -121,7 +122,22 @@ std::wstring besideThisProgram(const wchar_t* name) {
   return self.substr(0, self.find_last_of(L"\\/") + 1) + name;
 }
 
-void forgetSettings() { ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Lindrel"); }
+bool inEnglish() {
+  static const bool english = [] {
+    const char* language = std::getenv("LINDREL_TEST_LANGUAGE");
+    return language != nullptr && std::string_view(language) == "English";
+  }();
+  return english;
+}
+
+void forgetSettings() {
+  ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Lindrel");
+  // A first start, but in the language of the run.
+  if (inEnglish()) {
+    const DWORD english = 1;
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Lindrel", L"Language", REG_DWORD, &english, sizeof english);
+  }
+}
 
 Program::Program(KeptSettings kept, const std::wstring& arguments) {
   if (kept == KeptSettings::Forgotten) forgetSettings();

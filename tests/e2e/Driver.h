@@ -31,6 +31,10 @@ std::vector<HWND> visibleWindows(DWORD pid = 0, const wchar_t* className = nullp
 
 // What lindrel.exe keeps between runs (HKCU\Software\Lindrel) is removed.
 void forgetSettings();
+// Whether this run has English chosen (LINDREL_TEST_LANGUAGE=English), and a text as the
+// program writes it in the language of the run.
+bool inEnglish();
+inline const wchar_t* inLanguage(const wchar_t* chinese, const wchar_t* english) { return inEnglish() ? english : chinese; }
 
 // What a program starts from: a first start, as most tests expect, or what the last run kept.
 enum class KeptSettings { Forgotten, Used };

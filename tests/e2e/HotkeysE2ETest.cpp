@@ -117,7 +117,7 @@ TEST_F(HotkeysE2E, CommandsOnTheCommandLineGoToTheRunningCopy) {
   EXPECT_EQ(send(L"/?"), 0u);
   EXPECT_EQ(send(L"/bogus"), 0u);
   ASSERT_EQ(messages.texts().size(), 2u);
-  EXPECT_TRUE(messages.texts()[1].starts_with(L"用法：lindrel.exe"));
+  EXPECT_TRUE(messages.texts()[1].starts_with(inLanguage(L"用法：lindrel.exe", L"Usage: lindrel.exe")));
   EXPECT_EQ(visibleWindows(0, L"LindrelRuler").size(), 1u);
   // /exit ends the running copy with what it keeps written.
   click(uncoveredSpot(ruler, 40));

@@ -103,7 +103,7 @@ TEST_F(PickerE2E, ThePenPicksTheRulersYellowWhichIsCopiedAndShownInAnotherNotati
     moveTo(rectOf(child(magnifier, L"LindrelPicture", swatch)).centre());
     EXPECT_TRUE(waitFor([&] {
       const std::vector<HWND> tips = program.windows(L"tooltips_class32");
-      return !tips.empty() && textOf(tips[0]).find(L"右键：复制其代码") != std::wstring::npos;
+      return !tips.empty() && textOf(tips[0]).find(inLanguage(L"右键：复制其代码", L"right-click: copy its code")) != std::wstring::npos;
     })) << "swatch " << swatch;
     moveTo({10, 10});
     settle(200);
@@ -180,7 +180,7 @@ TEST_F(PickerE2E, BoxEditsByKeysAndTheClipboardAndATypedCodeRecolourAtOnceAndBad
     EXPECT_EQ(clipboardText(), e.clipboardAfter);
   }
   EXPECT_EQ(centrePixel(swatch()), RGB(18, 77, 255));
-  const std::vector<std::wstring> notANumber{L"「abc」不是 0 到 255 的数"};
+  const std::vector<std::wstring> notANumber{inLanguage(L"「abc」不是 0 到 255 的数", L"'abc' is not a number from 0 to 255.")};
   EXPECT_EQ(messages.texts(), notANumber);
 
   // A drag of the green bar's thumb brings no further message, and the thumb stays behind
@@ -203,7 +203,8 @@ TEST_F(PickerE2E, BoxEditsByKeysAndTheClipboardAndATypedCodeRecolourAtOnceAndBad
   EXPECT_EQ(messages.texts(), notANumber);
   typeCodeAndSet(L"18,171");
   ASSERT_TRUE(waitFor([&] { return messages.texts().size() == 2; }));
-  EXPECT_EQ(messages.texts().back(), L"RGB 代码需要三个数，用逗号分开：18,171,60");
+  EXPECT_EQ(messages.texts().back(), inLanguage(L"RGB 代码需要三个数，用逗号分开：18,171,60",
+                                                L"The RGB code needs three numbers, with commas between: 18,171,60"));
   EXPECT_EQ(textOf(codeBox()), L"18,171,60");  // the last good text back
   // Back in the topmost band once the box has gone (Wine takes a moment to drop it).
   EXPECT_TRUE(waitFor([&] { return isTopmost(magnifier); }));

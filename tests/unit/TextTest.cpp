@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "about/AboutBox.h"
 #include "platform/Geometry.h"
 #include "text/Numbers.h"
+#include "text/UiText.h"
 
 namespace lindrel::testing {
 namespace {
@@ -34,6 +36,29 @@ TEST(NumberText, ReadingTakesBlanksSignsPointsAndExponentsAndSaysWhyOtherTextIsN
   EXPECT_EQ(*text::parseWhole("2.5", 0, 9), 2);  // halves to the even neighbour
   EXPECT_EQ(*text::parseWhole("3.5", 0, 9), 4);
   EXPECT_EQ(text::parseWhole("9.6", 0, 9).error(), OutOfRange);
+}
+
+// Each text has both languages, and they fill in the same things; arguments go where their
+// number says, in either language.
+TEST(UiTexts, EveryTextIsInBothLanguagesWithTheSamePlacesToFillIn) {
+  const auto places = [](const std::string& text) {
+    std::multiset<std::string> found;
+    for (std::size_t at = text.find('{'); at != std::string::npos; at = text.find('{', at + 1)) found.insert(text.substr(at, 3));
+    return found;
+  };
+  for (int id = 0; id < text::kUiTextCount; ++id) {
+    const auto t = static_cast<text::UiText>(id);
+    text::setLanguage(text::Language::English);
+    const std::string english = text::ui(t);
+    text::setLanguage(text::Language::Chinese);
+    const std::string chinese = text::ui(t);
+    EXPECT_FALSE(english.empty() || chinese.empty()) << id;
+    EXPECT_EQ(places(english), places(chinese)) << english;
+  }
+  EXPECT_EQ(text::ui(text::UiText::CodeNotANumber, {"18,x,60", "2", "x"}), "「18,x,60」的第 2 个数不是数：x");
+  text::setLanguage(text::Language::English);
+  EXPECT_EQ(text::ui(text::UiText::CodeNotANumber, {"18,x,60", "2", "x"}), "Number 2 of '18,x,60' is not a number: x");
+  text::setLanguage(text::Language::Chinese);
 }
 
 TEST(Designs, ScaleToTheDpiWithHalvesToTheEvenPixel) {
