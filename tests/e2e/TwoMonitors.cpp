@@ -3,6 +3,7 @@
 // across the boundary, and the magnifier picks on both.
 
 #include <cstdio>
+#include <optional>
 
 #include "tests/e2e/RulerProgram.h"
 
@@ -23,15 +24,24 @@ std::wstring htmlCode(COLORREF c) {
   return code;
 }
 
-TEST(TwoMonitors, TheRulerStartsUnderThePointerMeasuresOnBothAndAcrossAndTheMagnifierPicksOnBoth) {
-  // Wine's desktop takes a moment after the display starts to find the second monitor.
-  ASSERT_TRUE(waitFor([] { return ::GetSystemMetrics(SM_CMONITORS) == 2; }, 15000));
-  ASSERT_EQ(::GetSystemMetrics(SM_XVIRTUALSCREEN), -1280);
-  moveTo({-640, 400});
-  Program program;
-  HWND ruler = program.window(L"LindrelRuler");
-  ASSERT_NE(ruler, nullptr);
-  settle(500);
+// The program started with the pointer on the left monitor, once Wine's desktop has both.
+class TwoMonitors : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Wine's desktop takes a moment after the display starts to find the second monitor.
+    ASSERT_TRUE(waitFor([] { return ::GetSystemMetrics(SM_CMONITORS) == 2; }, 15000));
+    ASSERT_EQ(::GetSystemMetrics(SM_XVIRTUALSCREEN), -1280);
+    moveTo({-640, 400});
+    program.emplace();
+    ruler = program->window(L"LindrelRuler");
+    ASSERT_NE(ruler, nullptr);
+    settle(500);
+  }
+  std::optional<Program> program;
+  HWND ruler = nullptr;
+};
+
+TEST_F(TwoMonitors, TheRulerStartsUnderThePointerMeasuresOnBothAndAcrossAndTheMagnifierPicksOnBoth) {
   // Centred on the left monitor, half as long as it.
   EXPECT_EQ(rectOf(ruler), (Box{-960, 366, -320, 433}));
   EXPECT_EQ(columnsOffTheScale(rectOf(ruler)), 0);
@@ -48,7 +58,7 @@ TEST(TwoMonitors, TheRulerStartsUnderThePointerMeasuresOnBothAndAcrossAndTheMagn
   click(uncoveredSpot(ruler, 40), true);
   settle(300);
   key('Z');
-  HWND magnifier = program.window(L"LindrelZoomOut");
+  HWND magnifier = program->window(L"LindrelZoomOut");
   ASSERT_NE(magnifier, nullptr);
   settle(500);
   const POINT pen = rectOf(child(magnifier, L"Button", 0)).centre();
@@ -76,7 +86,7 @@ TEST(TwoMonitors, TheRulerStartsUnderThePointerMeasuresOnBothAndAcrossAndTheMagn
   click(uncoveredSpot(ruler, 40), true);
   settle(300);
   key('A');
-  HWND about = program.window(L"LindrelAbout");
+  HWND about = program->window(L"LindrelAbout");
   ASSERT_NE(about, nullptr);
   EXPECT_NEAR(rectOf(about).centre().x, -640, 1);
   EXPECT_NEAR(rectOf(about).centre().y, 400, 1);
@@ -96,42 +106,30 @@ TEST(TwoMonitors, TheRulerStartsUnderThePointerMeasuresOnBothAndAcrossAndTheMagn
 }
 
 // A line from one monitor to the other, at negative coordinates on the left one.
-TEST(TwoMonitors, ALineAcrossTheBoundaryMeasuresExactly) {
-  ASSERT_TRUE(waitFor([] { return ::GetSystemMetrics(SM_CMONITORS) == 2; }, 15000));
-  moveTo({-640, 400});
-  Program program;
-  HWND ruler = program.window(L"LindrelRuler");
-  ASSERT_NE(ruler, nullptr);
-  settle(500);
+TEST_F(TwoMonitors, ALineAcrossTheBoundaryMeasuresExactly) {
   click(uncoveredSpot(ruler, 10));
   key('M');
-  ASSERT_TRUE(waitFor([&] { return program.windows(L"LindrelMeasure").size() == 2; }));
+  ASSERT_TRUE(waitFor([&] { return program->windows(L"LindrelMeasure").size() == 2; }));
   settle(300);
   drag({-100, 300}, {200, 700});
   key('C', false, true);
   EXPECT_EQ(clipboardText(), L"dx 300, dy 400, 500.00 px, 53.13°");
   key(VK_ESCAPE);
-  EXPECT_TRUE(waitFor([&] { return program.windows(L"LindrelMeasure").empty(); }));
+  EXPECT_TRUE(waitFor([&] { return program->windows(L"LindrelMeasure").empty(); }));
 }
 
 // Each monitor keeps its own calibration, and the physical scale follows the strip onto it.
-TEST(TwoMonitors, ThePhysicalScaleUsesTheCalibrationOfTheMonitorTheStripIsOn) {
-  ASSERT_TRUE(waitFor([] { return ::GetSystemMetrics(SM_CMONITORS) == 2; }, 15000));
-  moveTo({-640, 400});
-  Program program;
-  HWND ruler = program.window(L"LindrelRuler");
-  ASSERT_NE(ruler, nullptr);
-  settle(500);
+TEST_F(TwoMonitors, ThePhysicalScaleUsesTheCalibrationOfTheMonitorTheStripIsOn) {
   click(uncoveredSpot(ruler, 40), true);
   settle(300);
   key('W');
   key('R');  // 实际尺寸
   settle(300);
   // 640 pixels measured as 160 mm on the left monitor and as 128 mm on the right one.
-  ASSERT_TRUE(waitFor([&] { return !::IsWindow(calibrateWith(program, ruler, L"160")); }));
+  ASSERT_TRUE(waitFor([&] { return !::IsWindow(calibrateWith(*program, ruler, L"160")); }));
   drag({-640, 400}, {640, 400});
   ASSERT_EQ(rectOf(ruler).left, 320);
-  ASSERT_TRUE(waitFor([&] { return !::IsWindow(calibrateWith(program, ruler, L"128")); }));
+  ASSERT_TRUE(waitFor([&] { return !::IsWindow(calibrateWith(*program, ruler, L"128")); }));
   EXPECT_TRUE(waitFor([&] { return longTicks(rectOf(ruler)) == everyStep(50, 640); }));
   drag({640, 400}, {-640, 400});
   EXPECT_TRUE(waitFor([&] { return longTicks(rectOf(ruler)) == everyStep(40, 640); }));
