@@ -1,8 +1,8 @@
-// For screen readers: how changes are coalesced into events.
-
-#include <gtest/gtest.h>
+// For screen readers and high contrast: how changes are coalesced into events, and the
+// strip's colours following the user's.
 
 #include "platform/ChangeCoalescer.h"
+#include "tests/unit/SimProgram.h"
 
 namespace lindrel::testing {
 namespace {
@@ -30,6 +30,20 @@ TEST(ChangeCoalescer, TellsAtOnceAfterAQuietGapAndTheLastOfARunWhenTheGapHasPass
   for (const auto& [event, at, step] : rows) {
     EXPECT_EQ(event == Change ? coalescer.changed(at) : coalescer.timerFired(at), step) << "at " << at;
   }
+}
+
+TEST(HighContrast, TheStripTakesTheSystemsWindowColoursWhileItIsOnAndIsYellowAgainAfter) {
+  SimProgram p;
+  const platform::SystemColours on{true, platform::rgb(0, 0, 0), platform::rgb(255, 255, 0)};
+  const Point blank{1, p.ruler().height() - 2}, tick{0, 0};
+  const auto strip = [&] { return std::pair{p.rulerWindow().clientPixel(blank), p.rulerWindow().clientPixel(tick)}; };
+  const std::pair yellow{platform::rgb(255, 255, 0), platform::kBlack};
+  ASSERT_EQ(strip(), yellow);
+  p.sim.changeSystemColours(on);
+  EXPECT_EQ(strip(), std::pair(on.window, on.windowText));
+  EXPECT_EQ(p.app.ruler().readoutLabel().colour(), on.windowText);
+  p.sim.changeSystemColours({});
+  EXPECT_EQ(strip(), yellow);
 }
 
 }  // namespace
