@@ -16,6 +16,9 @@ constexpr std::string_view kSystemInfoLocationKey = "SOFTWARE\\Microsoft\\Shared
 constexpr std::string_view kSystemInfoLocationValue = "MSINFO";
 constexpr std::string_view kSystemInfoProgram = "\\MSINFO32.EXE";
 
+// What a screen reader calls the usage text.
+constexpr std::string_view kUsageName = "使用帮助";
+
 constexpr std::string_view kBanner = "免费软件，按原样提供，不附带任何担保。";
 constexpr std::string_view kAuthor = "Lindrel";
 
@@ -80,7 +83,7 @@ void AboutBox::load(const platform::Rect& onMonitorOf) {
   platform::Window& w = *window_;
 
   platform::Button& ok = w.addButton({{275, 247, 375, 270}, "确定", platform::Picture::None, true, true});
-  w.addPictureBox({{16, 16, 48, 48}, false, w.backColour(), platform::Picture::AppIcon});
+  w.addPictureBox({{16, 16, 48, 48}, false, w.backColour(), platform::Picture::AppIcon, false, std::string(AppInfo::kTitle)});
   platform::Button& systemInfo = w.addButton({{276, 277, 375, 300}, "系统信息(&S)..."});
   w.addLabel({{17, 247, 259, 302}, std::string(kBanner)});
   w.addLabel({{70, 16, 329, 32}, std::string(AppInfo::kTitle)});
@@ -89,6 +92,7 @@ void AboutBox::load(const platform::Rect& onMonitorOf) {
   help.multiLine = true;
   help.readOnly = true;
   help.verticalScrollBar = true;
+  help.accessibleName = kUsageName;
   w.addTextBox(help);
   // An etched rule: the white line first, so the grey one stays whole above it.
   w.addLine({{7, 236}, {377, 236}, platform::kWhite, 2});

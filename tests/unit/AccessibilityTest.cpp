@@ -1,5 +1,5 @@
-// For screen readers and high contrast: how changes are coalesced into events, and the
-// strip's colours following the user's.
+// For screen readers and high contrast: how changes are coalesced into events, that every
+// control has a name, and the strip's colours following the user's.
 
 #include "platform/ChangeCoalescer.h"
 #include "tests/unit/SimProgram.h"
@@ -30,6 +30,23 @@ TEST(ChangeCoalescer, TellsAtOnceAfterAQuietGapAndTheLastOfARunWhenTheGapHasPass
   for (const auto& [event, at, step] : rows) {
     EXPECT_EQ(event == Change ? coalescer.changed(at) : coalescer.timerFired(at), step) << "at " << at;
   }
+}
+
+TEST(Accessibility, EveryControlOfTheMagnifierAndTheAboutBoxHasANameAndEachSwatchItsCode) {
+  SimProgram p;
+  p.app.openMagnifier();
+  p.app.magnifier().setButton().onClick();  // takes the white it holds
+  const std::vector<std::string> magnifier = p.magnifierWindow().accessibleNames();
+  std::vector<std::string> about;
+  p.sim.onModal = [&](platform::Window& w) { about = dynamic_cast<SimWindow&>(w).accessibleNames(); };
+  p.app.showAbout();
+  for (const auto& names : {magnifier, about}) {
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(std::count(names.begin(), names.end(), ""), 0);
+  }
+  const auto& pictures = p.magnifierWindow().pictureBoxes();
+  EXPECT_EQ(pictures[2]->accessibleName, "#FFFFFF");  // the newest colour's swatch
+  EXPECT_EQ(pictures[3]->accessibleName, "空");
 }
 
 TEST(HighContrast, TheStripTakesTheSystemsWindowColoursWhileItIsOnAndIsYellowAgainAfter) {
