@@ -34,17 +34,20 @@ constexpr const char* kTakenNotice = "已取色：";
 // A screen reader hears of a new colour a few times a second at most while the pen moves.
 constexpr int kColourChangeGapMs = 200;
 // The design at 96 DPI, in pixels.
-constexpr Point kWindowSize{302, 386};
+constexpr Point kWindowSize{302, 378};
 constexpr Rect kView{8, 8, 217, 201};
 constexpr int kSampleIntervalMs = 50;
 constexpr int kBigStep = 10;  // pixels an arrow key moves with Shift
 constexpr Colour kGridColour = platform::rgb(0x80, 0x80, 0x80);
 
-// The colour's name stands under the code box; the list and the buttons under it.
-constexpr Rect kColourName{8, 266, 294, 282};
-constexpr int kListRowTop = 286;
+// The colour's name stands under the code box in a size below the window's own, and the list
+// and the buttons under it: the window grows by no more than it must, so at 200 % it still
+// fits a monitor 800 pixels high.
+constexpr Rect kColourName{10, 264, 294, 278};
+const platform::FontSpec kColourNameFont{"", 8};
+constexpr int kListRowTop = 280;
 // Where each channel's label, bar and box stand, from the window's top.
-constexpr std::array<int, 3> kChannelRowTop{316, 338, 360};
+constexpr std::array<int, 3> kChannelRowTop{310, 331, 352};
 constexpr std::array<const char*, 3> kChannelCaptions{"R:", "G:", "B:"};
 
 // The history's swatches: two columns right of the enlarged view, as tall as it, newest
@@ -205,7 +208,7 @@ void MagnifierWindow::load(const Rect& onMonitorOf) {
   contrastDesign.readOnly = true;  // a real box, so its text can be selected and copied
   contrastDesign.accessibleName = kContrastName;
   c.contrastBox = &w.addTextBox(contrastDesign);
-  c.colourName = &w.addLabel({kColourName, ""});
+  c.colourName = &w.addLabel({kColourName, "", kColourNameFont});
   c.sampleTimer = &w.addTimer(kSampleIntervalMs, false);
   c.colourChanges = std::make_unique<platform::CoalescedChanges>(
       platform_, w.addTimer(kColourChangeGapMs, false), kColourChangeGapMs,
