@@ -26,17 +26,22 @@ ChangeCoalescer::Step ChangeCoalescer::timerFired(std::int64_t nowMs) {
 
 CoalescedChanges::CoalescedChanges(Platform& platform, Timer& timer, int gapMs, std::function<void()> tell)
     : platform_(platform), timer_(timer), coalescer_(gapMs), tell_(std::move(tell)) {
-  timer_.onTimer = [this] { follow(coalescer_.timerFired(platform_.clockMs())); };
+  timer_.onTimer = [this] {
+    // A timer repeats: it is set again only if the change still waits.
+    armedFor_.reset();
+    timer_.setEnabled(false);
+    follow(coalescer_.timerFired(platform_.clockMs()));
+  };
 }
 
 void CoalescedChanges::changed() { follow(coalescer_.changed(platform_.clockMs())); }
 
 void CoalescedChanges::follow(const ChangeCoalescer::Step& step) {
   // The timer is set once for each time it is to fire, not again for every change of a drag.
-  if (step.wakeAt != armedFor_) {
+  if (step.wakeAt && step.wakeAt != armedFor_) {
     armedFor_ = step.wakeAt;
-    if (step.wakeAt) timer_.setInterval(static_cast<int>(std::max<std::int64_t>(1, *step.wakeAt - platform_.clockMs())));
-    timer_.setEnabled(step.wakeAt.has_value());
+    timer_.setInterval(static_cast<int>(std::max<std::int64_t>(1, *step.wakeAt - platform_.clockMs())));
+    timer_.setEnabled(true);
   }
   if (step.tell && tell_) tell_();
 }
