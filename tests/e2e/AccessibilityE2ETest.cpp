@@ -13,19 +13,8 @@
 namespace lindrel::e2e {
 namespace {
 
-struct Read {
-  std::wstring name, value;
-  bool operator==(const Read&) const = default;
-  friend std::ostream& operator<<(std::ostream& os, const Read& r) {
-    return os << '"' << narrowed(r.name) << "\" = \"" << narrowed(r.value) << '"';
-  }
-  static std::string narrowed(const std::wstring& w) {
-    std::string s(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, s.data(), static_cast<int>(s.size()), nullptr, nullptr);
-    s.pop_back();
-    return s;
-  }
-};
+// A name and a value.
+using Read = std::pair<std::wstring, std::wstring>;
 
 // COM for the thread that reads, for as long as the thread lives.
 struct ComThread {
@@ -45,7 +34,7 @@ Read readObject(HWND window) {
   VARIANT self{};
   self.vt = VT_I4;
   self.lVal = CHILDID_SELF;
-  for (auto [get, into] : {std::pair{&IAccessible::get_accName, &read.name}, {&IAccessible::get_accValue, &read.value}}) {
+  for (auto [get, into] : {std::pair{&IAccessible::get_accName, &read.first}, {&IAccessible::get_accValue, &read.second}}) {
     BSTR text = nullptr;
     if ((object->*get)(self, &text) == S_OK && text != nullptr) *into = text;
     ::SysFreeString(text);
@@ -60,6 +49,7 @@ class ValueChanges {
  public:
   explicit ValueChanges(HWND window) {
     target_ = window;
+    values_.clear();  // one listener at a time
     thread_ = std::jthread([this](const std::stop_token& stop) {
       const HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, heard, 0, 0,
                                                    WINEVENT_OUTOFCONTEXT);
@@ -81,7 +71,7 @@ class ValueChanges {
  private:
   static void CALLBACK heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
     if (window != target_ || object != OBJID_CLIENT || child != CHILDID_SELF) return;
-    const std::wstring value = readObject(window).value;
+    const std::wstring value = readObject(window).second;
     std::lock_guard lock(mutex_);
     values_.push_back(value);
   }
@@ -113,7 +103,7 @@ TEST_F(AccessibilityE2E, TheStripIsNamedItsValueIsItsSizeAndAKeyThatResizesItTel
   click(uncoveredSpot(ruler, 30));
   key(VK_RIGHT, true);  // one pixel wider
   ASSERT_TRUE(waitFor([&] { return !changes.values().empty(); }));
-  EXPECT_EQ(readObject(ruler).value, sizeOf(ruler));
+  EXPECT_EQ(readObject(ruler).second, sizeOf(ruler));
   EXPECT_EQ(changes.values(), std::vector<std::wstring>{sizeOf(ruler)});
 }
 
@@ -127,9 +117,8 @@ TEST_F(AccessibilityE2E, AResizeDragOfTwoSecondsTellsAFewTimesAndLastOfTheFinalS
   settle(600);
   const std::vector<std::wstring> told = changes.values();
   ASSERT_NE(rectOf(ruler).width(), r.width());
-  EXPECT_GE(told.size(), 2u);
+  ASSERT_GE(told.size(), 2u);
   EXPECT_LE(told.size(), 12u);
-  ASSERT_FALSE(told.empty());
   EXPECT_EQ(told.back(), sizeOf(ruler));
 }
 
@@ -143,7 +132,7 @@ TEST_F(AccessibilityE2E, TheViewSaysThePickedColourAndItsNameAndTheNewestSwatchI
   drag(rectOf(child(magnifier, L"Button", 0)).centre(), {r.left + 101, r.bottom - 8}, 10, 300);  // onto the yellow
   settle(400);
   EXPECT_EQ(readObject(view), (Read{L"放大视图", L"#FFFF00，黄色 (yellow)"}));
-  EXPECT_EQ(readObject(child(magnifier, L"LindrelPicture", 2)).name, L"#FFFF00");
+  EXPECT_EQ(readObject(child(magnifier, L"LindrelPicture", 2)).first, L"#FFFF00");
   ASSERT_FALSE(changes.values().empty());
   EXPECT_EQ(changes.values().back(), L"#FFFF00，黄色 (yellow)");
 }
