@@ -80,7 +80,7 @@ void AboutBox::load(const platform::Rect& onMonitorOf) {
   platform::Window& w = *window_;
 
   platform::Button& ok = w.addButton({{275, 247, 375, 270}, ui(UiText::Ok), platform::Picture::None, true, true});
-  w.addPictureBox({{16, 16, 48, 48}, false, w.backColour(), platform::Picture::AppIcon});
+  w.addPictureBox({{16, 16, 48, 48}, false, w.backColour(), platform::Picture::AppIcon, false, std::string(AppInfo::kTitle)});
   platform::Button& systemInfo = w.addButton({{276, 277, 375, 300}, ui(UiText::SystemInfo)});
   w.addLabel({{17, 247, 259, 302}, ui(UiText::Banner)});
   w.addLabel({{70, 16, 329, 32}, std::string(AppInfo::kTitle)});
@@ -89,6 +89,7 @@ void AboutBox::load(const platform::Rect& onMonitorOf) {
   help.multiLine = true;
   help.readOnly = true;
   help.verticalScrollBar = true;
+  help.accessibleName = ui(UiText::HelpName);
   w.addTextBox(help);
   // An etched rule: the white line first, so the grey one stays whole above it.
   w.addLine({{7, 236}, {377, 236}, platform::kWhite, 2});

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "picker/ColourNames.h"
 #include "picker/Contrast.h"
 #include "picker/Placement.h"
 #include "text/UiText.h"
@@ -20,15 +21,23 @@ using text::ui;
 using text::UiText;
 
 constexpr const char* kTitle = " 屏幕放大取色器 by:zyn";
+// A screen reader hears of a new colour a few times a second at most while the pen moves.
+constexpr int kColourChangeGapMs = 200;
 // The design at 96 DPI, in pixels.
-constexpr Point kWindowSize{302, 368};
+constexpr Point kWindowSize{302, 378};
 constexpr Rect kView{8, 8, 217, 201};
 constexpr int kSampleIntervalMs = 50;
 constexpr int kBigStep = 10;  // pixels an arrow key moves with Shift
 constexpr Colour kGridColour = platform::rgb(0x80, 0x80, 0x80);
 
+// The colour's name stands under the code box in a size below the window's own, and the list
+// and the buttons under it: the window grows by no more than it must, so at 200 % it still
+// fits a monitor 800 pixels high.
+constexpr Rect kColourName{10, 264, 294, 278};
+const platform::FontSpec kColourNameFont{"", 8};
+constexpr int kListRowTop = 280;
 // Where each channel's label, bar and box stand, from the window's top.
-constexpr std::array<int, 3> kChannelRowTop{298, 320, 342};
+constexpr std::array<int, 3> kChannelRowTop{310, 331, 352};
 constexpr std::array<const char*, 3> kChannelCaptions{"R:", "G:", "B:"};
 
 // The history's swatches: two columns right of the enlarged view, as tall as it, newest
@@ -48,10 +57,24 @@ std::string zoomText(int zoom, Sampling sampling) {
   return zoomed;
 }
 
-// The sampled area's outline: black or white, whichever stands out more against the colour.
-Colour outlineFor(Colour colour) {
-  return contrast::ratio(colour, platform::kBlack) >= contrast::ratio(colour, platform::kWhite) ? platform::kBlack
-                                                                                                   : platform::kWhite;
+// The sampled area's outline: black or white (in high contrast the system's window text or
+// window colour), whichever stands out more against the colour.
+Colour outlineFor(Colour colour, const platform::SystemColours& system) {
+  const Colour dark = system.highContrast ? system.windowText : platform::kBlack;
+  const Colour light = system.highContrast ? system.window : platform::kWhite;
+  return contrast::ratio(colour, dark) >= contrast::ratio(colour, light) ? dark : light;
+}
+
+// A colour's code and its nearest name, as the view's value reads.
+std::string spokenColour(const std::string& code, Colour colour) {
+  return ui(UiText::CodeAndName, {code, colour_names::describe(colour_names::nearestNamedColour(colour))});
+}
+
+// "R:" names its bar and box "R".
+std::string channelName(const char* caption) {
+  std::string name(caption);
+  if (!name.empty() && name.back() == ':') name.pop_back();
+  return name;
 }
 
 // What is wrong with a typed code, naming the notation and the number or character (counted
@@ -147,17 +170,20 @@ void MagnifierWindow::load(const Rect& onMonitorOf) {
 
   // Real controls in tab order.
   Controls& c = controls_;
-  c.magnifierView = &w.addPictureBox({kView, true, platform::kButtonFace, platform::Picture::None, true});
-  c.penButton = &w.addButton({{245, 208, 294, 233}, "", platform::Picture::Pen});
-  c.swatch = &w.addPictureBox({{8, 208, 73, 233}});
+  c.magnifierView = &w.addPictureBox({kView, true, platform::kButtonFace, platform::Picture::None, true, ui(UiText::ViewName)});
+  c.penButton = &w.addButton({{245, 208, 294, 233}, "", platform::Picture::Pen, false, false, ui(UiText::PenName)});
+  c.swatch = &w.addPictureBox({{8, 208, 73, 233}, true, platform::kButtonFace, platform::Picture::None, false, ui(UiText::SwatchName)});
   // Wide enough for the longest code of any notation, "hsv(136.5, 89.5%, 67.1%)".
-  c.codeBox = &w.addTextBox({{8, 238, 294, 263}, "#FFFFFF"});
-  c.notationList = &w.addComboBox({{8, 268, 137, 288}});
-  c.copyButton = &w.addButton({{189, 268, 238, 293}, ui(UiText::Copy)});
-  c.setButton = &w.addButton({{245, 268, 294, 293}, ui(UiText::Set)});
+  platform::TextBoxSpec codeDesign{{8, 238, 294, 263}, "#FFFFFF"};
+  codeDesign.accessibleName = ui(UiText::CodeBoxName);
+  c.codeBox = &w.addTextBox(codeDesign);
+  c.notationList = &w.addComboBox({Rect::at({8, kListRowTop}, {129, 20}), ui(UiText::NotationListName)});
+  c.copyButton = &w.addButton({Rect::at({189, kListRowTop}, {49, 25}), ui(UiText::Copy)});
+  c.setButton = &w.addButton({Rect::at({245, kListRowTop}, {49, 25}), ui(UiText::Set)});
   for (const Channel channel : kChannels) {
     const int top = kChannelRowTop[index(channel)];
-    c.bars[index(channel)] = &w.addScrollBar({Rect::at({24, top}, {238, 17}), 0, kChannelMax, kChannelMax});
+    c.bars[index(channel)] = &w.addScrollBar(
+        {Rect::at({24, top}, {238, 17}), 0, kChannelMax, kChannelMax, channelName(kChannelCaptions[index(channel)])});
   }
   for (const Channel channel : kChannels) {
     w.addLabel({Rect::at({8, kChannelRowTop[index(channel)]}, {17, 17}), kChannelCaptions[index(channel)]});
@@ -168,16 +194,24 @@ void MagnifierWindow::load(const Rect& onMonitorOf) {
     // font's own margins (with them a box 25 pixels wide scrolls its third digit out of sight).
     box.font.points = 8;
     box.noMargins = true;
+    box.accessibleName = channelName(kChannelCaptions[index(channel)]);
     c.boxes[index(channel)] = &w.addTextBox(box);
   }
   for (std::size_t slot = 0; slot < ColourHistory::kCapacity; ++slot) {
     c.historySwatches[slot] = &w.addPictureBox({historySwatchDesign(slot)});
   }
-  c.partnerSwatch = &w.addPictureBox({{80, 208, 105, 233}});
+  c.partnerSwatch =
+      &w.addPictureBox({{80, 208, 105, 233}, true, platform::kButtonFace, platform::Picture::None, false, ui(UiText::PartnerName)});
   platform::TextBoxSpec contrastDesign{{112, 208, 238, 233}, "—"};
   contrastDesign.readOnly = true;  // a real box, so its text can be selected and copied
+  contrastDesign.accessibleName = ui(UiText::ContrastName);
   c.contrastBox = &w.addTextBox(contrastDesign);
+  c.colourName = &w.addLabel({kColourName, "", kColourNameFont});
   c.sampleTimer = &w.addTimer(kSampleIntervalMs, false);
+  c.colourChanges = std::make_unique<platform::CoalescedChanges>(
+      platform_, w.addTimer(kColourChangeGapMs, false), kColourChangeGapMs,
+      [this] { magnifierView().accessibleValueChanged(); });
+  namedColour_.reset();
   wireControls();
 
   w.setTopmost(true);
@@ -191,6 +225,9 @@ void MagnifierWindow::load(const Rect& onMonitorOf) {
 
 void MagnifierWindow::wireControls() {
   Controls& c = controls_;
+  // Made only when a client asks: picking never writes it.
+  c.magnifierView->accessibleValue = [this] { return spokenColour(model_.code(), model_.colour()); };
+  window_->onSystemColoursChange = [this] { paintMagnifiedView(); };
   c.sampleTimer->onTimer = [this] { sampleTick(); };
   c.penButton->onMouseDown = [this](const platform::MouseEvent&) { startPicking(); };
   // Picking without the pen: a press anywhere, which the window holds, takes the colour.
@@ -222,7 +259,10 @@ void MagnifierWindow::wireControls() {
     const bool other = static_cast<Notation>(chosen) != model_.notation();
     model_.setNotation(static_cast<Notation>(chosen));
     showText(codeBox(), model_.code());
-    if (other) changed();
+    if (!other) return;
+    nameHistory();
+    controls_.colourChanges->changed();
+    changed();
   };
   window_->onRectChange = [this](platform::ChangedBy by) {
     if (by != platform::ChangedBy::System) return;
@@ -318,6 +358,14 @@ void MagnifierWindow::showColour() {
     showText(channelBox(c), std::to_string(model_.channel(c)));
   }
   swatch().setBackColour(model_.colour());
+  showColourName();
+}
+
+void MagnifierWindow::showColourName() {
+  if (namedColour_ == model_.colour()) return;  // 148 differences each time: not for the same colour
+  namedColour_ = model_.colour();
+  controls_.colourName->setCaption(colour_names::describe(colour_names::nearestNamedColour(model_.colour())));
+  controls_.colourChanges->changed();
 }
 
 ViewLayout MagnifierWindow::viewLayout() const {
@@ -357,7 +405,8 @@ void MagnifierWindow::markView(const ViewLayout& layout) {
     for (int y = first.top; y < size.y; y += layout.block()) {
       if (y >= 0) lines.push_back(Rect{0, y, size.x, y + 1});
     }
-    magnifierView().fillRects(lines, kGridColour);
+    const platform::SystemColours system = platform_.systemColours();
+    magnifierView().fillRects(lines, system.highContrast ? system.grayText : kGridColour);
   }
   // A frame round the sampled area: on the grid lines that bound it, else just outside it,
   // so every pixel of the area keeps its own colour.
@@ -368,7 +417,7 @@ void MagnifierWindow::markView(const ViewLayout& layout) {
                          {f.left, f.bottom - 1, f.right, f.bottom},
                          {f.left, f.top, f.left + 1, f.bottom},
                          {f.right - 1, f.top, f.right, f.bottom}};
-  magnifierView().fillRects(sides, outlineFor(model_.colour()));
+  magnifierView().fillRects(sides, outlineFor(model_.colour(), platform_.systemColours()));
 }
 
 void MagnifierWindow::sampleTick() {
@@ -558,6 +607,7 @@ void MagnifierWindow::channelBarMoved(Channel channel) {
 void MagnifierWindow::showChannelChange() {
   showText(codeBox(), model_.code());
   swatch().setBackColour(model_.colour());
+  showColourName();
   showContrast();
   for (const Channel c : kChannels) {
     if (channelBar(c).value() != model_.channel(c)) channelBar(c).setValue(model_.channel(c));
@@ -570,12 +620,23 @@ void MagnifierWindow::takeColour() {
   model_.take();
   showHistory();
   showContrast();
+  // Said once where the system can, and told as the view's value everywhere.
+  window_->announce(ui(UiText::ColourTaken, {spokenColour(model_.code(), model_.colour())}));
+  controls_.colourChanges->changed();
   changed();
 }
 
 void MagnifierWindow::showHistory() {
   for (std::size_t slot = 0; slot < ColourHistory::kCapacity; ++slot) {
     historySwatch(slot).setBackColour(model_.history().colourAt(slot).value_or(window_->backColour()));
+  }
+  nameHistory();
+}
+
+void MagnifierWindow::nameHistory() {
+  for (std::size_t slot = 0; slot < ColourHistory::kCapacity; ++slot) {
+    const std::optional<Colour> colour = model_.history().colourAt(slot);
+    historySwatch(slot).setAccessibleName(colour ? colour_code::format(model_.notation(), *colour) : ui(UiText::EmptySlotName));
   }
 }
 

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "picker/PickerModel.h"
+#include "platform/ChangeCoalescer.h"
 #include "platform/Platform.h"
 
 namespace lindrel {
@@ -98,7 +99,10 @@ class MagnifierWindow {
     std::array<platform::PictureBox*, ColourHistory::kCapacity> historySwatches{};
     platform::PictureBox* partnerSwatch = nullptr;
     platform::TextBox* contrastBox = nullptr;
+    platform::Label* colourName = nullptr;  // the nearest named colour, under the code box
     platform::Timer* sampleTimer = nullptr;
+    // Screen readers hear of a new colour in the view a few times a second at most.
+    std::unique_ptr<platform::CoalescedChanges> colourChanges;
   };
   static constexpr std::size_t index(Channel c) { return static_cast<std::size_t>(c); }
 
@@ -141,6 +145,8 @@ class MagnifierWindow {
   void showViewChoices();
   // The code, the bars, the boxes and the swatch from the model.
   void showColour();
+  // The nearest named colour under the code box, and the view's value changed.
+  void showColourName();
   // Beside an area of the screen, wholly on a monitor, by placement::besideArea.
   platform::Point placeBeside(const platform::Rect& area) const;
   // The user changed a channel's box, or dragged its bar: the model, then everything else.
@@ -151,6 +157,8 @@ class MagnifierWindow {
   // The colour goes first in the history, which the swatches and the contrast then show.
   void takeColour();
   void showHistory();
+  // Each swatch is named by its colour's code, in the notation chosen.
+  void nameHistory();
   void showContrast();
   // A press on a history swatch or the partner's. Left: the swatch's colour everywhere, the
   // history as it was; Ctrl+left: the contrast is measured against its colour (on the
@@ -168,6 +176,7 @@ class MagnifierWindow {
   bool sampledSincePenDown_ = false;
   // Picking without the pen, and the colour to put back if it is cancelled.
   std::optional<platform::Colour> pickingAnywhereFrom_;
+  std::optional<platform::Colour> namedColour_;  // the colour the name label shows
 };
 
 }  // namespace lindrel

@@ -30,6 +30,12 @@ void Label::setCaption(std::string_view caption) {
   host_.invalidateArea(rect_);
 }
 
+void Label::setColour(Colour colour) {
+  if (colour == colour_) return;
+  colour_ = colour;
+  host_.invalidateArea(rect_);
+}
+
 void Label::fitCaption() { place(Rect::at(rect_.topLeft(), host_.textSize(font_, caption_))); }
 
 void Label::rescale(int fromDpi, int toDpi) {

@@ -71,6 +71,7 @@ class Label final : public MouseHandlers, public MouseElement {
   void setCaption(std::string_view caption);
   const FontSpec& font() const { return font_; }
   Colour colour() const { return colour_; }
+  void setColour(Colour colour);
   // The window went to another DPI: the label keeps its place in proportion and fits its
   // caption in the font at the new size.
   void rescale(int fromDpi, int toDpi);
@@ -133,6 +134,7 @@ struct TextBoxSpec {
   bool verticalScrollBar = false;
   FontSpec font = {};  // no face and no size: the window's font
   bool noMargins = false;  // the text may take the box's whole width
+  std::string accessibleName = {};  // what a screen reader calls it: its label
 };
 
 class TextBox {
@@ -157,6 +159,7 @@ struct ScrollBarSpec {
   int min = 0;
   int max = 0;
   int value = 0;
+  std::string accessibleName = {};
 };
 
 class ScrollBar {
@@ -171,6 +174,7 @@ class ScrollBar {
 
 struct ComboBoxSpec {
   Rect design = {};
+  std::string accessibleName = {};
 };
 
 // A drop-down list the user can only choose from.
@@ -193,6 +197,7 @@ struct PictureBoxSpec {
   Picture picture = Picture::None;
   // A tab stop that a click focuses too, with a focus mark while it has the keyboard.
   bool focusable = false;
+  std::string accessibleName = {};
 };
 
 // A child window with a persistent surface of its own.
@@ -220,6 +225,13 @@ class PictureBox : public MouseHandlers {
   virtual void setTooltip(std::string_view text) = 0;
   // The wheel turned with the pointer over the box: notches away from the user are positive.
   std::function<void(int notches)> onWheel;
+
+  // ---- For assistive technology (screen readers, UI Automation): the box's name, and its
+  // value, read only when a client asks (none: the box has no value); clients are told of a
+  // change of the value when it happens.
+  virtual void setAccessibleName(std::string_view name) = 0;
+  std::function<std::string()> accessibleValue;
+  virtual void accessibleValueChanged() = 0;
 };
 
 struct ButtonSpec {
@@ -228,6 +240,7 @@ struct ButtonSpec {
   Picture picture = Picture::None;
   bool isDefault = false;  // Enter presses it
   bool isCancel = false;   // Esc presses it
+  std::string accessibleName = {};  // for a button without a caption
 };
 
 // A push button. A press of any mouse button keeps the mouse until the release.

@@ -39,6 +39,18 @@ struct StoredValue {
   friend bool operator==(const StoredValue&, const StoredValue&) = default;
 };
 
+// The user's colour settings: whether high contrast is on, and the system's colours for
+// window backgrounds and their text, dimmed text, and the face and text of buttons.
+struct SystemColours {
+  bool highContrast = false;
+  Colour window = kWhite;
+  Colour windowText = kBlack;
+  Colour grayText = rgb(0x6D, 0x6D, 0x6D);
+  Colour buttonFace = kButtonFace;
+  Colour buttonText = kBlack;
+  friend bool operator==(const SystemColours&, const SystemColours&) = default;
+};
+
 // Value names are compared in lower case, as the registry does.
 using StoredValues = std::map<std::string, StoredValue>;
 
@@ -79,6 +91,11 @@ class Platform {
   // Whether kLeastVisiblePixels of an area, each way, lie on one of the monitors.
   bool showsOnAMonitor(const Rect& area) const { return shownReach(area) >= kLeastVisiblePixels; }
   Rect monitorAt(Point p) const { return monitorArea(Rect::at(p, {1, 1})); }
+
+  // Milliseconds on a clock that only goes forward.
+  virtual std::int64_t clockMs() const = 0;
+  // What the user chose; each window hears of a change through onSystemColoursChange.
+  virtual SystemColours systemColours() const = 0;
 
   // Where the pointer is, and moving it there (held to the desktop).
   virtual Point pointerPosition() const = 0;

@@ -63,6 +63,13 @@ void Window::changeDpi(int dpi, const Rect& suggested, Rect frame) {
   }
 }
 
+void Window::setColours(Colour back, Colour fore) {
+  if (back == design_.backColour && fore == design_.foreColour) return;
+  design_.backColour = back;
+  design_.foreColour = fore;
+  invalidateArea(Rect::at({}, surfaceSize_));
+}
+
 Window::ScreenUpdateHold::ScreenUpdateHold(Window& window) : window_(window) { ++window_.holds_; }
 Window::ScreenUpdateHold::~ScreenUpdateHold() { window_.releaseHold(); }
 

@@ -37,6 +37,9 @@ struct WindowSpec {
   Picture icon = Picture::None;
   // The font of text drawn on the persistent surface.
   FontSpec surfaceFont = {};
+  // What a screen reader calls the client area, which then answers for itself (with
+  // accessibleValue); none: the system answers for it.
+  std::string accessibleName = {};
 };
 
 // Who moved or sized a window: the program, or the system (the user dragging its caption,
@@ -119,6 +122,9 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   const Overlay& overlay() const { return overlay_; }
   Colour foreColour() const { return design_.foreColour; }
   Colour backColour() const { return design_.backColour; }
+  // New colours for what is drawn from now on (the surface is cleared to the back colour by
+  // the next clearSurface); the whole client is painted again.
+  void setColours(Colour back, Colour fore);
   // The surface's size: the largest client area the window has had, or more where
   // reserveSurface asked for it.
   Point surfaceSize() const { return surfaceSize_; }
@@ -168,6 +174,15 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   virtual void popupMenu(Menu& menu, std::optional<Point> at = std::nullopt) = 0;
   virtual void setCaption(std::string_view caption) = 0;
 
+  // ---- For assistive technology (screen readers, UI Automation), where the design names the
+  // window: the client area's value, read only when a client asks, and clients told of a
+  // change of it when it happens. announce: a short text said once, where the system can.
+  std::function<std::string()> accessibleValue;
+  const std::string& accessibleName() const { return design_.accessibleName; }
+  void setAccessibleName(std::string name) { design_.accessibleName = std::move(name); }
+  virtual void accessibleValueChanged() = 0;
+  virtual void announce(std::string_view text) = 0;
+
   // ---- Events.
   std::function<void()> onResize;
   std::function<void(Key key, Modifiers modifiers)> onKeyDown;
@@ -187,6 +202,9 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   std::function<void(ChangedBy by)> onRectChange;
   // The user's session is ending: once this returns the process may end without another word.
   std::function<void()> onSessionEnd;
+  // The user's colours changed (high contrast on or off, another theme): see
+  // Platform::systemColours.
+  std::function<void()> onSystemColoursChange;
   std::function<void()> onClose;
 
  protected:

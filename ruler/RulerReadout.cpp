@@ -9,6 +9,9 @@
 namespace lindrel {
 namespace {
 
+// Between the width and the height as a screen reader says the size.
+constexpr std::string_view kSpokenBy = " × ";
+
 using platform::Point;
 using Lines = std::vector<std::string>;
 using text::ui;
@@ -52,6 +55,21 @@ const UnitTexts kUnitTexts[] = {
 };
 
 }  // namespace
+
+std::string spokenReadout(const ReadoutTexts& texts) {
+  // "X: 640.00" is read as its figure; "单位:像素" and "单位: 厘米 72 DPI" as the unit's name.
+  const auto after = [](const std::string& text, char mark) {
+    const std::size_t at = text.find(mark);
+    const std::size_t from = at == std::string::npos ? 0 : text.find_first_not_of(' ', at + 1);
+    return from == std::string::npos ? std::string() : text.substr(from);
+  };
+  std::string spoken = after(texts.x, ':');
+  spoken += kSpokenBy;
+  spoken += after(texts.y, ':');
+  spoken += ' ';
+  spoken += after(texts.unit, ':');
+  return spoken;
+}
 
 std::string scaledPixels(double pixels, int dpi) { return text::twoDecimals(pixels * platform::kDesignDpi / dpi); }
 

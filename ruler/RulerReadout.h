@@ -28,6 +28,10 @@ struct ReadoutTexts {
 // size in the pixels applications use there: "X: 1280.00 (640.00 @200%)".
 // physical: the monitor's, for physical centimetres ("单位:实际厘米", "未校准" while guessed).
 ReadoutTexts readoutTexts(Unit unit, platform::Point sizePixels, int dpi, const PhysicalScale& physical = {});
+// The readout as one line for a screen reader: the two figures as the readout shows them, then
+// the unit's name, "640.00 × 67.00 像素", "8.14 × 0.57 厘米 300 DPI".
+std::string spokenReadout(const ReadoutTexts& texts);
+
 // Physical pixels in the pixels applications use on a monitor of a DPI, "640.00", and that
 // monitor's scaling, "@200%".
 std::string scaledPixels(double pixels, int dpi);

@@ -5,6 +5,7 @@
 #include "ruler/RulerMeasures.h"
 #include "ruler/RulerReadout.h"
 #include "ruler/RulerScale.h"
+#include "text/UiText.h"
 
 namespace lindrel {
 namespace {
@@ -28,9 +29,20 @@ constexpr int kAsideStep = 20;
 constexpr int kEdgeZoneIntervalMs = 100;
 constexpr const char* kSizeError = "App Size Error by:zyn";
 constexpr const char* kCredit = "Lindrel";
+// What a screen reader calls the strip.
+// A drag tells screen readers of its readout at most five times a second.
+constexpr int kReadoutChangeGapMs = 200;
 const platform::FontSpec kCreditFont{"Fixedsys", 12, 400, 134};
 // The readout in the window's own font.
 const platform::FontSpec kReadoutFont{};
+
+struct StripColours {
+  platform::Colour back, fore;
+};
+StripColours stripColours(const platform::SystemColours& system) {
+  if (system.highContrast) return {system.window, system.windowText};
+  return {kYellow, platform::kBlack};
+}
 
 // Half as long as the monitor is wide.
 int halfOf(const Rect& monitor) { return platform::roundHalfEven(monitor.width() / 2.0); }
@@ -42,8 +54,10 @@ std::unique_ptr<platform::Window> createWindow(platform::Platform& platform, con
   design.className = "LindrelRuler";
   design.caption = "Form1";
   design.border = platform::Border::None;
-  design.backColour = kYellow;
-  design.foreColour = platform::kBlack;
+  const StripColours colours = stripColours(platform.systemColours());
+  design.backColour = colours.back;
+  design.foreColour = colours.fore;
+  design.accessibleName = text::ui(text::UiText::RulerName);
   design.startNear = monitor;
   design.designSize = {halfOf(monitor) * platform::kDesignDpi / dpi, measures::thicknessAt(platform::kDesignDpi)};
   design.icon = platform::Picture::AppIcon;
@@ -82,8 +96,16 @@ RulerWindow::RulerWindow(platform::Platform& platform, const RulerPlacement& kep
       window_(createWindow(platform_, start_.monitor)),
       creditLabel_(window_->addLabel({{}, kCredit, kCreditFont, true})),
       readoutLabel_(window_->addLabel({{}, "", kReadoutFont, true})),
-      edgeZoneTimer_(window_->addTimer(kEdgeZoneIntervalMs, false)) {
+      edgeZoneTimer_(window_->addTimer(kEdgeZoneIntervalMs, false)),
+      readoutChanges_(platform_, window_->addTimer(kReadoutChangeGapMs, false), kReadoutChangeGapMs,
+                      [this] { window_->accessibleValueChanged(); }) {
   window_->onResize = [this] { layOut(); };
+  // Made only when a client asks: a drag never writes it.
+  window_->accessibleValue = [this] {
+    return spokenReadout(readoutTexts(state_.unit, window_->clientSize(), window_->dpi(), physical()));
+  };
+  window_->onSystemColoursChange = [this] { followSystemColours(); };
+  followSystemColours();
   window_->onDpiChange = [this](const Rect& suggested) { followDpi(suggested); };
   window_->onKeyDown = [this](platform::Key key, platform::Modifiers modifiers) { handleKey(key, modifiers); };
   window_->onMouseLeave = [this] {
@@ -249,7 +271,11 @@ void RulerWindow::physicalScalesChanged() {
   layOutCornerLabels();
 }
 
-void RulerWindow::textsChanged() { layOutCornerLabels(); }
+void RulerWindow::textsChanged() {
+  window_->setAccessibleName(text::ui(text::UiText::RulerName));
+  layOutCornerLabels();
+  window_->accessibleValueChanged();
+}
 
 void RulerWindow::setUnit(Unit unit) {
   state_.unit = unit;
@@ -289,6 +315,15 @@ void RulerWindow::toggleOrientation() {
 int RulerWindow::length() const {
   const Point client = window_->clientSize();
   return state_.orientation == Orientation::Horizontal ? client.x : client.y;
+}
+
+void RulerWindow::followSystemColours() {
+  const StripColours colours = stripColours(platform_.systemColours());
+  creditLabel_.setColour(colours.fore);
+  readoutLabel_.setColour(colours.fore);
+  if (colours.back == window_->backColour() && colours.fore == window_->foreColour()) return;
+  window_->setColours(colours.back, colours.fore);
+  redrawScale();
 }
 
 void RulerWindow::redrawScale() {
@@ -355,8 +390,12 @@ void RulerWindow::layOutCornerLabels() {
   }
   const LabelMeasure measure{[&](std::string_view text) { return window_->textSize(kReadoutFont, text); },
                              window_->textSize(kCreditFont, kCredit), window_->scaled(kLabelSpacing)};
-  const CornerLabels labels =
-      placeCornerLabels(readoutTexts(state_.unit, size, window_->dpi(), physical()), horizontal, free, measure);
+  const ReadoutTexts texts = readoutTexts(state_.unit, size, window_->dpi(), physical());
+  if (std::string now = texts.unit + texts.x + texts.y; now != toldReadout_) {
+    toldReadout_ = std::move(now);
+    readoutChanges_.changed();
+  }
+  const CornerLabels labels = placeCornerLabels(texts, horizontal, free, measure);
   creditLabel_.setCaption(labels.credit ? kCredit : "");
   readoutLabel_.setCaption(labels.readout);
   readoutLabel_.moveTo(labels.readoutAt);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/ChangeCoalescer.h"
 #include "platform/Platform.h"
 #include "ruler/PhysicalScale.h"
 #include "ruler/RulerState.h"
@@ -127,6 +128,9 @@ class RulerWindow {
   void handleKey(platform::Key key, platform::Modifiers modifiers);
   void takeMouseFrom(platform::MouseHandlers& element);
 
+  // Yellow and black, or the system's window colours while high contrast is on.
+  void followSystemColours();
+
   // Clears the surface and draws the scale far enough to cover the strip and more.
   void redrawScale();
   // Draws further when the strip has grown past what was drawn.
@@ -143,6 +147,9 @@ class RulerWindow {
   platform::Label& creditLabel_;
   platform::Label& readoutLabel_;
   platform::Timer& edgeZoneTimer_;
+  // Screen readers hear of a new readout a few times a second at most, and of the last one.
+  platform::CoalescedChanges readoutChanges_;
+  std::string toldReadout_;  // the readout's texts when it last changed
 
   RulerState state_;
   DragZone hoverZone_ = DragZone::None;

@@ -379,6 +379,17 @@ void SimPlatform::moveWindow(Window& window, Point topLeft) {
   });
 }
 
+void SimPlatform::changeSystemColours(const SystemColours& colours) {
+  colours_ = colours;
+  input([&] {
+    for (SimWindow* w : std::vector<SimWindow*>(windows_)) {
+      dispatch([&] {
+        if (w->onSystemColoursChange) w->onSystemColoursChange();
+      });
+    }
+  });
+}
+
 void SimPlatform::advance(int ms) {
   const int end = now_ + ms;
   for (;;) {

@@ -158,7 +158,10 @@ class SimPlatform final : public Platform {
   Rect primaryScreen() const;
   bool isTopmost(const Window& window) const;
   SimWindow* activeWindow() const { return active_; }
-  int clockMs() const { return now_; }
+  std::int64_t clockMs() const override { return now_; }
+  SystemColours systemColours() const override { return colours_; }
+  // The user changes the colours (high contrast on or off): every window hears of it.
+  void changeSystemColours(const SystemColours& colours);
 
   // ---- For the sim's own windows and controls.
   void registerWindow(SimWindow* window);
@@ -191,6 +194,7 @@ class SimPlatform final : public Platform {
   MouseButtons held_;
   std::vector<std::string> messages_;
   bool ended_ = false;
+  SystemColours colours_;
 };
 
 }  // namespace lindrel::platform::sim

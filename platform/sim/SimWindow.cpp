@@ -44,8 +44,8 @@ void SimTextBox::take(char16_t character) {
 
 // ---- Child controls that take the mouse
 
-SimChild::SimChild(SimWindow& owner, Rect design, MouseHandlers& handlers)
-    : SimPlacement(design, owner.dpi()), owner_(owner), handlers_(handlers) {}
+SimChild::SimChild(SimWindow& owner, Rect design, MouseHandlers& handlers, std::string name)
+    : SimPlacement(design, owner.dpi(), std::move(name)), owner_(owner), handlers_(handlers) {}
 
 void SimChild::mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) {
   const Point client = toClient(owner_, screen);
@@ -55,7 +55,7 @@ void SimChild::mouse(MouseAction action, MouseButtons buttons, Modifiers modifie
 }
 
 SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBoxSpec& design)
-    : SimChild(owner, design.design, *this),
+    : SimChild(owner, design.design, *this, design.accessibleName),
       sim_(sim),
       border_(design.border),
       backColour_(design.backColour),
@@ -118,7 +118,9 @@ void SimPictureBox::setBackColour(Colour colour) {
 }
 
 SimButton::SimButton(SimWindow& owner, const ButtonSpec& design)
-    : SimChild(owner, design.design, *this), design_(design), picture_(design.picture) {}
+    : SimChild(owner, design.design, *this, design.accessibleName.empty() ? design.caption : design.accessibleName),
+      design_(design),
+      picture_(design.picture) {}
 
 void SimButton::routed(MouseAction action, MouseButtons buttons, Point client) {
   if (action == MouseAction::Release && buttons == MouseButton::Left && clientRect().contains(client) && onClick) onClick();
@@ -288,6 +290,15 @@ std::vector<Rect> SimWindow::controlRects() const {
   for (auto& c : hotkeyBoxes_) rects.push_back(c->placement());
   for (auto& c : checkBoxes_) rects.push_back(c->placement());
   return rects;
+}
+
+std::vector<std::string> SimWindow::accessibleNames() const {
+  std::vector<std::string> names;
+  const auto add = [&](const auto& controls) {
+    for (const auto& c : controls) names.push_back(c->accessibleName);
+  };
+  add(textBoxes_), add(scrollBars_), add(comboBoxes_), add(pictureBoxes_), add(buttons_), add(hotkeyBoxes_), add(checkBoxes_);
+  return names;
 }
 
 void SimWindow::surfaceLine(Point from, Point to, Colour colour) {

@@ -40,9 +40,12 @@ class SimTimer final : public Timer {
 // Where a control stands in its window: its design, and its rectangle at the window's DPI.
 class SimPlacement {
  public:
-  SimPlacement(Rect design, int dpi) : design_(design), rect_(scaledToDpi(design, dpi)) {}
+  SimPlacement(Rect design, int dpi, std::string name = {})
+      : accessibleName(std::move(name)), design_(design), rect_(scaledToDpi(design, dpi)) {}
   virtual ~SimPlacement() = default;
   Rect placement() const { return rect_; }
+  // What a screen reader calls the control.
+  std::string accessibleName;
   virtual void layOutAt(int dpi) { rect_ = scaledToDpi(design_, dpi); }
 
  private:
@@ -52,7 +55,8 @@ class SimPlacement {
 
 class SimTextBox final : public TextBox, public SimPlacement {
  public:
-  SimTextBox(const TextBoxSpec& design, int dpi) : SimPlacement(design.design, dpi), design_(design), text_(design.text) {}
+  SimTextBox(const TextBoxSpec& design, int dpi)
+      : SimPlacement(design.design, dpi, design.accessibleName), design_(design), text_(design.text) {}
   std::string text() const override { return text_; }
   void setText(std::string_view text) override { text_ = text; }
   // The box takes a character as an edit control does: Backspace removes the last one,
@@ -67,7 +71,8 @@ class SimTextBox final : public TextBox, public SimPlacement {
 
 class SimScrollBar final : public ScrollBar, public SimPlacement {
  public:
-  SimScrollBar(const ScrollBarSpec& design, int dpi) : SimPlacement(design.design, dpi), design_(design), value_(design.value) {}
+  SimScrollBar(const ScrollBarSpec& design, int dpi)
+      : SimPlacement(design.design, dpi, design.accessibleName), design_(design), value_(design.value) {}
   int value() const override { return value_; }
   void setValue(int value) override { value_ = std::clamp(value, design_.min, design_.max); }
 
@@ -78,7 +83,7 @@ class SimScrollBar final : public ScrollBar, public SimPlacement {
 
 class SimComboBox final : public ComboBox, public SimPlacement {
  public:
-  SimComboBox(const ComboBoxSpec& design, int dpi) : SimPlacement(design.design, dpi) {}
+  SimComboBox(const ComboBoxSpec& design, int dpi) : SimPlacement(design.design, dpi, design.accessibleName) {}
   void add(std::string_view text) override { items_.emplace_back(text); }
   int selectedIndex() const override { return index_; }
   void select(int index) override { index_ = index >= -1 && index < static_cast<int>(items_.size()) ? index : -1; }
@@ -101,7 +106,7 @@ class SimHotkeyBox final : public HotkeyBox, public SimPlacement {
 
 class SimCheckBox final : public CheckBox, public SimPlacement {
  public:
-  SimCheckBox(const CheckBoxSpec& design, int dpi) : SimPlacement(design.design, dpi) {}
+  SimCheckBox(const CheckBoxSpec& design, int dpi) : SimPlacement(design.design, dpi, design.caption) {}
   bool checked() const override { return checked_; }
   void setChecked(bool checked) override { checked_ = checked; }
 
@@ -113,7 +118,7 @@ class SimCheckBox final : public CheckBox, public SimPlacement {
 // from the top-left of its input area, and it keeps the mouse while a button is held.
 class SimChild : public SimControl, public MouseElement, public SimPlacement {
  public:
-  SimChild(SimWindow& owner, Rect design, MouseHandlers& handlers);
+  SimChild(SimWindow& owner, Rect design, MouseHandlers& handlers, std::string name);
   void mouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) override;
   bool holdsMouse() const override { return router_.captured() != nullptr; }
   void loseMouse() override { router_.cancelCapture(); }
@@ -148,6 +153,9 @@ class SimPictureBox final : public PictureBox, public SimChild {
   Point screenOrigin() const override;
   void setCornerText(std::string_view text) override { cornerText_ = text; }
   void setTooltip(std::string_view text) override { tooltip_ = text; }
+  void setAccessibleName(std::string_view name) override { accessibleName = name; }
+  void accessibleValueChanged() override { ++accessibleValueChanges; }
+  int accessibleValueChanges = 0;
   const std::string& cornerText() const { return cornerText_; }
   const std::string& tooltip() const { return tooltip_; }
   bool focusable() const { return focusable_; }
@@ -209,8 +217,14 @@ class SimWindow final : public Window, public SimControl {
   void setPointer(PointerShape shape) override { pointer_ = shape; }
   void popupMenu(Menu& menu, std::optional<Point> at) override;
   void setCaption(std::string_view caption) override { caption_ = caption; }
+  void accessibleValueChanged() override { ++accessibleValueChanges; }
+  void announce(std::string_view text) override { announcements.emplace_back(text); }
 
   // ---- For tests.
+  int accessibleValueChanges = 0;
+  std::vector<std::string> announcements;
+  // What a screen reader calls each control: its own name, or a button's caption.
+  std::vector<std::string> accessibleNames() const;
   const SimSurface& surface() const { return surface_; }
   // Where the window is on the screen.
   Rect screenRect() const { return screenRect_; }

@@ -84,6 +84,16 @@ struct ModuleTraits {
 };
 using ModuleHandle = Scoped<ModuleTraits>;
 
+// A COM interface, released once by whoever holds it last.
+template <class T>
+struct ComTraits {
+  using Handle = T*;
+  static constexpr T* empty() { return nullptr; }
+  void close(T* p) const { p->Release(); }
+};
+template <class T>
+using ComPtr = Scoped<ComTraits<T>>;
+
 // The DC of a WM_PAINT, from BeginPaint to EndPaint.
 class PaintDc {
  public:

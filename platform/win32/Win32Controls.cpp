@@ -37,7 +37,10 @@ void Win32Child::create(const wchar_t* className, const std::wstring& text, DWOR
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), owner_.platform().instance(), this);
   // Set once a DPI: each WM_SETFONT makes the control measure its font again.
   ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.platform().font(font, owner_.dpi())), FALSE);
+  if (owner_.platform().accessibility().clientSeen()) annotateName();
 }
+
+void Win32Child::annotateName() { owner_.platform().accessibility().nameControl(hwnd_, accessibleName_); }
 
 void Win32Child::layOutAt(int dpi) {
   if (hwnd_ == nullptr) return;
@@ -116,6 +119,7 @@ bool editsWithoutCharacter(UINT message, WPARAM wParam) {
 }  // namespace
 
 Win32TextBox::Win32TextBox(Win32Window& owner, int id, const TextBoxSpec& design) : Win32Child(owner, id) {
+  accessibleName_ = design.accessibleName;
   DWORD style = WS_TABSTOP | ES_LEFT;
   style |= design.multiLine ? (ES_MULTILINE | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
   if (design.readOnly) style |= ES_READONLY;
@@ -185,6 +189,7 @@ LRESULT CALLBACK Win32TextBox::procedure(HWND hwnd, UINT message, WPARAM wParam,
 
 Win32ScrollBar::Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& design)
     : Win32Child(owner, id), min_(design.min), max_(design.max) {
+  accessibleName_ = design.accessibleName;
   create(L"SCROLLBAR", L"", SBS_HORZ | WS_TABSTOP, 0, design.design);
   SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, design.min, design.max, 0, design.value, 0};
   ::SetScrollInfo(hwnd_, SB_CTL, &info, TRUE);
@@ -229,6 +234,7 @@ void Win32ScrollBar::scroll(WORD code) {
 // ---- Drop-down list
 
 Win32ComboBox::Win32ComboBox(Win32Window& owner, int id, const ComboBoxSpec& design) : Win32Child(owner, id) {
+  accessibleName_ = design.accessibleName;
   Rect withList = design.design;
   withList.bottom += kComboListHeight;
   create(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, withList);
@@ -266,6 +272,7 @@ void Win32PictureBox::registerClass(HINSTANCE instance) {
 Win32PictureBox::Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& design)
     : Win32Child(owner, id), backColour_(design.backColour), picture_(design.picture), focusable_(design.focusable) {
   owner.platform().ensureControlClasses();
+  accessibleName_ = design.accessibleName;
   surface_ = std::make_unique<Surface>(owner.platform().font(FontSpec{}, owner.dpi()), kBlack, backColour_);
   create(kPictureClass, L"", design.focusable ? WS_TABSTOP : 0, design.border ? WS_EX_CLIENTEDGE : 0, design.design);
   growToClient();
@@ -305,6 +312,13 @@ LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wPar
     }
     case WM_SETFOCUS:
     case WM_KILLFOCUS: ::InvalidateRect(hwnd, nullptr, FALSE); break;
+    case WM_GETOBJECT:
+      if (self->accessibleName_.empty()) {
+        self->owner_.platform().accessibility().clientAsked();
+      } else if (const auto answer = self->accessible_.answer(self->owner_.platform().accessibility(), *self, wParam, lParam)) {
+        return *answer;
+      }
+      break;
     case WM_GETDLGCODE:
       // The arrow keys stay with a focused box instead of moving the focus on.
       if (self->focusable_) return DLGC_WANTARROWS;
@@ -344,8 +358,10 @@ void Win32PictureBox::paint(HDC dc, const RECT& area) {
   surface_->paint(dc, area, backColour_);
   ::SelectClipRgn(dc, nullptr);
   if (!cornerText_.empty()) {
-    ::SetBkColor(dc, kButtonFace);
-    ::SetTextColor(dc, kBlack);
+    // In the face colours of the controls round it: the system's while high contrast is on.
+    const SystemColours system = owner_.platform().systemColours();
+    ::SetBkColor(dc, system.highContrast ? system.buttonFace : kButtonFace);
+    ::SetTextColor(dc, system.highContrast ? system.buttonText : kBlack);
     ::ExtTextOutW(dc, corner.left + ::MulDiv(2, owner_.dpi(), kDesignDpi), corner.top, ETO_OPAQUE, &corner,
                   cornerText_.c_str(), static_cast<UINT>(cornerText_.size()), nullptr);
   }
@@ -370,6 +386,16 @@ void Win32PictureBox::setCornerText(std::string_view text) {
 }
 
 void Win32PictureBox::setTooltip(std::string_view text) { owner_.setTooltip(hwnd_, text); }
+
+void Win32PictureBox::setAccessibleName(std::string_view name) {
+  if (name == accessibleName_) return;
+  accessibleName_ = name;
+  Accessibility::nameChanged(hwnd_);
+}
+
+std::optional<std::string> Win32PictureBox::valueForClients() const {
+  return readForClient(accessibleValue);
+}
 
 void Win32PictureBox::invalidate(const RECT* area) {
   // Each invalidation is a call to the window system; once the whole box waits for its
@@ -456,6 +482,7 @@ void Win32CheckBox::setChecked(bool checked) {
 
 Win32Button::Win32Button(Win32Window& owner, int id, const ButtonSpec& design)
     : Win32Child(owner, id), picture_(design.picture), isDefault_(design.isDefault), isCancel_(design.isCancel) {
+  accessibleName_ = design.accessibleName;  // a caption names a button already
   const DWORD style = WS_TABSTOP | (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   create(L"BUTTON", wide(design.caption), style, 0, design.design);
   subclass(procedure);

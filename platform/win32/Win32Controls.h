@@ -6,6 +6,7 @@
 
 #include "platform/Controls.h"
 #include "platform/MouseRouter.h"
+#include "platform/win32/Accessibility.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Surface.h"
 
@@ -28,6 +29,8 @@ class Win32Child {
   virtual void click() {}
   // Places the control and sets its font at a DPI, from its design.
   virtual void layOutAt(int dpi);
+  // Gives a system control its name for assistive technology, once a client is there.
+  virtual void annotateName();
 
  protected:
   // Creates the control in the window's font, or in `font` where it names one.
@@ -48,6 +51,7 @@ class Win32Child {
   HWND hwnd_ = nullptr;
   Rect design_;
   FontSpec font_;
+  std::string accessibleName_;  // set before create()
 };
 
 class Win32Timer final : public Timer {
@@ -106,7 +110,7 @@ class Win32CheckBox final : public CheckBox, public Win32Child {
   void setChecked(bool checked) override;
 };
 
-class Win32PictureBox final : public PictureBox, public Win32Child, public MouseElement {
+class Win32PictureBox final : public PictureBox, public Win32Child, public MouseElement, private AccessibleSource {
  public:
   Win32PictureBox(Win32Window& owner, int id, const PictureBoxSpec& design);
   void showScreenArea(const Rect& screenArea, const Rect& into) override;
@@ -119,14 +123,22 @@ class Win32PictureBox final : public PictureBox, public Win32Child, public Mouse
   Point screenOrigin() const override;
   void setCornerText(std::string_view text) override;
   void setTooltip(std::string_view text) override;
+  void setAccessibleName(std::string_view name) override;
+  void accessibleValueChanged() override { Accessibility::valueChanged(hwnd_); }
   MouseHandlers& mouseHandlers() override { return *this; }
   Point mouseOrigin() const override { return Point{}; }
 
   static void registerClass(HINSTANCE instance);
   void layOutAt(int dpi) override;
+  // A picture box answers for itself.
+  void annotateName() override {}
 
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+  HWND accessibleHandle() const override { return hwnd_; }
+  std::string nameForClients() const override { return accessibleName_; }
+  std::optional<std::string> valueForClients() const override;
+  long roleForClients() const override { return ROLE_SYSTEM_GRAPHIC; }
   void growToClient();
   void drawPicture();
   void invalidate(const RECT* area);  // none: the whole box
@@ -140,6 +152,7 @@ class Win32PictureBox final : public PictureBox, public Win32Child, public Mouse
   bool focusable_;
   std::unique_ptr<Surface> surface_;
   MouseRouter router_;
+  AccessibleObjectOwner accessible_;  // made for the first client that asks
 };
 
 class Win32Button final : public Button, public Win32Child, public MouseElement {

@@ -108,6 +108,10 @@ std::string resourceText(HINSTANCE module, int id, text::Language language) {
 
 Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
   text::readTextsFrom([instance](int id, text::Language language) { return resourceText(instance, id, language); });
+  // The system's controls made before the first client asked are named then.
+  accessibility_.onFirstClient = [this] {
+    for (Win32Window* w : windows_) w->nameControls();
+  };
   appIcon_ = IconHandle(static_cast<HICON>(
       ::LoadImageW(instance_, MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
 }
@@ -360,6 +364,16 @@ bool Win32Platform::copyText(std::string_view text) {
   if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) return false;
   (void)memory.release();  // the clipboard owns it now
   return true;
+}
+
+SystemColours Win32Platform::systemColours() const {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  const bool high = ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                    (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+  const auto system = [](int index) { return static_cast<Colour>(::GetSysColor(index)); };
+  return SystemColours{high, system(COLOR_WINDOW), system(COLOR_WINDOWTEXT), system(COLOR_GRAYTEXT),
+                       system(COLOR_BTNFACE), system(COLOR_BTNTEXT)};
 }
 
 Point Win32Platform::pointerPosition() const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/win32/Accessibility.h"
 #include "platform/win32/Handles.h"
 
 namespace lindrel::platform::win32 {
@@ -57,6 +58,8 @@ class Win32Platform final : public Platform {
   bool fileExists(std::string_view path) override;
   bool startProgram(std::string_view path) override;
   [[noreturn]] void endProcess() override;
+  std::int64_t clockMs() const override { return static_cast<std::int64_t>(::GetTickCount64()); }
+  SystemColours systemColours() const override;
 
   // Runs the message loop until quit() or WM_QUIT; returns the exit code.
   int run();
@@ -81,6 +84,7 @@ class Win32Platform final : public Platform {
   void ensureCommonControls();
   // The window class of picture boxes, registered before the first one is made.
   void ensureControlClasses();
+  Accessibility& accessibility() { return accessibility_; }
   void registerWindow(Win32Window* window) { windows_.push_back(window); }
   void unregisterWindow(Win32Window* window);
   Win32Window* windowOf(HWND hwnd) const;
@@ -93,6 +97,7 @@ class Win32Platform final : public Platform {
 
   HINSTANCE instance_;
   RegistrySettingsStore settings_;
+  Accessibility accessibility_;
   struct MadeFont {
     FontSpec design;
     int dpi;

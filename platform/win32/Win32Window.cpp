@@ -156,6 +156,17 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_DPICHANGED: dpiChanged(wParam, lParam); return 0;
+    case WM_GETOBJECT:
+      if (const auto answer = answerObjectRequest(wParam, lParam)) return *answer;
+      break;
+    case WM_SETTINGCHANGE:
+      if (wParam != SPI_SETHIGHCONTRAST) break;
+      [[fallthrough]];
+    case WM_SYSCOLORCHANGE:
+      platform_.dispatch([&] {
+        if (onSystemColoursChange) onSystemColoursChange();
+      });
+      break;
     case WM_CLOSE:
       platform_.dispatch([&] { close(); });
       return 0;
@@ -174,6 +185,25 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default: break;
   }
   return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+std::optional<LRESULT> Win32Window::answerObjectRequest(WPARAM flags, LPARAM objectId) {
+  // A window the program does not name is answered for by the system.
+  if (accessibleName().empty()) {
+    platform_.accessibility().clientAsked();
+    return std::nullopt;
+  }
+  return accessible_.answer(platform_.accessibility(), *this, flags, objectId);
+}
+
+std::optional<std::string> Win32Window::valueForClients() const {
+  return readForClient(accessibleValue);
+}
+
+void Win32Window::announce(std::string_view text) { platform_.accessibility().announce(hwnd_, text); }
+
+void Win32Window::nameControls() {
+  for (auto& child : children_) child->annotateName();
 }
 
 void Win32Window::mouse(const MouseMessage& m) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Window.h"
+#include "platform/win32/Accessibility.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Surface.h"
 
@@ -15,7 +16,7 @@ class Win32Child;
 class Win32Timer;
 struct MouseMessage;
 
-class Win32Window final : public Window {
+class Win32Window final : public Window, private AccessibleSource {
  public:
   Win32Window(Win32Platform& platform, const WindowSpec& design, Rect rect, Rect frame, int dpi, DWORD style,
               DWORD exStyle, HWND owner);
@@ -39,6 +40,10 @@ class Win32Window final : public Window {
   void setPointer(PointerShape shape) override;
   void popupMenu(Menu& menu, std::optional<Point> at) override;
   void setCaption(std::string_view caption) override;
+  void accessibleValueChanged() override { Accessibility::valueChanged(hwnd_); }
+  void announce(std::string_view text) override;
+  // Names the system's controls for assistive technology (see Accessibility::nameControl).
+  void nameControls();
   // A key on its way to this window or a control of it, before the dialog keys: true when
   // onKeyPreview used it up.
   bool previewKey(const MSG& msg);
@@ -73,6 +78,11 @@ class Win32Window final : public Window {
 
  private:
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> answerObjectRequest(WPARAM flags, LPARAM objectId);
+  HWND accessibleHandle() const override { return hwnd_; }
+  std::string nameForClients() const override { return accessibleName(); }
+  std::optional<std::string> valueForClients() const override;
+  long roleForClients() const override { return ROLE_SYSTEM_CLIENT; }
   void paint();
   // Whether anything is drawn over the surface in an area of the client.
   bool drawnOver(const RECT& area);
@@ -112,6 +122,7 @@ class Win32Window final : public Window {
   std::vector<HWND> disabledForModal_;
   std::vector<std::unique_ptr<Win32Timer>> timers_;
   std::vector<std::unique_ptr<Win32Child>> children_;
+  AccessibleObjectOwner accessible_;  // made for the first client that asks
 };
 
 }  // namespace lindrel::platform::win32

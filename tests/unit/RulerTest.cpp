@@ -128,6 +128,11 @@ TEST(Readout, FiguresInTheUnitAndAStripOnANumberedMarkReadsItsNumber) {
   EXPECT_EQ(readoutTexts(cm(Resolution::Dpi200Fax), {1, 1}, 96).unitParts,
             (std::vector<std::string>{"单位:厘米", "200 DPI(FAX)"}));
   EXPECT_EQ(readoutTexts(Unit::pixels(), {1, 1}, 192).figureParts[1], "(0.50 @200%)");
+  // As a screen reader says it, from the same texts.
+  EXPECT_EQ(spokenReadout(readoutTexts(Unit::pixels(), {640, 67}, 96)), "640.00 × 67.00 像素");
+  EXPECT_EQ(spokenReadout(readoutTexts(cm(Resolution::Dpi72), {85, 67}, 96)), "3.00 × 2.36 厘米 72 DPI");
+  EXPECT_EQ(spokenReadout(readoutTexts(Unit::pixels(), {1281, 200}, 192)),
+            "1281.00 (640.50 @200%) × 200.00 (100.00 @200%) 像素");
 }
 
 // Where a monitor's real size comes from, and a length the user measured turned into it.
