@@ -188,6 +188,8 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   // The user's session is ending: once this returns the process may end without another word.
   std::function<void()> onSessionEnd;
   std::function<void()> onClose;
+  // The user asked to close the window (its close box, Alt+F4); without a handler it closes.
+  std::function<void()> onCloseRequest;
 
  protected:
   // frame: the border's thickness on each side (zero for a borderless window).
