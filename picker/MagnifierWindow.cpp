@@ -120,15 +120,38 @@ void MagnifierWindow::open(const Rect& beside) {
     window_->show();
     return;
   }
-  load(beside);
+  // The window closing left comes back: made anew with its two dozen controls it would be
+  // most of what a hotkey takes. One made at another DPI than the area's is made anew.
+  const bool kept = window_ != nullptr && window_->isOpen() && window_->dpi() == platform_.monitorDpi(beside);
+  if (kept) {
+    showModel();
+  } else {
+    load(beside);
+  }
+  open_ = true;
   // Where the user put it, when it still shows there (on a monitor of another DPI it follows
   // that DPI once there).
   const bool atPlace = place_ && platform_.showsOnAMonitor(Rect::at(*place_, window_->rect().size()));
-  window_->show(atPlace ? *place_ : placeBeside(beside));
+  const Point at = atPlace ? *place_ : placeBeside(beside);
+  if (kept) window_->move(at);  // the first showing places a new window itself
+  window_->show(at);
+}
+
+void MagnifierWindow::close() {
+  if (pickingAnywhereFrom_) {
+    finishPickingAnywhere(std::nullopt);
+  } else if (picking()) {
+    stopPicking();
+  }
+  window_->hide();
+  open_ = false;
 }
 
 void MagnifierWindow::textsChanged() {
-  if (!isOpen()) return;
+  if (!isOpen()) {
+    window_.reset();  // a window kept hidden is made anew, in the language, at the next opening
+    return;
+  }
   // Made anew where it stands, from the model, which holds all that it shows.
   const Rect was = window_->rect();
   const bool visible = window_->isVisible();
@@ -216,7 +239,11 @@ void MagnifierWindow::load(const Rect& onMonitorOf) {
 
   w.setTopmost(true);
   for (const Notation notation : colour_code::kNotations) c.notationList->add(colour_code::captionOf(notation));
-  c.notationList->select(static_cast<int>(model_.notation()));
+  showModel();
+}
+
+void MagnifierWindow::showModel() {
+  notationList().select(static_cast<int>(model_.notation()));
   showZoom();
   showColour();
   showHistory();
@@ -238,6 +265,7 @@ void MagnifierWindow::wireControls() {
   c.magnifierView->onMouseDown = [this](const platform::MouseEvent& e) { viewPressed(e); };
   c.magnifierView->onWheel = [this](int notches) { zoomBy(notches); };
   window_->onKeyPreview = [this](platform::Key key, platform::Modifiers modifiers) { return previewKey(key, modifiers); };
+  window_->onCloseRequest = [this] { close(); };
   for (std::size_t slot = 0; slot < ColourHistory::kCapacity; ++slot) {
     c.historySwatches[slot]->onMouseDown = [this, slot](const platform::MouseEvent& e) {
       swatchPressed(model_.history().colourAt(slot), e);
@@ -484,7 +512,7 @@ bool MagnifierWindow::previewKey(platform::Key key, platform::Modifiers modifier
     return plainArrow;
   }
   if (key == platform::Key::Escape && !modifiers.ctrl && !modifiers.alt) {
-    window_->close();
+    close();
     return true;
   }
   if (!magnifierView().hasFocus()) return false;

@@ -26,17 +26,18 @@ class MagnifierWindow {
   MagnifierWindow(const MagnifierWindow&) = delete;
   MagnifierWindow& operator=(const MagnifierWindow&) = delete;
 
-  // Makes the window if it is not open, where the user last put it when it shows there,
-  // else beside an area of the screen (the ruler's) and wholly on its monitor, and shows it
-  // with the colour it holds; returns at once. The model survives closing.
+  // Shows the window, where the user last put it when it shows there, else beside an area of
+  // the screen (the ruler's) and wholly on its monitor, with the colour it holds; returns at
+  // once. The model survives closing, and so does the window, hidden: an opening makes it
+  // only the first time and for a monitor of another DPI.
   void open(const platform::Rect& beside);
   // An open window goes beside an area (the ruler's) by the rule an opening uses.
   void moveBeside(const platform::Rect& area);
   // The language changed: an open magnifier is shown again in it, where it stands.
   void textsChanged();
-  // Null before the first opening; a closed window keeps its object until the next opening.
+  // Null before the first opening; a closed window stays, hidden, until the next opening.
   platform::Window* window() { return window_.get(); }
-  bool isOpen() const { return window_ != nullptr && window_->isOpen(); }
+  bool isOpen() const { return window_ != nullptr && window_->isOpen() && open_; }
 
   const PickerModel& model() const { return model_; }
   // The settings kept from the last run.
@@ -108,6 +109,10 @@ class MagnifierWindow {
 
   void load(const platform::Rect& onMonitorOf);
   void wireControls();
+  // Every control from the model, as an opening shows them.
+  void showModel();
+  // Esc, the close box: the window goes off the screen, picking ended as Esc ends it.
+  void close();
   // Pressing the pen starts sampling 20 times a second; releasing it stops.
   void startPicking();
   void stopPicking();
@@ -168,6 +173,7 @@ class MagnifierWindow {
 
   platform::Platform& platform_;
   std::unique_ptr<platform::Window> window_;
+  bool open_ = false;  // the window is kept, hidden, while closed
   Controls controls_;
   PickerModel model_;
   std::optional<platform::Point> place_;

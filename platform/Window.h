@@ -206,6 +206,8 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   // Platform::systemColours.
   std::function<void()> onSystemColoursChange;
   std::function<void()> onClose;
+  // The user asked to close the window (its close box, Alt+F4); without a handler it closes.
+  std::function<void()> onCloseRequest;
 
  protected:
   // frame: the border's thickness on each side (zero for a borderless window).

@@ -1,7 +1,10 @@
 #include "platform/win32/Win32Platform.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <cwchar>
+#include <iterator>
 #include <new>
 #include <stdexcept>
 
@@ -28,6 +31,10 @@ LRESULT CALLBACK ownerProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 constexpr wchar_t kCopiesClass[] = L"LindrelCopies";
 constexpr UINT kCopiedMessage = WM_APP + 1;  // what a copy sent, taken up after its call returned
 constexpr std::size_t kLongestCopiedMessage = 256;
+// Where the listening copy leaves that window's handle, for a copy that only hands over a
+// command to read: finding the window by its class would start the display driver in that
+// copy (under Wine a connection to the X server, most of such a start's time).
+constexpr wchar_t kCopiesSection[] = L"Local\\Lindrel.Copies";
 
 // None of the windows shows in the taskbar: tool windows never do, and the dialog is owned
 // by the hidden owner window. Windows that move between the bands themselves stay unowned,
@@ -88,7 +95,6 @@ HMONITOR monitorOf(const Rect& area) {
 
 }  // namespace
 
-// Start-up makes only the ruler; what the other windows need comes with their first use.
 namespace {
 
 // A text of the resources' string table in a language: the texts are kept sixteen to a
@@ -106,14 +112,15 @@ std::string resourceText(HINSTANCE module, int id, text::Language language) {
 
 }  // namespace
 
+// Start-up makes only the ruler; what the other windows need comes with their first use. Even
+// the icon waits for a window: loading it starts the display driver, which a copy that only
+// hands over a command never needs.
 Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
   text::readTextsFrom([instance](int id, text::Language language) { return resourceText(instance, id, language); });
   // The system's controls made before the first client asked are named then.
   accessibility_.onFirstClient = [this] {
     for (Win32Window* w : windows_) w->nameControls();
   };
-  appIcon_ = IconHandle(static_cast<HICON>(
-      ::LoadImageW(instance_, MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
 }
 
 HWND Win32Platform::ownerWindow() {
@@ -164,7 +171,7 @@ void Win32Platform::registerClass(const std::string& name, Picture icon) {
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = Win32Window::procedure;
   wc.hInstance = instance_;
-  wc.hIcon = icon == Picture::AppIcon ? appIcon_.get() : nullptr;
+  wc.hIcon = icon == Picture::AppIcon ? this->icon(Picture::AppIcon, 32) : nullptr;
   wc.hCursor = nullptr;  // the windows set their pointer themselves
   wc.lpszClassName = className.c_str();
   // Another platform object of this process may have registered it already.
@@ -273,7 +280,12 @@ HCURSOR Win32Platform::cursorFor(PointerShape shape, int dpi) {
 
 HICON Win32Platform::icon(Picture picture, int size) {
   switch (picture) {
-    case Picture::AppIcon: return appIcon_.get();
+    case Picture::AppIcon:
+      if (!appIcon_) {
+        appIcon_ = IconHandle(static_cast<HICON>(
+            ::LoadImageW(instance_, MAKEINTRESOURCEW(kAppIconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+      }
+      return appIcon_.get();
     case Picture::Pen: {
       // Loaded at each size once; the system scales the image and its hot spot with it.
       for (const PenAtSize& pen : pens_) {
@@ -420,8 +432,30 @@ bool Win32Platform::registerHotkey(int id, Hotkey key) {
 
 void Win32Platform::unregisterHotkey(int id) { ::UnregisterHotKey(nullptr, id); }
 
+namespace {
+
+// The window of the copy that listens: the handle it left, while that is still such a window,
+// else looked up (a copy started beside another may have left its handle and ended since).
+HWND runningCopyWindow() {
+  HWND left = nullptr;
+  if (const KernelHandle section(::OpenFileMappingW(FILE_MAP_READ, FALSE, kCopiesSection)); section) {
+    if (const void* view = ::MapViewOfFile(section.get(), FILE_MAP_READ, 0, 0, sizeof(std::uint64_t))) {
+      left = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(*static_cast<const volatile std::uint64_t*>(view)));
+      ::UnmapViewOfFile(view);
+    }
+  }
+  wchar_t className[std::size(kCopiesClass) + 1] = {};
+  if (left != nullptr && ::GetClassNameW(left, className, static_cast<int>(std::size(className))) > 0 &&
+      std::wcscmp(className, kCopiesClass) == 0) {
+    return left;
+  }
+  return ::FindWindowExW(HWND_MESSAGE, nullptr, kCopiesClass, nullptr);
+}
+
+}  // namespace
+
 bool Win32Platform::sendToRunningCopy(std::uint32_t tag, std::span<const std::uint8_t> bytes) {
-  HWND other = ::FindWindowExW(HWND_MESSAGE, nullptr, kCopiesClass, nullptr);
+  HWND other = runningCopyWindow();
   if (other == nullptr || bytes.size() > kLongestCopiedMessage) return false;
   COPYDATASTRUCT data{tag, static_cast<DWORD>(bytes.size()), const_cast<std::uint8_t*>(bytes.data())};
   DWORD_PTR taken = 0;
@@ -463,6 +497,13 @@ void Win32Platform::listenToOtherCopies() {
   ::RegisterClassExW(&copies);
   copies_ = WindowHandle(::CreateWindowExW(0, kCopiesClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance_, nullptr));
   ::SetWindowLongPtrW(copies_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  copiesSection_ = KernelHandle(::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                                     sizeof(std::uint64_t), kCopiesSection));
+  if (void* view = copiesSection_ ? ::MapViewOfFile(copiesSection_.get(), FILE_MAP_WRITE, 0, 0, sizeof(std::uint64_t))
+                                  : nullptr) {
+    *static_cast<volatile std::uint64_t*>(view) = reinterpret_cast<std::uintptr_t>(copies_.get());
+    ::UnmapViewOfFile(view);
+  }
 }
 
 bool Win32Platform::fileExists(std::string_view path) {

@@ -124,6 +124,7 @@ class Win32Platform final : public Platform {
   };
   std::vector<CopiedMessage> copied_;  // taken from other copies, not yet acted on
   WindowHandle copies_;  // where other copies send their messages
+  KernelHandle copiesSection_;  // holds copies_'s handle for them to read
   WindowHandle owner_;  // last: it goes first
 };
 

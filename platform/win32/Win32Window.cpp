@@ -168,7 +168,13 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       });
       break;
     case WM_CLOSE:
-      platform_.dispatch([&] { close(); });
+      platform_.dispatch([&] {
+        if (onCloseRequest) {
+          onCloseRequest();
+        } else {
+          close();
+        }
+      });
       return 0;
     case WM_ENDSESSION:
       // The session may end at any moment after this returns: what must last is saved now.
@@ -437,7 +443,10 @@ std::optional<ScreenImage> Win32Window::surfaceCapture(const Rect& area) {
 }
 
 void Win32Window::hide() {
-  if (hwnd_ != nullptr) ::ShowWindow(hwnd_, SW_HIDE);
+  if (hwnd_ == nullptr) return;
+  ::ShowWindow(hwnd_, SW_HIDE);
+  // Back on the screen it shows no focus marks until a key is used, as a new window.
+  keyboardUsed_ = false;
 }
 
 void Win32Window::invalidateArea(const Rect& r) {

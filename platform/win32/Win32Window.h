@@ -49,7 +49,8 @@ class Win32Window final : public Window, private AccessibleSource {
   bool previewKey(const MSG& msg);
   // The wheel turned over a window of this one: true when a picture box there took it.
   bool wheel(HWND over, int delta);
-  // As dialogs do, focus marks show once the keyboard has been used in the window.
+  // As dialogs do, focus marks show once the keyboard has been used in the window since it
+  // came onto the screen.
   void keyboardUsed();
   bool showsFocusMarks() const { return keyboardUsed_; }
 
