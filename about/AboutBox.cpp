@@ -1,5 +1,5 @@
 #include "about/AboutBox.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 #include <array>
 
@@ -8,8 +8,8 @@ namespace {
 
 using platform::AppInfo;
 using platform::Rect;
-using text::ui;
-using text::UiText;
+using strings::ui;
+using strings::UiText;
 
 constexpr std::string_view kSystemInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr std::string_view kSystemInfoValue = "PATH";

@@ -10,7 +10,7 @@
 #include "picker/MagnifierWindow.h"
 #include "ruler/RulerWindow.h"
 #include "settings/Settings.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel {
 
@@ -22,10 +22,10 @@ bool Application::start(const std::vector<std::string>& arguments) {
   // Everything shown from here on, the usage too, is in the language the user chose.
   const StoredSettings stored = readSettings(platform_.settingsStore());
   const Settings& kept = stored.settings;
-  text::setLanguage(kept.language);
+  strings::setLanguage(kept.language);
   const auto command = parseCommandLine(arguments);
   if (!command || *command == Command::Help) {
-    platform_.showMessage(text::ui(text::UiText::Usage));
+    platform_.showMessage(strings::ui(strings::UiText::Usage));
     return false;
   }
   const bool anotherCopy = platform_.anotherCopyRuns();
@@ -57,7 +57,7 @@ bool Application::start(const std::vector<std::string>& arguments) {
       platform_.settingsStore(), ruler_->window().addTimer(SettingsWriter::kGatherMs, false), [this] {
         const PickerModel& picker = magnifier_->model();
         return Settings{ruler_->placement(), magnifier_->place(), picker.notation(), picker.history().colours(),
-                        picker.zoom(), picker.sampling(), hotkeys_, calibrations_, text::language()};
+                        picker.zoom(), picker.sampling(), hotkeys_, calibrations_, strings::language()};
       },
       stored.read);
   ruler_->onChange = [this] { settingsWriter_->changed(); };
@@ -142,9 +142,9 @@ void Application::calibrate() {
   settingsWriter_->changed();
 }
 
-void Application::setLanguage(text::Language language) {
-  if (language == text::language()) return;
-  text::setLanguage(language);
+void Application::setLanguage(strings::Language language) {
+  if (language == strings::language()) return;
+  strings::setLanguage(language);
   // Every open window follows at once; dialogs and menus take it when they are next made.
   ruler_->textsChanged();
   magnifier_->textsChanged();
@@ -176,7 +176,7 @@ RulerMenu& Application::menu() {
         platform_, RulerMenu::Commands{[this](Unit unit) { ruler_->setUnit(unit); }, [this] { openMagnifier(); },
                                        [this] { measureScreen(); }, [this] { ruler_->window().hide(); },
                                        [this] { editHotkeys(); },
-                                       [this](text::Language language) { setLanguage(language); },
+                                       [this](strings::Language language) { setLanguage(language); },
                                        [this] { calibrate(); }, [this] { showAbout(); },
                                        [this] { restoreDefaults(); }, [this] { exit(); }});
   }

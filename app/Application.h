@@ -13,7 +13,7 @@
 #include "app/Commands.h"
 #include "hotkeys/Hotkeys.h"
 #include "ruler/PhysicalScale.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 #include "platform/Platform.h"
 
@@ -64,7 +64,7 @@ class Application {
   void showAbout();
   // The hotkeys dialog, modal like the about box; what it sets is registered and kept.
   void editHotkeys();
-  void setLanguage(text::Language language);
+  void setLanguage(strings::Language language);
   // The calibration dialog for the monitor that holds the ruler's top-left corner; what it
   // sets is drawn and kept.
   void calibrate();

@@ -3,14 +3,14 @@
 #include <string>
 
 #include "text/Numbers.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel {
 namespace {
 
 using platform::Rect;
-using text::ui;
-using text::UiText;
+using strings::ui;
+using strings::UiText;
 
 // What the length units are called in the list, in LengthUnit's order.
 constexpr UiText kUnitNames[] = {UiText::CalibrationMillimetres, UiText::CalibrationCentimetres, UiText::CalibrationInches};

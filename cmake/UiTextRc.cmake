@@ -1,4 +1,4 @@
-# cmake -DTABLE=text/UiText.def -DOUT=ui-text.rc -P UiTextRc.cmake
+# cmake -DTABLE=strings/UiText.def -DOUT=ui-text.rc -P UiTextRc.cmake
 # Writes the string table of lindrel.exe's resources from the table of texts: each text under
 # the number the program asks for, once for Chinese (PRC) and once for English (US).
 # Read as one list of lines; a semicolon in a text would split it, so it travels masked.
@@ -20,6 +20,6 @@ foreach(line IN LISTS lines)
 endforeach()
 string(REPLACE "<semicolon>" ";" chinese "${chinese}")
 string(REPLACE "<semicolon>" ";" english "${english}")
-file(WRITE "${OUT}" "// Made by the build from text/UiText.def.\n#pragma code_page(65001)\n#include <winres.h>\n\n"
+file(WRITE "${OUT}" "// Made by the build from strings/UiText.def.\n#pragma code_page(65001)\n#include <winres.h>\n\n"
   "LANGUAGE LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED\nSTRINGTABLE\nBEGIN\n${chinese}END\n\n"
   "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US\nSTRINGTABLE\nBEGIN\n${english}END\n")

@@ -1,5 +1,5 @@
 #include "hotkeys/HotkeyDialog.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 #include <string>
 
@@ -30,7 +30,7 @@ void HotkeyDialog::load(const HotkeySet& keys, const std::array<bool, 3>& heldEl
   platform::WindowSpec design;
   design.startNear = onMonitorOf;
   design.className = "LindrelHotkeys";
-  design.caption = text::ui(text::UiText::HotkeysCaption);
+  design.caption = strings::ui(strings::UiText::HotkeysCaption);
   design.border = platform::Border::FixedDialog;
   design.designSize = {460, kRowTop + 3 * kRowHeight + 52};
   window_ = platform_.createWindow(design);
@@ -42,8 +42,8 @@ void HotkeyDialog::load(const HotkeySet& keys, const std::array<bool, 3>& heldEl
     Row& row = rows_[i];
     row.key = &w.addHotkeyBox({Rect::at({104, top}, {120, 22})});
     row.win = &w.addCheckBox({Rect::at({232, top}, {48, 22}), "Win"});
-    platform::Button& clear = w.addButton({Rect::at({284, top}, {48, 22}), text::ui(text::UiText::HotkeyClear)});
-    if (heldElsewhere[i]) w.addLabel({Rect::at({338, top + 3}, {116, 18}), text::ui(text::UiText::HotkeyHeldElsewhere)});
+    platform::Button& clear = w.addButton({Rect::at({284, top}, {48, 22}), strings::ui(strings::UiText::HotkeyClear)});
+    if (heldElsewhere[i]) w.addLabel({Rect::at({338, top + 3}, {116, 18}), strings::ui(strings::UiText::HotkeyHeldElsewhere)});
     const std::optional<platform::Hotkey>& key = keys[action];
     row.key->setHotkey(key ? std::optional(platform::Hotkey{key->key, static_cast<std::uint8_t>(key->modifiers & ~platform::Hotkey::Win)})
                            : std::nullopt);
@@ -54,8 +54,8 @@ void HotkeyDialog::load(const HotkeySet& keys, const std::array<bool, 3>& heldEl
     };
   }
   const int buttonsTop = kRowTop + 3 * kRowHeight + 14;
-  platform::Button& ok = w.addButton({Rect::at({282, buttonsTop}, {80, 24}), text::ui(text::UiText::Ok), platform::Picture::None, true});
-  platform::Button& cancel = w.addButton({Rect::at({370, buttonsTop}, {80, 24}), text::ui(text::UiText::Cancel), platform::Picture::None, false, true});
+  platform::Button& ok = w.addButton({Rect::at({282, buttonsTop}, {80, 24}), strings::ui(strings::UiText::Ok), platform::Picture::None, true});
+  platform::Button& cancel = w.addButton({Rect::at({370, buttonsTop}, {80, 24}), strings::ui(strings::UiText::Cancel), platform::Picture::None, false, true});
   ok.onClick = [this] {
     set_ = shown();  // read while the boxes are there
     window_->close();

@@ -1,5 +1,5 @@
 #include "hotkeys/Hotkeys.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 #include <cstdio>
 
@@ -39,8 +39,8 @@ std::string keyName(int key) {
 }  // namespace
 
 std::string nameOf(HotkeyAction action) {
-  constexpr text::UiText kNames[] = {text::UiText::HotkeyPick, text::UiText::HotkeyMeasure, text::UiText::HotkeyToggleRuler};
-  return text::ui(kNames[static_cast<std::size_t>(action)]);
+  constexpr strings::UiText kNames[] = {strings::UiText::HotkeyPick, strings::UiText::HotkeyMeasure, strings::UiText::HotkeyToggleRuler};
+  return strings::ui(kNames[static_cast<std::size_t>(action)]);
 }
 
 HotkeySet defaultHotkeys() {
@@ -56,7 +56,7 @@ bool isHotkeyKey(int key) {
 }
 
 std::string hotkeyText(const std::optional<Hotkey>& key) {
-  if (!key) return text::ui(text::UiText::HotkeyNone);
+  if (!key) return strings::ui(strings::UiText::HotkeyNone);
   std::string text;
   if (key->modifiers & Hotkey::Win) text += "Win+";
   if (key->modifiers & Hotkey::Ctrl) text += "Ctrl+";

@@ -7,7 +7,7 @@
 #include "ruler/RulerMeasures.h"
 #include "ruler/RulerReadout.h"
 #include "text/Numbers.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel::measure {
 
@@ -146,7 +146,7 @@ std::vector<std::string> Measurement::label() const {
     reading += " (" + scaledPixels(s->horizontal(), m->dpi) + " × " + scaledPixels(s->vertical(), m->dpi) + " " +
                scalingText(m->dpi) + ")";
   }
-  return {reading, text::ui(text::UiText::MeasureTolerance, {std::to_string(tolerance_)})};
+  return {reading, strings::ui(strings::UiText::MeasureTolerance, {std::to_string(tolerance_)})};
 }
 
 }  // namespace lindrel::measure

@@ -1,5 +1,5 @@
 #include "measure/ScreenMeasure.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 #include <algorithm>
 
@@ -36,7 +36,7 @@ bool ScreenMeasure::start() {
     const int dpi = platform_.monitorDpi(monitor);
     platform::WindowSpec design;
     design.className = "LindrelMeasure";
-    design.caption = text::ui(text::UiText::MeasureCaption);
+    design.caption = strings::ui(strings::UiText::MeasureCaption);
     design.startNear = monitor;
     design.designSize = {monitor.width() * platform::kDesignDpi / dpi, monitor.height() * platform::kDesignDpi / dpi};
     screens_.push_back({platform_.createWindow(design), monitor});
@@ -45,7 +45,7 @@ bool ScreenMeasure::start() {
     std::optional<platform::ScreenImage> capture = w.captureScreen(monitor);
     if (!capture) {
       for (Screen& screen : screens_) screen.window->close();
-      platform_.showMessage(text::ui(text::UiText::MeasureNoCapture));
+      platform_.showMessage(strings::ui(strings::UiText::MeasureNoCapture));
       return false;
     }
     captured.push_back({*capture, dpi, physicalScaleOn ? physicalScaleOn(monitor) : PhysicalScale{}});

@@ -1,7 +1,7 @@
 #include "menu/RulerMenu.h"
 
 #include "hotkeys/Hotkeys.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 #include <memory>
 #include <utility>
@@ -13,8 +13,8 @@ RulerMenu::RulerMenu(platform::Platform& platform, Commands commands)
 
 platform::MenuItemSpec RulerMenu::tree(const Marks& marks) {
   using platform::MenuItemSpec;
-  using text::ui;
-  using text::UiText;
+  using strings::ui;
+  using strings::UiText;
   const Unit inUse = marks.unit;
   const auto withKey = [&](std::string caption, HotkeyAction action) {
     const std::string& key = marks.hotkeys[static_cast<std::size_t>(action)];
@@ -49,10 +49,10 @@ platform::MenuItemSpec RulerMenu::tree(const Marks& marks) {
   top.children.push_back(MenuItemSpec{withKey(ui(UiText::MenuHideRuler), HotkeyAction::ToggleRuler), [this] { commands_.hideRuler(); }, {}});
   top.children.push_back(MenuItemSpec{ui(UiText::MenuHotkeys), [this] { commands_.editHotkeys(); }, {}});
   MenuItemSpec languages{ui(UiText::MenuLanguage), {}, {}};
-  for (const auto& [caption, language] : {std::pair{UiText::LanguageChinese, text::Language::Chinese},
-                                          std::pair{UiText::LanguageEnglish, text::Language::English}}) {
+  for (const auto& [caption, language] : {std::pair{UiText::LanguageChinese, strings::Language::Chinese},
+                                          std::pair{UiText::LanguageEnglish, strings::Language::English}}) {
     languages.children.push_back(MenuItemSpec{ui(caption), [this, language] { commands_.setLanguage(language); }, {},
-                                              language == text::language(), true});
+                                              language == strings::language(), true});
   }
   top.children.push_back(std::move(languages));
   top.children.push_back(separator);

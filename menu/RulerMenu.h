@@ -9,7 +9,7 @@
 
 #include "platform/Platform.h"
 #include "ruler/RulerState.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel {
 
@@ -21,7 +21,7 @@ class RulerMenu {
     std::function<void()> measureScreen;
     std::function<void()> hideRuler;
     std::function<void()> editHotkeys;
-    std::function<void(text::Language)> setLanguage;
+    std::function<void(strings::Language)> setLanguage;
     std::function<void()> calibrate;
     std::function<void()> showAbout;
     std::function<void()> restoreDefaults;

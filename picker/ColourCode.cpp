@@ -11,7 +11,7 @@
 #include "picker/HueModels.h"
 #include "platform/Geometry.h"
 #include "text/Numbers.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel::colour_code {
 namespace {
@@ -262,13 +262,13 @@ std::string nameOf(Notation notation) {
     case Notation::CssRgb: return "CSS rgb()";
     case Notation::CssHsl: return "CSS hsl()";
     case Notation::Hsv: return "HSV";
-    case Notation::HtmlLower: return text::ui(text::UiText::NotationHtmlLower);
+    case Notation::HtmlLower: return strings::ui(strings::UiText::NotationHtmlLower);
     case Notation::Float: break;
   }
-  return text::ui(text::UiText::NotationFloat);
+  return strings::ui(strings::UiText::NotationFloat);
 }
 
-std::string captionOf(Notation notation) { return text::ui(text::UiText::NotationCaption, {nameOf(notation)}); }
+std::string captionOf(Notation notation) { return strings::ui(strings::UiText::NotationCaption, {nameOf(notation)}); }
 
 std::string format(Notation notation, Colour c) {
   using platform::blueOf, platform::greenOf, platform::redOf;

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "platform/Colour.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel::colour_names {
 
@@ -25,7 +25,7 @@ double ciede2000(const Lab& first, const Lab& second);
 struct NamedColour {
   platform::Colour colour;
   std::string_view keyword;  // the CSS keyword, lower case
-  text::UiText name;  // as the user reads it
+  strings::UiText name;  // as the user reads it
 };
 
 // The 148 CSS named colours, by keyword. Synonyms (gray and grey, aqua and cyan, fuchsia and

@@ -6,7 +6,7 @@
 #include "picker/ColourNames.h"
 #include "picker/Contrast.h"
 #include "picker/Placement.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel {
 namespace {
@@ -17,8 +17,8 @@ using magnified::ViewLayout;
 using platform::Colour;
 using platform::Point;
 using platform::Rect;
-using text::ui;
-using text::UiText;
+using strings::ui;
+using strings::UiText;
 
 constexpr const char* kTitle = " 屏幕放大取色器 by:zyn";
 // A screen reader hears of a new colour a few times a second at most while the pen moves.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <string>
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel::platform {
 
@@ -19,7 +19,7 @@ void Platform::dispatch(const std::function<void()>& handler) {
 }
 
 void Platform::copyTextOrSay(std::string_view text) {
-  if (!copyText(text)) showMessage(text::ui(text::UiText::ClipboardBusy));
+  if (!copyText(text)) showMessage(strings::ui(strings::UiText::ClipboardBusy));
 }
 
 int Platform::shownReach(const Rect& area) const {

@@ -4,7 +4,7 @@
 
 #include "text/Numbers.h"
 #include "ruler/RulerMeasures.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel {
 namespace {
@@ -14,8 +14,8 @@ constexpr std::string_view kSpokenBy = " × ";
 
 using platform::Point;
 using Lines = std::vector<std::string>;
-using text::ui;
-using text::UiText;
+using strings::ui;
+using strings::UiText;
 
 Lines brokenBeforeBracket(const std::string& figure) {
   const std::size_t bracket = figure.find(" (");

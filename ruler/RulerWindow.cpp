@@ -5,7 +5,7 @@
 #include "ruler/RulerMeasures.h"
 #include "ruler/RulerReadout.h"
 #include "ruler/RulerScale.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel {
 namespace {
@@ -57,7 +57,7 @@ std::unique_ptr<platform::Window> createWindow(platform::Platform& platform, con
   const StripColours colours = stripColours(platform.systemColours());
   design.backColour = colours.back;
   design.foreColour = colours.fore;
-  design.accessibleName = text::ui(text::UiText::RulerName);
+  design.accessibleName = strings::ui(strings::UiText::RulerName);
   design.startNear = monitor;
   design.designSize = {halfOf(monitor) * platform::kDesignDpi / dpi, measures::thicknessAt(platform::kDesignDpi)};
   design.icon = platform::Picture::AppIcon;
@@ -272,7 +272,7 @@ void RulerWindow::physicalScalesChanged() {
 }
 
 void RulerWindow::textsChanged() {
-  window_->setAccessibleName(text::ui(text::UiText::RulerName));
+  window_->setAccessibleName(strings::ui(strings::UiText::RulerName));
   layOutCornerLabels();
   window_->accessibleValueChanged();
 }

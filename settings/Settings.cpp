@@ -75,7 +75,7 @@ std::optional<T> choiceOf(const std::array<T, N>& choices, const Bytes& data) {
 }
 
 constexpr std::array<Orientation, 2> kOrientations{Orientation::Horizontal, Orientation::Vertical};
-constexpr std::array<text::Language, 2> kLanguages{text::Language::Chinese, text::Language::English};
+constexpr std::array<strings::Language, 2> kLanguages{strings::Language::Chinese, strings::Language::English};
 
 // Colours (0x00BBGGRR), newest first; no value for none.
 Stored historyData(const std::vector<platform::Colour>& colours) {

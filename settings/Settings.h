@@ -15,7 +15,7 @@
 #include "platform/Controls.h"
 #include "platform/Platform.h"
 #include "ruler/RulerState.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel {
 
@@ -33,7 +33,7 @@ struct Settings {
   HotkeySet hotkeys = defaultHotkeys();
   // Each calibrated monitor's pixels per millimetre, by its identity and resolution.
   std::map<std::string, double> calibrations;
-  text::Language language = text::Language::Chinese;
+  strings::Language language = strings::Language::Chinese;
   friend bool operator==(const Settings&, const Settings&) = default;
 };
 

@@ -16,7 +16,7 @@
 #include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32Menu.h"
 #include "platform/win32/Win32Window.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel::platform::win32 {
 namespace {
@@ -99,8 +99,8 @@ namespace {
 
 // A text of the resources' string table in a language: the texts are kept sixteen to a
 // block, each as its length and its UTF-16 characters.
-std::string resourceText(HINSTANCE module, int id, text::Language language) {
-  const LANGID languageId = language == text::Language::English ? MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)
+std::string resourceText(HINSTANCE module, int id, strings::Language language) {
+  const LANGID languageId = language == strings::Language::English ? MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)
                                                                 : MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED);
   HRSRC block = ::FindResourceExW(module, RT_STRING, MAKEINTRESOURCEW(id / 16 + 1), languageId);
   HGLOBAL loaded = block != nullptr ? ::LoadResource(module, block) : nullptr;
@@ -116,7 +116,7 @@ std::string resourceText(HINSTANCE module, int id, text::Language language) {
 // the icon waits for a window: loading it starts the display driver, which a copy that only
 // hands over a command never needs.
 Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
-  text::readTextsFrom([instance](int id, text::Language language) { return resourceText(instance, id, language); });
+  strings::readTextsFrom([instance](int id, strings::Language language) { return resourceText(instance, id, language); });
   // The system's controls made before the first client asked are named then.
   accessibility_.onFirstClient = [this] {
     for (Win32Window* w : windows_) w->nameControls();

@@ -10,7 +10,7 @@
 #include "platform/win32/Mouse.h"
 #include "platform/win32/Win32Menu.h"
 #include "platform/win32/Win32Platform.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel::platform::win32 {
 namespace {
@@ -55,7 +55,7 @@ Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& design, Rect
   if (hwnd_ == nullptr) {
     // The destructor will not run: the platform must not keep this half-built window.
     platform_.unregisterWindow(this);
-    throw Failure(text::ui(text::UiText::NoRoomForWindow));  // the system has no room for another window
+    throw Failure(strings::ui(strings::UiText::NoRoomForWindow));  // the system has no room for another window
   }
   if (design.icon != Picture::None) {
     ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(platform_.icon(design.icon, 32)));

@@ -66,7 +66,7 @@ TEST(KeptSettings, EachValueThatDoesNotReadOrFitTakesItsDefaultAndTheOthersSurvi
       {"monitorcalibrations", calibrations({{"A 1366x768", 3780000}, {"B 800x600", 100000000}}),
        [](Settings& s) { s.calibrations = {{"A 1366x768", 3.78}}; }},  // B: 2540 pixels to the inch
       {"monitorcalibrations", StoredValue{StoredValue::Kind::Bytes, {9, 'A', 0, 0}}, [](Settings&) {}},  // cut short
-      {"language", number(1), [](Settings& s) { s.language = text::Language::English; }},
+      {"language", number(1), [](Settings& s) { s.language = strings::Language::English; }},
       {"language", number(2), [](Settings&) {}},  // no such language: Chinese
       {"magnifierposition", shortBytes, [](Settings& s) { s.magnifierTopLeft.reset(); }},
       {"magnifiernotation", number(0xFFFFFFFF), [](Settings& s) { s.notation = colour_code::Notation::Html; }},

@@ -9,7 +9,7 @@
 #include "about/AboutBox.h"
 #include "platform/Geometry.h"
 #include "text/Numbers.h"
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 namespace lindrel::testing {
 namespace {
@@ -46,19 +46,19 @@ TEST(UiTexts, EveryTextIsInBothLanguagesWithTheSamePlacesToFillIn) {
     for (std::size_t at = text.find('{'); at != std::string::npos; at = text.find('{', at + 1)) found.insert(text.substr(at, 3));
     return found;
   };
-  for (int id = 0; id < text::kUiTextCount; ++id) {
-    const auto t = static_cast<text::UiText>(id);
-    text::setLanguage(text::Language::English);
-    const std::string english = text::ui(t);
-    text::setLanguage(text::Language::Chinese);
-    const std::string chinese = text::ui(t);
+  for (int id = 0; id < strings::kUiTextCount; ++id) {
+    const auto t = static_cast<strings::UiText>(id);
+    strings::setLanguage(strings::Language::English);
+    const std::string english = strings::ui(t);
+    strings::setLanguage(strings::Language::Chinese);
+    const std::string chinese = strings::ui(t);
     EXPECT_FALSE(english.empty() || chinese.empty()) << id;
     EXPECT_EQ(places(english), places(chinese)) << english;
   }
-  EXPECT_EQ(text::ui(text::UiText::CodeNotANumber, {"18,x,60", "2", "x"}), "「18,x,60」的第 2 个数不是数：x");
-  text::setLanguage(text::Language::English);
-  EXPECT_EQ(text::ui(text::UiText::CodeNotANumber, {"18,x,60", "2", "x"}), "Number 2 of '18,x,60' is not a number: x");
-  text::setLanguage(text::Language::Chinese);
+  EXPECT_EQ(strings::ui(strings::UiText::CodeNotANumber, {"18,x,60", "2", "x"}), "「18,x,60」的第 2 个数不是数：x");
+  strings::setLanguage(strings::Language::English);
+  EXPECT_EQ(strings::ui(strings::UiText::CodeNotANumber, {"18,x,60", "2", "x"}), "Number 2 of '18,x,60' is not a number: x");
+  strings::setLanguage(strings::Language::Chinese);
 }
 
 TEST(Designs, ScaleToTheDpiWithHalvesToTheEvenPixel) {

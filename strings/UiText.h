@@ -1,25 +1,25 @@
 #pragma once
 // The texts the user reads, in the language the user chose. They live in the program's
-// resources (text/UiText.def is their table); the platform says where to read them from.
+// resources (strings/UiText.def is their table); the platform says where to read them from.
 
 #include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
-namespace lindrel::text {
+namespace lindrel::strings {
 
 enum class Language { Chinese, English };  // Chinese is every system's default, as always
 
 enum class UiText {
 #define UI_TEXT(name, chinese, english) name,
-#include "text/UiText.def"
+#include "strings/UiText.def"
 #undef UI_TEXT
 };
 
 inline constexpr int kUiTextCount = 0
 #define UI_TEXT(name, chinese, english) +1
-#include "text/UiText.def"
+#include "strings/UiText.def"
 #undef UI_TEXT
     ;
 
@@ -38,4 +38,4 @@ Language language();
 // A text in the current language, its "{0}", "{1}"... replaced by the arguments.
 std::string ui(UiText text, std::initializer_list<std::string_view> arguments = {});
 
-}  // namespace lindrel::text
+}  // namespace lindrel::strings

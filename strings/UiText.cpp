@@ -1,8 +1,8 @@
-#include "text/UiText.h"
+#include "strings/UiText.h"
 
 #include <iterator>
 
-namespace lindrel::text {
+namespace lindrel::strings {
 namespace {
 
 #ifndef LINDREL_TEXTS_IN_RESOURCES
@@ -12,7 +12,7 @@ struct TextPair {
 };
 constexpr TextPair kTexts[] = {
 #define UI_TEXT(name, chinese, english) {chinese, english},
-#include "text/UiText.def"
+#include "strings/UiText.def"
 #undef UI_TEXT
 };
 
@@ -60,4 +60,4 @@ std::string ui(UiText text, std::initializer_list<std::string_view> arguments) {
   return out;
 }
 
-}  // namespace lindrel::text
+}  // namespace lindrel::strings
