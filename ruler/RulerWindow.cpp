@@ -1,6 +1,7 @@
 #include "ruler/RulerWindow.h"
 
 #include <algorithm>
+#include <map>
 
 #include "ruler/RulerMeasures.h"
 #include "ruler/RulerReadout.h"
@@ -102,7 +103,7 @@ RulerWindow::RulerWindow(platform::Platform& platform, const RulerPlacement& kep
   window_->onResize = [this] { layOut(); };
   // Made only when a client asks: a drag never writes it.
   window_->accessibleValue = [this] {
-    return spokenReadout(readoutTexts(state_.unit, window_->clientSize(), window_->dpi(), physical()));
+    return spokenReadout(readoutTexts(state_.unit, window_->clientSize(), window_->dpi(), drawnPhysical_));
   };
   window_->onSystemColoursChange = [this] { followSystemColours(); };
   followSystemColours();
@@ -115,7 +116,7 @@ RulerWindow::RulerWindow(platform::Platform& platform, const RulerPlacement& kep
   edgeZoneTimer_.onTimer = [this] { trackEdgeZone(); };
   window_->onRectChange = [this](platform::ChangedBy) {
     // Physical centimetres follow the monitor that holds the strip's top-left corner.
-    if (state_.unit.kind == UnitKind::Physical && physical() != drawnPhysical_) {
+    if (state_.unit.kind == UnitKind::Physical && platform_.monitorAt(window_->rect().topLeft()) != drawnOnMonitor_) {
       auto hold = window_->holdScreenUpdates();
       redrawScale();
       layOutCornerLabels();
@@ -148,8 +149,14 @@ int RulerWindow::defaultThickness(Orientation orientation) {
   if (known != defaultThicknesses_.end()) {
     lastDefaultThickness_ = *known;
   } else {
-    // Measured once for each DPI and monitor size the strip meets.
-    const LabelMeasure measure{[&](std::string_view text) { return window_->textSize(kReadoutFont, text); },
+    // Measured once for each DPI and monitor size the strip meets; the units share most of
+    // their lines, and each is measured once.
+    std::map<std::string, Point, std::less<>> measured;
+    const LabelMeasure measure{[&](std::string_view text) {
+                                 auto at = measured.find(text);
+                                 if (at == measured.end()) at = measured.emplace(text, window_->textSize(kReadoutFont, text)).first;
+                                 return at->second;
+                               },
                                window_->textSize(kCreditFont, kCredit), window_->scaled(kLabelSpacing)};
     // Beside a vertical scale: four-digit numbers, then the widest line of any unit's readout.
     int widest = measure.credit.x;
@@ -261,8 +268,9 @@ void RulerWindow::followDpi(const Rect& suggested) {
 }
 
 PhysicalScale RulerWindow::physical() const {
-  if (!physicalScaleOn) return {};
-  return physicalScaleOn(platform_.monitorAt(window_->rect().topLeft()));
+  // Asked of the system (a display context and the monitor's identity) only where it counts.
+  if (!physicalScaleOn || state_.unit.kind != UnitKind::Physical) return {};
+  return physicalScaleOn(drawnOnMonitor_);
 }
 
 void RulerWindow::physicalScalesChanged() {
@@ -349,6 +357,7 @@ void RulerWindow::drawScale(int reach) {
   window_->reserveSurface(horizontal ? Point{reach, kScaleNumberRow + window_->scaled(20)}
                                      : Point{kScaleNumberColumn + window_->scaled(40), reach});
   const auto measure = [this](std::string_view text) { return window_->textSize(kScaleNumberFont, text); };
+  drawnOnMonitor_ = platform_.monitorAt(window_->rect().topLeft());
   drawnPhysical_ = physical();
   const Scale scale = scaleOf(state_.unit, state_.orientation, reach, window_->dpi(), measure, drawnPhysical_);
   for (const ScaleTick& tick : scale.ticks) {
@@ -390,7 +399,7 @@ void RulerWindow::layOutCornerLabels() {
   }
   const LabelMeasure measure{[&](std::string_view text) { return window_->textSize(kReadoutFont, text); },
                              window_->textSize(kCreditFont, kCredit), window_->scaled(kLabelSpacing)};
-  const ReadoutTexts texts = readoutTexts(state_.unit, size, window_->dpi(), physical());
+  const ReadoutTexts texts = readoutTexts(state_.unit, size, window_->dpi(), drawnPhysical_);
   if (std::string now = texts.unit + texts.x + texts.y; now != toldReadout_) {
     toldReadout_ = std::move(now);
     readoutChanges_.changed();

@@ -140,8 +140,10 @@ class RulerWindow {
 
   platform::Platform& platform_;
   const RulerStart start_;
-  // The physical scale of the monitor that holds the top-left corner now, and the one drawn.
+  // The physical scale of the monitor the scale is drawn for; none unless the unit is physical.
   PhysicalScale physical() const;
+  // The physical scale drawn, of the monitor it was drawn for: the readout reads the same.
+  platform::Rect drawnOnMonitor_;
   PhysicalScale drawnPhysical_;
   std::unique_ptr<platform::Window> window_;
   platform::Label& creditLabel_;
