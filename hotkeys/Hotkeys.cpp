@@ -50,7 +50,7 @@ HotkeySet defaultHotkeys() {
 
 bool isHotkeyKey(int key) {
   // Not Shift, Ctrl, Alt (0x10 to 0x12), the Windows keys (0x5B, 0x5C) nor their left and
-  // right forms (0xA0 to 0xA5); nothing beyond the codes the keyboard sends.
+  // right keys (0xA0 to 0xA5); nothing beyond the codes the keyboard sends.
   return key >= 0x08 && key <= 0xFE && !(key >= 0x10 && key <= 0x12) && key != 0x5B && key != 0x5C &&
          !(key >= 0xA0 && key <= 0xA5);
 }

@@ -50,7 +50,7 @@ struct CodeError {
 using ParsedColour = platform::Result<platform::Colour, CodeError>;
 
 // Reads a typed code in a notation, as a user means it. Full-width characters, as a Chinese
-// input method types them ("，", "＃", "１８"), read as their ASCII forms.
+// input method types them ("，", "＃", "１８"), read as the ASCII characters they stand for.
 // HTML: "#RGB", "#RRGGBB", and with alpha "#RGBA", "#RRGGBBAA" (the alpha is ignored), the
 // "#" optional. VB, Delphi and C++: their prefix optional, then up to eight hexadecimal
 // digits of a value no greater than FFFFFF (BBGGRR).
