@@ -49,11 +49,12 @@ platform::MenuItemSpec RulerMenu::tree(const Marks& marks) {
   top.children.push_back(MenuItemSpec{withKey(ui(UiText::MenuHideRuler), HotkeyAction::ToggleRuler), [this] { commands_.hideRuler(); }, {}});
   top.children.push_back(MenuItemSpec{ui(UiText::MenuHotkeys), [this] { commands_.editHotkeys(); }, {}});
   MenuItemSpec languages{ui(UiText::MenuLanguage), {}, {}};
-  for (const auto& [caption, language] : {std::pair{UiText::LanguageChinese, strings::Language::Chinese},
-                                          std::pair{UiText::LanguageEnglish, strings::Language::English}}) {
-    languages.children.push_back(MenuItemSpec{ui(caption), [this, language] { commands_.setLanguage(language); }, {},
-                                              language == strings::language(), true});
-  }
+  const auto languageItem = [&](UiText caption, strings::Language language) {
+    return MenuItemSpec{ui(caption), [this, language] { commands_.setLanguage(language); }, {},
+                        language == strings::language(), true};
+  };
+  languages.children.push_back(languageItem(UiText::LanguageChinese, strings::Language::Chinese));
+  languages.children.push_back(languageItem(UiText::LanguageEnglish, strings::Language::English));
   top.children.push_back(std::move(languages));
   top.children.push_back(separator);
   top.children.push_back(MenuItemSpec{ui(UiText::MenuAbout), [this] { commands_.showAbout(); }, {}});
