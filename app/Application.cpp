@@ -79,15 +79,18 @@ bool Application::start(const std::vector<std::string>& arguments) {
 }
 
 void Application::registerHotkeys() {
+  // All let go first: two actions that swap their keys each find theirs free.
+  for (const HotkeyAction action : kHotkeyActions) platform_.unregisterHotkey(static_cast<int>(action));
   for (const HotkeyAction action : kHotkeyActions) {
     const auto i = static_cast<int>(action);
-    platform_.unregisterHotkey(i);
     const std::optional<platform::Hotkey>& key = hotkeys_[action];
     held_[static_cast<std::size_t>(i)] = key && platform_.registerHotkey(i, *key);
   }
 }
 
 void Application::run(Command command) {
+  // Nothing starts while the screen is frozen for measuring, but the program can be ended.
+  if (measuring() && command != Command::Exit) return;
   switch (command) {
     case Command::Pick: return run(HotkeyAction::Pick);
     case Command::Measure: return measureScreen();
@@ -100,8 +103,7 @@ void Application::run(Command command) {
 }
 
 void Application::run(HotkeyAction action) {
-  // Nothing starts while the screen is frozen for measuring.
-  if (measure_ != nullptr && measure_->active()) return;
+  if (measuring()) return;  // nothing starts while the screen is frozen for measuring
   switch (action) {
     case HotkeyAction::Pick: return magnifier_->pickAnywhere(ruler_->window().rect());
     case HotkeyAction::Measure: return measureScreen();
@@ -192,21 +194,27 @@ AboutBox& Application::about() {
 
 void Application::openMagnifier() { magnifier().open(ruler_->window().rect()); }
 
+bool Application::measuring() const { return measure_ != nullptr && measure_->active(); }
+
 void Application::measureScreen() {
-  if (measure_ != nullptr && measure_->active()) return;
-  // The program's own windows are out of the picture while it is taken, and back after.
+  if (measuring()) return;
+  // The program's own windows are out of the picture while it is taken, and back after as
+  // they were: a strip hidden before stays hidden.
+  const bool rulerShown = ruler_->window().isVisible();
   const bool magnifierShown = magnifier_->isOpen() && magnifier_->window()->isVisible();
-  ruler_->window().hide();
-  platform_.refreshScreen(ruler_->window().rect());
+  if (rulerShown) {
+    ruler_->window().hide();
+    platform_.refreshScreen(ruler_->window().rect());
+  }
   if (magnifierShown) {
     magnifier_->window()->hide();
     platform_.refreshScreen(magnifier_->window()->rect());
   }
   measure_ = std::make_unique<ScreenMeasure>(platform_, ruler_->state().unit);
   measure_->physicalScaleOn = [this](const platform::Rect& monitor) { return physicalScaleOn(monitor); };
-  measure_->onLeave = [this, magnifierShown] {
+  measure_->onLeave = [this, rulerShown, magnifierShown] {
     if (magnifierShown) magnifier_->window()->show();
-    ruler_->window().show();
+    if (rulerShown) ruler_->window().show();
   };
   if (!measure_->start()) measure_->onLeave();
 }

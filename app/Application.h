@@ -58,6 +58,8 @@ class Application {
   // The screen frozen for measuring, with the program's own windows out of it until the user
   // leaves.
   void measureScreen();
+  // The screen is frozen for measuring.
+  bool measuring() const;
   // Null before the first measuring.
   ScreenMeasure* screenMeasure() { return measure_.get(); }
   // The about box, modal, with the ruler out of the topmost band while it is up.
@@ -68,14 +70,9 @@ class Application {
   // The calibration dialog for the monitor that holds the ruler's top-left corner; what it
   // sets is drawn and kept.
   void calibrate();
-  CalibrationDialog* calibrationDialog() { return calibrationDialog_.get(); }
   // How large a monitor's pixels really are: calibrated, reported or guessed.
   PhysicalScale physicalScaleOn(const platform::Rect& monitor) const;
-  // Null before the first time.
-  HotkeyDialog* hotkeyDialog() { return hotkeyDialog_.get(); }
   const HotkeySet& hotkeys() const { return hotkeys_; }
-  // Which hotkeys the program holds: one another program holds is none.
-  const std::array<bool, 3>& hotkeysHeld() const { return held_; }
   // The ruler as at a first start, and the magnifier beside it from its next opening.
   void restoreDefaults();
   // Keeps what is to be kept, closes the windows and ends the process at once.

@@ -17,14 +17,18 @@ constexpr std::array<Word, 5> kSendable{{{"pick", Command::Pick},
                                          {"ruler", Command::ShowRuler},
                                          {"hide", Command::HideRuler},
                                          {"exit", Command::Exit}}};
-constexpr std::size_t kLongestWord = 7;
+constexpr std::size_t kLongestWord = std::ranges::max(kSendable, {}, [](const Word& w) { return w.word.size(); }).word.size();
 
-std::optional<Command> commandNamed(std::string_view word) {
+std::optional<Command> sendableNamed(std::string_view word) {
   for (const Word& w : kSendable) {
     if (w.word == word) return w.command;
   }
-  if (word == "help" || word == "?") return Command::Help;
   return std::nullopt;
+}
+
+std::optional<Command> commandNamed(std::string_view word) {
+  if (word == "help" || word == "?") return Command::Help;
+  return sendableNamed(word);
 }
 
 }  // namespace
@@ -78,11 +82,7 @@ std::vector<std::uint8_t> commandMessage(Command command) {
 
 std::optional<Command> readCommandMessage(std::uint32_t tag, std::span<const std::uint8_t> bytes) {
   if (tag != kCommandTag || bytes.empty() || bytes.size() > kLongestWord) return std::nullopt;
-  const std::string_view word(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  for (const Word& w : kSendable) {
-    if (w.word == word) return w.command;
-  }
-  return std::nullopt;
+  return sendableNamed(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace lindrel

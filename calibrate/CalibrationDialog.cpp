@@ -18,7 +18,7 @@ constexpr const char* kBankCard = "85.60";  // a bank card's width in millimetre
 
 std::string scaleText(const PhysicalScale& now) {
   if (now.guessed) return ui(UiText::CalibrationGuessed);
-  return ui(UiText::CalibrationCurrent, {text::fixedDecimals(now.pixelsPerMm * 25.4, 1)});
+  return ui(UiText::CalibrationCurrent, {text::fixedDecimals(now.pixelsPerMm * kMillimetresPerInch, 1)});
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ std::optional<Spans> spansAt(const platform::ScreenImage& capture, platform::Poi
 // (straight-line, in physical pixels) that differs from p's own, the first pixel of a line
 // or a shape; of pixels equally near, the topmost, then the leftmost. None when nothing
 // differs within the radius or p is off the capture: the end stays where it is.
+inline constexpr int kSnapRadius = 8;  // physical pixels
 std::optional<platform::Point> snapToEdge(const platform::ScreenImage& capture, platform::Point p, int tolerance,
-                                          int radius = 8);
+                                          int radius = kSnapRadius);
 
 }  // namespace lindrel::measure

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "ruler/RulerMeasures.h"
 #include "ruler/RulerReadout.h"
 #include "text/Numbers.h"
 #include "strings/UiText.h"
@@ -15,23 +14,16 @@ using platform::Point;
 
 namespace {
 
-// Each unit's lengths, by UnitKind: its name, and a number of pixels in it, to two decimals
-// but for whole pixels.
+// Each unit's name and decimals, by UnitKind: whole pixels, else two decimals.
 struct UnitLengths {
   const char* name;
-  double (*in)(double pixels, Unit unit, const PhysicalScale& physical);
   int decimals;
 };
-constexpr UnitLengths kLengths[] = {
-    {"px", [](double pixels, Unit, const PhysicalScale&) { return pixels; }, 0},
-    {"cm", [](double pixels, Unit unit, const PhysicalScale&) { return ruler_measures::centimetresIn(pixels, unit.resolution); }, 2},
-    {"in", [](double pixels, Unit unit, const PhysicalScale&) { return pixels / infoOf(unit.resolution).dotsPerInch; }, 2},
-    {"cm", [](double pixels, Unit, const PhysicalScale& physical) { return pixels / physical.pixelsPerMm / 10; }, 2},
-};
+constexpr UnitLengths kLengths[] = {{"px", 0}, {"cm", 2}, {"in", 2}, {"cm", 2}};
 
 std::string lengthText(double pixels, Unit unit, const PhysicalScale& physical, int leastDecimals = 0) {
   const UnitLengths& lengths = kLengths[static_cast<std::size_t>(unit.kind)];
-  return text::fixedDecimals(lengths.in(pixels, unit, physical), std::max(lengths.decimals, leastDecimals));
+  return text::fixedDecimals(lengthIn(unit, pixels, physical), std::max(lengths.decimals, leastDecimals));
 }
 
 const char* unitName(Unit unit) { return kLengths[static_cast<std::size_t>(unit.kind)].name; }
@@ -68,7 +60,7 @@ const Measurement::Monitor* Measurement::monitorAt(Point p) const {
 Point Measurement::snapped(Point p, bool ctrl) const {
   const Monitor* m = ctrl ? monitorAt(p) : nullptr;
   if (m == nullptr) return p;
-  return snapToEdge(m->capture, p, tolerance_, kSnapRadius).value_or(p);
+  return snapToEdge(m->capture, p, tolerance_).value_or(p);
 }
 
 void Measurement::startLine(Point at, bool ctrl) {

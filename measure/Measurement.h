@@ -40,7 +40,6 @@ class Measurement {
 
   static constexpr int kFirstTolerance = 30;
   static constexpr int kToleranceStep = 5;  // a notch of the wheel
-  static constexpr int kSnapRadius = 8;     // physical pixels
 
   // ---- Input, in screen pixels; ctrl: an end set or moved now snaps to the nearest edge.
   void pointerMoved(platform::Point at, bool ctrl);

@@ -475,7 +475,6 @@ void MagnifierWindow::pickAnywhere(const Rect& beside) {
 }
 
 void MagnifierWindow::finishPickingAnywhere(std::optional<Point> takenAt) {
-  controls_.sampleTimer->setEnabled(false);
   window_->holdMouse(false);
   if (takenAt) {
     sampleAt(*takenAt);

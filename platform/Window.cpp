@@ -63,11 +63,12 @@ void Window::changeDpi(int dpi, const Rect& suggested, Rect frame) {
   }
 }
 
-void Window::setColours(Colour back, Colour fore) {
-  if (back == design_.backColour && fore == design_.foreColour) return;
+bool Window::setColours(Colour back, Colour fore) {
+  if (back == design_.backColour && fore == design_.foreColour) return false;
   design_.backColour = back;
   design_.foreColour = fore;
   invalidateArea(Rect::at({}, surfaceSize_));
+  return true;
 }
 
 Window::ScreenUpdateHold::ScreenUpdateHold(Window& window) : window_(window) { ++window_.holds_; }

@@ -123,8 +123,8 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   Colour foreColour() const { return design_.foreColour; }
   Colour backColour() const { return design_.backColour; }
   // New colours for what is drawn from now on (the surface is cleared to the back colour by
-  // the next clearSurface); the whole client is painted again.
-  void setColours(Colour back, Colour fore);
+  // the next clearSurface); the whole client is painted again. False: they were the colours.
+  bool setColours(Colour back, Colour fore);
   // The surface's size: the largest client area the window has had, or more where
   // reserveSurface asked for it.
   Point surfaceSize() const { return surfaceSize_; }

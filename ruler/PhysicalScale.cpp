@@ -3,24 +3,13 @@
 #include "text/Numbers.h"
 
 namespace lindrel {
-namespace {
-
-constexpr double kMmPerInch = 25.4;
-
-bool sane(double pixelsPerMm) {
-  const double perInch = pixelsPerMm * kMmPerInch;
-  return perInch >= kLeastPixelsPerInch && perInch <= kMostPixelsPerInch;
-}
-
-}  // namespace
-
 PhysicalScale physicalScaleOf(std::optional<double> calibratedPixelsPerMm, std::optional<platform::Point> reportedMm,
                               platform::Point resolution) {
-  if (calibratedPixelsPerMm && sane(*calibratedPixelsPerMm)) return {*calibratedPixelsPerMm, false};
+  if (calibratedPixelsPerMm && isSanePixelsPerMm(*calibratedPixelsPerMm)) return {*calibratedPixelsPerMm, false};
   if (reportedMm && reportedMm->x > 0 && reportedMm->y > 0) {
     const double across = resolution.x / static_cast<double>(reportedMm->x);
     const double down = resolution.y / static_cast<double>(reportedMm->y);
-    if (sane(across) && sane(down)) return {across, false};
+    if (isSanePixelsPerMm(across) && isSanePixelsPerMm(down)) return {across, false};
   }
   return {};
 }
@@ -29,10 +18,10 @@ platform::Result<double, CalibrationError> calibrationFrom(int stripPixels, std:
   using Problem = CalibrationError::Problem;
   const auto length = text::parseDecimal(typed);
   if (!length) return CalibrationError{Problem::NotANumber};
-  constexpr double kMillimetresIn[] = {1, 10, kMmPerInch};  // by LengthUnit
+  constexpr double kMillimetresIn[] = {1, 10, kMillimetresPerInch};  // by LengthUnit
   const double mm = *length * kMillimetresIn[static_cast<int>(unit)];
   const double pixelsPerMm = mm > 0 ? stripPixels / mm : 0;
-  if (!sane(pixelsPerMm)) return CalibrationError{Problem::OutOfRange, pixelsPerMm * kMmPerInch};
+  if (!isSanePixelsPerMm(pixelsPerMm)) return CalibrationError{Problem::OutOfRange, pixelsPerMm * kMillimetresPerInch};
   return pixelsPerMm;
 }
 

@@ -10,14 +10,20 @@
 
 namespace lindrel {
 
+inline constexpr double kMillimetresPerInch = 25.4;
+
 struct PhysicalScale {
-  double pixelsPerMm = 96 / 25.4;
+  double pixelsPerMm = 96 / kMillimetresPerInch;
   bool guessed = true;  // neither measured by the user nor reported by the monitor
   friend bool operator==(const PhysicalScale&, const PhysicalScale&) = default;
 };
 
 // Pixels per inch a monitor can sanely have; a calibration or a report outside is refused.
 inline constexpr double kLeastPixelsPerInch = 50, kMostPixelsPerInch = 350;
+constexpr bool isSanePixelsPerMm(double pixelsPerMm) {
+  const double perInch = pixelsPerMm * kMillimetresPerInch;
+  return perInch >= kLeastPixelsPerInch && perInch <= kMostPixelsPerInch;
+}
 
 // In that order: a calibration of the monitor, the size it reports (millimetres) for its
 // resolution (pixels), the guess.

@@ -29,6 +29,18 @@ std::string pixelFigure(int pixels, int dpi) {
   return figure + " (" + scaledPixels(pixels, dpi) + " " + scalingText(dpi) + ")";
 }
 
+// Each unit's length of a number of pixels, by UnitKind.
+using LengthIn = double (*)(double pixels, Unit unit, const PhysicalScale& physical);
+constexpr LengthIn kLengthIn[] = {
+    [](double pixels, Unit, const PhysicalScale&) { return pixels; },
+    [](double pixels, Unit unit, const PhysicalScale&) { return ruler_measures::centimetresIn(pixels, unit.resolution); },
+    [](double pixels, Unit unit, const PhysicalScale&) { return pixels / infoOf(unit.resolution).dotsPerInch; },
+    [](double pixels, Unit, const PhysicalScale& physical) { return pixels / physical.pixelsPerMm / 10; },
+};
+
+std::string lengthFigure(int pixels, Unit unit, int, const PhysicalScale& physical) {
+  return text::twoDecimals(lengthIn(unit, pixels, physical));
+}
 
 // Each unit's line and figures, by UnitKind.
 struct UnitTexts {
@@ -43,18 +55,18 @@ const UnitTexts kUnitTexts[] = {
        if (unit.resolution == Resolution::Dpi72) return ui(UiText::UnitCentimetres72);
        return ui(UiText::UnitCentimetres, {infoOf(unit.resolution).caption});
      },
-     [](int pixels, Unit unit, int, const PhysicalScale&) {
-       return text::twoDecimals(ruler_measures::centimetresIn(pixels, unit.resolution));
-     }},
+     lengthFigure},
     {[](Unit unit, const PhysicalScale&) { return ui(UiText::UnitInches, {infoOf(unit.resolution).caption}); },
-     [](int pixels, Unit unit, int, const PhysicalScale&) {
-       return text::twoDecimals(pixels / static_cast<double>(infoOf(unit.resolution).dotsPerInch));
-     }},
+     lengthFigure},
     {[](Unit, const PhysicalScale& physical) { return ui(physical.guessed ? UiText::UnitPhysicalGuessed : UiText::UnitPhysical); },
-     [](int pixels, Unit, int, const PhysicalScale& physical) { return text::twoDecimals(pixels / physical.pixelsPerMm / 10); }},
+     lengthFigure},
 };
 
 }  // namespace
+
+double lengthIn(Unit unit, double pixels, const PhysicalScale& physical) {
+  return kLengthIn[static_cast<std::size_t>(unit.kind)](pixels, unit, physical);
+}
 
 std::string spokenReadout(const ReadoutTexts& texts) {
   // "X: 640.00" is read as its figure; "单位:像素" and "单位: 厘米 72 DPI" as the unit's name.

@@ -31,6 +31,8 @@ ReadoutTexts readoutTexts(Unit unit, platform::Point sizePixels, int dpi, const 
 // The readout as one line for a screen reader: the two figures as the readout shows them, then
 // the unit's name, "640.00 × 67.00 像素", "8.14 × 0.57 厘米 300 DPI".
 std::string spokenReadout(const ReadoutTexts& texts);
+// A number of physical pixels in a unit: the pixels themselves, or centimetres or inches.
+double lengthIn(Unit unit, double pixels, const PhysicalScale& physical = {});
 
 // Physical pixels in the pixels applications use on a monitor of a DPI, "640.00", and that
 // monitor's scaling, "@200%".

@@ -30,7 +30,6 @@ constexpr int kAsideStep = 20;
 constexpr int kEdgeZoneIntervalMs = 100;
 constexpr const char* kSizeError = "App Size Error by:zyn";
 constexpr const char* kCredit = "Lindrel";
-// What a screen reader calls the strip.
 // A drag tells screen readers of its readout at most five times a second.
 constexpr int kReadoutChangeGapMs = 200;
 const platform::FontSpec kCreditFont{"Fixedsys", 12, 400, 134};
@@ -329,9 +328,7 @@ void RulerWindow::followSystemColours() {
   const StripColours colours = stripColours(platform_.systemColours());
   creditLabel_.setColour(colours.fore);
   readoutLabel_.setColour(colours.fore);
-  if (colours.back == window_->backColour() && colours.fore == window_->foreColour()) return;
-  window_->setColours(colours.back, colours.fore);
-  redrawScale();
+  if (window_->setColours(colours.back, colours.fore)) redrawScale();
 }
 
 void RulerWindow::redrawScale() {

@@ -140,7 +140,7 @@ std::optional<std::map<std::string, double>> calibrationsOf(const Bytes& data) {
     const std::string key(data.begin() + static_cast<std::ptrdiff_t>(at + 1), data.begin() + static_cast<std::ptrdiff_t>(at + 1 + keyLength));
     const Bytes value(data.begin() + static_cast<std::ptrdiff_t>(at + 1 + keyLength), data.begin() + static_cast<std::ptrdiff_t>(at + 5 + keyLength));
     const double pixelsPerMm = numberAt(value, 0) / kMicro;
-    if (!physicalScaleOf(pixelsPerMm, std::nullopt, {}).guessed) calibrations[key] = pixelsPerMm;
+    if (isSanePixelsPerMm(pixelsPerMm)) calibrations[key] = pixelsPerMm;
     at += 5 + keyLength;
   }
   return calibrations;

@@ -16,7 +16,7 @@ constexpr int kMostRecent = 3;
 
 template <class F>
 void load(F*& to, HMODULE module, const char* name) {
-  to = module == nullptr ? nullptr : reinterpret_cast<F*>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+  to = procedureOf<F>(module, name);
 }
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
@@ -198,8 +198,12 @@ AccessibleObjectOwner::~AccessibleObjectOwner() {
 std::optional<LRESULT> AccessibleObjectOwner::answer(Accessibility& accessibility, AccessibleSource& source, WPARAM flags,
                                                      LPARAM objectId) {
   accessibility.clientAsked();
-  // Compared as a DWORD: on 64-bit Windows the sign of lParam may be extended.
-  if (static_cast<DWORD>(objectId) != static_cast<DWORD>(OBJID_CLIENT) || !accessibility.ready()) return std::nullopt;
+  // What the program does not name is answered for by the system. Compared as a DWORD: on
+  // 64-bit Windows the sign of lParam may be extended.
+  if (source.nameForClients().empty() || static_cast<DWORD>(objectId) != static_cast<DWORD>(OBJID_CLIENT) ||
+      !accessibility.ready()) {
+    return std::nullopt;
+  }
   if (object_ == nullptr) object_ = new AccessibleObject(accessibility, source);
   const LRESULT answer = accessibility.lresultFromObject(flags, object_);
   if (answer < 0) return std::nullopt;  // the system's proxy then answers

@@ -34,6 +34,13 @@ struct WindowDcTraits {
 using WindowDc = Scoped<WindowDcTraits>;
 inline WindowDc getWindowDc(HWND window) { return WindowDc(::GetDC(window), WindowDcTraits{window}); }
 
+// A function of a module that older systems may lack, as a pointer of its type; null where
+// the module or the function is missing.
+template <class F>
+F* procedureOf(HMODULE module, const char* name) {
+  return module == nullptr ? nullptr : reinterpret_cast<F*>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+}
+
 struct WindowTraits {
   using Handle = HWND;
   static constexpr HWND empty() { return nullptr; }

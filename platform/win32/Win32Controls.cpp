@@ -196,12 +196,9 @@ Win32ScrollBar::Win32ScrollBar(Win32Window& owner, int id, const ScrollBarSpec& 
   // Drawn plain, without the visual style: Wine draws a themed bar in milliseconds, and the
   // magnifier moves three of them twenty times a second. Where no style is loaded the bar is
   // plain already.
-  if (HMODULE uxtheme = ::GetModuleHandleW(L"uxtheme.dll")) {
-    using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
-    const auto setWindowTheme = reinterpret_cast<SetWindowThemeFn>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(uxtheme, "SetWindowTheme")));
-    if (setWindowTheme != nullptr) setWindowTheme(hwnd_, L" ", L" ");  // matches no style
-  }
+  const auto setWindowTheme =
+      procedureOf<HRESULT WINAPI(HWND, LPCWSTR, LPCWSTR)>(::GetModuleHandleW(L"uxtheme.dll"), "SetWindowTheme");
+  if (setWindowTheme != nullptr) setWindowTheme(hwnd_, L" ", L" ");  // matches no style
 }
 
 int Win32ScrollBar::value() const { return hwnd_ ? ::GetScrollPos(hwnd_, SB_CTL) : 0; }
@@ -313,9 +310,7 @@ LRESULT CALLBACK Win32PictureBox::procedure(HWND hwnd, UINT message, WPARAM wPar
     case WM_SETFOCUS:
     case WM_KILLFOCUS: ::InvalidateRect(hwnd, nullptr, FALSE); break;
     case WM_GETOBJECT:
-      if (self->accessibleName_.empty()) {
-        self->owner_.platform().accessibility().clientAsked();
-      } else if (const auto answer = self->accessible_.answer(self->owner_.platform().accessibility(), *self, wParam, lParam)) {
+      if (const auto answer = self->accessible_.answer(self->owner_.platform().accessibility(), *self, wParam, lParam)) {
         return *answer;
       }
       break;

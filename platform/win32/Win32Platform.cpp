@@ -72,13 +72,8 @@ ClipboardOpen openClipboard(HWND owner) {
 
 int dpiOfMonitor(HMONITOR monitor) {
   // Windows 8.1 and later tell each monitor's DPI; before that every monitor has the system's.
-  using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-  static const auto getDpiForMonitor = [] {
-    HMODULE shcore = ::LoadLibraryW(L"shcore.dll");
-    return shcore == nullptr ? nullptr
-                             : reinterpret_cast<GetDpiForMonitorFn>(
-                                   reinterpret_cast<void (*)()>(::GetProcAddress(shcore, "GetDpiForMonitor")));
-  }();
+  static const auto getDpiForMonitor =
+      procedureOf<HRESULT WINAPI(HMONITOR, int, UINT*, UINT*)>(::LoadLibraryW(L"shcore.dll"), "GetDpiForMonitor");
   UINT x = 0, y = 0;
   if (getDpiForMonitor != nullptr && getDpiForMonitor(monitor, /*MDT_EFFECTIVE_DPI*/ 0, &x, &y) == S_OK && x > 0) {
     return static_cast<int>(x);
@@ -150,9 +145,7 @@ bool Win32Platform::anotherCopyRuns() {
 void Win32Platform::ensureCommonControls() {
   if (commonControls_) return;
   commonControls_ = ModuleHandle(::LoadLibraryW(L"comctl32.dll"));
-  using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  const auto init = reinterpret_cast<InitFn>(
-      reinterpret_cast<void (*)()>(::GetProcAddress(commonControls_.get(), "InitCommonControlsEx")));
+  const auto init = procedureOf<BOOL WINAPI(const INITCOMMONCONTROLSEX*)>(commonControls_.get(), "InitCommonControlsEx");
   const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   if (init != nullptr) init(&classes);
 }
@@ -215,9 +208,8 @@ std::vector<Rect> Win32Platform::monitors() const {
 
 Rect frameAt(DWORD style, DWORD exStyle, int dpi) {
   // Windows 10 sizes a frame for a DPI; elsewhere the frame has the system's size.
-  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static const auto adjustForDpi = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void (*)()>(
-      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  static const auto adjustForDpi = procedureOf<BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT)>(
+      ::GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
   RECT adjust{0, 0, 0, 0};
   if (adjustForDpi == nullptr || !adjustForDpi(&adjust, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
     ::AdjustWindowRectEx(&adjust, style, FALSE, exStyle);
@@ -238,10 +230,9 @@ namespace {
 
 // The system's device name of the monitor that holds the larger part of an area.
 std::wstring deviceNameOf(const Rect& area) {
-  const RECT r{area.left, area.top, area.right, area.bottom};
   MONITORINFOEXW info{};
   info.cbSize = sizeof info;
-  ::GetMonitorInfoW(::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info);
+  ::GetMonitorInfoW(monitorOf(area), &info);
   return info.szDevice;
 }
 
@@ -379,13 +370,15 @@ bool Win32Platform::copyText(std::string_view text) {
 }
 
 SystemColours Win32Platform::systemColours() const {
+  if (systemColours_) return *systemColours_;
   HIGHCONTRASTW contrast{};
   contrast.cbSize = sizeof contrast;
   const bool high = ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
                     (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
   const auto system = [](int index) { return static_cast<Colour>(::GetSysColor(index)); };
-  return SystemColours{high, system(COLOR_WINDOW), system(COLOR_WINDOWTEXT), system(COLOR_GRAYTEXT),
-                       system(COLOR_BTNFACE), system(COLOR_BTNTEXT)};
+  systemColours_ = SystemColours{high, system(COLOR_WINDOW), system(COLOR_WINDOWTEXT), system(COLOR_GRAYTEXT),
+                                 system(COLOR_BTNFACE), system(COLOR_BTNTEXT)};
+  return *systemColours_;
 }
 
 Point Win32Platform::pointerPosition() const {

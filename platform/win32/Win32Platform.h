@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <set>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,7 +60,9 @@ class Win32Platform final : public Platform {
   bool startProgram(std::string_view path) override;
   [[noreturn]] void endProcess() override;
   std::int64_t clockMs() const override { return static_cast<std::int64_t>(::GetTickCount64()); }
+  // Read once and kept until the system says they changed: the magnifier asks at every tick.
   SystemColours systemColours() const override;
+  void systemColoursChanged() { systemColours_.reset(); }
 
   // Runs the message loop until quit() or WM_QUIT; returns the exit code.
   int run();
@@ -125,6 +128,7 @@ class Win32Platform final : public Platform {
   std::vector<CopiedMessage> copied_;  // taken from other copies, not yet acted on
   WindowHandle copies_;  // where other copies send their messages
   KernelHandle copiesSection_;  // holds copies_'s handle for them to read
+  mutable std::optional<SystemColours> systemColours_;
   WindowHandle owner_;  // last: it goes first
 };
 

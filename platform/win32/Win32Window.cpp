@@ -157,12 +157,13 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DPICHANGED: dpiChanged(wParam, lParam); return 0;
     case WM_GETOBJECT:
-      if (const auto answer = answerObjectRequest(wParam, lParam)) return *answer;
+      if (const auto answer = accessible_.answer(platform_.accessibility(), *this, wParam, lParam)) return *answer;
       break;
     case WM_SETTINGCHANGE:
       if (wParam != SPI_SETHIGHCONTRAST) break;
       [[fallthrough]];
     case WM_SYSCOLORCHANGE:
+      platform_.systemColoursChanged();
       platform_.dispatch([&] {
         if (onSystemColoursChange) onSystemColoursChange();
       });
@@ -193,14 +194,6 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-std::optional<LRESULT> Win32Window::answerObjectRequest(WPARAM flags, LPARAM objectId) {
-  // A window the program does not name is answered for by the system.
-  if (accessibleName().empty()) {
-    platform_.accessibility().clientAsked();
-    return std::nullopt;
-  }
-  return accessible_.answer(platform_.accessibility(), *this, flags, objectId);
-}
 
 std::optional<std::string> Win32Window::valueForClients() const {
   return readForClient(accessibleValue);
@@ -494,12 +487,7 @@ Point Win32Window::textExtent(const FontSpec& font, std::string_view line) {
   return Point{size.cx, size.cy};
 }
 
-Rect Win32Window::monitorArea() const {
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  ::GetMonitorInfoW(::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &info);
-  return Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
-}
+Rect Win32Window::monitorArea() const { return platform_.monitorArea(rect()); }
 
 void Win32Window::setTooltip(HWND control, std::string_view text) {
   if (tooltip_ == nullptr) {

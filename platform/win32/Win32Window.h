@@ -79,7 +79,6 @@ class Win32Window final : public Window, private AccessibleSource {
 
  private:
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-  std::optional<LRESULT> answerObjectRequest(WPARAM flags, LPARAM objectId);
   HWND accessibleHandle() const override { return hwnd_; }
   std::string nameForClients() const override { return accessibleName(); }
   std::optional<std::string> valueForClients() const override;

@@ -58,12 +58,8 @@ TEST(HotkeysDialog, AKeyHeldElsewhereIsShownAsSoAndAKeySetWorksAtOnceAndAfterARe
   ASSERT_NE(ruler, nullptr);
   settle(500);
   const POINT onStrip = uncoveredSpot(ruler, rectOf(ruler).height() - 8);
-  click(uncoveredSpot(ruler, 40), true);
-  settle(300);
-  key('H');
-  HWND dialog = program->window(L"LindrelHotkeys");
+  HWND dialog = openFromMenu(*program, ruler, "H", L"LindrelHotkeys");
   ASSERT_NE(dialog, nullptr);
-  settle(500);
   // Ink right of each row's 清除 button only where the key is held elsewhere.
   for (int row = 0; row < 3; ++row) {
     const Box clear = rectOf(child(dialog, L"Button", 2 * row + 1));

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "tests/e2e/Driver.h"
@@ -74,16 +75,25 @@ inline std::vector<int> everyStep(int step, int length) {
   return at;
 }
 
+// A ruler's menu, opened on a bare spot of the strip, and items chosen by their access keys.
+inline void chooseFromMenu(HWND ruler, std::string_view accessKeys = "") {
+  click(uncoveredSpot(ruler, 40), true);
+  settle(300);
+  for (const char k : accessKeys) key(static_cast<WORD>(k));
+}
+// The window that menu items open, once it has settled; null when none comes up.
+inline HWND openFromMenu(const Program& program, HWND ruler, std::string_view accessKeys, const wchar_t* className) {
+  chooseFromMenu(ruler, accessKeys);
+  HWND opened = program.window(className);
+  if (opened != nullptr) settle(500);
+  return opened;
+}
+
 // The calibration dialog opened from a ruler's menu, a measured length typed in its box, and
 // 确定; the dialog, or null when none came up.
 inline HWND calibrateWith(const Program& program, HWND ruler, const wchar_t* length) {
-  click(uncoveredSpot(ruler, 40), true);
-  settle(300);
-  key('W');
-  key('K');
-  HWND dialog = program.window(L"LindrelCalibration");
+  HWND dialog = openFromMenu(program, ruler, "WK", L"LindrelCalibration");
   if (dialog == nullptr) return nullptr;
-  settle(400);
   clickOn(child(dialog, L"Edit", 0));
   typeText(length);
   clickOn(child(dialog, L"Button", 1));  // 确定
@@ -99,10 +109,7 @@ class RulerProgram : public ::testing::Test {
     settle(500);
   }
   // The ruler's menu, opened on a bare spot of the strip.
-  void openMenu() {
-    click(uncoveredSpot(ruler, 40), true);
-    settle(300);
-  }
+  void openMenu() { chooseFromMenu(ruler); }
   // A unit by its place in menu order, chosen by keys.
   void chooseUnit(int unit) { chooseUnitByKey(unit == 0 ? 'P' : 'C', unit - 1); }
   // 单位设置, then a unit's access key; for a submenu, steps down it and Enter.
@@ -132,12 +139,8 @@ class RulerProgram : public ::testing::Test {
     settle(300);
   }
   // The window a menu item opens, chosen by its access key, once it has settled; null when none comes up.
-  HWND openFromMenu(WORD accessKey, const wchar_t* className) {
-    openMenu();
-    key(accessKey);
-    HWND opened = program.window(className);
-    if (opened != nullptr) settle(500);
-    return opened;
+  HWND openFromMenu(char accessKey, const wchar_t* className) {
+    return e2e::openFromMenu(program, ruler, std::string_view(&accessKey, 1), className);
   }
 
   Program program;

@@ -55,12 +55,8 @@ TEST_F(TwoMonitors, TheRulerStartsUnderThePointerMeasuresOnBothAndAcrossAndTheMa
   EXPECT_EQ(columnsOffTheScale(r), 0);
 
   // The pen picks the ruler's yellow on the left monitor and the desktop on the right one.
-  click(uncoveredSpot(ruler, 40), true);
-  settle(300);
-  key('Z');
-  HWND magnifier = program->window(L"LindrelZoomOut");
+  HWND magnifier = openFromMenu(*program, ruler, "Z", L"LindrelZoomOut");
   ASSERT_NE(magnifier, nullptr);
-  settle(500);
   const POINT pen = rectOf(child(magnifier, L"Button", 0)).centre();
   drag(pen, {-300, r.bottom - 8}, 10, 300);
   settle(200);
@@ -83,10 +79,7 @@ TEST_F(TwoMonitors, TheRulerStartsUnderThePointerMeasuresOnBothAndAcrossAndTheMa
   // The about box opens centred on the ruler's monitor, the left one.
   drag(uncoveredSpot(ruler, 30), {-900, 200});
   settle(300);
-  click(uncoveredSpot(ruler, 40), true);
-  settle(300);
-  key('A');
-  HWND about = program->window(L"LindrelAbout");
+  HWND about = openFromMenu(*program, ruler, "A", L"LindrelAbout");
   ASSERT_NE(about, nullptr);
   EXPECT_NEAR(rectOf(about).centre().x, -640, 1);
   EXPECT_NEAR(rectOf(about).centre().y, 400, 1);
@@ -97,9 +90,7 @@ TEST_F(TwoMonitors, TheRulerStartsUnderThePointerMeasuresOnBothAndAcrossAndTheMa
   const Box m = rectOf(magnifier);
   drag({m.left + 40, m.top + 8}, {-700, 300});
   settle(300);
-  click(uncoveredSpot(ruler, 40), true);
-  settle(300);
-  key('R');
+  chooseFromMenu(ruler, "R");
   ASSERT_TRUE(waitFor([&] { return rectOf(ruler) == Box{-960, 366, -320, 433}; }));
   r = rectOf(ruler);
   EXPECT_TRUE(apart());
@@ -120,10 +111,7 @@ TEST_F(TwoMonitors, ALineAcrossTheBoundaryMeasuresExactly) {
 
 // Each monitor keeps its own calibration, and the physical scale follows the strip onto it.
 TEST_F(TwoMonitors, ThePhysicalScaleUsesTheCalibrationOfTheMonitorTheStripIsOn) {
-  click(uncoveredSpot(ruler, 40), true);
-  settle(300);
-  key('W');
-  key('R');  // 实际尺寸
+  chooseFromMenu(ruler, "WR");  // 实际尺寸
   settle(300);
   // 640 pixels measured as 160 mm on the left monitor and as 128 mm on the right one.
   ASSERT_TRUE(waitFor([&] { return !::IsWindow(calibrateWith(*program, ruler, L"160")); }));
