@@ -159,7 +159,7 @@ void Application::editHotkeys() {
   {
     // No window of the program covers the dialog while it is up.
     const platform::TopmostSuspended rulerBelow(ruler_->window());
-    std::array<bool, 3> heldElsewhere{};
+    PerHotkeyAction<bool> heldElsewhere{};
     for (const HotkeyAction action : kHotkeyActions) {
       const auto i = static_cast<std::size_t>(action);
       heldElsewhere[i] = hotkeys_[action] && !held_[i];

@@ -95,7 +95,7 @@ class Application {
   // A calibration's key: the monitor's identity and resolution.
   std::string calibrationKey(const platform::Rect& monitor) const;
   HotkeySet hotkeys_;
-  std::array<bool, 3> held_{};
+  PerHotkeyAction<bool> held_{};
   // Each action's hotkey registered as what the user set, or none.
   void registerHotkeys();
   std::unique_ptr<SettingsWriter> settingsWriter_;  // first to go: it reads the windows

@@ -9,7 +9,7 @@ namespace {
 using platform::Rect;
 
 // The design at 96 DPI, in pixels: a row an action.
-constexpr int kRowTop = 16, kRowHeight = 30;
+constexpr int kRowTop = 16, kRowHeight = 30, kRows = static_cast<int>(kHotkeyActions.size());
 
 }  // namespace
 
@@ -17,7 +17,7 @@ HotkeyDialog::HotkeyDialog(platform::Platform& platform) : platform_(platform) {
 
 HotkeyDialog::~HotkeyDialog() = default;
 
-std::optional<HotkeySet> HotkeyDialog::edit(const HotkeySet& keys, const std::array<bool, 3>& heldElsewhere,
+std::optional<HotkeySet> HotkeyDialog::edit(const HotkeySet& keys, const PerHotkeyAction<bool>& heldElsewhere,
                                             const Rect& onMonitorOf) {
   if (window_ != nullptr && window_->isOpen()) return std::nullopt;
   set_.reset();
@@ -26,13 +26,13 @@ std::optional<HotkeySet> HotkeyDialog::edit(const HotkeySet& keys, const std::ar
   return set_;
 }
 
-void HotkeyDialog::load(const HotkeySet& keys, const std::array<bool, 3>& heldElsewhere, const Rect& onMonitorOf) {
+void HotkeyDialog::load(const HotkeySet& keys, const PerHotkeyAction<bool>& heldElsewhere, const Rect& onMonitorOf) {
   platform::WindowSpec design;
   design.startNear = onMonitorOf;
   design.className = "LindrelHotkeys";
   design.caption = strings::ui(strings::UiText::HotkeysCaption);
   design.border = platform::Border::FixedDialog;
-  design.designSize = {460, kRowTop + 3 * kRowHeight + 52};
+  design.designSize = {460, kRowTop + kRows * kRowHeight + 52};
   window_ = platform_.createWindow(design);
   platform::Window& w = *window_;
   for (const HotkeyAction action : kHotkeyActions) {
@@ -53,7 +53,7 @@ void HotkeyDialog::load(const HotkeySet& keys, const std::array<bool, 3>& heldEl
       row.win->setChecked(false);
     };
   }
-  const int buttonsTop = kRowTop + 3 * kRowHeight + 14;
+  const int buttonsTop = kRowTop + kRows * kRowHeight + 14;
   platform::Button& ok = w.addButton({Rect::at({282, buttonsTop}, {80, 24}), strings::ui(strings::UiText::Ok), platform::Picture::None, true});
   platform::Button& cancel = w.addButton({Rect::at({370, buttonsTop}, {80, 24}), strings::ui(strings::UiText::Cancel), platform::Picture::None, false, true});
   ok.onClick = [this] {

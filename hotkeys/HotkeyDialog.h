@@ -21,7 +21,7 @@ class HotkeyDialog {
 
   // Shows the keys and which of them another program holds, modally, centred on the monitor
   // of an area (the ruler's); the keys set, or none when the user cancelled.
-  std::optional<HotkeySet> edit(const HotkeySet& keys, const std::array<bool, 3>& heldElsewhere,
+  std::optional<HotkeySet> edit(const HotkeySet& keys, const PerHotkeyAction<bool>& heldElsewhere,
                                 const platform::Rect& onMonitorOf);
   // For tests: the window while it is up.
   platform::Window* window() { return window_.get(); }
@@ -31,12 +31,12 @@ class HotkeyDialog {
     platform::HotkeyBox* key;
     platform::CheckBox* win;
   };
-  void load(const HotkeySet& keys, const std::array<bool, 3>& heldElsewhere, const platform::Rect& onMonitorOf);
+  void load(const HotkeySet& keys, const PerHotkeyAction<bool>& heldElsewhere, const platform::Rect& onMonitorOf);
   HotkeySet shown() const;
 
   platform::Platform& platform_;
   std::unique_ptr<platform::Window> window_;
-  std::array<Row, 3> rows_{};
+  PerHotkeyAction<Row> rows_{};
   std::optional<HotkeySet> set_;  // what 确定 took
 };
 

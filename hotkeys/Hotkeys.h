@@ -10,15 +10,17 @@
 namespace lindrel {
 
 enum class HotkeyAction { Pick, Measure, ToggleRuler };
-inline constexpr std::array<HotkeyAction, 3> kHotkeyActions{HotkeyAction::Pick, HotkeyAction::Measure,
-                                                            HotkeyAction::ToggleRuler};
+inline constexpr std::array kHotkeyActions{HotkeyAction::Pick, HotkeyAction::Measure, HotkeyAction::ToggleRuler};
+// One of something for each action, in the order of kHotkeyActions.
+template <class T>
+using PerHotkeyAction = std::array<T, kHotkeyActions.size()>;
 
 // "取色", "屏幕测量", "显示/隐藏标尺".
 std::string nameOf(HotkeyAction action);
 
 // A key for each action; none: the user cleared it.
 struct HotkeySet {
-  std::array<std::optional<platform::Hotkey>, 3> keys;
+  PerHotkeyAction<std::optional<platform::Hotkey>> keys;
   std::optional<platform::Hotkey>& operator[](HotkeyAction a) { return keys[static_cast<std::size_t>(a)]; }
   const std::optional<platform::Hotkey>& operator[](HotkeyAction a) const { return keys[static_cast<std::size_t>(a)]; }
   friend bool operator==(const HotkeySet&, const HotkeySet&) = default;
