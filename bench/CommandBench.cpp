@@ -3,7 +3,9 @@
 // picks (its magnifier on the screen and holding the mouse, as picking does), against a bare
 // program's start-to-exit (bench_bare_exit.exe, which returns at once), alternated in one run,
 // one untimed of each first, medians. After each pick two Escs posted to the magnifier cancel
-// the picking and close it; `lindrel.exe /exit` ends the first copy at the end.
+// the picking and close it; `lindrel.exe /exit` ends the first copy at the end. A floor for
+// any hand-over by window message is timed beside them: bench_bare_send.exe, which sends the
+// running copy one empty WM_COPYDATA and ends.
 //
 // bench_command [runs] [steps]
 // "steps" adds the second process's start-to-exit alone, the time until the first copy
@@ -100,7 +102,8 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
   const bool steps = argc > 2 && std::string(argv[2]) == "steps";
   const std::wstring lindrel = lindrel::e2e::besideThisProgram(L"lindrel.exe"),
-                     bare = lindrel::e2e::besideThisProgram(L"bench_bare_exit.exe");
+                     bare = lindrel::e2e::besideThisProgram(L"bench_bare_exit.exe"),
+                     bareSend = lindrel::e2e::besideThisProgram(L"bench_bare_send.exe");
 
   // The running copy, as at a first start, until its strip shows and it listens to others.
   lindrel::e2e::forgetSettings();
@@ -139,15 +142,17 @@ int main(int argc, char** argv) {
 
   // One untimed of each.
   timeStart(bare, L"", nothing);
+  timeStart(bareSend, L"", nothing);
   ::Sleep(300);
   timeStart(lindrel, L"/pick", picks);
   cancel();
 
-  std::vector<double> ours, ended, picked, bareMs, ruler;
+  std::vector<double> ours, ended, picked, bareMs, sendMs, ruler;
   int missed = 0;
   for (int i = 0; i < runs; ++i) {
-    for (int k = 0; k < 2; ++k) {
-      if ((i + k) % 2 == 0) {
+    for (int k = 0; k < 3; ++k) {
+      const int path = (i + k) % 3;
+      if (path == 0) {
         const Timed t = timeStart(lindrel, L"/pick", picks);
         if (t.both() >= 0) {
           ours.push_back(t.both());
@@ -158,8 +163,8 @@ int main(int argc, char** argv) {
         }
         cancel();
       } else {
-        const Timed t = timeStart(bare, L"", nothing);
-        if (t.both() >= 0) bareMs.push_back(t.both());
+        const Timed t = timeStart(path == 1 ? bare : bareSend, L"", nothing);
+        if (t.both() >= 0) (path == 1 ? bareMs : sendMs).push_back(t.both());
         ::Sleep(300);
       }
     }
@@ -182,6 +187,7 @@ int main(int argc, char** argv) {
   const double figure = median(ours), base = median(bareMs);
   bench::row("/pick with a copy running, until ended and picking (median of " + std::to_string(runs) + ")", figure,
              "ms", base, "<= 1.2x bare start-to-exit", figure > 0 && figure <= 1.2 * base);
+  bench::row("  a bare program handing over by WM_COPYDATA", median(sendMs), "ms", base, "- (floor)", true);
   if (steps) {
     bench::row("  steps: /pick, CreateProcess until it ended", median(ended), "ms", base, "-", true);
     bench::row("  steps: /pick, CreateProcess until the copy picks", median(picked), "ms", base, "-", true);

@@ -6,6 +6,10 @@
 // Alternated in one run, one untimed of each first, medians. After each opening Esc cancels
 // the picking and Esc again closes the magnifier, as the user does.
 //
+// A third path is a floor for any magnifier made of the system's controls: the bare window
+// again, holding a copy of each of the magnifier's controls (same classes, styles, places,
+// texts and fonts; its own drawn boxes as plain windows that only erase), shown the same way.
+//
 // bench_hotkey [runs] [steps]
 // "steps" adds where the time goes: the hotkey's handler, and from its end until painted.
 
@@ -78,6 +82,33 @@ HWND makeBareWindow(SIZE size) {
                            ::GetModuleHandleW(nullptr), nullptr);
 }
 
+// The magnifier's controls copied into a bare window: what they cost to show and paint with
+// nothing of the program behind them. Our own control class becomes a plain erasing window.
+void copyControls(HWND from, HWND to) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = ::DefWindowProcW;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = L"LindrelBenchBareControl";
+  ::RegisterClassExW(&wc);
+  for (HWND child = ::GetWindow(from, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[64] = {};
+    ::GetClassNameW(child, name, 64);
+    const bool system = ::GetClassInfoExW(nullptr, name, &wc) != FALSE;
+    RECT r{};
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, from, reinterpret_cast<POINT*>(&r), 2);
+    wchar_t text[256] = {};
+    ::GetWindowTextW(child, text, 256);
+    HWND copy = ::CreateWindowExW(static_cast<DWORD>(::GetWindowLongW(child, GWL_EXSTYLE)),
+                                  system ? name : L"LindrelBenchBareControl", text,
+                                  static_cast<DWORD>(::GetWindowLongW(child, GWL_STYLE)), r.left, r.top,
+                                  r.right - r.left, r.bottom - r.top, to, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SendMessageW(copy, WM_SETFONT, ::SendMessageW(child, WM_GETFONT, 0, 0), FALSE);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -132,55 +163,70 @@ int main(int argc, char** argv) {
   RECT shown{};
   ::GetWindowRect(handleOf(magnifier.window()), &shown);
   cancel();
-  HWND bare = makeBareWindow(SIZE{shown.right - shown.left, shown.bottom - shown.top});
+  const SIZE size{shown.right - shown.left, shown.bottom - shown.top};
+  HWND bare = makeBareWindow(size);
+  HWND bareWithControls = makeBareWindow(size);
+  ::SetWindowLongW(bareWithControls, GWL_STYLE, ::GetWindowLongW(handleOf(magnifier.window()), GWL_STYLE) & ~WS_VISIBLE);
+  copyControls(handleOf(magnifier.window()), bareWithControls);
   ::RegisterHotKey(nullptr, kBareHotkeyId, kBareModifiers | MOD_NOREPEAT, kBareKey);
-  std::vector<double> bareMs;
-  const auto bareHotkey = [&] {
+  std::vector<double> bareMs, floorMs;
+  const auto bareHotkey = [&](HWND window, std::vector<double>& times) {
     const double t0 = nowMs();
     ::PostThreadMessageW(thread, WM_HOTKEY, kBareHotkeyId, MAKELPARAM(kBareModifiers, kBareKey));
-    for (bool shownNow = false; (!shownNow || painting(bare)) && nowMs() - t0 < kLongestMs;) {
+    for (bool shownNow = false; (!shownNow || painting(window)) && nowMs() - t0 < kLongestMs;) {
       MSG msg{};
       while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_HOTKEY && msg.hwnd == nullptr && msg.wParam == kBareHotkeyId) {
-          ::ShowWindow(bare, SW_SHOW);
-          ::UpdateWindow(bare);
+          ::ShowWindow(window, SW_SHOW);
+          ::UpdateWindow(window);
           shownNow = true;
         } else {
           platform.deliver(msg);
         }
       }
     }
-    bareMs.push_back(nowMs() - t0);
+    times.push_back(nowMs() - t0);
   };
-  const auto bareHide = [&] {
-    ::ShowWindow(bare, SW_HIDE);
+  const auto bareHide = [&](HWND window) {
+    ::ShowWindow(window, SW_HIDE);
     platform.pump(150);
   };
-  bareHotkey();
-  bareHide();
+  for (HWND window : {bare, bareWithControls}) {
+    bareHotkey(window, bareMs);
+    bareHide(window);
+  }
   ours.clear();
   inHandler.clear();
   afterHandler.clear();
   bareMs.clear();
 
   for (int i = 0; i < runs; ++i) {
-    for (int k = 0; k < 2; ++k) {
-      if ((i + k) % 2 == 0) {
-        hotkey();
-        cancel();
-      } else {
-        bareHotkey();
-        bareHide();
+    for (int k = 0; k < 3; ++k) {
+      switch ((i + k) % 3) {
+        case 0:
+          hotkey();
+          cancel();
+          break;
+        case 1:
+          bareHotkey(bare, bareMs);
+          bareHide(bare);
+          break;
+        default:
+          bareHotkey(bareWithControls, floorMs);
+          bareHide(bareWithControls);
       }
     }
   }
   ::UnregisterHotKey(nullptr, kBareHotkeyId);
+  ::DestroyWindow(bareWithControls);
   ::DestroyWindow(bare);
 
   namespace bench = lindrel::bench;
   const double figure = median(ours), base = median(bareMs);
   bench::row("a hotkey until the magnifier picks, painted (median of " + std::to_string(runs) + ")", figure, "ms", base,
              "<= 1.3x bare hotkey window", figure <= 1.3 * base);
+  bench::row("  a bare window with the magnifier's controls, the same way", median(floorMs), "ms", base, "- (floor)",
+             true);
   if (steps) {
     bench::row("  steps: WM_HOTKEY until its handler returned", median(inHandler), "ms", 0, "-", true);
     bench::row("  steps: handler's end until all painted", median(afterHandler), "ms", 0, "-", true);
