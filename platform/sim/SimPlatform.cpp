@@ -10,8 +10,6 @@
 namespace lindrel::platform::sim {
 namespace {
 
-constexpr Colour kFrameColour = rgb(0xD4, 0xD0, 0xC8);
-
 std::string lower(std::string_view s) {
   std::string out(s);
   for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -48,7 +46,7 @@ bool SimSettingsStore::write(std::string_view name, const std::optional<StoredVa
 
 SimPlatform::SimPlatform(SimConfig config) : config_(std::move(config)), cursor_(config_.pointer) {
   if (config_.monitors.empty()) throw std::invalid_argument("a desktop needs a monitor");
-  desktop_.grow(virtualDesktop().size(), config_.desktopColour);
+  desktop_.grow(virtualDesktop().size(), rgb(0, 128, 128));
   settings.values = config_.settings;
 }
 

@@ -29,15 +29,12 @@ struct Monitor {
   Rect rect;
   bool primary = false;
   int dpi = kDesignDpi;
-  std::optional<Point> sizeMm = {};  // what it reports of itself
-  std::string identity = "SIM";
 };
 
 struct SimConfig {
   std::vector<Monitor> monitors{Monitor{Rect{0, 0, 1280, 800}, true}};
   // What the settings store holds at the start (another run's values, say).
   StoredValues settings{};
-  Colour desktopColour = rgb(0, 128, 128);
   Point pointer{};  // where the pointer is when the program starts
 };
 
@@ -75,8 +72,9 @@ class SimPlatform final : public Platform {
   Rect monitorArea(const Rect& area) const override;
   int monitorDpi(const Rect& area) const override;
   std::vector<Rect> monitors() const override;
-  std::optional<Point> monitorSizeMm(const Rect& monitor) const override { return monitorOf(monitor).sizeMm; }
-  std::string monitorIdentity(const Rect& monitor) const override { return monitorOf(monitor).identity; }
+  // The simulated monitors report no size of their own, and share one identity.
+  std::optional<Point> monitorSizeMm(const Rect&) const override { return std::nullopt; }
+  std::string monitorIdentity(const Rect&) const override { return "SIM"; }
   Point pointerPosition() const override { return cursor_; }
   void movePointer(Point to) override { cursor_ = clampedInto(to, virtualDesktop()); }
   std::optional<Colour> screenPixel(Point at) override { return visiblePixel(at); }

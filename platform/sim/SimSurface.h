@@ -2,7 +2,6 @@
 // A pixel grid standing in for a surface's bitmap.
 
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "platform/Colour.h"

@@ -8,7 +8,6 @@
 namespace lindrel::platform::sim {
 namespace {
 
-constexpr Colour kFrameColour = rgb(0xD4, 0xD0, 0xC8);
 constexpr int kPictureBorder = 2;
 
 Point toClient(const SimWindow& window, Point screen) { return screen - window.clientOrigin(); }
@@ -59,7 +58,6 @@ SimPictureBox::SimPictureBox(SimPlatform& sim, SimWindow& owner, const PictureBo
       sim_(sim),
       border_(design.border),
       backColour_(design.backColour),
-      picture_(design.picture),
       focusable_(design.focusable) {
   surface_.grow(inner().size(), backColour_);
 }
@@ -118,9 +116,7 @@ void SimPictureBox::setBackColour(Colour colour) {
 }
 
 SimButton::SimButton(SimWindow& owner, const ButtonSpec& design)
-    : SimChild(owner, design.design, *this, design.accessibleName.empty() ? design.caption : design.accessibleName),
-      design_(design),
-      picture_(design.picture) {}
+    : SimChild(owner, design.design, *this, design.accessibleName.empty() ? design.caption : design.accessibleName) {}
 
 void SimButton::routed(MouseAction action, MouseButtons buttons, Point client) {
   if (action == MouseAction::Release && buttons == MouseButton::Left && clientRect().contains(client) && onClick) onClick();
@@ -129,7 +125,7 @@ void SimButton::routed(MouseAction action, MouseButtons buttons, Point client) {
 // ---- Window
 
 SimWindow::SimWindow(SimPlatform& sim, const WindowSpec& design, Rect rect, Rect frame, int dpi)
-    : Window(design, rect, frame, dpi), sim_(sim), caption_(design.caption), screenRect_(rect) {
+    : Window(design, rect, frame, dpi), sim_(sim), screenRect_(rect) {
   initSurface();
   sim_.registerWindow(this);
 }

@@ -13,6 +13,9 @@ namespace lindrel::platform::sim {
 class SimPlatform;
 class SimWindow;
 
+// What shows of a window's frame and of a picture box's border.
+inline constexpr Colour kFrameColour = rgb(0xD4, 0xD0, 0xC8);
+
 // Anything on the simulated screen that takes mouse input: a window or a child control.
 class SimControl {
  public:
@@ -87,7 +90,6 @@ class SimComboBox final : public ComboBox, public SimPlacement {
   void add(std::string_view text) override { items_.emplace_back(text); }
   int selectedIndex() const override { return index_; }
   void select(int index) override { index_ = index >= -1 && index < static_cast<int>(items_.size()) ? index : -1; }
-  const std::vector<std::string>& items() const { return items_; }
 
  private:
   std::vector<std::string> items_;
@@ -148,18 +150,13 @@ class SimPictureBox final : public PictureBox, public SimChild {
   std::optional<Colour> pixel(Point at) const override { return surface_.at(at); }
   Colour backColour() const override { return backColour_; }
   void setBackColour(Colour colour) override;
-  void setPicture(Picture picture) override { picture_ = picture; }
+  void setPicture(Picture) override {}
   bool hasFocus() const override;
   Point screenOrigin() const override;
-  void setCornerText(std::string_view text) override { cornerText_ = text; }
-  void setTooltip(std::string_view text) override { tooltip_ = text; }
+  void setCornerText(std::string_view) override {}
+  void setTooltip(std::string_view) override {}
   void setAccessibleName(std::string_view name) override { accessibleName = name; }
-  void accessibleValueChanged() override { ++accessibleValueChanges; }
-  int accessibleValueChanges = 0;
-  const std::string& cornerText() const { return cornerText_; }
-  const std::string& tooltip() const { return tooltip_; }
-  bool focusable() const { return focusable_; }
-  Picture picture() const { return picture_; }
+  void accessibleValueChanged() override {}
   const SimSurface& surface() const { return surface_; }
   // The drawing area inside the border, in the owner's client pixels.
   Rect inner() const;
@@ -172,25 +169,18 @@ class SimPictureBox final : public PictureBox, public SimChild {
   SimPlatform& sim_;
   bool border_;
   Colour backColour_;
-  Picture picture_;
   bool focusable_;
   SimSurface surface_;
-  std::string cornerText_, tooltip_;
 };
 
 class SimButton final : public Button, public SimChild {
  public:
   SimButton(SimWindow& owner, const ButtonSpec& design);
-  void setPicture(Picture picture) override { picture_ = picture; }
-  Picture picture() const { return picture_; }
-  const ButtonSpec& design() const { return design_; }
+  void setPicture(Picture) override {}
 
  private:
   // A click is a left press and release on the button.
   void routed(MouseAction action, MouseButtons buttons, Point client) override;
-
-  ButtonSpec design_;
-  Picture picture_;
 };
 
 class SimWindow final : public Window, public SimControl {
@@ -214,24 +204,19 @@ class SimWindow final : public Window, public SimControl {
   bool isOpen() const override { return open_; }
   bool isVisible() const override { return open_ && visible_; }
   void setTopmost(bool topmost) override;
-  void setPointer(PointerShape shape) override { pointer_ = shape; }
+  void setPointer(PointerShape) override {}
   void popupMenu(Menu& menu, std::optional<Point> at) override;
-  void setCaption(std::string_view caption) override { caption_ = caption; }
-  void accessibleValueChanged() override { ++accessibleValueChanges; }
-  void announce(std::string_view text) override { announcements.emplace_back(text); }
+  void setCaption(std::string_view) override {}
+  void accessibleValueChanged() override {}
+  void announce(std::string_view) override {}
 
   // ---- For tests.
-  int accessibleValueChanges = 0;
-  std::vector<std::string> announcements;
   // What a screen reader calls each control: its own name, or a button's caption.
   std::vector<std::string> accessibleNames() const;
   const SimSurface& surface() const { return surface_; }
   // Where the window is on the screen.
   Rect screenRect() const { return screenRect_; }
   bool topmost = false;
-  PointerShape pointer() const { return pointer_; }
-  const std::string& caption() const { return caption_; }
-  const std::vector<std::unique_ptr<SimTextBox>>& textBoxes() const { return textBoxes_; }
   const std::vector<std::unique_ptr<SimPictureBox>>& pictureBoxes() const { return pictureBoxes_; }
   // Every real control's rectangle in client pixels.
   std::vector<Rect> controlRects() const;
@@ -270,14 +255,12 @@ class SimWindow final : public Window, public SimControl {
   void followMonitorDpi(const Rect& rect);
 
   SimPlatform& sim_;
-  std::string caption_;
   SimSurface surface_;
   std::vector<std::uint32_t> captured_;  // the pixels the last capture gave out
   Rect screenRect_;
   bool open_ = true;
   bool visible_ = false;
   bool changingDpi_ = false;
-  PointerShape pointer_ = PointerShape::Default;
   std::vector<std::unique_ptr<SimTimer>> timers_;
   std::vector<std::unique_ptr<SimTextBox>> textBoxes_;
   std::vector<std::unique_ptr<SimScrollBar>> scrollBars_;
