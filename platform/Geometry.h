@@ -47,6 +47,12 @@ constexpr Rect united(const Rect& a, const Rect& b) {
   return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
+// Every pixel a line between two points may touch, both ends in, widened by `width` each way.
+constexpr Rect lineBounds(Point from, Point to, int width = 0) {
+  return {std::min(from.x, to.x) - width, std::min(from.y, to.y) - width, std::max(from.x, to.x) + width + 1,
+          std::max(from.y, to.y) + width + 1};
+}
+
 // A point held inside an area (its last pixel at most).
 constexpr Point clampedInto(Point p, const Rect& area) {
   return {std::clamp(p.x, area.left, area.right - 1), std::clamp(p.y, area.top, area.bottom - 1)};

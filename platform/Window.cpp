@@ -1,7 +1,6 @@
 #include "platform/Window.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace lindrel::platform {
 
@@ -23,7 +22,7 @@ void Window::setRect(const Rect& wanted) {
   const Point clientBefore = clientSize();
   rect_ = rect;
   if (resized) {
-    growSurfaceToClient();
+    reserveSurface(clientSize());
     refreshTextsCutBy(clientBefore);
   }
   if (holds_ == 0 && shownRect_ != rect_) {
@@ -41,7 +40,7 @@ void Window::systemRect(const Rect& rect) {
   rect_ = rect;
   shownRect_ = rect;
   if (resized) {
-    growSurfaceToClient();
+    reserveSurface(clientSize());
     refreshTextsCutBy(clientBefore);
     if (onResize) onResize();
   }
@@ -82,8 +81,6 @@ void Window::releaseHold() {
   }
 }
 
-void Window::initSurface() { growSurfaceToClient(); }
-
 void Window::show(std::optional<Point> firstTopLeft) {
   if (!isOpen()) return;
   const bool first = !shownOnce_;
@@ -103,8 +100,6 @@ void Window::centreOn(const Rect& area) {
   const auto half = [](int v) { return v >= 0 ? v / 2 : -((-v + 1) / 2); };
   move({area.left + half(area.width() - rect_.width()), area.top + half(area.height() - rect_.height())});
 }
-
-void Window::growSurfaceToClient() { reserveSurface(clientSize()); }
 
 void Window::reserveSurface(Point size) {
   const Point grown{std::max(surfaceSize_.x, size.x), std::max(surfaceSize_.y, size.y)};
@@ -132,8 +127,7 @@ void Window::clearSurface() {
 
 void Window::drawLine(Point from, Point to) {
   surfaceLine(from, to, design_.foreColour);
-  invalidateArea(Rect{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1,
-                      std::max(from.y, to.y) + 1});
+  invalidateArea(lineBounds(from, to));
 }
 
 void Window::setTexts(std::vector<SurfaceText> texts) {
@@ -161,10 +155,7 @@ void Window::invalidateOverlay() {
   // Each mark apart: a crosshair's two lines across a large monitor are two thin areas,
   // not the monitor.
   for (const Overlay::Box& box : overlay_.boxes) invalidateArea(box.rect);
-  for (const Overlay::Line& line : overlay_.lines) {
-    invalidateArea(Rect{std::min(line.from.x, line.to.x), std::min(line.from.y, line.to.y),
-                        std::max(line.from.x, line.to.x) + 1, std::max(line.from.y, line.to.y) + 1});
-  }
+  for (const Overlay::Line& line : overlay_.lines) invalidateArea(lineBounds(line.from, line.to));
   for (const Overlay::Text& text : overlay_.texts) {
     invalidateArea(Rect::at(text.at, textExtent(design_.surfaceFont, text.text)));
   }
@@ -210,27 +201,6 @@ MouseElement& Window::elementAt(Point client) {
 
 void Window::mouseInput(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point client, Point screen) {
   router_.route(action, buttons, modifiers, client, screen, [this](Point p) -> MouseElement& { return elementAt(p); });
-}
-
-void forEachLinePixel(Point from, Point to, const std::function<void(Point)>& fn) {
-  // Bresenham; for the axis-parallel lines the program draws this is exactly what GDI does.
-  long long x = from.x, y = from.y;
-  const long long dx = std::llabs(static_cast<long long>(to.x) - from.x);
-  const long long dy = -std::llabs(static_cast<long long>(to.y) - from.y);
-  const int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
-  long long err = dx + dy;
-  while (x != to.x || y != to.y) {
-    fn(Point{static_cast<int>(x), static_cast<int>(y)});
-    const long long e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y += sy;
-    }
-  }
 }
 
 }  // namespace lindrel::platform

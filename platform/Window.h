@@ -125,9 +125,6 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   // New colours for what is drawn from now on (the surface is cleared to the back colour by
   // the next clearSurface); the whole client is painted again. False: they were the colours.
   bool setColours(Colour back, Colour fore);
-  // The surface's size: the largest client area the window has had, or more where
-  // reserveSurface asked for it.
-  Point surfaceSize() const { return surfaceSize_; }
   // Grows the surface to at least this size ahead of the window, so what is drawn there
   // shows when the window grows.
   void reserveSurface(Point size);
@@ -230,7 +227,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   void invalidateArea(const Rect& clientPixels) override = 0;
 
   // For the implementation: creates the surface for the first client size.
-  void initSurface();
+  void initSurface() { reserveSurface(clientSize()); }
   // Centres the window on an area of the screen (pixels), size unchanged.
   void centreOn(const Rect& area);
   // The system moved or sized the window (not the program): runs onResize on a new size.
@@ -251,7 +248,6 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   Point mouseOrigin() const override { return Point{}; }
   MouseElement& elementAt(Point client);
   void releaseHold();
-  void growSurfaceToClient();
   // Repaints the texts whose whole shows, or no longer shows, since the client's last size.
   void refreshTextsCutBy(Point clientBefore);
   // The areas the overlay draws on need painting again.
@@ -286,9 +282,5 @@ class [[nodiscard]] TopmostSuspended {
  private:
   Window& window_;
 };
-
-// Calls fn for every pixel of a line from one point to another, the end point left out,
-// as a GDI pen of one pixel draws it.
-void forEachLinePixel(Point from, Point to, const std::function<void(Point)>& fn);
 
 }  // namespace lindrel::platform

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/sim/SimPlatform.h"
 
@@ -298,7 +299,25 @@ std::vector<std::string> SimWindow::accessibleNames() const {
 }
 
 void SimWindow::surfaceLine(Point from, Point to, Colour colour) {
-  forEachLinePixel(from, to, [&](Point p) { surface_.set(p, colour); });
+  // Bresenham, the end point left out; for the axis-parallel lines the program draws this is
+  // exactly what a GDI pen of one pixel does.
+  long long x = from.x, y = from.y;
+  const long long dx = std::llabs(static_cast<long long>(to.x) - from.x);
+  const long long dy = -std::llabs(static_cast<long long>(to.y) - from.y);
+  const int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
+  long long err = dx + dy;
+  while (x != to.x || y != to.y) {
+    surface_.set(Point{static_cast<int>(x), static_cast<int>(y)}, colour);
+    const long long e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
+  }
 }
 
 std::optional<ScreenImage> SimWindow::surfaceCapture(const Rect& area) {

@@ -123,7 +123,7 @@ void Surface::clear(Colour color) {
 }
 
 void Surface::line(Point from, Point to, Colour color) {
-  cover(Rect{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x) + 1, std::max(from.y, to.y) + 1});
+  cover(lineBounds(from, to));
   if (color != penColour_) {
     GdiObject pen(::CreatePen(PS_SOLID, 1, color));
     ::SelectObject(dc_.get(), pen.get());

@@ -42,6 +42,11 @@ Key keyFromVirtualKey(WPARAM virtualKey, const Modifiers& modifiers) {
 
 bool isKeyDown(UINT message) { return message == WM_KEYDOWN || message == WM_SYSKEYDOWN; }
 
+bool meets(const Rect& r, const RECT& area) {
+  RECT box{r.left, r.top, r.right, r.bottom}, overlap{};
+  return ::IntersectRect(&overlap, &box, &area) != FALSE;
+}
+
 }  // namespace
 
 Win32Window::Win32Window(Win32Platform& platform, const WindowSpec& design, Rect rect, Rect frame, int dpi,
@@ -332,22 +337,15 @@ void Win32Window::paint() {
 }
 
 bool Win32Window::drawnOver(const RECT& area) {
-  const auto meets = [&](const Rect& r) {
-    RECT box{r.left, r.top, r.right, r.bottom}, overlap{};
-    return ::IntersectRect(&overlap, &box, &area) != FALSE;
-  };
-  const auto lineArea = [](Point from, Point to, int width) {
-    return Rect{std::min(from.x, to.x) - width, std::min(from.y, to.y) - width, std::max(from.x, to.x) + width + 1,
-                std::max(from.y, to.y) + width + 1};
-  };
-  return std::any_of(lines().begin(), lines().end(), [&](const Line& l) { return meets(lineArea(l.from, l.to, l.width)); }) ||
-         std::any_of(texts().begin(), texts().end(), [&](const SurfaceText& t) { return meets(t.rect); }) ||
-         std::any_of(labels().begin(), labels().end(), [&](const auto& l) { return meets(l->rect()); }) ||
-         std::any_of(overlay().boxes.begin(), overlay().boxes.end(), [&](const Overlay::Box& b) { return meets(b.rect); }) ||
+  const auto over = [&](const Rect& r) { return meets(r, area); };
+  return std::any_of(lines().begin(), lines().end(), [&](const Line& l) { return over(lineBounds(l.from, l.to, l.width)); }) ||
+         std::any_of(texts().begin(), texts().end(), [&](const SurfaceText& t) { return over(t.rect); }) ||
+         std::any_of(labels().begin(), labels().end(), [&](const auto& l) { return over(l->rect()); }) ||
+         std::any_of(overlay().boxes.begin(), overlay().boxes.end(), [&](const Overlay::Box& b) { return over(b.rect); }) ||
          std::any_of(overlay().lines.begin(), overlay().lines.end(),
-                     [&](const Overlay::Line& l) { return meets(lineArea(l.from, l.to, 0)); }) ||
+                     [&](const Overlay::Line& l) { return over(lineBounds(l.from, l.to)); }) ||
          std::any_of(overlay().texts.begin(), overlay().texts.end(), [&](const Overlay::Text& t) {
-           return meets(Rect::at(t.at, textExtent(design().surfaceFont, t.text)));
+           return over(Rect::at(t.at, textExtent(design().surfaceFont, t.text)));
          });
 }
 
@@ -368,10 +366,6 @@ HDC Win32Window::backBuffer(Point size) {
 }
 
 void Win32Window::paintArea(HDC back, const RECT& area, Point client) {
-  const auto meets = [&](const Rect& r) {
-    RECT box{r.left, r.top, r.right, r.bottom}, overlap{};
-    return ::IntersectRect(&overlap, &box, &area) != FALSE;
-  };
   const ClipGuard clip(back, area);
   // The persistent surface, then the windowless lines, texts and labels, then the overlay.
   surface_->paint(back, area, backColour());
@@ -384,13 +378,13 @@ void Win32Window::paintArea(HDC back, const RECT& area, Point client) {
   const SelectGuard surfaceFont(back, platform_.font(design().surfaceFont, dpi()));
   ::SetTextColor(back, foreColour());
   for (const SurfaceText& t : texts()) {
-    if (t.rect.right > client.x || t.rect.bottom > client.y || !meets(t.rect)) continue;
+    if (t.rect.right > client.x || t.rect.bottom > client.y || !meets(t.rect, area)) continue;
     const std::wstring w = wide(t.text);
     ::TextOutW(back, t.rect.left, t.rect.top, w.c_str(), static_cast<int>(w.size()));
   }
   for (const auto& label : labels()) {
     const Rect r = label->rect();
-    if (!meets(r)) continue;
+    if (!meets(r, area)) continue;
     RECT box{r.left, r.top, r.right, r.bottom};
     SelectGuard select(back, platform_.font(label->font(), dpi()));
     ::SetTextColor(back, label->colour());
@@ -398,7 +392,7 @@ void Win32Window::paintArea(HDC back, const RECT& area, Point client) {
     ::DrawTextW(back, caption.c_str(), static_cast<int>(caption.size()), &box, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK);
   }
   for (const Overlay::Box& b : overlay().boxes) {
-    if (!meets(b.rect)) continue;
+    if (!meets(b.rect, area)) continue;
     const RECT box{b.rect.left, b.rect.top, b.rect.right, b.rect.bottom};
     fill(back, box, b.fill);
     GdiObject border(::CreateSolidBrush(b.border));
