@@ -1,7 +1,6 @@
 #pragma once
 // Mouse messages as the router takes them, for windows and child controls alike.
 
-#include <cstdint>
 #include <optional>
 
 #include "platform/MouseRouter.h"

@@ -7,7 +7,6 @@
 
 #include <optional>
 #include <span>
-#include <string_view>
 
 #include "platform/Colour.h"
 #include "platform/Geometry.h"

@@ -5,13 +5,11 @@
 #include <cstring>
 #include <cwchar>
 #include <iterator>
-#include <new>
 #include <stdexcept>
 
 #include "platform/win32/Windows.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32Menu.h"
@@ -22,10 +20,6 @@ namespace lindrel::platform::win32 {
 namespace {
 
 constexpr wchar_t kOwnerClass[] = L"LindrelOwner";
-
-LRESULT CALLBACK ownerProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  return ::DefWindowProcW(hwnd, message, wParam, lParam);
-}
 
 // The window other copies find to hand this one a message: message-only, so it never shows.
 constexpr wchar_t kCopiesClass[] = L"LindrelCopies";
@@ -78,7 +72,7 @@ int dpiOfMonitor(HMONITOR monitor) {
   if (getDpiForMonitor != nullptr && getDpiForMonitor(monitor, /*MDT_EFFECTIVE_DPI*/ 0, &x, &y) == S_OK && x > 0) {
     return static_cast<int>(x);
   }
-  const WindowDc screen(::GetDC(nullptr));
+  const WindowDc screen = getWindowDc(nullptr);
   const int dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSX);
   return dpi > 0 ? dpi : kDesignDpi;
 }
@@ -87,10 +81,6 @@ HMONITOR monitorOf(const Rect& area) {
   const RECT r{area.left, area.top, area.right, area.bottom};
   return ::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST);
 }
-
-}  // namespace
-
-namespace {
 
 // A text of the resources' string table in a language: the texts are kept sixteen to a
 // block, each as its length and its UTF-16 characters.
@@ -103,6 +93,32 @@ std::string resourceText(HINSTANCE module, int id, strings::Language language) {
   if (at == nullptr) return {};
   for (int i = 0; i < id % 16; ++i) at += 1 + *at;
   return narrow(std::wstring_view(at + 1, *at));
+}
+
+// The system's device name of the monitor that holds the larger part of an area.
+std::wstring deviceNameOf(const Rect& area) {
+  MONITORINFOEXW info{};
+  info.cbSize = sizeof info;
+  ::GetMonitorInfoW(monitorOf(area), &info);
+  return info.szDevice;
+}
+
+// The window of the copy that listens: the handle it left, while that is still such a window,
+// else looked up (a copy started beside another may have left its handle and ended since).
+HWND runningCopyWindow() {
+  HWND left = nullptr;
+  if (const KernelHandle section(::OpenFileMappingW(FILE_MAP_READ, FALSE, kCopiesSection)); section) {
+    if (const void* view = ::MapViewOfFile(section.get(), FILE_MAP_READ, 0, 0, sizeof(std::uint64_t))) {
+      left = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(*static_cast<const volatile std::uint64_t*>(view)));
+      ::UnmapViewOfFile(view);
+    }
+  }
+  wchar_t className[std::size(kCopiesClass) + 1] = {};
+  if (left != nullptr && ::GetClassNameW(left, className, static_cast<int>(std::size(className))) > 0 &&
+      std::wcscmp(className, kCopiesClass) == 0) {
+    return left;
+  }
+  return ::FindWindowExW(HWND_MESSAGE, nullptr, kCopiesClass, nullptr);
 }
 
 }  // namespace
@@ -122,7 +138,7 @@ HWND Win32Platform::ownerWindow() {
   if (!owner_) {
     WNDCLASSEXW owner{};
     owner.cbSize = sizeof owner;
-    owner.lpfnWndProc = ownerProcedure;
+    owner.lpfnWndProc = ::DefWindowProcW;
     owner.hInstance = instance_;
     owner.lpszClassName = kOwnerClass;
     ::RegisterClassExW(&owner);
@@ -225,18 +241,6 @@ Rect Win32Platform::monitorArea(const Rect& area) const {
   }
   return Rect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
 }
-
-namespace {
-
-// The system's device name of the monitor that holds the larger part of an area.
-std::wstring deviceNameOf(const Rect& area) {
-  MONITORINFOEXW info{};
-  info.cbSize = sizeof info;
-  ::GetMonitorInfoW(monitorOf(area), &info);
-  return info.szDevice;
-}
-
-}  // namespace
 
 std::optional<Point> Win32Platform::monitorSizeMm(const Rect& monitor) const {
   const std::wstring device = deviceNameOf(monitor);
@@ -393,7 +397,7 @@ void Win32Platform::movePointer(Point to) { ::SetCursorPos(to.x, to.y); }
 class Win32Platform::Win32ScreenHold final : public ScreenHold {
  public:
   explicit Win32ScreenHold(Win32Platform& platform) : platform_(platform) {
-    if (platform_.screenHolds_++ == 0) platform_.screen_ = WindowDc(::GetDC(nullptr), WindowDcTraits{nullptr});
+    if (platform_.screenHolds_++ == 0) platform_.screen_ = getWindowDc(nullptr);
   }
   ~Win32ScreenHold() override {
     if (--platform_.screenHolds_ == 0) platform_.screen_.reset();
@@ -424,28 +428,6 @@ bool Win32Platform::registerHotkey(int id, Hotkey key) {
 }
 
 void Win32Platform::unregisterHotkey(int id) { ::UnregisterHotKey(nullptr, id); }
-
-namespace {
-
-// The window of the copy that listens: the handle it left, while that is still such a window,
-// else looked up (a copy started beside another may have left its handle and ended since).
-HWND runningCopyWindow() {
-  HWND left = nullptr;
-  if (const KernelHandle section(::OpenFileMappingW(FILE_MAP_READ, FALSE, kCopiesSection)); section) {
-    if (const void* view = ::MapViewOfFile(section.get(), FILE_MAP_READ, 0, 0, sizeof(std::uint64_t))) {
-      left = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(*static_cast<const volatile std::uint64_t*>(view)));
-      ::UnmapViewOfFile(view);
-    }
-  }
-  wchar_t className[std::size(kCopiesClass) + 1] = {};
-  if (left != nullptr && ::GetClassNameW(left, className, static_cast<int>(std::size(className))) > 0 &&
-      std::wcscmp(className, kCopiesClass) == 0) {
-    return left;
-  }
-  return ::FindWindowExW(HWND_MESSAGE, nullptr, kCopiesClass, nullptr);
-}
-
-}  // namespace
 
 bool Win32Platform::sendToRunningCopy(std::uint32_t tag, std::span<const std::uint8_t> bytes) {
   HWND other = runningCopyWindow();
