@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 
 #include <algorithm>
+#include <cctype>
 #include <exception>
 #include <string>
 #include "strings/UiText.h"
@@ -20,6 +21,12 @@ void Platform::dispatch(const std::function<void()>& handler) {
 
 void Platform::copyTextOrSay(std::string_view text) {
   if (!copyText(text)) showMessage(strings::ui(strings::UiText::ClipboardBusy));
+}
+
+std::string lowerCase(std::string_view name) {
+  std::string out(name);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
 }
 
 int Platform::shownReach(const Rect& area) const {

@@ -1,7 +1,6 @@
 #include "platform/sim/SimPlatform.h"
 
 #include <algorithm>
-#include <cctype>
 #include <stdexcept>
 #include <utility>
 
@@ -9,12 +8,6 @@
 
 namespace lindrel::platform::sim {
 namespace {
-
-std::string lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
 
 Rect frameFor(Border border) {
   switch (border) {
@@ -34,7 +27,7 @@ std::optional<StoredValues> SimSettingsStore::readAll() {
 
 bool SimSettingsStore::write(std::string_view name, const std::optional<StoredValue>& value) {
   if (refused || writesFail) return false;
-  const std::string key = lower(name);
+  const std::string key = lowerCase(name);
   if (value) {
     values[key] = *value;
   } else {

@@ -111,7 +111,6 @@ class SimPlatform final : public Platform {
   void keyDown(Key key, Modifiers modifiers = {});
   // A hotkey pressed anywhere: onHotkey runs when the program holds it.
   void pressHotkey(Hotkey key);
-  const std::map<int, Hotkey>& hotkeys() const { return hotkeys_; }
   // The wheel turns by notches with the pointer at a point.
   void wheel(Point screen, int notches);
   // The keyboard goes to a focusable picture box (as Tab brings it there), or to no box.

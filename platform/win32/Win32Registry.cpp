@@ -1,7 +1,6 @@
 // The registry as the program uses it: its own values under HKCU\Software\Lindrel, and text
 // values of the system's, read without write rights.
 
-#include <cctype>
 #include <vector>
 
 #include "platform/win32/Win32Platform.h"
@@ -10,11 +9,6 @@ namespace lindrel::platform::win32 {
 namespace {
 
 constexpr wchar_t kSettingsKey[] = L"Software\\Lindrel";
-
-std::string lowerCase(std::string name) {
-  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return name;
-}
 
 StoredValue::Kind kindOf(DWORD type) {
   switch (type) {
