@@ -135,7 +135,14 @@ SimWindow::~SimWindow() {
   // First, while its controls still exist: one of them may hold the mouse.
   sim_.unregisterWindow(this);
   timers_.clear();
-  pictureBoxes_.clear();
+  controls_.clear();
+}
+
+template <class T>
+T& SimWindow::add(std::unique_ptr<T> control) {
+  T& added = *control;
+  controls_.push_back(std::move(control));
+  return added;
 }
 
 Timer& SimWindow::addTimer(int intervalMs, bool enabled) {
@@ -143,31 +150,31 @@ Timer& SimWindow::addTimer(int intervalMs, bool enabled) {
 }
 
 TextBox& SimWindow::addTextBox(const TextBoxSpec& design) {
-  return *textBoxes_.emplace_back(std::make_unique<SimTextBox>(design, dpi()));
+  return add(std::make_unique<SimTextBox>(design, dpi()));
 }
 
 ScrollBar& SimWindow::addScrollBar(const ScrollBarSpec& design) {
-  return *scrollBars_.emplace_back(std::make_unique<SimScrollBar>(design, dpi()));
+  return add(std::make_unique<SimScrollBar>(design, dpi()));
 }
 
 ComboBox& SimWindow::addComboBox(const ComboBoxSpec& design) {
-  return *comboBoxes_.emplace_back(std::make_unique<SimComboBox>(design, dpi()));
+  return add(std::make_unique<SimComboBox>(design, dpi()));
 }
 
 PictureBox& SimWindow::addPictureBox(const PictureBoxSpec& design) {
-  return *pictureBoxes_.emplace_back(std::make_unique<SimPictureBox>(sim_, *this, design));
+  return *pictureBoxes_.emplace_back(&add(std::make_unique<SimPictureBox>(sim_, *this, design)));
 }
 
 Button& SimWindow::addButton(const ButtonSpec& design) {
-  return *buttons_.emplace_back(std::make_unique<SimButton>(*this, design));
+  return *buttons_.emplace_back(&add(std::make_unique<SimButton>(*this, design)));
 }
 
 HotkeyBox& SimWindow::addHotkeyBox(const HotkeyBoxSpec& design) {
-  return *hotkeyBoxes_.emplace_back(std::make_unique<SimHotkeyBox>(design, dpi()));
+  return add(std::make_unique<SimHotkeyBox>(design, dpi()));
 }
 
 CheckBox& SimWindow::addCheckBox(const CheckBoxSpec& design) {
-  return *checkBoxes_.emplace_back(std::make_unique<SimCheckBox>(design, dpi()));
+  return add(std::make_unique<SimCheckBox>(design, dpi()));
 }
 
 void SimWindow::showOnScreen() {
@@ -209,23 +216,23 @@ void SimWindow::setTopmost(bool on) {
 void SimWindow::popupMenu(Menu& menu, std::optional<Point> at) { sim_.runPopup(*this, menu, at); }
 
 SimControl& SimWindow::controlAt(Point client) {
-  for (auto& b : buttons_) {
+  for (SimButton* b : buttons_) {
     if (b->clientRect().contains(client)) return *b;
   }
-  for (auto& p : pictureBoxes_) {
+  for (SimPictureBox* p : pictureBoxes_) {
     if (p->clientRect().contains(client)) return *p;
   }
   return *this;
 }
 
 Colour SimWindow::clientPixel(Point client) const {
-  for (const auto& p : pictureBoxes_) {
+  for (const SimPictureBox* p : pictureBoxes_) {
     if (!p->clientRect().contains(client)) continue;
     const Rect in = p->inner();
     if (!in.contains(client)) return kFrameColour;
     return p->surface().at(client - in.topLeft()).value_or(kFrameColour);
   }
-  for (const auto& b : buttons_) {
+  for (const SimButton* b : buttons_) {
     if (b->clientRect().contains(client)) return kButtonFace;
   }
   return surface_.at(client).value_or(backColour());
@@ -237,8 +244,8 @@ void SimWindow::mouse(MouseAction action, MouseButtons buttons, Modifiers modifi
 
 void SimWindow::loseMouse() {
   mouseRouter().cancelCapture();
-  for (auto& b : buttons_) b->loseMouse();
-  for (auto& p : pictureBoxes_) p->loseMouse();
+  for (SimButton* b : buttons_) b->loseMouse();
+  for (SimPictureBox* p : pictureBoxes_) p->loseMouse();
 }
 
 void SimWindow::keyDown(Key key, Modifiers modifiers) {
@@ -268,33 +275,18 @@ void SimWindow::followMonitorDpi(const Rect& rect) {
 }
 
 void SimWindow::layOutChildrenAt(int dpi) {
-  for (auto& c : textBoxes_) c->layOutAt(dpi);
-  for (auto& c : scrollBars_) c->layOutAt(dpi);
-  for (auto& c : comboBoxes_) c->layOutAt(dpi);
-  for (auto& c : pictureBoxes_) c->layOutAt(dpi);
-  for (auto& c : buttons_) c->layOutAt(dpi);
-  for (auto& c : hotkeyBoxes_) c->layOutAt(dpi);
-  for (auto& c : checkBoxes_) c->layOutAt(dpi);
+  for (auto& c : controls_) c->layOutAt(dpi);
 }
 
 std::vector<Rect> SimWindow::controlRects() const {
   std::vector<Rect> rects;
-  for (auto& c : textBoxes_) rects.push_back(c->placement());
-  for (auto& c : scrollBars_) rects.push_back(c->placement());
-  for (auto& c : comboBoxes_) rects.push_back(c->placement());
-  for (auto& c : pictureBoxes_) rects.push_back(c->placement());
-  for (auto& c : buttons_) rects.push_back(c->placement());
-  for (auto& c : hotkeyBoxes_) rects.push_back(c->placement());
-  for (auto& c : checkBoxes_) rects.push_back(c->placement());
+  for (const auto& c : controls_) rects.push_back(c->placement());
   return rects;
 }
 
 std::vector<std::string> SimWindow::accessibleNames() const {
   std::vector<std::string> names;
-  const auto add = [&](const auto& controls) {
-    for (const auto& c : controls) names.push_back(c->accessibleName);
-  };
-  add(textBoxes_), add(scrollBars_), add(comboBoxes_), add(pictureBoxes_), add(buttons_), add(hotkeyBoxes_), add(checkBoxes_);
+  for (const auto& c : controls_) names.push_back(c->accessibleName);
   return names;
 }
 

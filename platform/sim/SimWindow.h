@@ -217,7 +217,7 @@ class SimWindow final : public Window, public SimControl {
   // Where the window is on the screen.
   Rect screenRect() const { return screenRect_; }
   bool topmost = false;
-  const std::vector<std::unique_ptr<SimPictureBox>>& pictureBoxes() const { return pictureBoxes_; }
+  const std::vector<SimPictureBox*>& pictureBoxes() const { return pictureBoxes_; }
   // Every real control's rectangle in client pixels.
   std::vector<Rect> controlRects() const;
   // The client area's top-left corner on the screen.
@@ -253,6 +253,8 @@ class SimWindow final : public Window, public SimControl {
  private:
   // As on Windows, a window that lands on a monitor of another DPI is told at once.
   void followMonitorDpi(const Rect& rect);
+  template <class T>
+  T& add(std::unique_ptr<T> control);
 
   SimPlatform& sim_;
   SimSurface surface_;
@@ -261,15 +263,12 @@ class SimWindow final : public Window, public SimControl {
   bool open_ = true;
   bool visible_ = false;
   bool changingDpi_ = false;
-  std::vector<std::unique_ptr<SimTimer>> timers_;
-  std::vector<std::unique_ptr<SimTextBox>> textBoxes_;
-  std::vector<std::unique_ptr<SimScrollBar>> scrollBars_;
-  std::vector<std::unique_ptr<SimComboBox>> comboBoxes_;
-  std::vector<std::unique_ptr<SimHotkeyBox>> hotkeyBoxes_;
-  std::vector<std::unique_ptr<SimCheckBox>> checkBoxes_;
   bool holdsMouseAnywhere_ = false;
-  std::vector<std::unique_ptr<SimPictureBox>> pictureBoxes_;
-  std::vector<std::unique_ptr<SimButton>> buttons_;
+  std::vector<std::unique_ptr<SimTimer>> timers_;
+  // Every control, in the order it was added; those that take the mouse also by kind.
+  std::vector<std::unique_ptr<SimPlacement>> controls_;
+  std::vector<SimPictureBox*> pictureBoxes_;
+  std::vector<SimButton*> buttons_;
 };
 
 class SimMenu final : public Menu {
