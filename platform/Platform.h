@@ -153,6 +153,11 @@ class Platform {
   // Runs a handler for an event that came from the system. What the handler could not go
   // on with is shown in a message box; it never ends the program.
   void dispatch(const std::function<void()>& handler);
+  // dispatch for an event's handler, which may be unset.
+  template <class... Args, class... Given>
+  void fire(const std::function<void(Args...)>& handler, Given&&... args) {
+    if (handler) dispatch([&] { handler(std::forward<Given>(args)...); });
+  }
 };
 
 // The one exception the program throws: something a command cannot go on without (the

@@ -230,7 +230,7 @@ void SimPlatform::moveCursor(Point screen) {
   SimWindow* now = under != nullptr ? &under->ownerWindow() : nullptr;
   if (hovered_ != nullptr && hovered_ != now && capture_ == nullptr) {
     SimWindow* left = std::exchange(hovered_, nullptr);
-    input([&] { dispatch([&] { if (left->onMouseLeave) left->onMouseLeave(); }); });
+    input([&] { fire(left->onMouseLeave); });
   }
   if (now != nullptr) hovered_ = now;
   routeMouse(MouseAction::Move, held_, kNoModifiers, screen);
@@ -277,9 +277,8 @@ bool SimPlatform::registerHotkey(int id, Hotkey key) {
 void SimPlatform::pressHotkey(Hotkey key) {
   input([&] {
     for (const auto& [id, held] : hotkeys_) {
-      if (held == key && onHotkey) {
-        const int pressed = id;
-        dispatch([&] { onHotkey(pressed); });
+      if (held == key) {
+        fire(onHotkey, id);
         return;
       }
     }
@@ -316,9 +315,7 @@ void SimPlatform::type(TextBox& box, std::string_view characters) {
       });
       if (!accepted) return;
       simBox.take(character);
-      dispatch([&] {
-        if (box.onUserEdit) box.onUserEdit();
-      });
+      fire(box.onUserEdit);
     });
   }
 }
@@ -329,18 +326,14 @@ void SimPlatform::edit(TextBox& box, std::string_view result) {
   input([&] {
     if (simBox.design().readOnly || simBox.text() == result) return;
     simBox.setText(result);
-    dispatch([&] {
-      if (box.onUserEdit) box.onUserEdit();
-    });
+    fire(box.onUserEdit);
   });
 }
 
 void SimPlatform::dragThumb(ScrollBar& bar, int value) {
   input([&] {
     bar.setValue(value);
-    dispatch([&] {
-      if (bar.onUserChange) bar.onUserChange();
-    });
+    fire(bar.onUserChange);
   });
 }
 
@@ -348,16 +341,14 @@ void SimPlatform::clickArrow(ScrollBar& bar, int delta) {
   input([&] {
     const int before = bar.value();
     bar.setValue(before + delta);
-    if (bar.value() != before) dispatch([&] { if (bar.onUserChange) bar.onUserChange(); });
+    if (bar.value() != before) fire(bar.onUserChange);
   });
 }
 
 void SimPlatform::choose(ComboBox& list, int index) {
   input([&] {
     list.select(index);
-    dispatch([&] {
-      if (list.onSelect) list.onSelect();
-    });
+    fire(list.onSelect);
   });
 }
 
@@ -374,9 +365,7 @@ void SimPlatform::changeSystemColours(const SystemColours& colours) {
   colours_ = colours;
   input([&] {
     for (SimWindow* w : std::vector<SimWindow*>(windows_)) {
-      dispatch([&] {
-        if (w->onSystemColoursChange) w->onSystemColoursChange();
-      });
+      fire(w->onSystemColoursChange);
     }
   });
 }
@@ -392,9 +381,7 @@ void SimPlatform::advance(int ms) {
     now_ = next->due;
     next->due = now_ + next->interval();
     input([&] {
-      dispatch([&] {
-        if (next->onTimer) next->onTimer();
-      });
+      fire(next->onTimer);
     });
   }
   now_ = end;

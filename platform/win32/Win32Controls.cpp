@@ -164,9 +164,7 @@ LRESULT CALLBACK Win32TextBox::procedure(HWND hwnd, UINT message, WPARAM wParam,
     });
     if (!accepted) return 0;
     const LRESULT result = self->original(message, wParam, lParam);
-    self->owner_.platform().dispatch([&] {
-      if (self->onUserEdit) self->onUserEdit();
-    });
+    self->owner_.platform().fire(self->onUserEdit);
     return result;
   }
   if (self->onUserEdit && !self->editing_ && editsWithoutCharacter(message, wParam)) {

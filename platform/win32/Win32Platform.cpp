@@ -459,9 +459,7 @@ void Win32Platform::listenToOtherCopies() {
       while (!self->copied_.empty()) {
         const CopiedMessage m = std::move(self->copied_.front());
         self->copied_.erase(self->copied_.begin());
-        self->dispatch([&] {
-          if (self->onMessageFromOtherCopy) self->onMessageFromOtherCopy(m.tag, m.bytes);
-        });
+        self->fire(self->onMessageFromOtherCopy, m.tag, m.bytes);
       }
       return 0;
     }
@@ -521,9 +519,7 @@ void Win32Platform::deliver(MSG& msg) {
     }
   }
   if (msg.message == WM_HOTKEY && msg.hwnd == nullptr) {
-    dispatch([&] {
-      if (onHotkey) onHotkey(static_cast<int>(msg.wParam));
-    });
+    fire(onHotkey, static_cast<int>(msg.wParam));
     return;
   }
   HWND top = msg.hwnd != nullptr ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;

@@ -107,17 +107,13 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSELEAVE:
       trackingLeave_ = false;
-      platform_.dispatch([&] {
-        if (onMouseLeave) onMouseLeave();
-      });
+      platform_.fire(onMouseLeave);
       return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
       const Modifiers modifiers = keyModifiers();
       const Key key = keyFromVirtualKey(wParam, modifiers);
-      platform_.dispatch([&] {
-        if (onKeyDown) onKeyDown(key, modifiers);
-      });
+      platform_.fire(onKeyDown, key, modifiers);
       // Shift+F10 opens no system menu once it opened ours; Alt+F4 and the like still reach
       // the system.
       if (message == WM_KEYDOWN || key == Key::ContextMenu) return 0;
@@ -169,9 +165,7 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       [[fallthrough]];
     case WM_SYSCOLORCHANGE:
       platform_.systemColoursChanged();
-      platform_.dispatch([&] {
-        if (onSystemColoursChange) onSystemColoursChange();
-      });
+      platform_.fire(onSystemColoursChange);
       break;
     case WM_CLOSE:
       platform_.dispatch([&] {
@@ -185,9 +179,7 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION:
       // The session may end at any moment after this returns: what must last is saved now.
       if (wParam != FALSE) {
-        platform_.dispatch([&] {
-          if (onSessionEnd) onSessionEnd();
-        });
+        platform_.fire(onSessionEnd);
       }
       return 0;
     case WM_NCDESTROY:
