@@ -275,12 +275,8 @@ IDispatch* Accessibility::windowObject(HWND window) const {
   return static_cast<IDispatch*>(object);
 }
 
-void Accessibility::valueChanged(HWND window) {
-  if (window != nullptr) ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
-}
-
-void Accessibility::nameChanged(HWND window) {
-  if (window != nullptr) ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+void Accessibility::changed(HWND window, DWORD event) {
+  if (window != nullptr) ::NotifyWinEvent(event, window, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Accessibility::nameControl(HWND control, std::string_view name) {

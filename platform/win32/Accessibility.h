@@ -68,9 +68,8 @@ class Accessibility {
   bool clientSeen() const { return clientSeen_; }
   std::function<void()> onFirstClient;
 
-  // Clients are told that the value of a window's client area changed.
-  static void valueChanged(HWND window);
-  static void nameChanged(HWND window);
+  // Clients are told of a change (EVENT_OBJECT_VALUECHANGE, ...) of a window's client area.
+  static void changed(HWND window, DWORD event);
   // A system control's name, as Dynamic Annotation gives it; nothing where the system lacks it.
   void nameControl(HWND control, std::string_view name);
   // Said once by a screen reader, through UI Automation, where the system has notifications.

@@ -383,7 +383,7 @@ void Win32PictureBox::setTooltip(std::string_view text) { owner_.setTooltip(hwnd
 void Win32PictureBox::setAccessibleName(std::string_view name) {
   if (name == accessibleName_) return;
   accessibleName_ = name;
-  Accessibility::nameChanged(hwnd_);
+  Accessibility::changed(hwnd_, EVENT_OBJECT_NAMECHANGE);
 }
 
 std::optional<std::string> Win32PictureBox::valueForClients() const {

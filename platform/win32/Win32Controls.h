@@ -124,7 +124,7 @@ class Win32PictureBox final : public PictureBox, public Win32Child, public Mouse
   void setCornerText(std::string_view text) override;
   void setTooltip(std::string_view text) override;
   void setAccessibleName(std::string_view name) override;
-  void accessibleValueChanged() override { Accessibility::valueChanged(hwnd_); }
+  void accessibleValueChanged() override { Accessibility::changed(hwnd_, EVENT_OBJECT_VALUECHANGE); }
   MouseHandlers& mouseHandlers() override { return *this; }
   Point mouseOrigin() const override { return Point{}; }
 

@@ -40,7 +40,7 @@ class Win32Window final : public Window, private AccessibleSource {
   void setPointer(PointerShape shape) override;
   void popupMenu(Menu& menu, std::optional<Point> at) override;
   void setCaption(std::string_view caption) override;
-  void accessibleValueChanged() override { Accessibility::valueChanged(hwnd_); }
+  void accessibleValueChanged() override { Accessibility::changed(hwnd_, EVENT_OBJECT_VALUECHANGE); }
   void announce(std::string_view text) override;
   // Names the system's controls for assistive technology (see Accessibility::nameControl).
   void nameControls();
