@@ -168,7 +168,7 @@ class Window : public MouseHandlers, protected LabelHost, private MouseElement {
   virtual void setPointer(PointerShape shape) = 0;
   // Pops the menu's top-level items up at a screen point (none: at the pointer); returns
   // after the chosen item ran.
-  virtual void popupMenu(Menu& menu, std::optional<Point> at = std::nullopt) = 0;
+  virtual void popupMenu(Menu& menu, std::optional<Point> at) = 0;
   virtual void setCaption(std::string_view caption) = 0;
 
   // ---- For assistive technology (screen readers, UI Automation), where the design names the

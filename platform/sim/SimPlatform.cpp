@@ -201,7 +201,7 @@ SimControl* SimPlatform::targetAt(Point screen) const {
   return nullptr;
 }
 
-void SimPlatform::routeMouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen) {
+void SimPlatform::routeMouse(MouseAction action, MouseButtons buttons, Point screen) {
   input([&] {
     SimControl* target = capture_ != nullptr ? capture_ : targetAt(screen);
     for (SimWindow* w : windows_) {
@@ -213,7 +213,7 @@ void SimPlatform::routeMouse(MouseAction action, MouseButtons buttons, Modifiers
       bringToFront(&owner);
       activate(&owner);
     }
-    dispatch([&] { target->mouse(action, buttons, modifiers, screen); });
+    dispatch([&] { target->mouse(action, buttons, kNoModifiers, screen); });
     if (std::find(windows_.begin(), windows_.end(), &owner) == windows_.end()) return;
     if (target->holdsMouse()) {
       capture_ = target;
@@ -233,20 +233,20 @@ void SimPlatform::moveCursor(Point screen) {
     input([&] { fire(left->onMouseLeave); });
   }
   if (now != nullptr) hovered_ = now;
-  routeMouse(MouseAction::Move, held_, kNoModifiers, screen);
+  routeMouse(MouseAction::Move, held_, screen);
 }
 
-void SimPlatform::mouseDown(MouseButton button, Point screen, Modifiers modifiers) {
+void SimPlatform::mouseDown(MouseButton button, Point screen) {
   cursor_ = screen;
   focused_ = nullptr;  // a press on a focusable box brings it back
   held_ = held_.with(button);
-  routeMouse(MouseAction::Press, button, modifiers, screen);
+  routeMouse(MouseAction::Press, button, screen);
 }
 
-void SimPlatform::mouseUp(MouseButton button, Point screen, Modifiers modifiers) {
+void SimPlatform::mouseUp(MouseButton button, Point screen) {
   cursor_ = screen;
   held_ = held_.without(button);
-  routeMouse(MouseAction::Release, button, modifiers, screen);
+  routeMouse(MouseAction::Release, button, screen);
 }
 
 void SimPlatform::click(MouseButton button, Point screen) {

@@ -102,8 +102,8 @@ class SimPlatform final : public Platform {
   // ---- Driving it, as a user would. Screen pixels. Each returns after the program's
   // handlers ran; a call that ends the process returns with ended() true.
   void moveCursor(Point screen);  // the pointer moves; the window under it gets a mouse move
-  void mouseDown(MouseButton button, Point screen, Modifiers modifiers = {});
-  void mouseUp(MouseButton button, Point screen, Modifiers modifiers = {});
+  void mouseDown(MouseButton button, Point screen);
+  void mouseUp(MouseButton button, Point screen);
   void click(MouseButton button, Point screen);
   // A left drag from one point to another in steps of at most `step` pixels.
   void drag(Point from, Point to, int step = 5);
@@ -172,7 +172,7 @@ class SimPlatform final : public Platform {
 
  private:
   SimControl* targetAt(Point screen) const;
-  void routeMouse(MouseAction action, MouseButtons buttons, Modifiers modifiers, Point screen);
+  void routeMouse(MouseAction action, MouseButtons buttons, Point screen);
   template <class F>
   void input(F&& f);
   const Monitor& monitorOf(const Rect& area) const;
