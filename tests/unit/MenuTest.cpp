@@ -36,8 +36,6 @@ TEST(RulerMenu, TheUnitInUseCarriesTheDotAndSoDoesCentimetresForAnyOfItsResoluti
   EXPECT_EQ(seen, (std::vector<std::vector<std::string>>{{"厘米(&C)"}, {"300 DPI"}}));
 }
 
-// A hotkey another program holds shows no key beside its item, without a word at start;
-// the others show theirs and work.
 TEST(RulerMenu, AHotkeyHeldElsewhereShowsNoKeyAndTheOthersWork) {
   SimProgram p({}, [](SimPlatform& sim) { sim.heldElsewhere.push_back(platform::Hotkey{'X', 12}); });
   std::vector<std::string> captions;

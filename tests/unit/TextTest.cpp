@@ -14,7 +14,6 @@
 namespace lindrel::testing {
 namespace {
 
-
 TEST(NumberText, DecimalsRoundHalvesAwayFromZeroOnTheNumbersDecimalForm) {
   const std::tuple<double, int, const char*> fixed[] = {
       {960, 2, "960.00"}, {1005.0 / 7080, 2, "0.14"}, {0.125, 2, "0.13"}, {2.675, 2, "2.68"}, {0.995, 2, "1.00"},
@@ -38,8 +37,6 @@ TEST(NumberText, ReadingTakesBlanksSignsPointsAndExponentsAndSaysWhyOtherTextIsN
   EXPECT_EQ(text::parseWhole("9.6", 0, 9).error(), OutOfRange);
 }
 
-// Each text has both languages, and they fill in the same things; arguments go where their
-// number says, in either language.
 TEST(UiTexts, EveryTextIsInBothLanguagesWithTheSamePlacesToFillIn) {
   const auto places = [](const std::string& text) {
     std::multiset<std::string> found;
