@@ -43,7 +43,6 @@ TEST(CommandLine, AnotherCopyReadsExactlyOneWordOfItsOwnTag) {
 
 TEST(Hotkeys, ReadAsAUserNamesThem) {
   using platform::Hotkey;
-  EXPECT_EQ(hotkeyText(defaultHotkeys()[HotkeyAction::Pick]), "Win+Shift+Z");
   EXPECT_EQ(hotkeyText(Hotkey{0x74, Hotkey::Ctrl | Hotkey::Alt}), "Ctrl+Alt+F5");
   EXPECT_EQ(hotkeyText(Hotkey{0x2E, Hotkey::Shift}), "Shift+Delete");
   EXPECT_EQ(hotkeyText(std::nullopt), "无");
