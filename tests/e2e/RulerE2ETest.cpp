@@ -17,16 +17,6 @@ constexpr int kTickReach = 19;
 // Horizontal numbers are written from row 18, in an 11-pixel font at 96 DPI.
 int numberBandEnd() { return 18 + atDpi(12); }
 
-// Pixels of an area that are not the ruler's yellow: text, smoothed or not.
-int inkIn(const Box& area) {
-  const Shot shot(area);
-  int n = 0;
-  for (int y = 0; y < shot.height(); ++y) {
-    for (int x = 0; x < shot.width(); ++x) n += isInk(shot.at(x, y));
-  }
-  return n;
-}
-
 // A shot of the strip read along its scale: `along` follows the scale, `across` runs from
 // the edge the ticks stand on.
 struct Strip {
@@ -84,19 +74,10 @@ TEST_F(RulerE2E, StartsAsAHalfScreenYellowStripCentredTopmostOutOfTheTaskbarWith
   EXPECT_TRUE(isTopmost(ruler));
   EXPECT_EQ(::GetWindowLongW(ruler, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW), WS_EX_TOOLWINDOW);
   EXPECT_EQ(::GetWindowLongW(ruler, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
-  EXPECT_GT(inkIn(Box{r.left + 200, r.top + numberBandEnd() + 1, r.right - 5, r.bottom - 5}), atDpi(190));
-  EXPECT_EQ(inkIn(Box{r.left + 20, r.top + numberBandEnd() + 1, r.left + 200, r.bottom}), 0);
   // The texts grow with the DPI: a number's digits are 8 pixels tall at 96 DPI, the figures
   // at the end of the readout 9.
   EXPECT_GE(tallestInk(Box{r.left + 52, r.top + kTickReach + 1, r.left + 69, r.top + numberBandEnd()}), atDpi(8));
   EXPECT_GE(tallestInk(Box{r.right - 100, r.top + numberBandEnd() + 2, r.right - 4, r.bottom}), atDpi(9));
-  // The pixel scale along the top: a tick on every even column, none on the odd, in the rows every tick covers.
-  const Shot top(Box{r.left, r.top, r.left + 200, r.top + 5});
-  for (int x = 0; x < 200; ++x) {
-    for (int y = 0; y < 5; ++y) {
-      ASSERT_EQ(top.at(x, y), x % 2 == 0 ? kBlack : kYellow) << "column " << x << " row " << y;
-    }
-  }
 }
 
 TEST_F(RulerE2E, InEveryUnitEitherWayTheReadoutKeepsClearOfTheNumbersOnTheStripAndTheNumbersApart) {
@@ -145,11 +126,7 @@ TEST_F(RulerE2E, AStripLongerThanTheScreenHasItsScaleToTheEndAndTurnsShortenedOn
   drag({158, 400}, {1277, 400});  // an edge keeps its distance to the pointer
   ASSERT_TRUE(waitFor([&] { return rectOf(ruler) == Box{-480, start.top, 1279, start.bottom}; }));
   settle(300);
-  const Box r = rectOf(ruler);
-  const Shot shot(Box{0, r.top, r.right, r.bottom});
-  int wrong = 0;
-  for (int x = 0; x < shot.width(); ++x) wrong += (shot.at(x, 2) == kBlack) != ((x - r.left) % 2 == 0);
-  EXPECT_EQ(wrong, 0) << "columns off the pixel scale's tick on every even column, up to the strip's end";
+  EXPECT_EQ(columnsOffThePixelScale(rectOf(ruler)), 0) << "up to the strip's end";
 
   // Turned: longer than the screen is high, so shortened to it and moved onto it.
   doubleClick({600, 400});
@@ -166,8 +143,6 @@ TEST_F(RulerE2E, TheMenuByKeysRedrawsTheScaleAt300DpiAndItsExitCommandEndsThePro
   chooseUnit(3);  // 300 DPI
   const Box r = rectOf(ruler);
   ASSERT_TRUE(waitFor([&] { return tickLength(r, 59) == 12; }));  // 5 mm
-  EXPECT_EQ(tickLength(r, 12), 7);   // 1 mm
-  EXPECT_GE(tickLength(r, 118), 16); // 1 cm, down into its number
   EXPECT_EQ(tickLength(r, 2), 0);    // no pixel tick left over
   openMenu();
   key('E');
@@ -257,8 +232,6 @@ TEST_F(RulerE2E, ThePointerShowsTheResizeBandsOnlyOverTheStripsOwnEdgesOrInAResi
   EXPECT_TRUE(keeps({rectOf(about).left + 20, r.bottom - 2}, arrow));
 }
 
-// The bottom edge dragged up past the least size: one message, and the strip keeps the size
-// the drag began with, back in the topmost band.
 TEST_F(RulerE2E, ASizeBelowTheLeastBringsOneMessageAndTheSizeTheDragBeganWith) {
   MessageBoxWatcher messages;
   const Box r = rectOf(ruler);
@@ -293,7 +266,6 @@ TEST_F(RulerE2E, ASecondCopyStartsAStepAsideAndTakesTheKeys) {
   EXPECT_EQ(rectOf(ruler), first);
 }
 
-// A scale number the strip cannot hold whole is left out, not cut.
 TEST_F(RulerE2E, AScaleNumberThatDoesNotFitWholeIsLeftOut) {
   const Box r = rectOf(ruler);
   // Where the numbers stand along the first `width` pixels of the strip.

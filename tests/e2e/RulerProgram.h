@@ -60,6 +60,16 @@ inline int tickLength(const Box& ruler, int column) {
   return n;
 }
 
+// Columns of a horizontal strip's pixel scale, as far as the screens show it, that break its
+// tick on every even column.
+inline int columnsOffThePixelScale(const Box& r) {
+  const LONG left = std::max<LONG>(r.left, ::GetSystemMetrics(SM_XVIRTUALSCREEN));
+  const Shot top(Box{left, r.top, r.right, r.top + 3});
+  int wrong = 0;
+  for (int x = 0; x < top.width(); ++x) wrong += (top.at(x, 1) == kBlack) != ((x + left - r.left) % 2 == 0);
+  return wrong;
+}
+
 // The columns where the strip's longest ticks (16 pixels and more) stand, from its left edge.
 inline std::vector<int> longTicks(const Box& r) {
   std::vector<int> at;
