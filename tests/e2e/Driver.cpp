@@ -307,9 +307,9 @@ void hoverAndDrag(POINT from, POINT to, int steps) {
   drag(from, to, steps);
 }
 
-void key(WORD vk, bool shift, bool ctrl, bool alt) {
-  // Shift, Ctrl and Alt go down in that order round the key and come up in the reverse.
-  const std::pair<bool, WORD> modifiers[] = {{alt, VK_MENU}, {ctrl, VK_CONTROL}, {shift, VK_SHIFT}};
+void key(WORD vk, bool shift, bool ctrl, bool alt, bool win) {
+  // The Windows key, Shift, Ctrl and Alt go down in that order round the key and come up in the reverse.
+  const std::pair<bool, WORD> modifiers[] = {{alt, VK_MENU}, {ctrl, VK_CONTROL}, {shift, VK_SHIFT}, {win, VK_LWIN}};
   std::vector<INPUT> in{keyInput(vk, false), keyInput(vk, true)};
   for (const auto& [held, modifier] : modifiers) {
     if (!held) continue;
@@ -318,6 +318,8 @@ void key(WORD vk, bool shift, bool ctrl, bool alt) {
   }
   send(in, 60);
 }
+
+void holdKey(WORD vk, bool down) { send({keyInput(vk, !down)}, 30); }
 
 void typeText(const std::wstring& text) {
   for (const wchar_t c : text) send({keyInput(0, false, c), keyInput(0, true, c)}, 40);

@@ -109,7 +109,9 @@ void doubleClick(POINT p);
 void drag(POINT from, POINT to, int steps = 10, DWORD restMs = 0);
 // Rests on the start long enough for the ruler's zone timer (every 100 ms) to see it, then drags.
 void hoverAndDrag(POINT from, POINT to, int steps = 10);
-void key(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
+void key(WORD vk, bool shift = false, bool ctrl = false, bool alt = false, bool win = false);
+// A key put down, or let go, alone: held through the input between.
+void holdKey(WORD vk, bool down);
 void typeText(const std::wstring& text);
 // Input made by the X server, as the display's own keyboard and mouse make it (SendInput goes
 // into Wine's queues past X and its keyboard focus): xdotool run with these arguments.
