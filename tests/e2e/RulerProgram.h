@@ -118,7 +118,6 @@ class RulerProgram : public ::testing::Test {
     ASSERT_NE(ruler, nullptr);
     settle(500);
   }
-  // The ruler's menu, opened on a bare spot of the strip.
   void openMenu() { chooseFromMenu(ruler); }
   // A unit by its place in menu order, chosen by keys.
   void chooseUnit(int unit) { chooseUnitByKey(unit == 0 ? 'P' : 'C', unit - 1); }
@@ -131,9 +130,10 @@ class RulerProgram : public ::testing::Test {
     if (down >= 0) key(VK_RETURN);
     settle(400);
   }
-  // The program ended once its settings are written, and started again on them.
-  void restart() {
-    settle(1500);  // the settings are written a second after a change
+  // The program ended once its settings are written (a second after a change), or at once,
+  // and started again on them.
+  void restart(DWORD afterMs = 1500) {
+    settle(afterMs);
     std::destroy_at(&program);
     std::construct_at(&program, KeptSettings::Used);
     ruler = program.window(L"LindrelRuler");
@@ -148,7 +148,6 @@ class RulerProgram : public ::testing::Test {
     drag({r.left + 40, r.top + 30}, {40, r.top + 30});
     settle(300);
   }
-  // The window a menu item opens, chosen by its access key, once it has settled; null when none comes up.
   HWND openFromMenu(char accessKey, const wchar_t* className) {
     return e2e::openFromMenu(program, ruler, std::string_view(&accessKey, 1), className);
   }
