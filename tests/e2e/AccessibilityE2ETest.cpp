@@ -104,7 +104,6 @@ TEST_F(AccessibilityE2E, TheStripIsNamedItsValueIsItsSizeAKeyTellsOnceAndADragAF
     click(uncoveredSpot(ruler, 30));
     key(VK_RIGHT, true);  // one pixel wider
     ASSERT_TRUE(waitFor([&] { return !changes.values().empty(); }));
-    EXPECT_EQ(readObject(ruler).second, sizeOf(ruler));
     EXPECT_EQ(changes.values(), std::vector<std::wstring>{sizeOf(ruler)});
   }
   // A resize drag of two seconds.
