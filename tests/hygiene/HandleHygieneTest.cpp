@@ -1,8 +1,6 @@
 // Every handle the program takes is given back: the process's real GDI objects, USER
-// objects and kernel handles, as the system counts them, are back at their start after a
-// thousand unit changes, a thousand magnifier ticks, a hundred picks with the pen and
-// copies, a hundred openings of the magnifier and of the about box, and a hundred moves of
-// the ruler and the magnifier to a monitor of 200 % and back.
+// objects and kernel handles, as the system counts them, are back at their start after each
+// operation is repeated a hundred or a thousand times.
 
 #include <gtest/gtest.h>
 
@@ -31,7 +29,6 @@ TEST(HandleHygiene, EveryObjectAndHandleTakenIsGivenBack) {
   theApp = &app;
   app.start();
   platform.pump(100);
-  // n steps, with what is waiting delivered every 50 of them.
   const auto repeat = [&](int n, const std::function<void(int)>& step) {
     for (int i = 0; i < n; ++i) {
       step(i);
@@ -43,7 +40,6 @@ TEST(HandleHygiene, EveryObjectAndHandleTakenIsGivenBack) {
     if (i % 7 == 0) app.ruler().toggleOrientation();
     else app.ruler().setUnit(kUnits[static_cast<std::size_t>(i % 7 - 1)]);
   };
-  // The magnifier opened, ticked, picked with and copied from as often as asked, and closed.
   const auto useMagnifier = [&](int ticks, int times) {
     app.openMagnifier();
     platform.pump(10);
