@@ -205,9 +205,13 @@ std::unique_ptr<Window> Win32Platform::createWindow(const WindowSpec& design) {
 std::unique_ptr<Menu> Win32Platform::createMenu(const MenuItemSpec& top) { return std::make_unique<Win32Menu>(top); }
 
 
+// Kept until the displays change: picking asks twice a tick, and under Wine each of the four
+// metrics is a walk over the display devices.
 Rect Win32Platform::virtualDesktop() const {
+  if (virtualDesktop_) return *virtualDesktop_;
   const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
-  return Rect{x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  virtualDesktop_ = Rect{x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  return *virtualDesktop_;
 }
 
 int Win32Platform::monitorDpi(const Rect& area) const { return dpiOfMonitor(monitorOf(area)); }

@@ -63,6 +63,7 @@ class Win32Platform final : public Platform {
   // Read once and kept until the system says they changed: the magnifier asks at every tick.
   SystemColours systemColours() const override;
   void systemColoursChanged() { systemColours_.reset(); }
+  void displaysChanged() { virtualDesktop_.reset(); }
 
   // Runs the message loop until quit() or WM_QUIT; returns the exit code.
   int run();
@@ -129,6 +130,7 @@ class Win32Platform final : public Platform {
   WindowHandle copies_;  // where other copies send their messages
   KernelHandle copiesSection_;  // holds copies_'s handle for them to read
   mutable std::optional<SystemColours> systemColours_;
+  mutable std::optional<Rect> virtualDesktop_;
   WindowHandle owner_;  // last: it goes first
 };
 

@@ -157,6 +157,7 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_DPICHANGED: dpiChanged(wParam, lParam); return 0;
+    case WM_DISPLAYCHANGE: platform_.displaysChanged(); break;
     case WM_GETOBJECT:
       if (const auto answer = accessible_.answer(platform_.accessibility(), *this, wParam, lParam)) return *answer;
       break;
