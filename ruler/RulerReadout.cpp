@@ -85,7 +85,12 @@ std::string spokenReadout(const ReadoutTexts& texts) {
 
 std::string scaledPixels(double pixels, int dpi) { return text::twoDecimals(pixels * platform::kDesignDpi / dpi); }
 
-std::string scalingText(int dpi) { return "@" + text::fixedDecimals(100.0 * dpi / platform::kDesignDpi, 0) + "%"; }
+std::string scalingText(int dpi) {
+  // Appended, not "@" + ...: GCC 12 warns of an overlap that cannot happen in that form.
+  std::string scaling = "@";
+  scaling += text::fixedDecimals(100.0 * dpi / platform::kDesignDpi, 0);
+  return scaling += "%";
+}
 
 ReadoutTexts readoutTexts(Unit unit, Point sizePixels, int dpi, const PhysicalScale& physical) {
   const UnitTexts& texts = kUnitTexts[static_cast<std::size_t>(unit.kind)];
