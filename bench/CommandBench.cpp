@@ -187,11 +187,11 @@ int main(int argc, char** argv) {
   const double figure = median(ours), base = median(bareMs);
   bench::row("/pick with a copy running, until ended and picking (median of " + std::to_string(runs) + ")", figure,
              "ms", base, "<= 1.2x bare start-to-exit", figure > 0 && figure <= 1.2 * base);
-  bench::row("  a bare program handing over by WM_COPYDATA", median(sendMs), "ms", base, "- (floor)", true);
+  bench::row("  a bare program handing over by WM_COPYDATA", median(sendMs), "ms", base, "- (floor)", std::nullopt);
   if (steps) {
-    bench::row("  steps: /pick, CreateProcess until it ended", median(ended), "ms", base, "-", true);
-    bench::row("  steps: /pick, CreateProcess until the copy picks", median(picked), "ms", base, "-", true);
-    bench::row("  /ruler with a copy running, start-to-exit", median(ruler), "ms", base, "-", true);
+    bench::row("  steps: /pick, CreateProcess until it ended", median(ended), "ms", base, "-", std::nullopt);
+    bench::row("  steps: /pick, CreateProcess until the copy picks", median(picked), "ms", base, "-", std::nullopt);
+    bench::row("  /ruler with a copy running, start-to-exit", median(ruler), "ms", base, "-", std::nullopt);
   }
   return 0;
 }

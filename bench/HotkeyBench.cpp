@@ -226,10 +226,10 @@ int main(int argc, char** argv) {
   bench::row("a hotkey until the magnifier picks, painted (median of " + std::to_string(runs) + ")", figure, "ms", base,
              "<= 1.3x bare hotkey window", figure <= 1.3 * base);
   bench::row("  a bare window with the magnifier's controls, the same way", median(floorMs), "ms", base, "- (floor)",
-             true);
+             std::nullopt);
   if (steps) {
-    bench::row("  steps: WM_HOTKEY until its handler returned", median(inHandler), "ms", 0, "-", true);
-    bench::row("  steps: handler's end until all painted", median(afterHandler), "ms", 0, "-", true);
+    bench::row("  steps: WM_HOTKEY until its handler returned", median(inHandler), "ms", 0, "-", std::nullopt);
+    bench::row("  steps: handler's end until all painted", median(afterHandler), "ms", 0, "-", std::nullopt);
   }
   return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,15 +29,15 @@ inline double median(std::vector<double> v) {
   return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-// One line of the results table: figure | baseline | ratio | goal | verdict.
+// One line of the results table: figure | baseline | ratio | goal | verdict ("-": no goal).
 inline void row(const std::string& what, double value, const std::string& unit, double baseline,
-                const std::string& goal, bool met) {
+                const std::string& goal, std::optional<bool> met) {
   char ratio[32] = "-";
   if (baseline > 0) std::snprintf(ratio, sizeof ratio, "%.2fx", value / baseline);
   char base[48] = "-";
   if (baseline > 0) std::snprintf(base, sizeof base, "%.2f %s", baseline, unit.c_str());
   std::printf("| %-46s | %10.2f %-5s | %-14s | %-7s | %-22s | %-4s |\n", what.c_str(), value, unit.c_str(), base,
-              ratio, goal.c_str(), met ? "met" : "MISS");
+              ratio, goal.c_str(), !met ? "-" : *met ? "met" : "MISS");
   std::fflush(stdout);
 }
 
