@@ -26,8 +26,9 @@ constexpr KeyName kKeyNames[] = {
 
 std::string keyName(int key) {
   if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, static_cast<char>(key));
-  if (key >= kF1 && key <= kF24) return "F" + std::to_string(key - kF1 + 1);
-  if (key >= kNumpad0 && key <= kNumpad9) return "Num " + std::to_string(key - kNumpad0);
+  // Appended, not "F" + ...: GCC 12 warns of an overlap that cannot happen in that form.
+  if (key >= kF1 && key <= kF24) return std::string("F").append(std::to_string(key - kF1 + 1));
+  if (key >= kNumpad0 && key <= kNumpad9) return std::string("Num ").append(std::to_string(key - kNumpad0));
   for (const KeyName& k : kKeyNames) {
     if (k.key == key) return k.name;
   }
