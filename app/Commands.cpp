@@ -1,8 +1,8 @@
 #include "app/Commands.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
+
+#include "platform/Platform.h"
 
 namespace lindrel {
 namespace {
@@ -67,9 +67,7 @@ platform::Result<Command, std::string> parseCommandLine(const std::vector<std::s
     return arguments[0];
   }
   if (argument.size() > kLongestWord) return arguments[0];
-  std::string word(argument);
-  std::transform(word.begin(), word.end(), word.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (const std::optional<Command> command = commandNamed(word)) return *command;
+  if (const std::optional<Command> command = commandNamed(platform::lowerCase(argument))) return *command;
   return arguments[0];
 }
 

@@ -1,7 +1,6 @@
 #include "platform/Platform.h"
 
 #include <algorithm>
-#include <cctype>
 #include <exception>
 #include <string>
 #include "strings/UiText.h"
@@ -25,7 +24,7 @@ void Platform::copyTextOrSay(std::string_view text) {
 
 std::string lowerCase(std::string_view name) {
   std::string out(name);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : out) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   return out;
 }
 

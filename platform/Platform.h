@@ -53,6 +53,7 @@ struct SystemColours {
 
 // Value names are compared in lower case, as the registry does.
 using StoredValues = std::map<std::string, StoredValue>;
+// A–Z made a–z, nothing else: the same in every locale.
 std::string lowerCase(std::string_view name);
 
 // The values the program keeps between runs (HKCU\Software\Lindrel on Windows).

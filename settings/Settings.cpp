@@ -212,18 +212,12 @@ std::vector<Stored> dataOf(const Settings& settings) {
   return data;
 }
 
-std::string lowerCase(std::string_view name) {
-  std::string lower(name);
-  for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  return lower;
-}
-
 }  // namespace
 
 Settings settingsFrom(const platform::StoredValues& values) {
   Settings settings;
   for (const StoredSetting& setting : kSettings) {
-    const auto value = values.find(lowerCase(setting.name));
+    const auto value = values.find(platform::lowerCase(setting.name));
     if (value != values.end() && value->second.kind == setting.kind) setting.read(value->second.bytes, settings);
   }
   return settings;

@@ -42,9 +42,9 @@ Key keyFromVirtualKey(WPARAM virtualKey, const Modifiers& modifiers) {
 
 bool isKeyDown(UINT message) { return message == WM_KEYDOWN || message == WM_SYSKEYDOWN; }
 
+// Whether a rectangle has a pixel in the area being painted.
 bool meets(const Rect& r, const RECT& area) {
-  RECT box{r.left, r.top, r.right, r.bottom}, overlap{};
-  return ::IntersectRect(&overlap, &box, &area) != FALSE;
+  return !intersect(r, Rect{area.left, area.top, area.right, area.bottom}).empty();
 }
 
 }  // namespace
